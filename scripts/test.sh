@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: unit and window tests, the solver's
+# tests under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz
+# run, and the checks of the installed files and the Debian package.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+jobs=$(nproc)
+
+echo "== build and test (Release)"
+cmake --preset default
+cmake --build --preset default -j "$jobs"
+# The window tests want a real X server; offscreen only where none can start.
+if command -v xvfb-run >/dev/null; then
+    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset default
+else
+    QT_QPA_PLATFORM=offscreen ctest --preset default
+fi
+
+echo "== solver tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan
+
+if command -v clang++ >/dev/null; then
+    echo "== fuzzing (bounded)"
+    cmake --preset fuzz
+    cmake --build --preset fuzz -j "$jobs"
+    scripts/run-fuzz.sh build/fuzz 60
+fi
+
+echo "== install tree and Debian package"
+scripts/check-package.sh build/default
+
+echo "All tests passed."
