@@ -31,8 +31,8 @@ void FindSolution(Calculation &calc)
     if (NotFound) {
         // Some solution always has |x| <= |B| / 2 and |y| <= this bound.
         const double bound = std::max({std::fabs(A), std::fabs(B), std::fabs(C)});
-        AppendLine(calc, {"В този интервал няма решение. Търся в интервала ", std::int16_t{0},
-                          ", ", bound});
+        AppendLine(calc, {"В този интервал няма решение. Търся в интервала ", std::int16_t{0}, ", ",
+                          bound});
         hit = FirstAcceptedPair(a, b, c, static_cast<std::int64_t>(bound));
     }
     Value Xo, Yo;

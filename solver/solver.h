@@ -3,12 +3,12 @@
 // The solver of Ax + By = C, free of any toolkit. It reaches the window only
 // through SolverWindow: three coefficient texts in, one transcript out.
 
-#include "value.h"           // Value, SolverValues, ToInt16, ToInt32
-#include "readcoefficient.h" // ReadNumber, ReadCoefficient
-#include "numbertext.h"      // NumberText
 #include "calculation.h"     // SolverWindow, RandomSource, Calculation
-#include "transcript.h"      // Piece, AppendLine
-#include "prepareequation.h" // PrepareEquation, coefficient ranges, GCD
-#include "search.h"          // FirstAcceptedPair
 #include "findsolution.h"    // FindSolution
+#include "numbertext.h"      // NumberText
+#include "prepareequation.h" // PrepareEquation, coefficient ranges, GCD
+#include "readcoefficient.h" // ReadNumber, ReadCoefficient
+#include "search.h"          // FirstAcceptedPair
 #include "solve.h"           // Solve, ReportNoSolution, ReportSolvable, HandleSolvable
+#include "transcript.h"      // Piece, AppendLine
+#include "value.h"           // Value, SolverValues, ToInt16, ToInt32

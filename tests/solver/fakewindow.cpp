@@ -4,8 +4,7 @@
 
 FakeWindow::FakeWindow(std::string a, std::string b, std::string c)
     : texts_{std::move(a), std::move(b), std::move(c)}
-{
-}
+{}
 
 std::string FakeWindow::CoefficientText(int k) const
 {

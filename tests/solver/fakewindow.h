@@ -30,8 +30,8 @@ private:
 RandomSource FixedT(std::vector<int> ts);
 
 // Solves the three texts on fresh values and gives the whole transcript.
-std::string SolveTexts(const std::string &a, const std::string &b, const std::string &c,
-                       int t = 4, std::string_view separator = ".");
+std::string SolveTexts(const std::string &a, const std::string &b, const std::string &c, int t = 4,
+                       std::string_view separator = ".");
 
 // Splits a transcript at CR LF; a last line without one is marked "<no CR LF>".
 std::vector<std::string> Lines(const std::string &transcript);
