@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+// The window's controls as designed. Positions and sizes are in twips,
+// 15 to a logical pixel, measured in the client area; colours are 0x00BBGGRR.
+
+enum class ControlType { TextBox, CommandButton, ListBox, Label };
+
+inline constexpr std::uint32_t DefaultColour = 0xFFFFFFFF; // keep the style's own
+
+// Settings beyond a control's defaults; text boxes are the only ones with any.
+enum Setting : unsigned {
+    NoSetting = 0,
+    MultiLine = 1u << 0, // wraps at its width, vertical scroll bar
+    Locked = 1u << 1,    // read-only, yet selectable and copyable
+    Centred = 1u << 2,
+};
+
+struct ControlSpec
+{
+    std::string_view name; // the control array, or the single control
+    int index;             // within its array; 0 for a single control
+    ControlType type;
+    std::string_view text; // caption, or what a field holds when created
+    int left;
+    int top;
+    int width;
+    int height;
+    std::uint32_t backColour;
+    int tabIndex;
+    unsigned settings;
+    int maxLength; // characters a user may type or paste; 0 for no limit
+    std::string_view accessibleName;
+};
+
+inline constexpr int TwipsPerPixel = 15;
+inline constexpr int ClientWidth = 7065;
+inline constexpr int ClientHeight = 6300;
+inline constexpr std::uint32_t WindowBackColour = 0x00FF8080;
+
+inline constexpr std::string_view WindowCaption = "https://velmora.example Velmora";
+inline constexpr std::string_view FontFamily = "Times New Roman";
+inline constexpr int FontPointSize = 12;
+
+// The sample result of 5x + 3y = 3 that Pole(4) holds until start-up clears it.
+inline constexpr std::string_view SampleTranscript =
+    "Уравнението има корени:\r\nX = 3\r\nY = -4\r\n";
+
+// Pole(0) gets the introduction (introduction.h) instead of a text here.
+// clang-format off
+inline constexpr std::array<ControlSpec, 15> Controls = {{
+    // name    idx type                       text        left   top  width height back colour   tab settings                max  accessible name
+    {"Pole",   0, ControlType::TextBox,       "",          120,  480, 6855, 1935, DefaultColour,  0, MultiLine,              0, "Въведение"},
+    {"Pole",   1, ControlType::TextBox,       "5",         240, 3120,  975,  495, DefaultColour,  1, Centred,                4, "Коефициент A"},
+    {"Pole",   2, ControlType::TextBox,       "3",        1440, 3120,  975,  495, DefaultColour,  2, Centred,                4, "Коефициент B"},
+    {"Pole",   3, ControlType::TextBox,       "3",        3240, 3120,  975,  495, DefaultColour,  3, Centred,                4, "Свободен член C"},
+    {"Pole",   4, ControlType::TextBox,       SampleTranscript,
+                                                           120, 3960, 6855, 2175, DefaultColour,  7, MultiLine | Locked,     0, "Ход на решението"},
+    {"Buton",  0, ControlType::CommandButton, "Изчисли",  4440, 2520, 1215,  375, 0x0080FF80,     8, NoSetting,              0, "Изчисли"},
+    {"Buton",  1, ControlType::CommandButton, "Изчисти",  4440, 3480, 1215,  375, 0x000000FF,     9, NoSetting,              0, "Изчисти"},
+    {"Buton",  2, ControlType::CommandButton, "Данни",    4440, 3000, 1215,  375, 0x00FF8080,    14, NoSetting,              0, "Случайни данни"},
+    {"Sluch",  0, ControlType::ListBox,       "",         5880, 2880, 1095,  915, DefaultColour, 12, NoSetting,              0, "Интервал на случайните коефициенти"},
+    {"Etiket", 0, ControlType::Label,         "A*x",       240, 2760,  975,  375, 0x0080C0FF,     4, NoSetting,              0, "Надпис A по x"},
+    {"Etiket", 1, ControlType::Label,         "B*y",      1440, 2760,  975,  375, 0x0080C0FF,     5, NoSetting,              0, "Надпис B по y"},
+    {"Etiket", 2, ControlType::Label,         "C",        3240, 2760,  975,  375, 0x0080C0FF,     6, NoSetting,              0, "Надпис C"},
+    {"Etiket", 3, ControlType::Label,         " = ",      2520, 3120,  615,  495, 0x0000C000,    11, NoSetting,              0, "Знак за равенство"},
+    {"Etiket", 4, ControlType::Label,         "Случайни", 5880, 2520, 1095,  375, 0x000080FF,    13, NoSetting,              0, "Надпис Случайни"},
+    {"Label1", 0, ControlType::Label,         "Velmora",   840,   50, 5055,  375, 0x000080FF,    10, NoSetting,              0, "Заглавие Velmora"},
+}};
+// clang-format on
+
+// The ranges offered for random coefficients, in the order listed.
+inline constexpr std::array<std::string_view, 7> RangeEntries = {"10",   "100",  "200", "500",
+                                                                 "1000", "1500", "2000"};

@@ -1,0 +1,341 @@
+#include "mainwindow.h"
+
+#include "colourbutton.h"
+#include "introduction.h"
+#include "rangelist.h"
+#include "solver.h"
+
+#include <QButtonGroup>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include <algorithm>
+#include <string_view>
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+QRect pixelRect(const ControlSpec &spec)
+{
+    return QRect(pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height));
+}
+
+QColor fromBgr(std::uint32_t bgr)
+{
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// Texts keep their CR LF line ends; the fields show plain lines.
+QString shownText(std::string_view crlfText)
+{
+    QString text = qs(crlfText);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+std::string introductionText()
+{
+    std::string text;
+    for (std::string_view line : IntroductionLines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::string decimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
+}
+
+} // namespace
+
+MainWindow::MainWindow(RandomSource random, QWidget *parent)
+    : QWidget(parent), random_(std::move(random))
+{
+    createUi();
+    Form_Load();
+}
+
+void MainWindow::createUi()
+{
+    setWindowTitle(qs(WindowCaption));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-32.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+
+    QFont font(qs(FontFamily), FontPointSize);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    butonGroup_ = new QButtonGroup(this);
+
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        const ControlSpec &spec = Controls[i];
+        QWidget *control = nullptr;
+        switch (spec.type) {
+        case ControlType::TextBox:
+            control = createTextBox(spec);
+            break;
+        case ControlType::CommandButton:
+            control = createButton(spec);
+            break;
+        case ControlType::ListBox:
+            control = createList(spec);
+            break;
+        case ControlType::Label:
+            control = createLabel(spec);
+            break;
+        }
+        control->setGeometry(pixelRect(spec));
+        control->setAccessibleName(qs(spec.accessibleName));
+        controls_[i] = control;
+    }
+    setTabOrderFromTable();
+
+    connect(butonGroup_, &QButtonGroup::idClicked, this, &MainWindow::Buton_Click);
+    connect(sluch_, &QListWidget::itemSelectionChanged, this, &MainWindow::Sluch_Click);
+
+    pole_[0]->setFocus();
+    centreOnScreen();
+}
+
+QWidget *MainWindow::createTextBox(const ControlSpec &spec)
+{
+    if (spec.settings & MultiLine) {
+        auto *box = new QPlainTextEdit(this);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setTabChangesFocus(true);
+        if (spec.settings & Locked) {
+            box->setReadOnly(true);
+            // Read-only alone would leave the text selectable by mouse only.
+            box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        }
+        pole_.at(static_cast<std::size_t>(spec.index)) = box;
+        // Pole(4) shows the transcript, whose own copy the window keeps.
+        if (spec.index == 4)
+            SetTranscript(std::string(spec.text));
+        else
+            box->setPlainText(shownText(introductionText()));
+        return box;
+    }
+
+    auto *box = new QLineEdit(qs(spec.text), this);
+    if (spec.settings & Centred)
+        box->setAlignment(Qt::AlignCenter);
+    if (spec.maxLength > 0)
+        box->setMaxLength(spec.maxLength);
+    box->setReadOnly(spec.settings & Locked);
+    pole_.at(static_cast<std::size_t>(spec.index)) = box;
+    return box;
+}
+
+QWidget *MainWindow::createButton(const ControlSpec &spec)
+{
+    auto *button = new ColourButton(qs(spec.text), fromBgr(spec.backColour), this);
+    button->setAutoDefault(false);
+    butonGroup_->addButton(button, spec.index);
+    buton_.at(static_cast<std::size_t>(spec.index)) = button;
+    return button;
+}
+
+QWidget *MainWindow::createList(const ControlSpec &)
+{
+    sluch_ = new RangeList(this);
+    sluch_->setSelectionMode(QAbstractItemView::SingleSelection);
+    for (std::string_view entry : RangeEntries) {
+        auto *item = new QListWidgetItem(qs(entry), sluch_);
+        item->setData(Qt::UserRole, 0);
+    }
+    return sluch_;
+}
+
+QWidget *MainWindow::createLabel(const ControlSpec &spec)
+{
+    auto *label = new QLabel(qs(spec.text), this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->setAutoFillBackground(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, fromBgr(spec.backColour));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    label->setPalette(palette);
+    // Captions reach a pixel into the control below them, which covers them.
+    label->lower();
+
+    if (spec.name == "Label1")
+        label1_ = label;
+    else
+        etiket_.at(static_cast<std::size_t>(spec.index)) = label;
+    return label;
+}
+
+void MainWindow::setTabOrderFromTable()
+{
+    std::array<std::size_t, Controls.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        return Controls[a].tabIndex < Controls[b].tabIndex;
+    });
+
+    QWidget *previous = nullptr;
+    for (std::size_t i : order) {
+        if (Controls[i].type == ControlType::Label)
+            continue; // labels hold tab indices but never take the focus
+        if (previous)
+            setTabOrder(previous, controls_[i]);
+        previous = controls_[i];
+    }
+}
+
+void MainWindow::centreOnScreen()
+{
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void MainWindow::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), fromBgr(WindowBackColour));
+}
+
+QWidget *MainWindow::Pole(int index) const
+{
+    return (index >= 0 && index < 5) ? pole_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+QPushButton *MainWindow::Buton(int index) const
+{
+    return (index >= 0 && index < 3) ? buton_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+QLabel *MainWindow::Etiket(int index) const
+{
+    return (index >= 0 && index < 5) ? etiket_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+QListWidget *MainWindow::Sluch() const
+{
+    return sluch_;
+}
+
+QLabel *MainWindow::Label1() const
+{
+    return label1_;
+}
+
+QLineEdit *MainWindow::coefficientField(int k) const
+{
+    return qobject_cast<QLineEdit *>(Pole(k));
+}
+
+QPlainTextEdit *MainWindow::transcriptField() const
+{
+    return qobject_cast<QPlainTextEdit *>(pole_[4]);
+}
+
+std::string MainWindow::CoefficientText(int k) const
+{
+    const QLineEdit *field = (k >= 1 && k <= 3) ? coefficientField(k) : nullptr;
+    return field ? field->text().toStdString() : std::string();
+}
+
+std::string MainWindow::Transcript() const
+{
+    return transcript_;
+}
+
+void MainWindow::SetTranscript(const std::string &text)
+{
+    transcript_ = text;
+    transcriptField()->setPlainText(shownText(transcript_));
+}
+
+void MainWindow::Buton_Click(std::int16_t index)
+{
+    switch (index) {
+    case 0:
+        Calculate();
+        break;
+    case 1:
+        ClearAll();
+        break;
+    case 2:
+        FillRandom();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::Sluch_Click()
+{
+    FillRandom();
+}
+
+void MainWindow::Form_Load()
+{
+    // The generator was seeded from the clock when it was made. Selecting the
+    // first range raises the list's selection signal here and now, so start-up
+    // ends with exactly one random fill.
+    sluch_->setCurrentRow(0);
+}
+
+void MainWindow::Calculate()
+{
+    SetTranscript({});
+    LockInputs();
+    buton_[0]->setEnabled(false);
+    Solve(*this, values_, random_, decimalSeparator());
+}
+
+void MainWindow::ClearAll()
+{
+    for (int i = 1; i <= 3; ++i)
+        coefficientField(i)->clear();
+    SetTranscript({});
+    for (int i = 1; i <= 3; ++i)
+        coefficientField(i)->setReadOnly(false);
+    buton_[0]->setEnabled(true);
+}
+
+void MainWindow::LockInputs()
+{
+    for (int i = 1; i <= 3; ++i)
+        coefficientField(i)->setReadOnly(true);
+}
+
+void MainWindow::FillRandom()
+{
+    ClearAll();
+    const QListWidgetItem *entry = sluch_->item(sluch_->selectedRow());
+    if (!entry)
+        return; // only before Form_Load has selected a range
+    const double range = ReadNumber(entry->text().toStdString());
+    for (int i = 1; i <= 3; ++i) {
+        const double r = random_();
+        const std::int32_t value = ToInt32(r * range + 1.0);
+        coefficientField(i)->setText(
+            QString::fromStdString(NumberText(Value(value), decimalSeparator())));
+    }
+}
