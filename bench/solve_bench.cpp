@@ -198,8 +198,8 @@ void PrintSlowestInput(const char *label, const std::vector<Texts> &inputs)
         }
     }
     if (worstInput)
-        std::printf("slowest of %zu %s inputs: %.2f us median (%s)\n", inputs.size(), label,
-                    worst, Name(*worstInput).c_str());
+        std::printf("slowest of %zu %s inputs: %.2f us median (%s)\n", inputs.size(), label, worst,
+                    Name(*worstInput).c_str());
 }
 
 } // namespace
