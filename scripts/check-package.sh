@@ -176,6 +176,9 @@ launch() {
         echo "the visible window does not belong to the started program"
     elif ! kill -0 "$pid" 2>/dev/null; then
         echo "the program exited after showing its window"
+    elif [ "$(xprop -id "$win" WM_CLASS | sed 's/.*, "\(.*\)"$/\1/')" != "$(desktop_key StartupWMClass)" ]; then
+        # X11 shells tie a window to its menu entry by this class.
+        echo "window class $(xprop -id "$win" WM_CLASS) does not match StartupWMClass"
     else
         echo "window \"$(xdotool getwindowname "$win")\" mapped"
         ok=0
@@ -188,8 +191,8 @@ launch() {
     fi
     return "$ok"
 }
-if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
-    fail "staged velmora shows its window (Xvfb and xdotool are needed)"
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null || ! command -v xprop >/dev/null; then
+    fail "staged velmora shows its window (Xvfb, xdotool and xprop are needed)"
 elif ! start_xvfb; then
     fail "Xvfb starts"
 else
