@@ -58,6 +58,7 @@ void ScreenshotTest::coloursOnScreen()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QTest::mouseClick(window.Buton(0), Qt::LeftButton);
+    window.repaint(); // painted and sent to the server ahead of the grab
 
     const qreal ratio = window.devicePixelRatio();
     const auto centreOf = [&window, ratio](const QWidget *control) {

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Makes docs/screenshot.png from the real program: starts it under Xvfb,
+# presses "Изчисли" on its random coefficients and captures the window.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+if ! command -v import >/dev/null; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get install -y -qq --no-install-recommends imagemagick
+fi
+for tool in xvfb-run xdotool; do
+    command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+done
+
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/release -j "$(nproc)" --target velmora >/dev/null
+mkdir -p docs
+
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    set -euo pipefail
+    build/release/app/velmora &
+    app=$!
+    window=$(xdotool search --sync --onlyvisible --name "Velmora$" | head -n 1)
+    sleep 0.5
+    # The centre of "Изчисли", in the window'"'"'s own pixels.
+    xdotool mousemove --window "$window" 336 180 click 1
+    xdotool mousemove --window "$window" 460 10
+    sleep 0.5
+    import -window "$window" docs/screenshot.png
+    kill "$app"
+'
+echo "wrote docs/screenshot.png"
