@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, but
-# only those that are missing, so a second run costs nothing.
+# Installs the Debian packages that are missing, so a second run costs nothing.
+#   install-deps.sh run   what building and opening the program needs
+#   install-deps.sh       that, and what the tests, benchmarks and checks need
 set -euo pipefail
 
 packages=(
-    # build
     cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
-    # run
     fonts-liberation2
-    # tests, benchmarks, fuzzing
-    libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-    xvfb xauth x11-utils xdotool
-    # package checks
-    desktop-file-utils appstream dpkg-dev
 )
+if [ "${1:-all}" != run ]; then
+    packages+=(
+        libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+        xvfb xauth x11-utils xdotool imagemagick
+        desktop-file-utils appstream dpkg-dev
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

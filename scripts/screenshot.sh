@@ -4,14 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-if ! command -v import >/dev/null; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get install -y -qq --no-install-recommends imagemagick
-fi
-for tool in xvfb-run xdotool; do
-    command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
-done
+scripts/install-deps.sh
 
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/release -j "$(nproc)" --target velmora >/dev/null
