@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit and window tests, the solver's
 # tests under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz
-# run, and the checks of the installed files and the Debian package.
+# run, a short benchmark pass, and the checks of the installed files and the
+# Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,11 @@ if command -v clang++ >/dev/null; then
     cmake --build --preset fuzz -j "$jobs"
     scripts/run-fuzz.sh build/fuzz 60
 fi
+
+echo "== benchmarks (one short pass, so they keep building and agreeing)"
+cmake --preset bench
+cmake --build --preset bench -j "$jobs"
+build/bench/bench/solve_bench --benchmark_min_time=0.01
 
 echo "== install tree and Debian package"
 scripts/check-package.sh build/default
