@@ -19,7 +19,7 @@ enum Setting : unsigned {
     Centred = 1u << 2,
 };
 
-struct ControlSpec
+struct ControlEntry
 {
     std::string_view name; // the control array, or the single control
     int index;             // within its array; 0 for a single control
@@ -51,7 +51,7 @@ inline constexpr std::string_view SampleTranscript =
 
 // Pole(0) gets the introduction (introduction.h) instead of a text here.
 // clang-format off
-inline constexpr std::array<ControlSpec, 15> Controls = {{
+inline constexpr std::array<ControlEntry, 15> Controls = {{
     // name    idx type                       text        left   top  width height back colour   tab settings                max  accessible name
     {"Pole",   0, ControlType::TextBox,       "",          120,  480, 6855, 1935, DefaultColour,  0, MultiLine,              0, "Въведение"},
     {"Pole",   1, ControlType::TextBox,       "5",         240, 3120,  975,  495, DefaultColour,  1, Centred,                4, "Коефициент A"},

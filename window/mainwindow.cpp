@@ -29,9 +29,9 @@ int pixels(int twips)
     return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
 }
 
-QRect pixelRect(const ControlSpec &spec)
+QRect pixelRect(const ControlEntry &entry)
 {
-    return QRect(pixels(spec.left), pixels(spec.top), pixels(spec.width), pixels(spec.height));
+    return QRect(pixels(entry.left), pixels(entry.top), pixels(entry.width), pixels(entry.height));
 }
 
 QColor fromBgr(std::uint32_t bgr)
@@ -87,24 +87,24 @@ void MainWindow::createUi()
     butonGroup_ = new QButtonGroup(this);
 
     for (std::size_t i = 0; i < Controls.size(); ++i) {
-        const ControlSpec &spec = Controls[i];
+        const ControlEntry &entry = Controls[i];
         QWidget *control = nullptr;
-        switch (spec.type) {
+        switch (entry.type) {
         case ControlType::TextBox:
-            control = createTextBox(spec);
+            control = createTextBox(entry);
             break;
         case ControlType::CommandButton:
-            control = createButton(spec);
+            control = createButton(entry);
             break;
         case ControlType::ListBox:
-            control = createList(spec);
+            control = createList(entry);
             break;
         case ControlType::Label:
-            control = createLabel(spec);
+            control = createLabel(entry);
             break;
         }
-        control->setGeometry(pixelRect(spec));
-        control->setAccessibleName(qs(spec.accessibleName));
+        control->setGeometry(pixelRect(entry));
+        control->setAccessibleName(qs(entry.accessibleName));
         controls_[i] = control;
     }
     setTabOrderFromTable();
@@ -116,48 +116,48 @@ void MainWindow::createUi()
     centreOnScreen();
 }
 
-QWidget *MainWindow::createTextBox(const ControlSpec &spec)
+QWidget *MainWindow::createTextBox(const ControlEntry &entry)
 {
-    if (spec.settings & MultiLine) {
+    if (entry.settings & MultiLine) {
         auto *box = new QPlainTextEdit(this);
         box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
-        if (spec.settings & Locked) {
+        if (entry.settings & Locked) {
             box->setReadOnly(true);
             // Read-only alone would leave the text selectable by mouse only.
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         }
-        pole_.at(static_cast<std::size_t>(spec.index)) = box;
+        pole_.at(static_cast<std::size_t>(entry.index)) = box;
         // Pole(4) shows the transcript, whose own copy the window keeps.
-        if (spec.index == 4)
-            SetTranscript(std::string(spec.text));
+        if (entry.index == 4)
+            SetTranscript(std::string(entry.text));
         else
             box->setPlainText(shownText(introductionText()));
         return box;
     }
 
-    auto *box = new QLineEdit(qs(spec.text), this);
-    if (spec.settings & Centred)
+    auto *box = new QLineEdit(qs(entry.text), this);
+    if (entry.settings & Centred)
         box->setAlignment(Qt::AlignCenter);
-    if (spec.maxLength > 0)
-        box->setMaxLength(spec.maxLength);
-    box->setReadOnly(spec.settings & Locked);
-    pole_.at(static_cast<std::size_t>(spec.index)) = box;
+    if (entry.maxLength > 0)
+        box->setMaxLength(entry.maxLength);
+    box->setReadOnly(entry.settings & Locked);
+    pole_.at(static_cast<std::size_t>(entry.index)) = box;
     return box;
 }
 
-QWidget *MainWindow::createButton(const ControlSpec &spec)
+QWidget *MainWindow::createButton(const ControlEntry &entry)
 {
-    auto *button = new ColourButton(qs(spec.text), fromBgr(spec.backColour), this);
+    auto *button = new ColourButton(qs(entry.text), fromBgr(entry.backColour), this);
     button->setAutoDefault(false);
-    butonGroup_->addButton(button, spec.index);
-    buton_.at(static_cast<std::size_t>(spec.index)) = button;
+    butonGroup_->addButton(button, entry.index);
+    buton_.at(static_cast<std::size_t>(entry.index)) = button;
     return button;
 }
 
-QWidget *MainWindow::createList(const ControlSpec &)
+QWidget *MainWindow::createList(const ControlEntry &)
 {
     sluch_ = new RangeList(this);
     sluch_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -168,23 +168,23 @@ QWidget *MainWindow::createList(const ControlSpec &)
     return sluch_;
 }
 
-QWidget *MainWindow::createLabel(const ControlSpec &spec)
+QWidget *MainWindow::createLabel(const ControlEntry &entry)
 {
-    auto *label = new QLabel(qs(spec.text), this);
+    auto *label = new QLabel(qs(entry.text), this);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, fromBgr(spec.backColour));
+    palette.setColor(QPalette::Window, fromBgr(entry.backColour));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
     label->setPalette(palette);
     // Captions reach a pixel into the control below them, which covers them.
     label->lower();
 
-    if (spec.name == "Label1")
+    if (entry.name == "Label1")
         label1_ = label;
     else
-        etiket_.at(static_cast<std::size_t>(spec.index)) = label;
+        etiket_.at(static_cast<std::size_t>(entry.index)) = label;
     return label;
 }
 

@@ -73,10 +73,10 @@ private:
     void FillRandom();
 
     void createUi();
-    QWidget *createTextBox(const ControlSpec &spec);
-    QWidget *createButton(const ControlSpec &spec);
-    QWidget *createList(const ControlSpec &spec);
-    QWidget *createLabel(const ControlSpec &spec);
+    QWidget *createTextBox(const ControlEntry &entry);
+    QWidget *createButton(const ControlEntry &entry);
+    QWidget *createList(const ControlEntry &entry);
+    QWidget *createLabel(const ControlEntry &entry);
     void setTabOrderFromTable();
     void centreOnScreen();
 
