@@ -26,6 +26,8 @@ artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"
 
 # The first directory receives new inputs; the committed seeds are only read.
+# libFuzzer's progress lines go to a log; the end of it is shown below.
+log="$build/fuzz.log"
 status=0
 "$fuzzer" "$corpus" "$root/fuzz/corpus" \
     -dict="$root/fuzz/solve.dict" \
@@ -34,11 +36,13 @@ status=0
     -rss_limit_mb=2048 \
     -max_len=256 \
     -print_final_stats=1 \
-    -artifact_prefix="$artifacts/" || status=$?
+    -artifact_prefix="$artifacts/" >"$log" 2>&1 || status=$?
 
 if [ "$status" -ne 0 ]; then
+    tail -n 60 "$log" >&2
     echo "fuzzing failed (exit $status); reproducers in $artifacts:" >&2
     ls -1 "$artifacts" >&2
     exit 1
 fi
+grep -E '^(Done|stat::)' "$log" || true
 echo "fuzzing: no crash, hang or leak in $seconds s"
