@@ -47,8 +47,8 @@ summary() {
 }
 
 work=$(mktemp -d)
-xvfb_pid=""
-trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
+. "$(dirname "$0")/xvfb.sh"
+trap 'stop_xvfb; rm -rf "$work"' EXIT
 stage=$work/stage
 
 config=$build/CPackConfig.cmake
@@ -140,22 +140,6 @@ else
 fi
 
 echo "== installed program under Xvfb"
-# Xvfb picks its own free display (-displayfd): xvfb-run -a can race with
-# another X server starting at the same moment and hand us a display we
-# cannot open.
-start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-        3>"$work/display" >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    for _ in $(seq 100); do
-        [ -s "$work/display" ] && break
-        kill -0 "$xvfb_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    [ -s "$work/display" ] || { cat "$work/xvfb.log"; return 1; }
-    DISPLAY=":$(head -n 1 "$work/display")"
-    export DISPLAY
-}
 # Started from the staged tree; passes when its own window (by _NET_WM_PID)
 # is mapped and the process is still alive.
 launch() {
@@ -198,11 +182,7 @@ elif ! start_xvfb; then
 else
     check "staged velmora shows its window on $DISPLAY" launch
 fi
-if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-    xvfb_pid=""
-fi
+stop_xvfb
 
 if [ -n "${deb:-}" ] && [ -f "$deb" ]; then
     echo

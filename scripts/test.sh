@@ -15,8 +15,11 @@ echo "== build and test (Release)"
 cmake --preset default
 cmake --build --preset default -j "$jobs"
 # The window tests want a real X server; offscreen only where none can start.
-if command -v xvfb-run >/dev/null; then
-    QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset default
+. scripts/xvfb.sh
+if command -v Xvfb >/dev/null && start_xvfb; then
+    trap stop_xvfb EXIT
+    QT_QPA_PLATFORM=xcb ctest --preset default
+    stop_xvfb
 else
     QT_QPA_PLATFORM=offscreen ctest --preset default
 fi
