@@ -18,26 +18,12 @@ done
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target velmora window_clickbench >/dev/null
 
-# A private X server on the first free display number.
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+. scripts/xvfb.sh
+start_xvfb
 runtime=$(mktemp -d)
-cleanup() {
-    kill "$xvfb" 2>/dev/null || true
-    rm -rf "$runtime"
-}
-trap cleanup EXIT
-export DISPLAY=":$display"
+trap 'stop_xvfb; rm -rf "$runtime"' EXIT
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$runtime"
-for _ in $(seq 100); do
-    xwininfo -root >/dev/null 2>&1 && break
-    sleep 0.05
-done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 

@@ -10,19 +10,18 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev
 cmake --build build/release -j "$(nproc)" --target velmora >/dev/null
 mkdir -p docs
 
+. scripts/xvfb.sh
+start_xvfb
 runtime=$(mktemp -d)
-trap 'rm -rf "$runtime"' EXIT
-XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-    set -euo pipefail
-    build/release/app/velmora &
-    app=$!
-    window=$(xdotool search --sync --onlyvisible --name "Velmora$" | head -n 1)
-    sleep 0.5
-    # The centre of "Изчисли", in the window'"'"'s own pixels.
-    xdotool mousemove --window "$window" 336 180 click 1
-    xdotool mousemove --window "$window" 460 10
-    sleep 0.5
-    import -window "$window" docs/screenshot.png
-    kill "$app"
-'
+trap 'stop_xvfb; rm -rf "$runtime"' EXIT
+XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb build/release/app/velmora &
+app=$!
+window=$(xdotool search --sync --onlyvisible --name "Velmora$" | head -n 1)
+sleep 0.5
+# The centre of "Изчисли", in the window's own pixels.
+xdotool mousemove --window "$window" 336 180 click 1
+xdotool mousemove --window "$window" 460 10
+sleep 0.5
+import -window "$window" docs/screenshot.png
+kill "$app"
 echo "wrote docs/screenshot.png"

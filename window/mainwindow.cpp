@@ -48,13 +48,12 @@ QString shownText(std::string_view crlfText)
     return text;
 }
 
-std::string introductionText()
+// The introduction as the field shows it: one plain line each.
+QString introductionText()
 {
-    std::string text;
-    for (std::string_view line : IntroductionLines) {
-        text += line;
-        text += "\r\n";
-    }
+    QString text;
+    for (std::string_view line : IntroductionLines)
+        text += qs(line) + QLatin1Char('\n');
     return text;
 }
 
@@ -134,7 +133,7 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
         if (entry.index == 4)
             SetTranscript(std::string(entry.text));
         else
-            box->setPlainText(shownText(introductionText()));
+            box->setPlainText(introductionText());
         return box;
     }
 
