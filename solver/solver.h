@@ -4,6 +4,7 @@
 // through SolverWindow: three coefficient texts in, one transcript out.
 
 #include "calculation.h"     // SolverWindow, RandomSource, Calculation
+#include "clockrandom.h"     // ClockRandom, the one random sequence
 #include "findsolution.h"    // FindSolution
 #include "numbertext.h"      // NumberText
 #include "prepareequation.h" // PrepareEquation, coefficient ranges, GCD

@@ -2,6 +2,7 @@
 
 #include "colourbutton.h"
 #include "introduction.h"
+#include "ranges.h"
 #include "rangelist.h"
 #include "solver.h"
 

@@ -1,14 +1,16 @@
 #include "clockrandom.h"
 
 #include <chrono>
-#include <cstdint>
 
 ClockRandom::ClockRandom()
+    : ClockRandom(
+          static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()))
+{}
+
+ClockRandom::ClockRandom(std::uint64_t seed)
 {
-    const auto ticks =
-        static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    std::seed_seq seed{static_cast<std::uint32_t>(ticks), static_cast<std::uint32_t>(ticks >> 32)};
-    engine_.seed(seed);
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    engine_.seed(sequence);
 }
 
 float ClockRandom::operator()()

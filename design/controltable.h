@@ -4,8 +4,9 @@
 #include <cstdint>
 #include <string_view>
 
-// The window's controls as designed. Positions and sizes are in twips,
-// 15 to a logical pixel, measured in the client area; colours are 0x00BBGGRR.
+// The window's controls as designed, free of any toolkit. Positions and
+// sizes are in twips, 15 to a logical pixel, measured in the client area;
+// colours are 0x00BBGGRR.
 
 enum class ControlType { TextBox, CommandButton, ListBox, Label };
 
@@ -71,7 +72,3 @@ inline constexpr std::array<ControlEntry, 15> Controls = {{
     {"Label1", 0, ControlType::Label,         "Velmora",   840,   50, 5055,  375, 0x000080FF,    10, NoSetting,              0, "Заглавие Velmora"},
 }};
 // clang-format on
-
-// The ranges offered for random coefficients, in the order listed.
-inline constexpr std::array<std::string_view, 7> RangeEntries = {"10",   "100",  "200", "500",
-                                                                 "1000", "1500", "2000"};
