@@ -9,7 +9,8 @@ ClockRandom::ClockRandom()
 
 ClockRandom::ClockRandom(std::uint64_t seed)
 {
-    std::seed_seq sequence{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
+    std::seed_seq sequence{static_cast<std::uint32_t>(seed),
+                           static_cast<std::uint32_t>(seed >> 32)};
     engine_.seed(sequence);
 }
 

@@ -2,8 +2,8 @@
 
 #include "colourbutton.h"
 #include "introduction.h"
-#include "ranges.h"
 #include "rangelist.h"
+#include "ranges.h"
 #include "solver.h"
 
 #include <QButtonGroup>
@@ -332,10 +332,6 @@ void MainWindow::FillRandom()
     if (!entry)
         return; // only before Form_Load has selected a range
     const double range = ReadNumber(entry->text().toStdString());
-    for (int i = 1; i <= 3; ++i) {
-        const double r = random_();
-        const std::int32_t value = ToInt32(r * range + 1.0);
-        coefficientField(i)->setText(
-            QString::fromStdString(NumberText(Value(value), decimalSeparator())));
-    }
+    for (int i = 1; i <= 3; ++i)
+        coefficientField(i)->setText(QString::fromStdString(RandomCoefficient(random_(), range)));
 }

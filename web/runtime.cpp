@@ -1,0 +1,33 @@
+// Replacements that keep the module free of imports. libc++'s own versions of
+// these report failures on stderr, which would pull in WASI's file calls, and
+// the page offers no WASI layer. A failure traps instead: the page sees the
+// call fail and says so.
+
+#include <cstdlib>
+#include <new>
+
+void *operator new(std::size_t size)
+{
+    if (void *p = std::malloc(size == 0 ? 1 : size))
+        return p;
+    __builtin_trap();
+}
+
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+
+namespace std {
+inline namespace __2 {
+[[noreturn]] void __libcpp_verbose_abort(const char *, ...) noexcept
+{
+    __builtin_trap();
+}
+} // namespace __2
+} // namespace std
