@@ -38,6 +38,12 @@ struct ControlEntry
 };
 
 inline constexpr int TwipsPerPixel = 15;
+
+// Twips to logical pixels, to the nearest pixel.
+constexpr int Pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
 inline constexpr int ClientWidth = 7065;
 inline constexpr int ClientHeight = 6300;
 inline constexpr std::uint32_t WindowBackColour = 0x00FF8080;
@@ -72,3 +78,18 @@ inline constexpr std::array<ControlEntry, 15> Controls = {{
     {"Label1", 0, ControlType::Label,         "Velmora",   840,   50, 5055,  375, 0x000080FF,    10, NoSetting,              0, "Заглавие Velmora"},
 }};
 // clang-format on
+
+// The text box a caption names: the one it stands directly above, exactly as
+// wide, reaching into its top edge. Controls.size() where there is none.
+constexpr std::size_t CaptionedControl(std::size_t caption)
+{
+    const ControlEntry &label = Controls[caption];
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        const ControlEntry &box = Controls[i];
+        if (label.type == ControlType::Label && box.type == ControlType::TextBox &&
+            box.left == label.left && box.width == label.width && box.top > label.top &&
+            box.top < label.top + label.height)
+            return i;
+    }
+    return Controls.size();
+}

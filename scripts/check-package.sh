@@ -21,6 +21,7 @@ expected_files=(
     "usr/share/icons/hicolor/32x32/apps/$app_id.png"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "usr/share/metainfo/$app_id.metainfo.xml"
+    usr/share/velmora/velmora.html
 )
 
 passed=0

@@ -13,7 +13,11 @@ if [ "${1:-all}" != run ]; then
         libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
         xvfb xauth x11-utils xdotool imagemagick
         desktop-file-utils appstream dpkg-dev
+        clang-22 lld-22 wasi-libc libc++-22-dev-wasm32 libc++abi-22-dev-wasm32
+        libclang-rt-22-dev-wasm32 chromium
     )
+    # The page's tests run on Node.js; a machine that has none gets Debian's.
+    command -v node >/dev/null || packages+=(nodejs npm)
 fi
 
 missing=()

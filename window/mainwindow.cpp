@@ -25,14 +25,9 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-int pixels(int twips)
-{
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
-
 QRect pixelRect(const ControlEntry &entry)
 {
-    return QRect(pixels(entry.left), pixels(entry.top), pixels(entry.width), pixels(entry.height));
+    return QRect(Pixels(entry.left), Pixels(entry.top), Pixels(entry.width), Pixels(entry.height));
 }
 
 QColor fromBgr(std::uint32_t bgr)
@@ -78,7 +73,7 @@ void MainWindow::createUi()
     setWindowIcon(QIcon(QStringLiteral(":/icons/velmora-32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(pixels(ClientWidth), pixels(ClientHeight));
+    setFixedSize(Pixels(ClientWidth), Pixels(ClientHeight));
 
     QFont font(qs(FontFamily), FontPointSize);
     font.setStyleHint(QFont::Serif);

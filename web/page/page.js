@@ -1,0 +1,166 @@
+// The page's window: the controls, commands and states of the desktop one.
+// Reading numbers, the transcript and every rounding happen in the engine;
+// this script only wires the controls to it.
+'use strict';
+
+(() => {
+    const byId = (id) => document.getElementById(id);
+    const Pole = [0, 1, 2, 3, 4].map((i) => byId(`Pole${i}`));
+    const Buton = [0, 1, 2].map((i) => byId(`Buton${i}`));
+    const Sluch = byId('Sluch');
+
+    let engine = null;
+    let transcript = '';
+    let selectedRange = -1;
+    const queuedDraws = [];
+    let settle;
+    const ready = new Promise((resolve) => {
+        settle = resolve;
+    });
+
+    // Named outright: a bare Intl.NumberFormat() may keep to en-US whatever
+    // language the browser reports.
+    function decimalSeparator() {
+        const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+        const decimal = parts.find((part) => part.type === 'decimal');
+        return decimal ? decimal.value : '.';
+    }
+
+    async function loadEngine() {
+        const encoded = atob(byId('engine').textContent.trim());
+        const bytes = Uint8Array.from(encoded, (c) => c.charCodeAt(0));
+        const { instance } = await WebAssembly.instantiate(bytes, {});
+        const exports = instance.exports;
+        exports._initialize();
+
+        const encoder = new TextEncoder();
+        const decoder = new TextDecoder();
+        const separator = decimalSeparator();
+
+        // Hands the texts in as NUL-terminated UTF-8 and reads back the text
+        // the call returns.
+        function withTexts(texts, call) {
+            const pointers = texts.map((text) => {
+                const utf8 = encoder.encode(text);
+                const at = exports.velmora_alloc(utf8.length + 1);
+                // Taken after the allocation, which may grow the memory.
+                const memory = new Uint8Array(exports.memory.buffer);
+                memory.set(utf8, at);
+                memory[at + utf8.length] = 0;
+                return at;
+            });
+            try {
+                const at = call(pointers);
+                const memory = new Uint8Array(exports.memory.buffer);
+                const end = memory.indexOf(0, at);
+                return decoder.decode(memory.subarray(at, end));
+            } finally {
+                pointers.forEach((at) => exports.velmora_free(at));
+            }
+        }
+
+        const now = Date.now();
+        exports.velmora_seed(now >>> 0, Math.floor(now / 2 ** 32) ^ Math.floor(performance.now() * 1000));
+
+        return {
+            draw: () => exports.velmora_draw(),
+            solve: (a, b, c, r) =>
+                withTexts([a, b, c, separator], ([pa, pb, pc, ps]) => exports.velmora_solve(pa, pb, pc, r, ps)),
+            fill: (r, range) => withTexts([range], ([p]) => exports.velmora_fill(r, p)),
+        };
+    }
+
+    function draw() {
+        return queuedDraws.length > 0 ? queuedDraws.shift() : engine.draw();
+    }
+
+    // The transcript keeps the engine's CR LF; the field shows plain lines.
+    function setTranscript(text) {
+        transcript = text;
+        Pole[4].value = text.replace(/\r\n/g, '\n');
+    }
+
+    function Buton_Click(index) {
+        switch (index) {
+            case 0:
+                Calculate();
+                break;
+            case 1:
+                ClearAll();
+                break;
+            case 2:
+                FillRandom();
+                break;
+        }
+    }
+
+    function Sluch_Click() {
+        // One range stays selected: every fill reads it.
+        if (Sluch.selectedIndex < 0) {
+            Sluch.selectedIndex = selectedRange;
+            return;
+        }
+        selectedRange = Sluch.selectedIndex;
+        FillRandom();
+    }
+
+    function Form_Load() {
+        // Selecting from code raises no change event, so the fill is called here.
+        Sluch.selectedIndex = 0;
+        Sluch_Click();
+    }
+
+    function Calculate() {
+        setTranscript('');
+        LockInputs();
+        Buton[0].disabled = true;
+        setTranscript(engine.solve(Pole[1].value, Pole[2].value, Pole[3].value, draw()));
+        // The result is what a keyboard or screen-reader user meets next, and
+        // no second key press can wipe it.
+        Pole[4].focus();
+        Pole[4].setSelectionRange(0, 0);
+        Pole[4].scrollTop = 0;
+    }
+
+    function ClearAll() {
+        for (let i = 1; i <= 3; ++i) Pole[i].value = '';
+        setTranscript('');
+        for (let i = 1; i <= 3; ++i) Pole[i].readOnly = false;
+        Buton[0].disabled = false;
+    }
+
+    function LockInputs() {
+        for (let i = 1; i <= 3; ++i) Pole[i].readOnly = true;
+    }
+
+    function FillRandom() {
+        ClearAll();
+        const range = Sluch.options[Sluch.selectedIndex].text;
+        for (let i = 1; i <= 3; ++i) Pole[i].value = engine.fill(draw(), range);
+    }
+
+    loadEngine().then(
+        (loaded) => {
+            engine = loaded;
+            Buton.forEach((button, index) => button.addEventListener('click', () => Buton_Click(index)));
+            Sluch.addEventListener('change', Sluch_Click);
+            Pole[0].focus();
+            Form_Load();
+            settle(true);
+        },
+        () => {
+            // The message written into the transcript field stays.
+            Buton.forEach((button) => (button.disabled = true));
+            Sluch.disabled = true;
+            settle(false);
+        },
+    );
+
+    // For the page's tests: the transcript as the engine wrote it, and draws
+    // of their choosing ahead of the generator's.
+    window.velmora = Object.freeze({
+        ready,
+        transcript: () => transcript,
+        queueDraws: (draws) => queuedDraws.push(...draws.map(Math.fround)),
+    });
+})();
