@@ -1,0 +1,205 @@
+// What the browser edition's tests and timings share: where the build put the
+// page, the module and the native engine; the module driven from node; a
+// Chromium that never reaches the network; the page opened from file://.
+
+import { spawnSync } from 'node:child_process';
+import { existsSync, readFileSync } from 'node:fs';
+import { dirname, resolve } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { inflateSync } from 'node:zlib';
+
+export const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
+
+function built(variable, ...candidates) {
+    if (process.env[variable]) return resolve(process.env[variable]);
+    const paths = candidates.map((c) => resolve(root, c));
+    return paths.find(existsSync) ?? paths[0];
+}
+
+// The default build makes all three; the web preset alone makes the module.
+export const pagePath = built('VELMORA_PAGE', 'build/default/web/velmora.html');
+export const wasmPath = built('VELMORA_WASM', 'build/default/web/wasm/web/velmora.wasm',
+    'build/web/web/velmora.wasm');
+export const nativePath = built('VELMORA_TRANSCRIPTS', 'build/default/tests/engine_transcripts');
+export const pageUrl = pathToFileURL(pagePath).href;
+
+// ---- the module in node ----------------------------------------------------
+
+const encoder = new TextEncoder();
+const decoder = new TextDecoder('utf-8', { fatal: true });
+
+export async function loadEngine(bytes = readFileSync(wasmPath)) {
+    const { instance } = await WebAssembly.instantiate(bytes, {});
+    const x = instance.exports;
+    x._initialize();
+
+    const put = (text) => {
+        const bytes = encoder.encode(text);
+        const at = x.velmora_alloc(bytes.length + 1);
+        const heap = new Uint8Array(x.memory.buffer);
+        heap.set(bytes, at);
+        heap[at + bytes.length] = 0;
+        return at;
+    };
+    const get = (at) => {
+        const heap = new Uint8Array(x.memory.buffer);
+        let end = at;
+        while (heap[end] !== 0) end++;
+        return decoder.decode(heap.subarray(at, end));
+    };
+    const withTexts = (texts, call) => {
+        const at = texts.map(put);
+        try {
+            return get(call(...at));
+        } finally {
+            at.forEach((p) => x.velmora_free(p));
+        }
+    };
+
+    return {
+        exports: x,
+        put,
+        solve: (a, b, c, r, separator) =>
+            withTexts([a, b, c, separator], (pa, pb, pc, ps) => x.velmora_solve(pa, pb, pc, r, ps)),
+        fill: (r, range) => withTexts([range], (p) => x.velmora_fill(r, p)),
+        seed: (low, high) => x.velmora_seed(low, high),
+        draw: () => x.velmora_draw(),
+    };
+}
+
+// ---- the same engine built natively --------------------------------------
+
+// One run of the native tool over many input lines; its answers, in order.
+export function native(mode, lines) {
+    const args = mode ? [mode] : [];
+    const run = spawnSync(nativePath, args, {
+        input: lines.map((l) => l.join('\t') + '\n').join(''),
+        maxBuffer: 1 << 30,
+    });
+    if (run.error || run.status !== 0) throw new Error(`${nativePath} ${args.join(' ')}: ${run.error ?? ''} ${run.stderr}`);
+    const records = decoder.decode(run.stdout).split('\0');
+    records.pop(); // what follows the last NUL
+    return records;
+}
+
+// The text that reads back as exactly this float.
+export const floatText = (r) => Math.fround(r).toPrecision(9);
+
+// A small generator of our own, so that every run draws the same inputs.
+export function mulberry32(seed) {
+    let a = seed >>> 0;
+    return () => {
+        a = (a + 0x6d2b79f5) >>> 0;
+        let t = a;
+        t = Math.imul(t ^ (t >>> 15), t | 1);
+        t ^= t + Math.imul(t ^ (t >>> 7), t | 61);
+        return ((t ^ (t >>> 14)) >>> 0) / 4294967296;
+    };
+}
+
+// ---- Chromium --------------------------------------------------------------
+
+// Without these flags Chromium's background services try the network, which
+// this machine closes; as root it needs --no-sandbox.
+export const chromiumArgs = [
+    '--no-sandbox',
+    '--disable-gpu',
+    '--disable-quic',
+    '--no-first-run',
+    '--disable-background-networking',
+    '--disable-component-update',
+    '--disable-sync',
+];
+
+export async function launch() {
+    const { chromium } = await import('playwright-core');
+    return chromium.launch({
+        executablePath: process.env.VELMORA_CHROMIUM ?? '/usr/bin/chromium',
+        headless: true,
+        args: chromiumArgs,
+    });
+}
+
+// Opens the page in a context of its own with every request but the page
+// itself refused. `requests` lists every URL the page tried to fetch.
+export async function openPage(browser, { locale = 'bg-BG', init, waitReady = true } = {}) {
+    const context = await browser.newContext({ locale, viewport: { width: 640, height: 560 } });
+    const requests = [];
+    await context.route('**/*', (route) => {
+        const url = route.request().url();
+        requests.push(url);
+        return url === pageUrl ? route.continue() : route.abort('blockedbyclient');
+    });
+    const page = await context.newPage();
+    const errors = [];
+    page.on('pageerror', (e) => errors.push(e));
+    if (init) await page.addInitScript(init);
+    await page.goto(pageUrl);
+    const ready = waitReady ? await page.evaluate(() => window.velmora.ready) : undefined;
+    return { context, page, requests, errors, ready };
+}
+
+// ---- PNG, as Chromium writes its screenshots ------------------------------
+
+// 8-bit RGB or RGBA, not interlaced; enough for page.screenshot().
+export function decodePng(buffer) {
+    if (buffer.readUInt32BE(0) !== 0x89504e47) throw new Error('not a PNG');
+    let width, height, channels;
+    const data = [];
+    for (let at = 8; at < buffer.length; ) {
+        const length = buffer.readUInt32BE(at);
+        const type = buffer.toString('latin1', at + 4, at + 8);
+        const body = buffer.subarray(at + 8, at + 8 + length);
+        if (type === 'IHDR') {
+            width = body.readUInt32BE(0);
+            height = body.readUInt32BE(4);
+            const [depth, colour, , , interlace] = body.subarray(8, 13);
+            channels = { 2: 3, 6: 4 }[colour];
+            if (depth !== 8 || !channels || interlace !== 0)
+                throw new Error(`unsupported PNG: depth ${depth}, colour type ${colour}`);
+        } else if (type === 'IDAT') {
+            data.push(body);
+        }
+        at += 12 + length;
+    }
+    const raw = inflateSync(Buffer.concat(data));
+    const stride = width * channels;
+    const pixels = Buffer.alloc(height * stride);
+    for (let y = 0; y < height; y++) {
+        const filter = raw[y * (stride + 1)];
+        const line = raw.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1));
+        const out = pixels.subarray(y * stride, (y + 1) * stride);
+        const up = y > 0 ? pixels.subarray((y - 1) * stride, y * stride) : Buffer.alloc(stride);
+        for (let i = 0; i < stride; i++) {
+            const a = i >= channels ? out[i - channels] : 0;
+            const b = up[i];
+            const c = i >= channels ? up[i - channels] : 0;
+            let add;
+            switch (filter) {
+                case 0: add = 0; break;
+                case 1: add = a; break;
+                case 2: add = b; break;
+                case 3: add = (a + b) >> 1; break;
+                case 4: {
+                    const p = a + b - c;
+                    const pa = Math.abs(p - a), pb = Math.abs(p - b), pc = Math.abs(p - c);
+                    add = pa <= pb && pa <= pc ? a : pb <= pc ? b : c;
+                    break;
+                }
+                default: throw new Error(`bad PNG filter ${filter}`);
+            }
+            out[i] = (line[i] + add) & 0xff;
+        }
+    }
+    return {
+        width,
+        height,
+        pixel: (x, y) => {
+            const i = y * stride + x * channels;
+            return [pixels[i], pixels[i + 1], pixels[i + 2]];
+        },
+    };
+}
+
+// A 0x00BBGGRR colour as [r, g, b].
+export const rgb = (bbggrr) => [bbggrr & 0xff, (bbggrr >> 8) & 0xff, (bbggrr >> 16) & 0xff];
