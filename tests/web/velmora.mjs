@@ -23,6 +23,54 @@ export const wasmPath = built('VELMORA_WASM', 'build/default/web/wasm/web/velmor
 export const nativePath = built('VELMORA_TRANSCRIPTS', 'build/default/tests/engine_transcripts');
 export const pageUrl = pathToFileURL(pagePath).href;
 
+// ---- the window as designed ---------------------------------------------
+
+// The design tables of the C++ sources, read as data: the page is generated
+// from them, and the tests hold it against them.
+export function design() {
+    const read = (name) => readFileSync(resolve(root, 'design', name), 'utf8');
+    const literal = (text) => JSON.parse(text);
+    const table = read('controltable.h');
+    const constant = (name) => table.match(new RegExp(`${name} = ([^;]+);`))[1];
+    const body = table.split('Controls = {{')[1].split('}};')[0];
+    const controls = [...body.matchAll(/\{("[^"]*"),\s*(\d+),\s*ControlType::(\w+),\s*("[^"]*"|\w+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\w+),\s*(\d+),\s*([^,]+),\s*(\d+),\s*("[^"]*")\}/g)]
+        .map(([, name, index, type, text, left, top, width, height, back, tab, settings, max, accessible]) => {
+            name = literal(name);
+            return {
+                id: name === 'Pole' || name === 'Buton' || name === 'Etiket' ? name + index : name,
+                type,
+                text: text.startsWith('"') ? literal(text) : null,
+                left: +left, top: +top, width: +width, height: +height,
+                back: back === 'DefaultColour' ? null : Number(back),
+                tab: +tab,
+                settings,
+                maxLength: +max,
+                accessibleName: literal(accessible),
+            };
+        });
+    // Adjacent literals make one element; a comma ends it.
+    const strings = (header) => {
+        const list = [];
+        let element = null;
+        for (const [token, text] of read(header).split('= {')[1].matchAll(/"((?:[^"\\]|\\.)*)"|,|\}/g)) {
+            if (text !== undefined) element = (element ?? '') + literal(`"${text}"`);
+            else if (element !== null) list.push(element), (element = null);
+            if (token === '}') break;
+        }
+        return list;
+    };
+    return {
+        controls,
+        caption: literal(constant('WindowCaption')),
+        clientWidth: +constant('ClientWidth'),
+        clientHeight: +constant('ClientHeight'),
+        windowBack: Number(constant('WindowBackColour')),
+        twipsPerPixel: +constant('TwipsPerPixel'),
+        introduction: strings('introduction.h'),
+        ranges: strings('ranges.h'),
+    };
+}
+
 // ---- the module in node ----------------------------------------------------
 
 const encoder = new TextEncoder();
@@ -203,3 +251,35 @@ export function decodePng(buffer) {
 
 // A 0x00BBGGRR colour as [r, g, b].
 export const rgb = (bbggrr) => [bbggrr & 0xff, (bbggrr >> 8) & 0xff, (bbggrr >> 16) & 0xff];
+
+// An init script: counts the page's calls into the module by export name in
+// window.engineCalls, whichever way the page instantiates it.
+export function spyOnEngine() {
+    const calls = (window.engineCalls = {});
+    const wrap = (instance) => {
+        const exports = {};
+        for (const [name, value] of Object.entries(instance.exports))
+            exports[name] = typeof value !== 'function' ? value : (...args) => {
+                calls[name] = (calls[name] ?? 0) + 1;
+                return value(...args);
+            };
+        return { exports };
+    };
+    const W = WebAssembly;
+    const Instance = W.Instance;
+    const instantiate = W.instantiate.bind(W);
+    W.instantiate = async (...args) => {
+        const result = await instantiate(...args);
+        return result instanceof Instance ? wrap(result) : { module: result.module, instance: wrap(result.instance) };
+    };
+    if (W.instantiateStreaming) {
+        const streaming = W.instantiateStreaming.bind(W);
+        W.instantiateStreaming = async (...args) => {
+            const result = await streaming(...args);
+            return { module: result.module, instance: wrap(result.instance) };
+        };
+    }
+    W.Instance = function (module, imports) {
+        return wrap(new Instance(module, imports));
+    };
+}
