@@ -134,12 +134,14 @@ std::string controlElement(std::size_t i)
     switch (entry.type) {
     case ControlType::TextBox:
         if (entry.settings & MultiLine) {
-            // The transcript's sample is never seen; until start-up it says
-            // why nothing works yet, should the engine never start.
-            const std::string text =
-                entry.settings & Locked ? escaped(EngineUnavailable) : escaped(introduction());
-            html = "<textarea " + common + " spellcheck=\"false\"" +
-                   (entry.settings & Locked ? " readonly" : "") + ">" + text + "</textarea>";
+            // The transcript's sample is never seen. Until start-up replaces
+            // it, it holds why nothing works, should the engine never start.
+            html = "<textarea " + common + " spellcheck=\"false\"";
+            if (entry.settings & Locked)
+                html.append(" readonly class=\"starting\">").append(escaped(EngineUnavailable));
+            else
+                html.append(">").append(escaped(introduction()));
+            html += "</textarea>";
         } else {
             html = "<input type=\"text\" " + common + " autocomplete=\"off\" spellcheck=\"false\"";
             if (entry.maxLength > 0)

@@ -139,6 +139,7 @@
         for (let i = 1; i <= 3; ++i) Pole[i].value = engine.fill(draw(), range);
     }
 
+    const started = () => Pole[4].classList.remove('starting');
     loadEngine().then(
         (loaded) => {
             engine = loaded;
@@ -146,12 +147,14 @@
             Sluch.addEventListener('change', Sluch_Click);
             Pole[0].focus();
             Form_Load();
+            started();
             settle(true);
         },
         () => {
             // The message written into the transcript field stays.
             Buton.forEach((button) => (button.disabled = true));
             Sluch.disabled = true;
+            started();
             settle(false);
         },
     );
