@@ -144,6 +144,17 @@ describe('worked transcripts, byte for byte', () => {
             assert.equal(await value(page, 'Pole4'), expected.replaceAll('\r\n', '\n'));
             await context.close();
         });
+
+    // Headless Chromium reports the browser's language while Intl's default
+    // stays en-US: the separator must follow the language.
+    test('the separator follows navigator.language, not Intl\'s default', async () => {
+        const { page, context } = await openPage(browser, {
+            locale: 'en-US',
+            init: () => Object.defineProperty(Navigator.prototype, 'language', { get: () => 'bg-BG' }),
+        });
+        assert.match(await calculate(page, ['0', '4', '6'], [0.5]), /y = 1,5\r\n$/);
+        await context.close();
+    });
 });
 
 describe('input states', () => {
@@ -203,12 +214,18 @@ describe('input states', () => {
     });
 
     test('every calculation takes one draw for t, used or not', async () => {
-        const { page, context } = await openPage(browser);
+        const { page, context } = await openPage(browser, { init: spyOnEngine });
         await page.evaluate(() => window.velmora.queueDraws([0.25, 0.75]));
         await calculate(page, ['0', '0', '5']); // no t on this road, still one draw
         await page.click('#Buton1');
         const transcript = await calculate(page, ['3', '5', '1']);
         assert.match(transcript, /проверка за t = 8: /); // 0.75 * 10 + 1 = 8.5, to the even 8
+        // From the page's own generator: one draw per calculation.
+        const draws = () => page.evaluate(() => window.engineCalls.velmora_draw);
+        const before = await draws();
+        await page.click('#Buton1');
+        await calculate(page, ['4', '6', '3']);
+        assert.equal(await draws(), before + 1);
         await context.close();
     });
 

@@ -171,7 +171,8 @@ export async function launch() {
 // Opens the page in a context of its own with every request but the page
 // itself refused. `requests` lists every URL the page tried to fetch.
 export async function openPage(browser, { locale = 'bg-BG', init, waitReady = true } = {}) {
-    const context = await browser.newContext({ locale, viewport: { width: 640, height: 560 } });
+    // The page centres its window: even margins keep it on whole pixels.
+    const context = await browser.newContext({ locale, viewport: { width: 641, height: 560 } });
     const requests = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();
