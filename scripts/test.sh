@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: unit and window tests, the solver's
-# tests under AddressSanitizer and UndefinedBehaviorSanitizer, a bounded fuzz
-# run, a short benchmark pass, and the checks of the installed files and the
-# Debian package.
+# Builds everything and runs every test: unit and window tests, the browser
+# page's tests in Chromium with the WebAssembly engine against the native one,
+# the solver's tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
+# bounded fuzz run, a short benchmark pass, and the checks of the installed
+# files and the Debian package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,14 @@ else
 fi
 stages=$((stages + 1))
 
+echo "== browser page: the WebAssembly engine against the native one, the page in Chromium"
+# The page, its module and the native engine tool all come from the build above.
+export VELMORA_PAGE_HTML="$PWD/build/default/web/velmora.html"
+export VELMORA_ENGINE_WASM="$PWD/build/default/web/wasm/web/velmora.wasm"
+export VELMORA_ENGINE_TOOL="$PWD/build/default/tests/engine_transcripts"
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error && node --test --test-reporter=spec)
+stages=$((stages + 1))
+
 echo "== solver tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
@@ -43,6 +52,7 @@ echo "== benchmarks (one short pass, so they keep building and agreeing)"
 cmake --preset bench
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/solve_bench --benchmark_min_time=0.01
+node bench/page_bench.mjs --quick
 stages=$((stages + 1))
 
 echo "== install tree and Debian package"

@@ -17,10 +17,10 @@ function built(variable, ...candidates) {
 }
 
 // The default build makes all three; the web preset alone makes the module.
-export const pagePath = built('VELMORA_PAGE', 'build/default/web/velmora.html');
-export const wasmPath = built('VELMORA_WASM', 'build/default/web/wasm/web/velmora.wasm',
+export const pagePath = built('VELMORA_PAGE_HTML', 'build/default/web/velmora.html');
+export const wasmPath = built('VELMORA_ENGINE_WASM', 'build/default/web/wasm/web/velmora.wasm',
     'build/web/web/velmora.wasm');
-export const nativePath = built('VELMORA_TRANSCRIPTS', 'build/default/tests/engine_transcripts');
+export const nativePath = built('VELMORA_ENGINE_TOOL', 'build/default/tests/engine_transcripts');
 export const pageUrl = pathToFileURL(pagePath).href;
 
 // ---- the window as designed ---------------------------------------------
