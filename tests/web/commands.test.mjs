@@ -167,11 +167,13 @@ describe('input states', () => {
             transcript: window.velmora.transcript(),
             shown: document.getElementById('Pole4').value,
             calls: window.engineCalls,
+            focus: document.activeElement.id,
         }));
         assert.equal(s.range, '10');
         assert.equal(s.selected, 0);
         assert.equal(s.transcript, '');
         assert.equal(s.shown, '');
+        assert.equal(s.focus, 'Pole0');
         assert.equal(await inputState(page), 'Ready');
         for (const id of ['Pole1', 'Pole2', 'Pole3'])
             assert.match(await value(page, id), /^([1-9]|1[01])$/);
@@ -291,6 +293,11 @@ describe('input states', () => {
         await page.focus('#Pole1');
         await page.keyboard.type('12345');
         assert.equal(await value(page, 'Pole1'), '1234');
+        await page.fill('#Pole2', '-98765'); // as a paste
+        assert.equal(await value(page, 'Pole2'), '-987');
+        // Enter in a field is no command: the window has no default button.
+        await page.keyboard.press('Enter');
+        assert.equal(await inputState(page), 'Ready');
 
         const elements = () => page.evaluate(() => document.getElementsByTagName('*').length);
         const count = await elements();

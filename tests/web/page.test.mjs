@@ -5,8 +5,9 @@ import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { resolve } from 'node:path';
 import { after, before, describe, test } from 'node:test';
+import { gzipSync } from 'node:zlib';
 
-import { decodePng, design, launch, openPage, pageUrl, rgb, root } from './velmora.mjs';
+import { decodePng, design, launch, openPage, pagePath, pageUrl, rgb, root } from './velmora.mjs';
 
 let browser;
 before(async () => (browser = await launch()));
@@ -24,6 +25,13 @@ describe('offline and safe', () => {
         assert.deepEqual(errors, []);
         assert.equal(await page.title(), window_.caption);
         await context.close();
+    });
+
+    test('one file within its size budget: under 120 KB gzip', async (t) => {
+        const bytes = readFileSync(pagePath);
+        const packed = gzipSync(bytes, { level: 9 }).length;
+        t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
+        assert.ok(packed < 120 * 1024, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network and stray scripts', async () => {
@@ -206,6 +214,10 @@ describe('keyboard', () => {
         await page.keyboard.press('Enter');
         const transcript = await page.evaluate(() => window.velmora.transcript());
         assert.match(transcript, /^Решавам Диофантово уравнение 3x \+ 5y = 1\r\n[^]*-54 \+ 55 = 1\r\n$/);
+        // Typing into the transcript changes nothing.
+        await page.keyboard.type('x');
+        await page.keyboard.press('Backspace');
+        assert.equal(await page.$eval('#Pole4', (e) => e.value), transcript.replaceAll('\r\n', '\n'));
         // Locked, not disabled: select all takes the whole text.
         await page.keyboard.press('Control+A');
         const selected = await page.evaluate(() => {
