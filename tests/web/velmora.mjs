@@ -59,6 +59,14 @@ export function design() {
         }
         return list;
     };
+    // Every element read, or the tests built on these would check too little.
+    const declared = (text, type) => +text.match(new RegExp(`std::array<${type}, (\\d+)>`))[1];
+    const introduction = strings('introduction.h');
+    const ranges = strings('ranges.h');
+    if (controls.length !== declared(table, 'ControlEntry')
+        || introduction.length !== declared(read('introduction.h'), 'std::string_view')
+        || ranges.length !== declared(read('ranges.h'), 'std::string_view'))
+        throw new Error('the design tables no longer read as expected');
     return {
         controls,
         caption: literal(constant('WindowCaption')),
@@ -66,8 +74,8 @@ export function design() {
         clientHeight: +constant('ClientHeight'),
         windowBack: Number(constant('WindowBackColour')),
         twipsPerPixel: +constant('TwipsPerPixel'),
-        introduction: strings('introduction.h'),
-        ranges: strings('ranges.h'),
+        introduction,
+        ranges,
     };
 }
 
