@@ -9,6 +9,10 @@
 # without its .git has no commit to ask.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The folders CMake and CPack create take their modes from the umask (even
+# with CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS), so fix it, as
+# dpkg-buildpackage does.
+umask 0022
 
 if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
     SOURCE_DATE_EPOCH=$(git log -1 --format=%ct) || {
