@@ -13,6 +13,7 @@ if [ "${1:-all}" != run ]; then
         libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
         xvfb xauth x11-utils xdotool imagemagick
         desktop-file-utils appstream dpkg-dev
+        git lintian devscripts librsvg2-bin man-db
     )
 fi
 
