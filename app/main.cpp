@@ -31,6 +31,25 @@ bool platformReachable(int argc, char *argv[])
     return false;
 }
 
+QtMessageHandler qtHandler = nullptr;
+
+// A display that is named but cannot be reached (a stale DISPLAY over ssh)
+// only shows when Qt tries it, and Qt then aborts the same way. Its warnings
+// before that name the display; its fatal message is replaced.
+void platformFailed(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        qtHandler(type, context, message);
+        return;
+    }
+    std::fputs(
+        "velmora: прозорецът не може да се отвори (няма връзка с дисплея или липсва приставка"
+        " на Qt) / the window cannot be opened (the display cannot be reached or a Qt platform"
+        " plugin is missing)\n",
+        stderr);
+    std::_Exit(1);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -42,7 +61,9 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    qtHandler = qInstallMessageHandler(platformFailed);
     QApplication app(argc, argv);
+    qInstallMessageHandler(qtHandler);
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 
