@@ -248,6 +248,18 @@ if [ -f "$deb" ]; then
             grep -q 'няма дисплей' <<<"$out" && grep -q 'no display' <<<"$out" && grep -q DISPLAY <<<"$out"
     }
     check "packaged velmora without a display: one line in Bulgarian and English, exit status 1" no_display
+    # A display named but not there: Qt's own warnings, then a line of ours
+    # instead of its abort.
+    unreachable_display() {
+        local n=90 out status
+        while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+        out=$(ulimit -c 0; env -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM DISPLAY=:$n \
+            timeout 20 "$binary" 2>&1)
+        status=$?
+        echo "exit status $status: $out"
+        [ "$status" -eq 1 ] && tail -n 1 <<<"$out" | grep -q 'the window cannot be opened'
+    }
+    check "packaged velmora with an unreachable display: exit status 1, no abort" unreachable_display
 else
     fail "package file $(basename "$deb") in $build (build it with scripts/build-package.sh)"
 fi
