@@ -15,6 +15,7 @@ if [ "${1:-all}" != run ]; then
         desktop-file-utils appstream dpkg-dev
         clang-22 lld-22 wasi-libc libc++-22-dev-wasm32 libc++abi-22-dev-wasm32
         libclang-rt-22-dev-wasm32 chromium
+        git lintian devscripts librsvg2-bin man-db
     )
     # The page's tests run on Node.js; a machine that has none gets Debian's.
     command -v node >/dev/null || packages+=(nodejs npm)
