@@ -1,0 +1,24 @@
+#include "focusmark.h"
+
+#include "contrast.h"
+
+#include <QPainter>
+#include <QPen>
+
+void drawFocusMark(QPainter &painter, const QRect &rect, const QColor &background)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    const QColor ink =
+        contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+
+    // One logical pixel, so the dots grow with the desktop's scaling.
+    QPen pen(ink, 1.0, Qt::CustomDashLine);
+    pen.setDashPattern({1.0, 1.0});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.restore();
+}
