@@ -305,6 +305,10 @@ void MainWindow::Calculate()
 {
     SetTranscript({});
     LockInputs();
+    // The result is what a keyboard or screen-reader user wants next. Left on
+    // the button, the focus would fall to "Изчисти" as the button goes
+    // disabled, where a second Space wipes the result unread.
+    transcriptField()->setFocus(Qt::OtherFocusReason);
     buton_[0]->setEnabled(false);
     Solve(*this, values_, random_, decimalSeparator());
 }
