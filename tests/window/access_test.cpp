@@ -1,5 +1,7 @@
 // The window as a keyboard or screen-reader user meets it, read through Qt's
-// accessibility interfaces as assistive technology reads it.
+// accessibility interfaces as assistive technology reads it: where the focus
+// goes after a calculation, which caption labels which field, and what the
+// window is.
 
 #include "controltable.h"
 #include "mainwindow.h"
@@ -8,7 +10,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -21,6 +25,15 @@ namespace {
 QAccessibleInterface *accessible(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object);
+}
+
+// The objects `object` stands in relation `relation` to.
+QList<QObject *> related(QObject *object, QAccessible::Relation relation)
+{
+    QList<QObject *> objects;
+    for (const auto &pair : accessible(object)->relations(relation))
+        objects << pair.first->object();
+    return objects;
 }
 
 QString name(const ControlEntry &entry)
@@ -49,6 +62,8 @@ class AccessTest : public QObject
 
 private slots:
     void resultTakesTheFocus();
+    void captionsLabelTheirControls();
+    void windowIsAFrame();
 };
 
 void AccessTest::resultTakesTheFocus()
@@ -109,6 +124,39 @@ void AccessTest::resultTakesTheFocus()
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), firstLine);
     QVERIFY(!w.Buton(0)->isEnabled());
+}
+
+void AccessTest::captionsLabelTheirControls()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+
+    // Each caption labels the field under it, which keeps its own name.
+    for (int k = 1; k <= 3; ++k) {
+        QLabel *caption = w.Etiket(k - 1);
+        QWidget *field = w.Pole(k);
+        QCOMPARE(related(field, QAccessible::Label), QList<QObject *>{caption});
+        QCOMPARE(related(caption, QAccessible::Labelled), QList<QObject *>{field});
+        QCOMPARE(accessible(field)->text(QAccessible::Name), name(Controls[std::size_t(k)]));
+    }
+    // "Случайни" labels the list; Qt tells that from the caption's side only.
+    QCOMPARE(related(w.Etiket(4), QAccessible::Labelled), QList<QObject *>{w.Sluch()});
+
+    // " = " and the title stand above nothing.
+    for (QLabel *label : {w.Etiket(3), w.Label1()})
+        QCOMPARE(related(label, QAccessible::Labelled), QList<QObject *>{});
+    for (int k : {0, 4})
+        QCOMPARE(related(w.Pole(k), QAccessible::Label), QList<QObject *>{});
+}
+
+void AccessTest::windowIsAFrame()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    QAccessibleInterface *window = accessible(&w);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), w.windowTitle());
+    QCOMPARE(window->childCount(), int(Controls.size()));
+    QCOMPARE(window->parent()->role(), QAccessible::Application);
+    QCOMPARE(accessible(w.Pole(1))->parent()->object(), &w);
 }
 
 QTEST_MAIN(AccessTest)
