@@ -1,10 +1,12 @@
 #include "mainwindow.h"
+#include "qttranslations.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installQtTranslations(app);
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 

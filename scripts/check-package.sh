@@ -14,7 +14,7 @@ fi
 build=$(cd "$1" 2>/dev/null && pwd) || { echo "FAIL: no build directory $1" >&2; exit 1; }
 
 app_id=example.velmora.Velmora
-required_depends=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2)
+required_depends=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n)
 expected_files=(
     usr/bin/velmora
     "usr/share/applications/$app_id.desktop"

@@ -1,20 +1,24 @@
 // The window as a keyboard or screen-reader user meets it, read through Qt's
 // accessibility interfaces as assistive technology reads it: where the focus
-// goes after a calculation, which caption labels which field, and what the
-// window is.
+// goes after a calculation, which caption labels which field, what the window
+// is, and Qt's own texts in Bulgarian.
 
 #include "controltable.h"
 #include "mainwindow.h"
+#include "qttranslations.h"
 #include "scripteddraws.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -61,10 +65,17 @@ class AccessTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void resultTakesTheFocus();
     void captionsLabelTheirControls();
     void windowIsAFrame();
+    void contextMenusInBulgarian();
 };
+
+void AccessTest::initTestCase()
+{
+    installQtTranslations(*qApp);
+}
 
 void AccessTest::resultTakesTheFocus()
 {
@@ -157,6 +168,35 @@ void AccessTest::windowIsAFrame()
     QCOMPARE(window->childCount(), int(Controls.size()));
     QCOMPARE(window->parent()->role(), QAccessible::Application);
     QCOMPARE(accessible(w.Pole(1))->parent()->object(), &w);
+}
+
+void AccessTest::contextMenusInBulgarian()
+{
+    auto draws = std::make_shared<ScriptedDraws>();
+    const auto window = openWindow(draws);
+    QVERIFY(window);
+    MainWindow &w = *window;
+
+    // The menu key in an editable field, the introduction and the transcript.
+    for (int k : {1, 0, 4}) {
+        QWidget *field = w.Pole(k);
+        const QPoint centre = field->rect().center();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre, field->mapToGlobal(centre));
+        QApplication::sendEvent(field, &menuKey);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY2(menu, qPrintable(field->accessibleName()));
+
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text().section('\t', 0, 0).remove('&');
+        menu->close();
+        QVERIFY2(texts.size() >= 2, qPrintable(texts.join(" | ")));
+        for (const QString &entry : texts) {
+            QVERIFY2(entry.contains(QRegularExpression("[А-Яа-я]")), qPrintable(entry));
+            QVERIFY2(!entry.contains(QRegularExpression("[A-Za-z]")), qPrintable(entry));
+        }
+    }
 }
 
 QTEST_MAIN(AccessTest)
