@@ -15,6 +15,7 @@ void drawFocusMark(QPainter &painter, const QRect &rect, const QColor &backgroun
     // One logical pixel, so the dots grow with the desktop's scaling.
     QPen pen(ink, 1.0, Qt::CustomDashLine);
     pen.setDashPattern({1.0, 1.0});
+    pen.setCapStyle(Qt::FlatCap); // square caps would close the gaps
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(pen);
