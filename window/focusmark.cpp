@@ -20,6 +20,8 @@ void drawFocusMark(QPainter &painter, const QRect &rect, const QColor &backgroun
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    // The line's middle half a pixel inside, so all of it lies within `rect`
+    // at any scale, and none is clipped off.
+    painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
     painter.restore();
 }
