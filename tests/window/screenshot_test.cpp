@@ -174,7 +174,7 @@ void ScreenshotTest::coloursOnScreen()
 
 void ScreenshotTest::focusMarksAndDisabledCaption()
 {
-    MainWindow window;
+    MainWindow window(scriptedSource(std::make_shared<ScriptedDraws>()));
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
