@@ -179,6 +179,10 @@ void ScreenshotTest::focusMarksAndDisabledCaption()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+    // Offscreen, scaled, Qt grabs the window at its unscaled size.
+    const QSize painted = (QSizeF(window.size()) * window.devicePixelRatio()).toSize();
+    if (grab(window).size() != painted)
+        QSKIP("This platform grabs the window at another scale than it paints it");
     const QPoint equals = imageRect(window, window.Etiket(3)).center();
     QVERIFY(QTest::qWaitFor(
         [&] { return mainColour(grab(window), equals) == (qRgb(0x00, 0xC0, 0x00) & 0xFFFFFF); },
