@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "qttranslations.h"
 
 #include <QApplication>
 
@@ -64,6 +65,7 @@ int main(int argc, char *argv[])
     qtHandler = qInstallMessageHandler(platformFailed);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
+    installQtTranslations(app);
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 

@@ -21,7 +21,7 @@ build=$(cd "${1:-$root/build/package}" 2>/dev/null && pwd) || {
 }
 
 app_id=example.velmora.Velmora
-required_depends=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2)
+required_depends=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n)
 icon_sizes=(16 22 24 32 48 64 128 256)
 man_pages=(usr/share/man/man1/velmora.1.gz usr/share/man/bg/man1/velmora.1.gz)
 expected_files=(

@@ -1,9 +1,32 @@
 #include "colourbutton.h"
 
+#include "contrast.h"
+#include "focusmark.h"
+
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
+
+namespace {
+
+// A disabled caption is grey, so it reads as unavailable, yet it keeps 3.5:1
+// against the face: the palette's light grey all but vanishes on a light one.
+QColor disabledCaption(const QColor &face, const QColor &enabledCaption)
+{
+    constexpr double Wanted = 3.5;
+    const double faceLuminance = relativeLuminance(face);
+    const bool darker = relativeLuminance(enabledCaption) < faceLuminance;
+    // From the face's side of the grey scale towards the caption's.
+    for (int step = 0; step <= 255; ++step) {
+        const int level = darker ? 255 - step : step;
+        const QColor grey(level, level, level);
+        if ((relativeLuminance(grey) < faceLuminance) == darker &&
+            contrastRatio(grey, face) >= Wanted)
+            return grey;
+    }
+    return enabledCaption;
+}
+
+} // namespace
 
 ColourButton::ColourButton(const QString &text, const QColor &face, QWidget *parent)
     : QPushButton(text, parent), face_(face)
@@ -19,15 +42,10 @@ void ColourButton::paintEvent(QPaintEvent *)
     QRect textRect = rect().adjusted(4, 4, -4, -4);
     if (sunken)
         textRect.translate(1, 1);
-    const auto group = isEnabled() ? QPalette::Active : QPalette::Disabled;
-    painter.setPen(palette().color(group, QPalette::ButtonText));
+    const QColor caption = palette().color(QPalette::Active, QPalette::ButtonText);
+    painter.setPen(isEnabled() ? caption : disabledCaption(face_, caption));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = textRect.adjusted(-1, -1, 1, 1);
-        focus.backgroundColor = face_;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
-    }
+    if (hasFocus())
+        drawFocusMark(painter, textRect.adjusted(-1, -1, 1, 1), face_);
 }

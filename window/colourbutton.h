@@ -5,7 +5,8 @@
 
 // A push button whose face is always its own colour. Styles such as Fusion or
 // a desktop theme paint button faces from their own gradients or pixmaps and
-// ignore the palette, so the button paints its face and bevel itself.
+// ignore the palette, so the button paints its face and bevel itself, and with
+// them a focus mark and a disabled caption that stand out from that face.
 class ColourButton : public QPushButton
 {
     Q_OBJECT

@@ -6,6 +6,8 @@
 #include "ranges.h"
 #include "solver.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QButtonGroup>
 #include <QIcon>
 #include <QLabel>
@@ -58,11 +60,32 @@ std::string decimalSeparator()
     return QLocale().decimalPoint().toStdString();
 }
 
+// Qt shows a top-level QWidget to assistive technology as a plain client
+// area, which screen readers call a filler; this one is the program's window.
+QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("MainWindow") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
+// A caption stands right above its control, exactly as wide, and reaches into it.
+bool captions(const ControlEntry &label, const ControlEntry &control)
+{
+    return label.type == ControlType::Label && control.type != ControlType::Label &&
+           control.left == label.left && control.width == label.width &&
+           control.top > label.top && control.top <= label.top + label.height;
+}
+
 } // namespace
 
 MainWindow::MainWindow(RandomSource random, QWidget *parent)
     : QWidget(parent), random_(std::move(random))
 {
+    // Before the controls are made: making them may already ask for the
+    // window's interface, which Qt then keeps.
+    static const bool windowRoleKnown = (QAccessible::installFactory(windowAccessible), true);
+    Q_UNUSED(windowRoleKnown);
     createUi();
     Form_Load();
 }
@@ -103,6 +126,7 @@ void MainWindow::createUi()
         controls_[i] = control;
     }
     setTabOrderFromTable();
+    tieCaptions();
 
     connect(butonGroup_, &QButtonGroup::idClicked, this, &MainWindow::Buton_Click);
     connect(sluch_, &QListWidget::itemSelectionChanged, this, &MainWindow::Sluch_Click);
@@ -200,6 +224,17 @@ void MainWindow::setTabOrderFromTable()
             setTabOrder(previous, controls_[i]);
         previous = controls_[i];
     }
+}
+
+void MainWindow::tieCaptions()
+{
+    // A screen reader then reads "A*x" with the field below it; the fields
+    // keep their own accessible names. No caption has an access key, so
+    // buddies add none.
+    for (std::size_t i = 0; i < Controls.size(); ++i)
+        for (std::size_t j = 0; j < Controls.size(); ++j)
+            if (captions(Controls[i], Controls[j]))
+                static_cast<QLabel *>(controls_[i])->setBuddy(controls_[j]);
 }
 
 void MainWindow::centreOnScreen()
@@ -300,6 +335,10 @@ void MainWindow::Calculate()
 {
     SetTranscript({});
     LockInputs();
+    // The result is what a keyboard or screen-reader user wants next. Left on
+    // the button, the focus would fall to "Изчисти" as the button goes
+    // disabled, where a second Space wipes the result unread.
+    transcriptField()->setFocus(Qt::OtherFocusReason);
     buton_[0]->setEnabled(false);
     Solve(*this, values_, random_, decimalSeparator());
 }

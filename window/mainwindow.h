@@ -78,6 +78,7 @@ private:
     QWidget *createList(const ControlEntry &entry);
     QWidget *createLabel(const ControlEntry &entry);
     void setTabOrderFromTable();
+    void tieCaptions();
     void centreOnScreen();
 
     QLineEdit *coefficientField(int k) const;

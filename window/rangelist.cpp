@@ -1,5 +1,42 @@
 #include "rangelist.h"
 
+#include "focusmark.h"
+
+#include <QPainter>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Paints entries as the style does, but the focus as drawFocusMark does.
+class FocusMarkDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem entry = option;
+        entry.state &= ~QStyle::State_HasFocus;
+        QStyledItemDelegate::paint(painter, entry, index);
+        if (!(option.state & QStyle::State_HasFocus))
+            return;
+
+        const QPalette::ColorGroup group =
+            (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+        const QPalette::ColorRole under =
+            (option.state & QStyle::State_Selected) ? QPalette::Highlight : QPalette::Base;
+        drawFocusMark(*painter, option.rect, option.palette.color(group, under));
+    }
+};
+
+} // namespace
+
+RangeList::RangeList(QWidget *parent) : QListWidget(parent)
+{
+    setItemDelegate(new FocusMarkDelegate(this));
+}
+
 int RangeList::selectedRow() const
 {
     const QModelIndexList selected = selectionModel()->selectedIndexes();

@@ -4,13 +4,14 @@
 
 // The list of ranges for random coefficients. Once an entry is selected one
 // always stays selected: the user can move the selection but not clear it,
-// because every random fill reads the range from it.
+// because every random fill reads the range from it. The entry with the
+// keyboard focus carries the same dotted mark as the buttons.
 class RangeList : public QListWidget
 {
     Q_OBJECT
 
 public:
-    using QListWidget::QListWidget;
+    explicit RangeList(QWidget *parent = nullptr);
 
     // The selected row, or -1 before anything was selected.
     int selectedRow() const;

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <array>
@@ -110,6 +111,7 @@ private slots:
     void calculationEqualsTheSolver_data();
     void calculationEqualsTheSolver();
     void transcriptShowsPlainLines();
+    void fractionsInTheUsersSeparator();
     void clearInBothStates();
     void randomFillInBothStates_data();
     void randomFillInBothStates();
@@ -222,6 +224,26 @@ void MainWindowTest::transcriptShowsPlainLines()
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), lines);
+}
+
+void MainWindowTest::fractionsInTheUsersSeparator()
+{
+    // 0x + 4y = 6 leaves y = 1.5 in the transcript. The whole suite runs in
+    // the shell's locale and again in Bulgarian; these locales hold anywhere.
+    const QLocale shells;
+    const auto restore = qScopeGuard([shells] { QLocale::setDefault(shells); });
+    for (const QLocale &locale : {shells, QLocale(QLocale::Bulgarian, QLocale::Bulgaria),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        QLocale::setDefault(locale);
+        Fixture f;
+        f.enter("0", "4", "6");
+        f.click(0);
+        const QString transcript = text(f.w().Transcript());
+        const QString other = locale.decimalPoint() == "," ? "1.5" : "1,5";
+        QVERIFY2(transcript.contains("1" + locale.decimalPoint() + "5") &&
+                     !transcript.contains(other),
+                 qPrintable(locale.name() + ": " + transcript));
+    }
 }
 
 void MainWindowTest::clearInBothStates()

@@ -1,0 +1,199 @@
+// The window as a keyboard or screen-reader user meets it, read through Qt's
+// accessibility interfaces as assistive technology reads it: where the focus
+// goes after a calculation, which caption labels which field, what the window
+// is, and Qt's own texts in Bulgarian.
+
+#include "controltable.h"
+#include "mainwindow.h"
+#include "qttranslations.h"
+#include "scripteddraws.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+// The objects `object` stands in relation `relation` to.
+QList<QObject *> related(QObject *object, QAccessible::Relation relation)
+{
+    QList<QObject *> objects;
+    for (const auto &pair : accessible(object)->relations(relation))
+        objects << pair.first->object();
+    return objects;
+}
+
+QString name(const ControlEntry &entry)
+{
+    return QString::fromUtf8(entry.accessibleName.data(), qsizetype(entry.accessibleName.size()));
+}
+
+// A shown, active window whose fills draw `draws`.
+std::unique_ptr<MainWindow> openWindow(const std::shared_ptr<ScriptedDraws> &draws)
+{
+    auto window = std::make_unique<MainWindow>(scriptedSource(draws));
+    window->show();
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get()))
+        return nullptr;
+    return window;
+}
+
+} // namespace
+
+class AccessTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void resultTakesTheFocus();
+    void captionsLabelTheirControls();
+    void windowIsAFrame();
+    void contextMenusInBulgarian();
+};
+
+void AccessTest::initTestCase()
+{
+    QVERIFY2(installQtTranslations(*qApp), "Qt's Bulgarian texts (qt6-translations-l10n) missing");
+}
+
+void AccessTest::resultTakesTheFocus()
+{
+    auto draws = std::make_shared<ScriptedDraws>();
+    const auto window = openWindow(draws);
+    QVERIFY(window);
+    MainWindow &w = *window;
+
+    // A long account, so "starts at the top" means something.
+    QTest::mouseClick(w.Buton(1), Qt::LeftButton);
+    QTest::keyClicks(w.Pole(1), "-997");
+    QTest::keyClicks(w.Pole(2), "-991");
+    QTest::keyClicks(w.Pole(3), "1");
+    w.Pole(3)->setFocus();
+    QTest::keyClick(w.Pole(3), Qt::Key_Tab);
+    QTest::keyClick(w.Pole(4), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), w.Buton(0));
+
+    QList<QWidget *> focused;
+    QObject context;
+    connect(qApp, &QApplication::focusChanged, &context,
+            [&focused](QWidget *, QWidget *now) { focused << now; });
+    QTest::keyClick(w.Buton(0), Qt::Key_Space);
+    QVERIFY(!w.Buton(0)->isEnabled());
+
+    // Straight to the transcript: "Изчисти" never had it, not even between.
+    QCOMPARE(focused, QList<QWidget *>{w.Pole(4)});
+    QAccessibleInterface *result = accessible(&w)->focusChild();
+    QVERIFY(result);
+    QCOMPARE(result->object(), w.Pole(4));
+    QCOMPARE(result->role(), QAccessible::EditableText);
+    QVERIFY(result->state().focused);
+    QCOMPARE(result->text(QAccessible::Name), name(Controls[4]));
+
+    // Read from its first line, which is also what shows.
+    QAccessibleTextInterface *text = result->textInterface();
+    QVERIFY(text);
+    const QString transcript = QString::fromStdString(w.Transcript());
+    const QString firstLine = transcript.left(transcript.indexOf("\r\n"));
+    QVERIFY(!firstLine.isEmpty());
+    QCOMPARE(text->cursorPosition(), 0);
+    QCOMPARE(text->text(0, int(firstLine.size())), firstLine);
+    auto *box = qobject_cast<QPlainTextEdit *>(w.Pole(4));
+    QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
+
+    // The keys that come next select and copy; Space changes nothing.
+    QTest::keyClick(box, Qt::Key_Space);
+    QCOMPARE(QString::fromStdString(w.Transcript()), transcript);
+    QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+    QCOMPARE(text->selectionCount(), 1);
+    int start = -1;
+    int end = -1;
+    text->selection(0, &start, &end);
+    QCOMPARE(text->text(start, end), firstLine);
+    QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), firstLine);
+}
+
+void AccessTest::captionsLabelTheirControls()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+
+    // Each caption labels the field under it, which keeps its own name.
+    for (int k = 1; k <= 3; ++k) {
+        QLabel *caption = w.Etiket(k - 1);
+        QWidget *field = w.Pole(k);
+        QCOMPARE(related(field, QAccessible::Label), QList<QObject *>{caption});
+        QCOMPARE(related(caption, QAccessible::Labelled), QList<QObject *>{field});
+        QCOMPARE(accessible(field)->text(QAccessible::Name), name(Controls[std::size_t(k)]));
+    }
+    // "Случайни" labels the list; Qt tells that from the caption's side only.
+    QCOMPARE(related(w.Etiket(4), QAccessible::Labelled), QList<QObject *>{w.Sluch()});
+
+    // " = " and the title stand above nothing.
+    for (QLabel *label : {w.Etiket(3), w.Label1()})
+        QCOMPARE(related(label, QAccessible::Labelled), QList<QObject *>{});
+    for (int k : {0, 4})
+        QCOMPARE(related(w.Pole(k), QAccessible::Label), QList<QObject *>{});
+}
+
+void AccessTest::windowIsAFrame()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    QAccessibleInterface *window = accessible(&w);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), w.windowTitle());
+    QCOMPARE(accessible(w.Pole(1))->parent()->object(), &w);
+}
+
+void AccessTest::contextMenusInBulgarian()
+{
+    auto draws = std::make_shared<ScriptedDraws>();
+    const auto window = openWindow(draws);
+    QVERIFY(window);
+    MainWindow &w = *window;
+
+    // The menu key in an editable field, the introduction and the transcript.
+    for (int k : {1, 0, 4}) {
+        QWidget *field = w.Pole(k);
+        const QPoint centre = field->rect().center();
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre, field->mapToGlobal(centre));
+        QApplication::sendEvent(field, &menuKey);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY2(menu, qPrintable(field->accessibleName()));
+
+        QStringList texts;
+        for (const QAction *action : menu->actions())
+            if (!action->isSeparator())
+                texts << action->text().section('\t', 0, 0).remove('&');
+        menu->close();
+        QVERIFY2(texts.size() >= 2, qPrintable(texts.join(" | ")));
+        for (const QString &entry : texts) {
+            QVERIFY2(entry.contains(QRegularExpression("[А-Яа-я]")), qPrintable(entry));
+            QVERIFY2(!entry.contains(QRegularExpression("[A-Za-z]")), qPrintable(entry));
+        }
+    }
+}
+
+QTEST_MAIN(AccessTest)
+#include "access_test.moc"
