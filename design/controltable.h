@@ -79,16 +79,16 @@ inline constexpr std::array<ControlEntry, 15> Controls = {{
 }};
 // clang-format on
 
-// The text box a caption names: the one it stands directly above, exactly as
+// The control a caption names: the one it stands right above, exactly as
 // wide, reaching into its top edge. Controls.size() where there is none.
 constexpr std::size_t CaptionedControl(std::size_t caption)
 {
     const ControlEntry &label = Controls[caption];
     for (std::size_t i = 0; i < Controls.size(); ++i) {
-        const ControlEntry &box = Controls[i];
-        if (label.type == ControlType::Label && box.type == ControlType::TextBox &&
-            box.left == label.left && box.width == label.width && box.top > label.top &&
-            box.top < label.top + label.height)
+        const ControlEntry &control = Controls[i];
+        if (label.type == ControlType::Label && control.type != ControlType::Label &&
+            control.left == label.left && control.width == label.width && control.top > label.top &&
+            control.top <= label.top + label.height)
             return i;
     }
     return Controls.size();

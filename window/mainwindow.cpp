@@ -69,14 +69,6 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
     return nullptr;
 }
 
-// A caption stands right above its control, exactly as wide, and reaches into it.
-bool captions(const ControlEntry &label, const ControlEntry &control)
-{
-    return label.type == ControlType::Label && control.type != ControlType::Label &&
-           control.left == label.left && control.width == label.width &&
-           control.top > label.top && control.top <= label.top + label.height;
-}
-
 } // namespace
 
 MainWindow::MainWindow(RandomSource random, QWidget *parent)
@@ -232,9 +224,8 @@ void MainWindow::tieCaptions()
     // keep their own accessible names. No caption has an access key, so
     // buddies add none.
     for (std::size_t i = 0; i < Controls.size(); ++i)
-        for (std::size_t j = 0; j < Controls.size(); ++j)
-            if (captions(Controls[i], Controls[j]))
-                static_cast<QLabel *>(controls_[i])->setBuddy(controls_[j]);
+        if (const std::size_t control = CaptionedControl(i); control < Controls.size())
+            static_cast<QLabel *>(controls_[i])->setBuddy(controls_[control]);
 }
 
 void MainWindow::centreOnScreen()
