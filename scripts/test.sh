@@ -32,7 +32,7 @@ echo "== browser page: the WebAssembly engine against the native one, the page i
 export VELMORA_PAGE_HTML="$PWD/build/default/web/velmora.html"
 export VELMORA_ENGINE_WASM="$PWD/build/default/web/wasm/web/velmora.wasm"
 export VELMORA_ENGINE_TOOL="$PWD/build/default/tests/engine_transcripts"
-(cd tests/web && npm ci --no-audit --no-fund --loglevel=error && node --test --test-reporter=spec)
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error && node --test)
 stages=$((stages + 1))
 
 echo "== solver tests under AddressSanitizer and UndefinedBehaviorSanitizer"

@@ -76,8 +76,8 @@ MainWindow::MainWindow(RandomSource random, QWidget *parent)
 {
     // Before the controls are made: making them may already ask for the
     // window's interface, which Qt then keeps.
-    static const bool windowRoleKnown = (QAccessible::installFactory(windowAccessible), true);
-    Q_UNUSED(windowRoleKnown);
+    [[maybe_unused]] static const bool windowRoleKnown =
+        (QAccessible::installFactory(windowAccessible), true);
     createUi();
     Form_Load();
 }
