@@ -123,8 +123,7 @@ int main(int argc, char **argv)
         double elapsed = 0;
         do {
             for (const auto &in : inputs)
-                velmora_solve(in.a.c_str(), in.b.c_str(), in.c.c_str(), in.r,
-                              in.separator.c_str());
+                velmora_solve(in.a.c_str(), in.b.c_str(), in.c.c_str(), in.r, in.separator.c_str());
             calls += inputs.size();
             elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         } while (elapsed < seconds);
