@@ -11,7 +11,6 @@
 
     let engine = null;
     let transcript = '';
-    let selectedRange = -1;
     const queuedDraws = [];
     let settle;
     const ready = new Promise((resolve) => {
@@ -94,13 +93,9 @@
         }
     }
 
+    // A single-selection list box keeps one entry selected: the user can move
+    // the selection but not clear it, so every fill finds its range.
     function Sluch_Click() {
-        // One range stays selected: every fill reads it.
-        if (Sluch.selectedIndex < 0) {
-            Sluch.selectedIndex = selectedRange;
-            return;
-        }
-        selectedRange = Sluch.selectedIndex;
         FillRandom();
     }
 
