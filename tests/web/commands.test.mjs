@@ -287,6 +287,28 @@ describe('input states', () => {
         await context.close();
     });
 
+    test('the range stays selected: Ctrl+click and Ctrl+Space neither clear it nor fill', async () => {
+        const { page, context } = await openPage(browser, { init: spyOnEngine });
+        const fills = () => page.evaluate(() => window.engineCalls.velmora_fill);
+        const before = await fills();
+        const [x, y] = await page.$eval('#Sluch', (e) => {
+            const r = e.options[0].getBoundingClientRect();
+            return [r.x + r.width / 2, r.y + r.height / 2];
+        });
+        await page.keyboard.down('Control');
+        await page.mouse.click(x, y);
+        await page.keyboard.up('Control');
+        await page.focus('#Sluch');
+        await page.keyboard.press('Control+Space');
+        assert.equal(await page.$eval('#Sluch', (e) => e.selectedIndex), 0);
+        assert.equal(await fills(), before);
+
+        // And Данни still finds its range.
+        await page.click('#Buton2');
+        assert.equal(await fills(), before + 3);
+        await context.close();
+    });
+
     test('a field takes four characters at most, and user text stays text', async () => {
         const { page, context, requests } = await openPage(browser);
         await page.fill('#Pole1', '');
