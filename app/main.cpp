@@ -1,3 +1,4 @@
+#include "desktoplanguage.h"
 #include "mainwindow.h"
 #include "qttranslations.h"
 
@@ -6,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -34,6 +36,12 @@ bool platformReachable(int argc, char *argv[])
 
 QtMessageHandler qtHandler = nullptr;
 
+// Says why the window cannot open, in the desktop's language.
+void complain(std::string_view message)
+{
+    std::fprintf(stderr, "velmora: %.*s\n", static_cast<int>(message.size()), message.data());
+}
+
 // A display that is named but cannot be reached (a stale DISPLAY over ssh)
 // only shows when Qt tries it, and Qt then aborts the same way. Its warnings
 // before that name the display; its fatal message is replaced.
@@ -43,11 +51,7 @@ void platformFailed(QtMsgType type, const QMessageLogContext &context, const QSt
         qtHandler(type, context, message);
         return;
     }
-    std::fputs(
-        "velmora: прозорецът не може да се отвори (няма връзка с дисплея или липсва приставка"
-        " на Qt) / the window cannot be opened (the display cannot be reached or a Qt platform"
-        " plugin is missing)\n",
-        stderr);
+    complain(DesktopCatalogue().messages.displayFailed);
     std::_Exit(1);
 }
 
@@ -55,21 +59,20 @@ void platformFailed(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int main(int argc, char *argv[])
 {
+    const Catalogue &language = DesktopCatalogue();
     if (!platformReachable(argc, argv)) {
-        std::fputs("velmora: няма дисплей за прозореца (не е зададен DISPLAY или WAYLAND_DISPLAY)"
-                   " / no display for the window (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
-                   stderr);
+        complain(language.messages.noDisplay);
         return 1;
     }
 
     qtHandler = qInstallMessageHandler(platformFailed);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
-    installQtTranslations(app);
+    installQtTranslations(app, language.code);
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 
-    MainWindow window;
+    MainWindow window(ClockRandom(), language);
     window.show();
     return app.exec();
 }

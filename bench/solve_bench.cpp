@@ -69,7 +69,7 @@ void SolveOnce(const Texts &texts)
 {
     FakeWindow window(texts.a, texts.b, texts.c);
     SolverValues values;
-    Solve(window, values, T4(), ".");
+    Solve(window, values, T4(), ".", Bulgarian.transcript);
     benchmark::DoNotOptimize(window);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -25,7 +27,7 @@ struct ControlEntry
     std::string_view name; // the control array, or the single control
     int index;             // within its array; 0 for a single control
     ControlType type;
-    std::string_view text; // caption, or what a field holds when created
+    ControlText ControlTexts::*texts; // its caption and name, in each catalogue
     int left;
     int top;
     int width;
@@ -34,7 +36,6 @@ struct ControlEntry
     int tabIndex;
     unsigned settings;
     int maxLength; // characters a user may type or paste; 0 for no limit
-    std::string_view accessibleName;
 };
 
 inline constexpr int TwipsPerPixel = 15;
@@ -52,30 +53,26 @@ inline constexpr std::string_view WindowCaption = "https://velmora.example Velmo
 inline constexpr std::string_view FontFamily = "Times New Roman";
 inline constexpr int FontPointSize = 12;
 
-// The sample result of 5x + 3y = 3 that Pole(4) holds until start-up clears it.
-inline constexpr std::string_view SampleTranscript =
-    "Уравнението има корени:\r\nX = 3\r\nY = -4\r\n";
-
-// Pole(0) gets the introduction (introduction.h) instead of a text here.
+// Pole(0) gets the catalogue's introduction instead of a text; Pole(4) holds
+// a sample result of 5x + 3y = 3 until start-up clears it.
 // clang-format off
 inline constexpr std::array<ControlEntry, 15> Controls = {{
-    // name    idx type                       text        left   top  width height back colour   tab settings                max  accessible name
-    {"Pole",   0, ControlType::TextBox,       "",          120,  480, 6855, 1935, DefaultColour,  0, MultiLine,              0, "Въведение"},
-    {"Pole",   1, ControlType::TextBox,       "5",         240, 3120,  975,  495, DefaultColour,  1, Centred,                4, "Коефициент A"},
-    {"Pole",   2, ControlType::TextBox,       "3",        1440, 3120,  975,  495, DefaultColour,  2, Centred,                4, "Коефициент B"},
-    {"Pole",   3, ControlType::TextBox,       "3",        3240, 3120,  975,  495, DefaultColour,  3, Centred,                4, "Свободен член C"},
-    {"Pole",   4, ControlType::TextBox,       SampleTranscript,
-                                                           120, 3960, 6855, 2175, DefaultColour,  7, MultiLine | Locked,     0, "Ход на решението"},
-    {"Buton",  0, ControlType::CommandButton, "Изчисли",  4440, 2520, 1215,  375, 0x0080FF80,     8, NoSetting,              0, "Изчисли"},
-    {"Buton",  1, ControlType::CommandButton, "Изчисти",  4440, 3480, 1215,  375, 0x000000FF,     9, NoSetting,              0, "Изчисти"},
-    {"Buton",  2, ControlType::CommandButton, "Данни",    4440, 3000, 1215,  375, 0x00FF8080,    14, NoSetting,              0, "Случайни данни"},
-    {"Sluch",  0, ControlType::ListBox,       "",         5880, 2880, 1095,  915, DefaultColour, 12, NoSetting,              0, "Интервал на случайните коефициенти"},
-    {"Etiket", 0, ControlType::Label,         "A*x",       240, 2760,  975,  375, 0x0080C0FF,     4, NoSetting,              0, "Надпис A по x"},
-    {"Etiket", 1, ControlType::Label,         "B*y",      1440, 2760,  975,  375, 0x0080C0FF,     5, NoSetting,              0, "Надпис B по y"},
-    {"Etiket", 2, ControlType::Label,         "C",        3240, 2760,  975,  375, 0x0080C0FF,     6, NoSetting,              0, "Надпис C"},
-    {"Etiket", 3, ControlType::Label,         " = ",      2520, 3120,  615,  495, 0x0000C000,    11, NoSetting,              0, "Знак за равенство"},
-    {"Etiket", 4, ControlType::Label,         "Случайни", 5880, 2520, 1095,  375, 0x000080FF,    13, NoSetting,              0, "Надпис Случайни"},
-    {"Label1", 0, ControlType::Label,         "Velmora",   840,   50, 5055,  375, 0x000080FF,    10, NoSetting,              0, "Заглавие Velmora"},
+    // name    idx type                       texts                         left   top  width height back colour   tab settings                max
+    {"Pole",   0, ControlType::TextBox,       &ControlTexts::introduction,   120,  480, 6855, 1935, DefaultColour,  0, MultiLine,              0},
+    {"Pole",   1, ControlType::TextBox,       &ControlTexts::coefficientA,   240, 3120,  975,  495, DefaultColour,  1, Centred,                4},
+    {"Pole",   2, ControlType::TextBox,       &ControlTexts::coefficientB,  1440, 3120,  975,  495, DefaultColour,  2, Centred,                4},
+    {"Pole",   3, ControlType::TextBox,       &ControlTexts::constantC,     3240, 3120,  975,  495, DefaultColour,  3, Centred,                4},
+    {"Pole",   4, ControlType::TextBox,       &ControlTexts::transcript,     120, 3960, 6855, 2175, DefaultColour,  7, MultiLine | Locked,     0},
+    {"Buton",  0, ControlType::CommandButton, &ControlTexts::calculate,     4440, 2520, 1215,  375, 0x0080FF80,     8, NoSetting,              0},
+    {"Buton",  1, ControlType::CommandButton, &ControlTexts::clear,         4440, 3480, 1215,  375, 0x000000FF,     9, NoSetting,              0},
+    {"Buton",  2, ControlType::CommandButton, &ControlTexts::randomData,    4440, 3000, 1215,  375, 0x00FF8080,    14, NoSetting,              0},
+    {"Sluch",  0, ControlType::ListBox,       &ControlTexts::ranges,        5880, 2880, 1095,  915, DefaultColour, 12, NoSetting,              0},
+    {"Etiket", 0, ControlType::Label,         &ControlTexts::captionA,       240, 2760,  975,  375, 0x0080C0FF,     4, NoSetting,              0},
+    {"Etiket", 1, ControlType::Label,         &ControlTexts::captionB,      1440, 2760,  975,  375, 0x0080C0FF,     5, NoSetting,              0},
+    {"Etiket", 2, ControlType::Label,         &ControlTexts::captionC,      3240, 2760,  975,  375, 0x0080C0FF,     6, NoSetting,              0},
+    {"Etiket", 3, ControlType::Label,         &ControlTexts::equals,        2520, 3120,  615,  495, 0x0000C000,    11, NoSetting,              0},
+    {"Etiket", 4, ControlType::Label,         &ControlTexts::captionRandom, 5880, 2520, 1095,  375, 0x000080FF,    13, NoSetting,              0},
+    {"Label1", 0, ControlType::Label,         &ControlTexts::title,          840,   50, 5055,  375, 0x000080FF,    10, NoSetting,              0},
 }};
 // clang-format on
 
@@ -92,4 +89,10 @@ constexpr std::size_t CaptionedControl(std::size_t caption)
             return i;
     }
     return Controls.size();
+}
+
+// A control's caption and accessible name in one language.
+constexpr const ControlText &TextsOf(const ControlEntry &entry, const Catalogue &catalogue)
+{
+    return catalogue.controls.*entry.texts;
 }

@@ -8,6 +8,7 @@
 // big-endian. Missing pieces are empty texts and zero bytes.
 
 #include "fakewindow.h"
+#include "languages.h"
 #include "solver.h"
 
 #include <algorithm>
@@ -325,7 +326,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return input.r;
     };
     const std::string separator(1, input.separator);
-    Solve(window, values, random, separator);
+    Solve(window, values, random, separator, Bulgarian.transcript);
 
     const Run run{input, window.Transcript()};
     CheckLineEnds(run);

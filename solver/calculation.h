@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue.h"
 #include "value.h"
 
 #include <functional>
@@ -26,4 +27,5 @@ struct Calculation
     SolverValues &values;
     const RandomSource &random;
     std::string decimalSeparator;
+    const TranscriptTexts &texts; // the language the transcript is written in
 };

@@ -19,8 +19,9 @@ void FindSolution(Calculation &calc)
     if (SearchLimit < C)
         SearchLimit = C;
 
-    AppendLine(calc, {"Моля, изчакайте обработката на данните!"});
-    AppendLine(calc, {"Търся в интервала ", std::int16_t{0}, ", ", SearchLimit});
+    const TranscriptTexts &say = calc.texts;
+    AppendLine(calc, {say.pleaseWait});
+    AppendLine(calc, {say.search.searching, std::int16_t{0}, say.search.comma, SearchLimit});
 
     // All values are exact integers here: |A|, |C| < 2^31, |B| < 2^15.
     const auto a = static_cast<std::int64_t>(A);
@@ -31,8 +32,7 @@ void FindSolution(Calculation &calc)
     if (NotFound) {
         // Some solution always has |x| <= |B| / 2 and |y| <= this bound.
         const double bound = std::max({std::fabs(A), std::fabs(B), std::fabs(C)});
-        AppendLine(calc, {"В този интервал няма решение. Търся в интервала ", std::int16_t{0}, ", ",
-                          bound});
+        AppendLine(calc, {say.search.widened, std::int16_t{0}, say.search.comma, bound});
         hit = FirstAcceptedPair(a, b, c, static_cast<std::int64_t>(bound));
     }
     Value Xo, Yo;
@@ -41,9 +41,9 @@ void FindSolution(Calculation &calc)
         Yo = static_cast<double>(hit->y);
     }
 
-    AppendLine(calc, {"открито решение Xо = ", Xo, "; Yо = ", Yo});
-    AppendLine(calc, {"X = Xо - (B*t)/NOD = ", Xo, " - ( ", B, " * t )"});
-    AppendLine(calc, {"Y = Yо + (A * t) / NOD = ", Yo, " + ( ", A, " * t )"});
+    AppendLine(calc, {say.found.xo, Xo, say.found.yo, Yo});
+    AppendLine(calc, {say.general.x, Xo, say.general.minus, B, say.general.times});
+    AppendLine(calc, {say.general.y, Yo, say.general.plus, A, say.general.times});
 
     const std::int16_t t = ToInt16(static_cast<double>(calc.random()) * 10 + 1);
     // NOD is 1 on this road, so the divisions are exact; the products stay
@@ -53,8 +53,10 @@ void FindSolution(Calculation &calc)
     const std::int64_t Y = static_cast<std::int64_t>(AsDouble(Yo)) + a * t / nod;
 
     const auto number = [](std::int64_t n) { return static_cast<double>(n); };
-    AppendLine(calc, {"Извършва се проверка за t = ", t, ": "});
-    AppendLine(calc, {"A*X + B*Y = C;  "});
-    AppendLine(calc, {A, " * (", number(X), ") + ", B, " * (", number(Y), ") = ", C});
-    AppendLine(calc, {number(a * X), " + ", number(b * Y), " = ", C});
+    const auto &check = say.check;
+    AppendLine(calc, {check.checking, t, check.colon});
+    AppendLine(calc, {check.formula});
+    AppendLine(calc, {A, check.timesOpen, number(X), check.closePlus, B, check.timesOpen, number(Y),
+                      check.closeEquals, C});
+    AppendLine(calc, {number(a * X), check.plus, number(b * Y), check.equals, C});
 }

@@ -17,14 +17,15 @@ bool ReportOutOfRange(Calculation &calc)
         const Value &value;
     } checks[] = {{RangeA, calc.values.A}, {RangeB, calc.values.B}, {RangeC, calc.values.C}};
 
+    const auto &say = calc.texts.outOfRange;
     bool any = false;
     for (const auto &[range, value] : checks) {
         const double v = AsDouble(value);
         if (v >= range.lower && v <= range.upper)
             continue;
         const std::string_view letter(&range.letter, 1);
-        AppendLine(calc, {"Коефициентът ", letter, " = ", v, " е извън допустимия интервал от ",
-                          range.lower, " до ", range.upper, "!"});
+        AppendLine(calc, {say.coefficient, letter, say.equals, v, say.outside, range.lower, say.to,
+                          range.upper, say.end});
         any = true;
     }
     return any;
@@ -56,31 +57,32 @@ bool PrepareEquation(Calculation &calc)
     v.B = B;
     v.C = C;
 
-    const std::string_view SignText = B < 0 ? "x - " : "x + ";
-    AppendLine(calc, {"Решавам Диофантово уравнение ", A, SignText, std::fabs(B), "y = ", C});
+    const TranscriptTexts &say = calc.texts;
+    const Phrase &SignText = B < 0 ? say.xMinus : say.xPlus;
+    AppendLine(calc, {say.solving, A, SignText, std::fabs(B), say.yEquals, C});
 
     if (ReportOutOfRange(calc))
         return false;
 
     if (A * B == 0) {
-        AppendLine(calc, {"Диофантовото уравнение ", A, SignText, std::fabs(B), "y = ", C});
-        AppendLine(calc, {"е с некоректно въведени коефициенти!"});
+        AppendLine(calc, {say.zeroEquation, A, SignText, std::fabs(B), say.yEquals, C});
+        AppendLine(calc, {say.zeroComplaint});
         return true;
     }
 
     // Inside the ranges every value is an exact integer of at most 32 bits.
     v.NOD = static_cast<std::int16_t>(GreatestCommonDivisor(
         std::llabs(static_cast<std::int64_t>(A)), std::llabs(static_cast<std::int64_t>(B))));
-    AppendLine(calc, {"За коефициентите ", A, " и ", B, " е изчислен НОД = ", v.NOD});
+    AppendLine(calc, {say.gcd.coefficients, A, say.gcd.between, B, say.gcd.computed, v.NOD});
 
     if (v.NOD > 1 && static_cast<std::int64_t>(C) % v.NOD == 0) {
         v.A = A / v.NOD;
         v.B = B / v.NOD;
         v.C = C / v.NOD;
         v.NOD = 1;
-        AppendLine(calc, {"Извършва се съкращаване на коефициентите в уравнението:"});
-        AppendLine(calc, {"Уравнение добива вида: ", v.A, SignText, std::fabs(AsDouble(v.B)),
-                          "y = ", v.C});
+        AppendLine(calc, {say.reducing});
+        AppendLine(calc,
+                   {say.reducedForm, v.A, SignText, std::fabs(AsDouble(v.B)), say.yEquals, v.C});
     }
     return true;
 }

@@ -5,9 +5,9 @@
 #include "transcript.h"
 
 void Solve(SolverWindow &window, SolverValues &values, const RandomSource &random,
-           std::string_view decimalSeparator)
+           std::string_view decimalSeparator, const TranscriptTexts &texts)
 {
-    Calculation calc{window, values, random, std::string(decimalSeparator)};
+    Calculation calc{window, values, random, std::string(decimalSeparator), texts};
     Solve(calc);
 }
 
@@ -19,14 +19,15 @@ void Solve(Calculation &calc)
     const double A = AsDouble(calc.values.A);
     const double B = AsDouble(calc.values.B);
     const double C = AsDouble(calc.values.C);
+    const TranscriptTexts &say = calc.texts;
     if (A == 0 && B == 0)
-        AppendLine(calc, {"Моля, въведете стойности на коефициентите!"});
+        AppendLine(calc, {say.enterValues});
     else if (A == 0)
-        AppendLine(calc, {"Уравнението има решение за всяко x.   y = ", C / B});
+        AppendLine(calc, {say.anyX, C / B});
     else if (B == 0)
-        AppendLine(calc, {"Уравнението има решение за всяко y.   x = ", C / A});
+        AppendLine(calc, {say.anyY, C / A});
     else if (C == 0)
-        AppendLine(calc, {"Уравнението има решение за x = ", (-B) / A});
+        AppendLine(calc, {say.solutionForX, (-B) / A});
     else if (static_cast<std::int64_t>(C) % calc.values.NOD != 0)
         ReportNoSolution(calc);
     else
@@ -36,15 +37,17 @@ void Solve(Calculation &calc)
 void ReportNoSolution(Calculation &calc)
 {
     const SolverValues &v = calc.values;
-    AppendLine(calc, {"Изчисленият НОД на ", v.A, " и ", v.B, " не е делител на ", v.C});
-    AppendLine(calc, {"Диофантовото уравнение НЯМА решение в областта на целите числа!"});
+    const auto &say = calc.texts.verdict;
+    AppendLine(calc, {say.gcdOf, v.A, say.between, v.B, say.notDivisor, v.C});
+    AppendLine(calc, {say.noSolution});
 }
 
 void ReportSolvable(Calculation &calc)
 {
     const SolverValues &v = calc.values;
-    AppendLine(calc, {"Изчисленият НОД на ", v.A, " и ", v.B, " е делител на ", v.C});
-    AppendLine(calc, {"Диофантовото уравнение има решение в областта на целите числа."});
+    const auto &say = calc.texts.verdict;
+    AppendLine(calc, {say.gcdOf, v.A, say.between, v.B, say.divisor, v.C});
+    AppendLine(calc, {say.solvable});
 }
 
 void HandleSolvable(Calculation &calc)

@@ -12,6 +12,7 @@ class Piece
 public:
     Piece(const char *text) : text_(text) {}
     Piece(std::string_view text) : text_(text) {}
+    Piece(const Phrase &text) : text_(text.value) {}
     Piece(Value number) : number_(number), isNumber_(true) {}
     Piece(double number) : Piece(Value(number)) {}
     Piece(std::int16_t number) : Piece(Value(number)) {}

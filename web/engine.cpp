@@ -1,6 +1,7 @@
 #include "engine.h"
 
 #include "clockrandom.h"
+#include "languages.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
 #include "solve.h"
@@ -67,7 +68,7 @@ const char *velmora_solve(const char *a, const char *b, const char *c, float r,
     window.coefficients = {a, b, c};
     window.transcript.clear();
     const RandomSource draw = [r] { return r; };
-    Solve(window, values, draw, decimalSeparator);
+    Solve(window, values, draw, decimalSeparator, Bulgarian.transcript);
     return window.transcript.c_str();
 }
 

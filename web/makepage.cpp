@@ -6,7 +6,7 @@
 // usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML
 
 #include "controltable.h"
-#include "introduction.h"
+#include "languages.h"
 #include "ranges.h"
 #include "sha256.h"
 
@@ -23,12 +23,7 @@
 
 namespace {
 
-// Where the transcript stands until the engine has started, so a browser that
-// cannot run it (or runs no script at all) still tells the user why.
-constexpr std::string_view EngineUnavailable =
-    "Изчислителното ядро на Velmora не може да се зареди в този браузър. "
-    "Отворете страницата в по-нов браузър (Chrome, Edge, Firefox или Safari), "
-    "в който JavaScript е разрешен.";
+const Catalogue &language = Bulgarian;
 
 std::string readFile(const std::string &path)
 {
@@ -102,7 +97,7 @@ std::string elementId(const ControlEntry &entry)
 std::string introduction()
 {
     std::string text;
-    for (std::string_view line : IntroductionLines)
+    for (std::string_view line : language.introduction.lines)
         text.append(line).append("\n");
     return text;
 }
@@ -128,17 +123,20 @@ std::string controlElement(std::size_t i)
 {
     const ControlEntry &entry = Controls[i];
     const std::string id = elementId(entry);
+    const ControlText &texts = TextsOf(entry, language);
     const std::string common =
-        "id=\"" + id + "\" aria-label=\"" + escaped(entry.accessibleName) + "\"";
+        "id=\"" + id + "\" aria-label=\"" + escaped(texts.accessibleName) + "\"";
     std::string html;
     switch (entry.type) {
     case ControlType::TextBox:
         if (entry.settings & MultiLine) {
             // The transcript's sample is never seen. Until start-up replaces
-            // it, it holds why nothing works, should the engine never start.
+            // it, it holds why nothing works, should the engine never start
+            // (or a browser run no script at all).
             html = "<textarea " + common + " spellcheck=\"false\"";
             if (entry.settings & Locked)
-                html.append(" readonly class=\"starting\">").append(escaped(EngineUnavailable));
+                html.append(" readonly class=\"starting\">")
+                    .append(escaped(language.messages.pageCannotLoad));
             else
                 html.append(">").append(escaped(introduction()));
             html += "</textarea>";
@@ -148,11 +146,11 @@ std::string controlElement(std::size_t i)
                 html += " maxlength=\"" + std::to_string(entry.maxLength) + "\"";
             if (entry.settings & Centred)
                 html += " class=\"centred\"";
-            html += " value=\"" + escaped(entry.text) + "\">";
+            html += " value=\"" + escaped(texts.text) + "\">";
         }
         break;
     case ControlType::CommandButton:
-        html = "<button type=\"button\" " + common + ">" + escaped(entry.text) + "</button>";
+        html = "<button type=\"button\" " + common + ">" + escaped(texts.text) + "</button>";
         break;
     case ControlType::ListBox:
         html = "<select " + common + " size=\"" + std::to_string(RangeEntries.size()) + "\">";
@@ -164,8 +162,8 @@ std::string controlElement(std::size_t i)
         const std::size_t box = CaptionedControl(i);
         html = box < Controls.size()
                    ? "<label class=\"caption\" " + common + " for=\"" + elementId(Controls[box]) +
-                         "\">" + escaped(entry.text) + "</label>"
-                   : "<div class=\"caption\" " + common + ">" + escaped(entry.text) + "</div>";
+                         "\">" + escaped(texts.text) + "</label>"
+                   : "<div class=\"caption\" " + common + ">" + escaped(texts.text) + "</div>";
         break;
     }
     }

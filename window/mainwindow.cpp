@@ -1,7 +1,6 @@
 #include "mainwindow.h"
 
 #include "colourbutton.h"
-#include "introduction.h"
 #include "rangelist.h"
 #include "ranges.h"
 #include "solver.h"
@@ -47,10 +46,10 @@ QString shownText(std::string_view crlfText)
 }
 
 // The introduction as the field shows it: one plain line each.
-QString introductionText()
+QString introductionText(const Catalogue &catalogue)
 {
     QString text;
-    for (std::string_view line : IntroductionLines)
+    for (std::string_view line : catalogue.introduction.lines)
         text += qs(line) + QLatin1Char('\n');
     return text;
 }
@@ -71,8 +70,8 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
 
 } // namespace
 
-MainWindow::MainWindow(RandomSource random, QWidget *parent)
-    : QWidget(parent), random_(std::move(random))
+MainWindow::MainWindow(RandomSource random, const Catalogue &catalogue, QWidget *parent)
+    : QWidget(parent), catalogue_(catalogue), random_(std::move(random))
 {
     // Before the controls are made: making them may already ask for the
     // window's interface, which Qt then keeps.
@@ -114,7 +113,7 @@ void MainWindow::createUi()
             break;
         }
         control->setGeometry(pixelRect(entry));
-        control->setAccessibleName(qs(entry.accessibleName));
+        control->setAccessibleName(qs(TextsOf(entry, catalogue_).accessibleName));
         controls_[i] = control;
     }
     setTabOrderFromTable();
@@ -143,13 +142,13 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
         pole_.at(static_cast<std::size_t>(entry.index)) = box;
         // Pole(4) shows the transcript, whose own copy the window keeps.
         if (entry.index == 4)
-            SetTranscript(std::string(entry.text));
+            SetTranscript(std::string(TextsOf(entry, catalogue_).text.value));
         else
-            box->setPlainText(introductionText());
+            box->setPlainText(introductionText(catalogue_));
         return box;
     }
 
-    auto *box = new QLineEdit(qs(entry.text), this);
+    auto *box = new QLineEdit(qs(TextsOf(entry, catalogue_).text), this);
     if (entry.settings & Centred)
         box->setAlignment(Qt::AlignCenter);
     if (entry.maxLength > 0)
@@ -161,7 +160,8 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
 
 QWidget *MainWindow::createButton(const ControlEntry &entry)
 {
-    auto *button = new ColourButton(qs(entry.text), fromBgr(entry.backColour), this);
+    auto *button =
+        new ColourButton(qs(TextsOf(entry, catalogue_).text), fromBgr(entry.backColour), this);
     button->setAutoDefault(false);
     butonGroup_->addButton(button, entry.index);
     buton_.at(static_cast<std::size_t>(entry.index)) = button;
@@ -181,7 +181,7 @@ QWidget *MainWindow::createList(const ControlEntry &)
 
 QWidget *MainWindow::createLabel(const ControlEntry &entry)
 {
-    auto *label = new QLabel(qs(entry.text), this);
+    auto *label = new QLabel(qs(TextsOf(entry, catalogue_).text), this);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setAutoFillBackground(true);
@@ -327,11 +327,11 @@ void MainWindow::Calculate()
     SetTranscript({});
     LockInputs();
     // The result is what a keyboard or screen-reader user wants next. Left on
-    // the button, the focus would fall to "Изчисти" as the button goes
+    // the button, the focus would fall to "Изчисти" (clear) as the button goes
     // disabled, where a second Space wipes the result unread.
     transcriptField()->setFocus(Qt::OtherFocusReason);
     buton_[0]->setEnabled(false);
-    Solve(*this, values_, random_, decimalSeparator());
+    Solve(*this, values_, random_, decimalSeparator(), catalogue_.transcript);
 }
 
 void MainWindow::ClearAll()

@@ -11,6 +11,8 @@
 // The transcript is kept here with the CR LF line ends the solver writes;
 // Pole(4) only shows it.
 //
+// Its texts come from one catalogue, the desktop's language by default.
+//
 // Three events drive it: Buton_Click for any of the buttons, Sluch_Click for
 // a selection in the list, and Form_Load once, before the window is shown.
 // They run on the GUI thread, each to its end.
@@ -18,6 +20,7 @@
 #include "calculation.h"
 #include "clockrandom.h"
 #include "controltable.h"
+#include "desktoplanguage.h"
 #include "value.h"
 
 #include <QWidget>
@@ -44,7 +47,10 @@ class MainWindow : public QWidget, public SolverWindow
 
 public:
     // `random` is the program's one generator; tests pass a fixed sequence.
-    explicit MainWindow(RandomSource random = ClockRandom(), QWidget *parent = nullptr);
+    explicit MainWindow(RandomSource random = ClockRandom(),
+                        const Catalogue &catalogue = DesktopCatalogue(), QWidget *parent = nullptr);
+
+    const Catalogue &Language() const { return catalogue_; }
 
     // Pole(0) and Pole(4) are QPlainTextEdit, Pole(1) to Pole(3) QLineEdit.
     QWidget *Pole(int index) const;
@@ -92,6 +98,7 @@ private:
     QLabel *label1_ = nullptr;
     QButtonGroup *butonGroup_ = nullptr;
 
+    const Catalogue &catalogue_;
     RandomSource random_;
     SolverValues values_;
     std::string transcript_;

@@ -30,12 +30,12 @@ RandomSource FixedT(std::vector<int> ts)
 }
 
 std::string SolveTexts(const std::string &a, const std::string &b, const std::string &c, int t,
-                       std::string_view separator)
+                       std::string_view separator, const Catalogue &language)
 {
     FakeWindow window(a, b, c);
     SolverValues values;
     const RandomSource random = FixedT({t});
-    Solve(window, values, random, separator);
+    Solve(window, values, random, separator, language.transcript);
     return window.Transcript();
 }
 

@@ -3,6 +3,7 @@
 // A stand-in for the window: three coefficient texts and a transcript, with a
 // fixed sequence of random draws so that t is known in advance.
 
+#include "languages.h"
 #include "solver.h"
 
 #include <string>
@@ -31,7 +32,7 @@ RandomSource FixedT(std::vector<int> ts);
 
 // Solves the three texts on fresh values and gives the whole transcript.
 std::string SolveTexts(const std::string &a, const std::string &b, const std::string &c, int t = 4,
-                       std::string_view separator = ".");
+                       std::string_view separator = ".", const Catalogue &language = Bulgarian);
 
 // Splits a transcript at CR LF; a last line without one is marked "<no CR LF>".
 std::vector<std::string> Lines(const std::string &transcript);

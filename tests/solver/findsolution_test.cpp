@@ -75,7 +75,7 @@ TEST(FindSolution, ParameterCoversOneToElevenWithHalfWeightEnds)
         FakeWindow window("3", "5", "7");
         SolverValues values;
         const RandomSource random = [r] { return r; };
-        Solve(window, values, random, ".");
+        Solve(window, values, random, ".", Bulgarian.transcript);
         const auto lines = Lines(window.Transcript());
         ASSERT_EQ(lines.size(), 13u);
         EXPECT_EQ(lines[9], "Извършва се проверка за t = " + std::to_string(t) + ": ") << r;

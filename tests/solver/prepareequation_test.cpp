@@ -26,7 +26,7 @@ TEST_P(PrepareEquationTest, WritesTheEquationAndReducesIt)
     SolverValues values;
     values.NOD = 99; // from an earlier calculation
     const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, "."};
+    Calculation calc{window, values, random, ".", Bulgarian.transcript};
 
     EXPECT_TRUE(PrepareEquation(calc));
     EXPECT_EQ(Lines(window.Transcript()), row.lines);
@@ -175,7 +175,7 @@ TEST_P(CoefficientLimitTest, RefusesEachCoefficientOutsideItsRangeAndStops)
     SolverValues values;
     values.NOD = 7;
     const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, "."};
+    Calculation calc{window, values, random, ".", Bulgarian.transcript};
 
     EXPECT_FALSE(PrepareEquation(calc));
     EXPECT_EQ(Lines(window.Transcript()), row.lines);

@@ -202,18 +202,18 @@ TEST(Solve, KeepsNodOnTheZeroRoadsAndOverwritesTheRest)
     FakeWindow first("12", "-18", "30");
     SolverValues values;
     const RandomSource random = FixedT({4});
-    Solve(first, values, random, ".");
+    Solve(first, values, random, ".", Bulgarian.transcript);
     EXPECT_EQ(AsDouble(values.A), 2);
     EXPECT_EQ(AsDouble(values.B), -3);
     EXPECT_EQ(AsDouble(values.C), 5);
     EXPECT_EQ(values.NOD, 1);
 
     FakeWindow second("4", "6", "3");
-    Solve(second, values, random, ".");
+    Solve(second, values, random, ".", Bulgarian.transcript);
     EXPECT_EQ(values.NOD, 2);
 
     FakeWindow zero("0", "7", "3");
-    Solve(zero, values, random, ".");
+    Solve(zero, values, random, ".", Bulgarian.transcript);
     EXPECT_EQ(values.NOD, 2); // untouched when A * B = 0
     EXPECT_EQ(AsDouble(values.A), 0);
     EXPECT_EQ(AsDouble(values.B), 7);
@@ -224,8 +224,8 @@ TEST(Solve, DrawsOneTPerCheckAndAnotherOnTheNextCalculation)
     SolverValues values;
     const RandomSource random = FixedT({2, 9});
     FakeWindow first("3", "5", "7"), second("3", "5", "7");
-    Solve(first, values, random, ".");
-    Solve(second, values, random, ".");
+    Solve(first, values, random, ".", Bulgarian.transcript);
+    Solve(second, values, random, ".", Bulgarian.transcript);
     const auto a = Lines(first.Transcript());
     const auto b = Lines(second.Transcript());
     ASSERT_EQ(a.size(), 13u);

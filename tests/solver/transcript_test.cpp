@@ -9,7 +9,7 @@ TEST(AppendLine, AddsPiecesThenCrLfInOneStore)
     FakeWindow window("", "", "");
     SolverValues values;
     const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, ","};
+    Calculation calc{window, values, random, ",", Bulgarian.transcript};
 
     AppendLine(calc, {"a ", 1.5, " b ", std::int16_t{7}, Value{}, "!"});
     EXPECT_EQ(window.Transcript(), "a 1,5 b 7!\r\n");
@@ -27,7 +27,7 @@ TEST(AppendLine, KeepsWhatTheWindowAlreadyHeld)
     window.SetTranscript("earlier\r\n");
     SolverValues values;
     const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, "."};
+    Calculation calc{window, values, random, ".", Bulgarian.transcript};
     AppendLine(calc, {"later"});
     EXPECT_EQ(window.Transcript(), "earlier\r\nlater\r\n");
 }

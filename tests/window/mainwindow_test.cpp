@@ -36,12 +36,13 @@ private:
     std::string transcript_;
 };
 
-std::string solvedAlone(const QString &a, const QString &b, const QString &c, float r)
+std::string solvedAlone(const QString &a, const QString &b, const QString &c, float r,
+                        const Catalogue &language)
 {
     StandInWindow window({a.toStdString(), b.toStdString(), c.toStdString()});
     SolverValues values;
     const RandomSource random = [r] { return r; };
-    Solve(window, values, random, QLocale().decimalPoint().toStdString());
+    Solve(window, values, random, QLocale().decimalPoint().toStdString(), language.transcript);
     return window.Transcript();
 }
 
@@ -202,7 +203,7 @@ void MainWindowTest::calculationEqualsTheSolver()
     f.enter(a, b, c);
     f.draws->then = r;
     f.click(0);
-    QCOMPARE(text(f.w().Transcript()), text(solvedAlone(a, b, c, r)));
+    QCOMPARE(text(f.w().Transcript()), text(solvedAlone(a, b, c, r, f.w().Language())));
     QVERIFY(f.calculated());
 }
 

@@ -1,0 +1,171 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <span>
+#include <string_view>
+
+// Every text a user meets, for one language. Each language is one header in
+// languages/, holding one constexpr Catalogue filled with designated
+// initialisers: no entry has a default, so a missing one fails the build, and
+// every entry has a name, so an extra or misspelt one fails it too.
+
+// One text of the catalogue, made only from a string literal.
+struct Phrase
+{
+    template <std::size_t N> consteval Phrase(const char (&literal)[N]) : value(literal, N - 1) {}
+    constexpr operator std::string_view() const { return value; }
+
+    std::string_view value;
+};
+
+// The paragraphs of the introduction: an array in the language's own file.
+struct Paragraphs
+{
+    template <std::size_t N>
+    constexpr Paragraphs(const std::array<std::string_view, N> &lines) : lines(lines)
+    {}
+
+    std::span<const std::string_view> lines;
+};
+
+// The transcript's literal pieces, line by line, in the order the solver puts
+// them between its numbers. Every language keeps that order and the numbers;
+// only the words differ.
+struct TranscriptTexts
+{
+    // "<solving>3<xPlus>5<yEquals>7": the equation as read.
+    Phrase solving;
+    Phrase xMinus; // between A and |B| when B < 0
+    Phrase xPlus;  // between A and |B| otherwise
+    Phrase yEquals;
+
+    // "<coefficient>A<equals>9E+99<outside>-2147483648<to>2147483647<end>"
+    struct OutOfRange
+    {
+        Phrase coefficient;
+        Phrase equals;
+        Phrase outside;
+        Phrase to;
+        Phrase end;
+    } outOfRange;
+
+    // "<equation>0x + 4y = 6", then the complaint on a line of its own.
+    Phrase zeroEquation;
+    Phrase zeroComplaint;
+
+    // "<coefficients>4<between>6<computed>2"
+    struct Gcd
+    {
+        Phrase coefficients;
+        Phrase between;
+        Phrase computed;
+    } gcd;
+    Phrase reducing;
+    Phrase reducedForm; // then the reduced equation, as in the first line
+
+    Phrase enterValues;  // A = 0 and B = 0
+    Phrase anyX;         // A = 0: then C / B
+    Phrase anyY;         // B = 0: then C / A
+    Phrase solutionForX; // C = 0: then -B / A
+
+    // "<gcdOf>4<between>6<notDivisor>3" or "<gcdOf>3<between>5<divisor>7"
+    struct Verdict
+    {
+        Phrase gcdOf;
+        Phrase between;
+        Phrase notDivisor;
+        Phrase divisor;
+        Phrase noSolution;
+        Phrase solvable;
+    } verdict;
+
+    Phrase pleaseWait;
+    // "<searching>0<comma>7", and where that interval holds no pair,
+    // "<widened>0<comma>5"
+    struct Search
+    {
+        Phrase searching;
+        Phrase comma;
+        Phrase widened;
+    } search;
+
+    // "<xo>2<yo>-1"
+    struct Found
+    {
+        Phrase xo;
+        Phrase yo;
+    } found;
+    // "<x>2<minus>5<times>" and "<y>-1<plus>3<times>"
+    struct General
+    {
+        Phrase x;
+        Phrase minus;
+        Phrase y;
+        Phrase plus;
+        Phrase times;
+    } general;
+
+    // "<checking>4<colon>", the formula, then
+    // "3<timesOpen>-18<closePlus>5<timesOpen>11<closeEquals>1" and
+    // "-54<plus>55<equals>1"
+    struct Check
+    {
+        Phrase checking;
+        Phrase colon;
+        Phrase formula;
+        Phrase timesOpen;
+        Phrase closePlus;
+        Phrase closeEquals;
+        Phrase plus;
+        Phrase equals;
+    } check;
+};
+
+// Each control's text when the window is made (its caption, or what a field
+// holds until start-up replaces it) and the name a screen reader gives it.
+struct ControlText
+{
+    Phrase text;
+    Phrase accessibleName;
+};
+
+// One member per control of the control table, which maps each control to
+// its member.
+struct ControlTexts
+{
+    ControlText introduction;  // Pole(0); its text is the introduction below
+    ControlText coefficientA;  // Pole(1)
+    ControlText coefficientB;  // Pole(2)
+    ControlText constantC;     // Pole(3)
+    ControlText transcript;    // Pole(4), whose text is a sample result
+    ControlText calculate;     // Buton(0)
+    ControlText clear;         // Buton(1)
+    ControlText randomData;    // Buton(2)
+    ControlText ranges;        // Sluch
+    ControlText captionA;      // Etiket(0)
+    ControlText captionB;      // Etiket(1)
+    ControlText captionC;      // Etiket(2)
+    ControlText equals;        // Etiket(3)
+    ControlText captionRandom; // Etiket(4), the range list's caption
+    ControlText title;         // Label1
+};
+
+// What the program says outside its window.
+struct MessageTexts
+{
+    Phrase noDisplay;      // velmora started with no display named
+    Phrase displayFailed;  // the named display could not be reached
+    Phrase pageCannotLoad; // the page's transcript, should the engine not start
+};
+
+struct Catalogue
+{
+    Phrase code;      // the language's code, as in LANGUAGE or <html lang>
+    Phrase shortName; // in the page's language switch
+    Phrase name;      // the language's own name for itself
+    ControlTexts controls;
+    Paragraphs introduction;
+    TranscriptTexts transcript;
+    MessageTexts messages;
+};
