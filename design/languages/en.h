@@ -18,8 +18,8 @@ inline constexpr std::array<std::string_view, 14> enIntroduction = {
     "A linear Diophantine equation of the form Ax + By = C has a solution in the integers if the "
     "greatest common divisor of the coefficients of the unknowns (A, B) also divides C. So the "
     "program first checks whether the equation can have integer roots – Euclid's algorithm finds "
-    "the greatest common divisor of the coefficients of the two unknowns, and then the program "
-    "checks whether this GCD also divides the constant term.",
+    "the greatest common divisor (GCD) of the coefficients of the two unknowns, and then the "
+    "program checks whether this GCD also divides the constant term.",
     "Example: the Diophantine equation 4x + 4y = 2 has no solution in the integers, but the "
     "equation 4x + 2y = 4 has one.",
     "When such an equation is solved by hand, the roots may be found through some particular "

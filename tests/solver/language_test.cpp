@@ -1,0 +1,325 @@
+// Every language's catalogue: its transcripts word for word on every road, the
+// same lines and numbers as the Bulgarian ones over thousands of inputs, and
+// every entry present. A new language adds its rows to the tables marked
+// "per language" below.
+
+#include "cataloguefields.h"
+#include "fakewindow.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <iostream>
+#include <map>
+#include <random>
+#include <regex>
+#include <set>
+#include <vector>
+
+namespace {
+
+// Per language: whether its script is Latin, so that no Cyrillic letter may
+// stand in its texts.
+const std::map<std::string, bool> LatinScript = {{"bg", false}, {"en", true}};
+
+bool HasCyrillic(std::string_view text)
+{
+    // U+0400..U+04FF are encoded with the lead bytes 0xD0..0xD3.
+    for (const char c : text)
+        if (const auto byte = static_cast<unsigned char>(c); byte >= 0xD0 && byte <= 0xD3)
+            return true;
+    return false;
+}
+
+const Catalogue &Language(const std::string &code)
+{
+    const Catalogue *catalogue = FindCatalogue(code);
+    if (!catalogue)
+        throw std::runtime_error("no catalogue " + code);
+    return *catalogue;
+}
+
+struct TranscriptRow
+{
+    std::string language;
+    const char *a, *b, *c;
+    int t;
+    const char *separator;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const TranscriptRow &row, std::ostream *out)
+{
+    *out << row.language << ": " << row.a << ", " << row.b << ", " << row.c;
+}
+
+class TranscriptTest : public testing::TestWithParam<TranscriptRow>
+{
+};
+
+TEST_P(TranscriptTest, WordForWord)
+{
+    const TranscriptRow &row = GetParam();
+    const std::string transcript =
+        SolveTexts(row.a, row.b, row.c, row.t, row.separator, Language(row.language));
+    EXPECT_EQ(Lines(transcript), row.lines);
+    EXPECT_TRUE(transcript.ends_with("\r\n"));
+}
+
+// Per language: one row for every road the solver takes, the inputs the same
+// in every language. The Bulgarian rows stand in solve_test.cpp and
+// prepareequation_test.cpp.
+const std::vector<TranscriptRow> Rows = {
+    TranscriptRow{"en",
+                  "0",
+                  "0",
+                  "5",
+                  1,
+                  ".",
+                  {"Solving the Diophantine equation 0x + 0y = 5",
+                   "The Diophantine equation 0x + 0y = 5", "has incorrectly entered coefficients!",
+                   "Please enter values for the coefficients!"}},
+    TranscriptRow{"en",
+                  "0",
+                  "4",
+                  "6",
+                  1,
+                  ",",
+                  {"Solving the Diophantine equation 0x + 4y = 6",
+                   "The Diophantine equation 0x + 4y = 6", "has incorrectly entered coefficients!",
+                   "The equation has a solution for every x.   y = 1,5"}},
+    TranscriptRow{"en",
+                  "0",
+                  "-4",
+                  "8",
+                  1,
+                  ".",
+                  {"Solving the Diophantine equation 0x - 4y = 8",
+                   "The Diophantine equation 0x - 4y = 8", "has incorrectly entered coefficients!",
+                   "The equation has a solution for every x.   y = -2"}},
+    TranscriptRow{"en",
+                  "3",
+                  "0",
+                  "9",
+                  1,
+                  ".",
+                  {"Solving the Diophantine equation 3x + 0y = 9",
+                   "The Diophantine equation 3x + 0y = 9", "has incorrectly entered coefficients!",
+                   "The equation has a solution for every y.   x = 3"}},
+    TranscriptRow{"en",
+                  "4",
+                  "6",
+                  "0",
+                  1,
+                  ".",
+                  {"Solving the Diophantine equation 4x + 6y = 0",
+                   "For the coefficients 4 and 6 the greatest common divisor is GCD = 2",
+                   "Dividing the coefficients of the equation by the GCD:",
+                   "The equation takes the form: 2x + 3y = 0",
+                   "The equation has a solution for x = -1.5"}},
+    TranscriptRow{"en",
+                  "4",
+                  "6",
+                  "3",
+                  1,
+                  ".",
+                  {"Solving the Diophantine equation 4x + 6y = 3",
+                   "For the coefficients 4 and 6 the greatest common divisor is GCD = 2",
+                   "The computed GCD of 4 and 6 does not divide 3",
+                   "The Diophantine equation has NO solution in the integers!"}},
+    TranscriptRow{"en",
+                  "4",
+                  "-6",
+                  "2",
+                  3,
+                  ".",
+                  {"Solving the Diophantine equation 4x - 6y = 2",
+                   "For the coefficients 4 and -6 the greatest common divisor is GCD = 2",
+                   "Dividing the coefficients of the equation by the GCD:",
+                   "The equation takes the form: 2x - 3y = 1",
+                   "The computed GCD of 2 and -3 divides 1",
+                   "The Diophantine equation has a solution in the integers.",
+                   "Please wait while the data are processed!", "Searching the interval 0, 2",
+                   "Solution found: Xo = -1; Yo = -1", "X = Xo - (B*t)/GCD = -1 - ( -3 * t )",
+                   "Y = Yo + (A * t) / GCD = -1 + ( 2 * t )", "Checking the solution for t = 3: ",
+                   "A*X + B*Y = C;  ", "2 * (8) + -3 * (5) = 1", "16 + -15 = 1"}},
+    TranscriptRow{"en",
+                  "3",
+                  "5",
+                  "1",
+                  4,
+                  ".",
+                  {"Solving the Diophantine equation 3x + 5y = 1",
+                   "For the coefficients 3 and 5 the greatest common divisor is GCD = 1",
+                   "The computed GCD of 3 and 5 divides 1",
+                   "The Diophantine equation has a solution in the integers.",
+                   "Please wait while the data are processed!", "Searching the interval 0, 5",
+                   "Solution found: Xo = 2; Yo = -1", "X = Xo - (B*t)/GCD = 2 - ( 5 * t )",
+                   "Y = Yo + (A * t) / GCD = -1 + ( 3 * t )", "Checking the solution for t = 4: ",
+                   "A*X + B*Y = C;  ", "3 * (-18) + 5 * (11) = 1", "-54 + 55 = 1"}},
+    TranscriptRow{"en",
+                  "-5",
+                  "-3",
+                  "1",
+                  2,
+                  ".",
+                  {"Solving the Diophantine equation -5x - 3y = 1",
+                   "For the coefficients -5 and -3 the greatest common divisor is GCD = 1",
+                   "The computed GCD of -5 and -3 divides 1",
+                   "The Diophantine equation has a solution in the integers.",
+                   "Please wait while the data are processed!", "Searching the interval 0, 1",
+                   "There is no solution in this interval. Searching the interval 0, 5",
+                   "Solution found: Xo = 1; Yo = -2", "X = Xo - (B*t)/GCD = 1 - ( -3 * t )",
+                   "Y = Yo + (A * t) / GCD = -2 + ( -5 * t )", "Checking the solution for t = 2: ",
+                   "A*X + B*Y = C;  ", "-5 * (7) + -3 * (-12) = 1", "-35 + 36 = 1"}},
+    TranscriptRow{"en",
+                  "9e99",
+                  "9e99",
+                  "-9e99",
+                  1,
+                  ".",
+                  {"Solving the Diophantine equation 9E+99x + 9E+99y = -9E+99",
+                   "The coefficient A = 9E+99 lies outside the allowed range from "
+                   "-2147483648 to 2147483647!",
+                   "The coefficient B = 9E+99 lies outside the allowed range from -32767 to "
+                   "32767!",
+                   "The coefficient C = -9E+99 lies outside the allowed range from "
+                   "-2147483648 to 2147483647!"}},
+    TranscriptRow{"en",
+                  "1",
+                  "-32768",
+                  "3",
+                  1,
+                  ".",
+                  {"Solving the Diophantine equation 1x - 32768y = 3",
+                   "The coefficient B = -32768 lies outside the allowed range from -32767 to "
+                   "32767!"}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranscriptTest, testing::ValuesIn(Rows));
+
+TEST(Transcript, EveryLanguageHasRowsForTheSameInputs)
+{
+    std::map<std::string, std::set<std::vector<std::string>>> inputs;
+    for (const TranscriptRow &row : Rows)
+        inputs[row.language].insert({row.a, row.b, row.c});
+    ASSERT_EQ(inputs["en"].size(), 11u);
+    for (const Catalogue *catalogue : Catalogues) {
+        const std::string code(catalogue->code);
+        EXPECT_TRUE(LatinScript.count(code)) << "no script row for " << code;
+        if (code != "bg") {
+            EXPECT_EQ(inputs[code], inputs["en"]) << "transcript rows for " << code;
+        }
+    }
+}
+
+// The numbers of a line in order: signs, digits, decimal separators and
+// exponents, as NumberText writes them.
+std::vector<std::string> Numbers(const std::string &line)
+{
+    static const std::regex number(R"(-?[0-9]+(?:[.,][0-9]+)?(?:E[+-][0-9]+)?)");
+    std::vector<std::string> numbers;
+    for (auto it = std::sregex_iterator(line.begin(), line.end(), number);
+         it != std::sregex_iterator(); ++it)
+        numbers.push_back(it->str());
+    return numbers;
+}
+
+// Each other language's transcript has exactly the Bulgarian lines, each with
+// the same numbers in the same order, over the small coefficients of every
+// sign, zeros included, and random ones up to the limits and beyond.
+TEST(Transcript, EveryLanguageHasTheBulgarianLinesAndNumbers)
+{
+    std::vector<std::array<std::string, 3>> inputs;
+    for (int a = -13; a <= 13; ++a)
+        for (int b = -13; b <= 13; ++b)
+            for (int c = -13; c <= 13; c += 2)
+                inputs.push_back({std::to_string(a), std::to_string(b), std::to_string(c)});
+    std::mt19937 generator(14122026);
+    std::uniform_int_distribution<std::int64_t> wide(-2200000000LL, 2200000000LL);
+    std::uniform_int_distribution<std::int64_t> narrow(-33000, 33000);
+    for (int n = 0; n < 3000; ++n)
+        inputs.push_back({std::to_string(wide(generator)), std::to_string(narrow(generator)),
+                          std::to_string(n % 4 == 0 ? narrow(generator) : wide(generator))});
+    for (const char *text : {"", "9e99", "-1e400", "2.7", "-2.7", "12abc", "1e5", "0.5"})
+        for (const char *other : {"3", "-6", "0"})
+            inputs.push_back({text, other, other}), inputs.push_back({other, text, other}),
+                inputs.push_back({other, other, text});
+
+    int compared = 0;
+    for (const Catalogue *catalogue : Catalogues) {
+        if (catalogue == &Bulgarian)
+            continue;
+        const bool latin = LatinScript.at(std::string(catalogue->code));
+        for (std::size_t n = 0; n < inputs.size(); ++n) {
+            const auto &[a, b, c] = inputs[n];
+            const int t = static_cast<int>(n % 11) + 1;
+            const char *separator = n % 2 ? "," : ".";
+            const auto bg = Lines(SolveTexts(a, b, c, t, separator, Bulgarian));
+            const auto other = Lines(SolveTexts(a, b, c, t, separator, *catalogue));
+            ASSERT_EQ(other.size(), bg.size())
+                << catalogue->code.value << ": " << a << ", " << b << ", " << c;
+            for (std::size_t k = 0; k < bg.size(); ++k) {
+                ASSERT_EQ(Numbers(other[k]), Numbers(bg[k])) << other[k] << " / " << bg[k];
+                if (latin) {
+                    ASSERT_FALSE(HasCyrillic(other[k])) << other[k];
+                }
+            }
+            ++compared;
+        }
+    }
+    std::cout << "[          ] " << compared << " transcripts held against the Bulgarian ones\n";
+    EXPECT_EQ(compared, 13278 * static_cast<int>(Catalogues.size() - 1));
+}
+
+// Every phrase of every catalogue is there and says something; only the
+// introduction field and the range list show no text of their own.
+TEST(Catalogue, EveryEntryInEveryLanguage)
+{
+    const std::set<std::string> emptyByDesign = {"controls.introduction.text",
+                                                 "controls.ranges.text"};
+    std::set<std::string> codes;
+    std::map<std::string, std::set<std::string>> keys;
+    for (const Catalogue *catalogue : Catalogues) {
+        const std::string code(catalogue->code);
+        EXPECT_TRUE(codes.insert(code).second) << "two catalogues for " << code;
+        EXPECT_EQ(FindCatalogue(code), catalogue);
+        const bool latin = LatinScript.at(code);
+        ForEachPhrase(*catalogue, [&](const std::string &key, const Phrase &phrase) {
+            EXPECT_TRUE(keys[code].insert(key).second) << code << ": " << key << " twice";
+            EXPECT_EQ(phrase.value.empty(), emptyByDesign.count(key) == 1) << code << ": " << key;
+            if (latin) {
+                EXPECT_FALSE(HasCyrillic(phrase.value)) << code << ": " << key;
+            }
+        });
+        EXPECT_GE(catalogue->introduction.lines.size(), 10u) << code;
+        for (std::string_view paragraph : catalogue->introduction.lines) {
+            EXPECT_FALSE(paragraph.empty()) << code;
+            if (latin) {
+                EXPECT_FALSE(HasCyrillic(paragraph)) << code << ": " << paragraph;
+            }
+        }
+    }
+    for (const auto &[code, names] : keys)
+        EXPECT_EQ(names, keys.at("bg")) << code;
+    EXPECT_EQ(keys.at("bg").size(), 81u);
+}
+
+// The texts that carry no language stay the same in every catalogue: the
+// window's formula captions and the sample coefficients.
+TEST(Catalogue, FormulasAlike)
+{
+    for (const Catalogue *catalogue : Catalogues) {
+        const ControlTexts &c = catalogue->controls;
+        EXPECT_EQ(std::string_view(c.captionA.text), "A*x") << catalogue->code.value;
+        EXPECT_EQ(std::string_view(c.captionB.text), "B*y");
+        EXPECT_EQ(std::string_view(c.captionC.text), "C");
+        EXPECT_EQ(std::string_view(c.equals.text), " = ");
+        EXPECT_EQ(std::string_view(c.title.text), "Velmora");
+        EXPECT_EQ(std::string_view(c.coefficientA.text), "5");
+        EXPECT_EQ(std::string_view(c.coefficientB.text), "3");
+        EXPECT_EQ(std::string_view(c.constantC.text), "3");
+    }
+}
+
+} // namespace
