@@ -1,0 +1,402 @@
+// The window's language: chosen from the locale as Linux programs choose it,
+// every caption, button and accessible name in it, Qt's own texts along, and
+// no caption cut off at its fixed place. ctest runs this under LANGUAGE=en,
+// bg_BG.UTF-8 and C.UTF-8, and names the language it expects in
+// VELMORA_TEST_LANGUAGE.
+
+#include "desktoplanguage.h"
+#include "languages.h"
+#include "mainwindow.h"
+#include "qttranslations.h"
+#include "scripteddraws.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <cmath>
+#include <map>
+#include <memory>
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// Per language: what the window shows and tells a screen reader, as a user
+// of that language should find it.
+struct WindowRow
+{
+    QStringList buttons;     // Buton(0) to Buton(2)
+    QString rangeCaption;    // Etiket(4)
+    QStringList fieldNames;  // Pole(1) to Pole(4)
+    QStringList buttonNames; // Buton(0) to Buton(2)
+    QString listName;        // Sluch
+    bool latinScript;
+};
+
+const std::map<QString, WindowRow> &Rows()
+{
+    static const std::map<QString, WindowRow> rows = {
+        {"bg",
+         {{"Изчисли", "Изчисти", "Данни"},
+          "Случайни",
+          {"Коефициент A", "Коефициент B", "Свободен член C", "Ход на решението"},
+          {"Изчисли", "Изчисти", "Случайни данни"},
+          "Интервал на случайните коефициенти",
+          false}},
+        {"en",
+         {{"Calculate", "Clear", "New data"},
+          "Random",
+          {"Coefficient A", "Coefficient B", "Constant term C", "Steps of the solution"},
+          {"Calculate", "Clear", "New random data"},
+          "Range of the random coefficients",
+          true}},
+    };
+    return rows;
+}
+
+const QRegularExpression Cyrillic("[\\x{0400}-\\x{04FF}]");
+
+QString expectedLanguage()
+{
+    return qEnvironmentVariable("VELMORA_TEST_LANGUAGE");
+}
+
+// Every control of the window with its caption and its accessible name.
+QList<QWidget *> controls(MainWindow &w)
+{
+    return w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+}
+
+// The bounding box of what is not `face` in `area` of `image`: the ink of a
+// caption drawn on it.
+QRect ink(const QImage &image, const QRect &area, QRgb face)
+{
+    const auto far = [face](QRgb pixel) {
+        return std::abs(qRed(pixel) - qRed(face)) + std::abs(qGreen(pixel) - qGreen(face)) +
+                   std::abs(qBlue(pixel) - qBlue(face)) >
+               120;
+    };
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (far(image.pixel(x, y)))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The colour most pixels of `area` have.
+QRgb mostCommon(const QImage &image, const QRect &area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    return std::max_element(counts.begin(), counts.end(),
+                            [](const auto &a, const auto &b) { return a.second < b.second; })
+        ->first;
+}
+
+// The ink of `text` in `font` drawn with room to spare, at `ratio`.
+QSize freeInk(const QString &text, const QFont &font, qreal ratio, QRgb face, QColor pen)
+{
+    const QSize room(QFontMetrics(font).horizontalAdvance(text) * 2 + 40,
+                     QFontMetrics(font).height() * 2 + 40);
+    QImage image((QSizeF(room) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(face);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(pen);
+    painter.drawText(QRect(QPoint(0, 0), room), Qt::AlignCenter, text);
+    painter.end();
+    return ink(image, image.rect(), face).size();
+}
+
+} // namespace
+
+class LanguageTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void chooseCatalogue_data();
+    void chooseCatalogue();
+    void everyLanguageHasRows();
+    void windowSpeaksTheLocalesLanguage();
+    void qtTextsFollow();
+    void captionsWhole();
+};
+
+void LanguageTest::chooseCatalogue_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("lcAll");
+    QTest::addColumn<QString>("lcMessages");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("chosen");
+
+    QTest::newRow("no locale at all") << ""
+                                      << ""
+                                      << ""
+                                      << ""
+                                      << "bg";
+    QTest::newRow("C") << ""
+                       << ""
+                       << ""
+                       << "C"
+                       << "bg";
+    QTest::newRow("C.UTF-8") << ""
+                             << "C.UTF-8"
+                             << ""
+                             << ""
+                             << "bg";
+    QTest::newRow("POSIX") << ""
+                           << ""
+                           << "POSIX"
+                           << ""
+                           << "bg";
+    QTest::newRow("bg_BG.UTF-8") << ""
+                                 << ""
+                                 << ""
+                                 << "bg_BG.UTF-8"
+                                 << "bg";
+    QTest::newRow("en_GB.UTF-8") << ""
+                                 << ""
+                                 << ""
+                                 << "en_GB.UTF-8"
+                                 << "en";
+    QTest::newRow("de_DE.UTF-8") << ""
+                                 << ""
+                                 << ""
+                                 << "de_DE.UTF-8"
+                                 << "en";
+    QTest::newRow("sr_RS@latin") << ""
+                                 << ""
+                                 << ""
+                                 << "sr_RS@latin"
+                                 << "en";
+    QTest::newRow("LANGUAGE=en under C") << "en"
+                                         << ""
+                                         << ""
+                                         << "C.UTF-8"
+                                         << "en";
+    QTest::newRow("LANGUAGE=en under bg") << "en"
+                                          << "bg_BG.UTF-8"
+                                          << ""
+                                          << ""
+                                          << "en";
+    QTest::newRow("LANGUAGE=bg under en") << "bg"
+                                          << ""
+                                          << ""
+                                          << "en_US.UTF-8"
+                                          << "bg";
+    QTest::newRow("first usable of LANGUAGE") << "de:fr_FR:bg:en"
+                                              << ""
+                                              << ""
+                                              << "C"
+                                              << "bg";
+    QTest::newRow("LANGUAGE of no catalogue") << "de:fr"
+                                              << ""
+                                              << ""
+                                              << "bg_BG.UTF-8"
+                                              << "en";
+    QTest::newRow("LANGUAGE empty entries") << ":bg_BG:"
+                                            << ""
+                                            << ""
+                                            << "en_US"
+                                            << "bg";
+    QTest::newRow("LANGUAGE=C defers") << "C"
+                                       << ""
+                                       << ""
+                                       << "en_US.UTF-8"
+                                       << "en";
+    QTest::newRow("LC_ALL over LANG") << ""
+                                      << "bg_BG.UTF-8"
+                                      << ""
+                                      << "en_US.UTF-8"
+                                      << "bg";
+    QTest::newRow("LC_ALL=C over LANG") << ""
+                                        << "C"
+                                        << ""
+                                        << "en_US.UTF-8"
+                                        << "bg";
+    QTest::newRow("LC_MESSAGES over LANG") << ""
+                                           << ""
+                                           << "en_US.UTF-8"
+                                           << "bg_BG.UTF-8"
+                                           << "en";
+    QTest::newRow("LC_ALL over LC_MESSAGES") << ""
+                                             << "bg_BG"
+                                             << "en_US"
+                                             << ""
+                                             << "bg";
+}
+
+void LanguageTest::chooseCatalogue()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, lcAll);
+    QFETCH(QString, lcMessages);
+    QFETCH(QString, lang);
+    QFETCH(QString, chosen);
+    const auto utf8 = [](const QString &text) { return text.toStdString(); };
+    const Catalogue &catalogue =
+        ChooseCatalogue(utf8(language), utf8(lcAll), utf8(lcMessages), utf8(lang));
+    QCOMPARE(qs(catalogue.code), chosen);
+}
+
+void LanguageTest::everyLanguageHasRows()
+{
+    for (const Catalogue *catalogue : Catalogues)
+        QVERIFY2(Rows().count(qs(catalogue->code)), catalogue->code.value.data());
+}
+
+void LanguageTest::windowSpeaksTheLocalesLanguage()
+{
+    const QString expected = expectedLanguage();
+    QVERIFY2(Rows().count(expected), "VELMORA_TEST_LANGUAGE names no language with rows");
+    const WindowRow &row = Rows().at(expected);
+
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    QCOMPARE(qs(w.Language().code), expected);
+
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(w.Buton(i)->text(), row.buttons[i]);
+        QCOMPARE(w.Buton(i)->accessibleName(), row.buttonNames[i]);
+    }
+    QCOMPARE(w.Etiket(4)->text(), row.rangeCaption);
+    for (int k = 1; k <= 4; ++k)
+        QCOMPARE(w.Pole(k)->accessibleName(), row.fieldNames[k - 1]);
+    QCOMPARE(w.Sluch()->accessibleName(), row.listName);
+
+    // Every text the window shows or names, the introduction included, is in
+    // the language's script.
+    const QList<QWidget *> all = controls(w);
+    QCOMPARE(all.size(), 15);
+    QStringList texts;
+    for (QWidget *control : all) {
+        texts << control->accessibleName();
+        if (auto *label = qobject_cast<QLabel *>(control))
+            texts << label->text();
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            texts << button->text();
+    }
+    texts << qobject_cast<QPlainTextEdit *>(w.Pole(0))->toPlainText();
+    for (const QString &text : texts) {
+        QVERIFY2(!text.isEmpty(), "a control without a name");
+        if (row.latinScript)
+            QVERIFY2(!text.contains(Cyrillic), qPrintable(text));
+    }
+    if (!row.latinScript)
+        for (QWidget *control : all)
+            QVERIFY2(control->accessibleName().contains(Cyrillic),
+                     qPrintable(control->accessibleName()));
+
+    // A calculation writes in the same language.
+    QTest::mouseClick(w.Buton(1), Qt::LeftButton);
+    QTest::keyClicks(w.Pole(1), "4");
+    QTest::keyClicks(w.Pole(2), "6");
+    QTest::keyClicks(w.Pole(3), "3");
+    QTest::mouseClick(w.Buton(0), Qt::LeftButton);
+    const QString transcript = QString::fromStdString(w.Transcript());
+    QVERIFY(transcript.startsWith(qs(w.Language().transcript.solving) + "4x + 6y = 3\r\n"));
+    QCOMPARE(transcript.contains(Cyrillic), !row.latinScript);
+}
+
+void LanguageTest::qtTextsFollow()
+{
+    const QString expected = expectedLanguage();
+    QVERIFY(Rows().count(expected));
+    const bool installed = installQtTranslations(*qApp, DesktopCatalogue().code);
+    QCOMPARE(installed, expected != "en");
+
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QWidget *field = w.Pole(1);
+    const QPoint centre = field->rect().center();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, centre, field->mapToGlobal(centre));
+    QApplication::sendEvent(field, &menuKey);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList entries;
+    for (const QAction *action : menu->actions())
+        if (!action->isSeparator())
+            entries << action->text().section('\t', 0, 0).remove('&');
+    menu->close();
+    QVERIFY(entries.size() >= 2);
+    for (const QString &entry : entries)
+        QVERIFY2(entry.contains(Cyrillic) == !Rows().at(expected).latinScript, qPrintable(entry));
+}
+
+void LanguageTest::captionsWhole()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QImage shot = w.grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
+
+    QStringList checked;
+    for (QWidget *control : controls(w)) {
+        QString text;
+        int frame = 0; // logical pixels of bevel along the edges
+        if (auto *label = qobject_cast<QLabel *>(control)) {
+            text = label->text();
+        } else if (auto *button = qobject_cast<QPushButton *>(control)) {
+            text = button->text();
+            frame = 2;
+        } else {
+            continue;
+        }
+        // Where the caption may show: inside its bevel, and above the control
+        // that covers a caption's lowest pixel.
+        QRect logical = QRect(control->mapTo(&w, QPoint(0, 0)), control->size())
+                            .adjusted(frame, frame, -frame, -frame);
+        for (QWidget *other : controls(w))
+            if (other != control && other->geometry().intersects(logical) &&
+                other->geometry().top() > logical.top())
+                logical.setBottom(std::min(logical.bottom(), other->geometry().top() - 1));
+        // Whole device pixels only: at a fractional scale the edge ones are
+        // blended with what lies next to the control.
+        const QRect area(
+            QPoint(int(std::ceil(logical.left() * ratio)), int(std::ceil(logical.top() * ratio))),
+            QPoint(int(std::floor((logical.right() + 1) * ratio)) - 1,
+                   int(std::floor((logical.bottom() + 1) * ratio)) - 1));
+        const QRgb face = mostCommon(shot, area);
+        const QRect shown = ink(shot, area, face);
+        const QSize whole = freeInk(text, control->font(), ratio, face,
+                                    control->palette().color(QPalette::ButtonText));
+        const QString where = text + QStringLiteral(" at scale %1").arg(ratio);
+        QVERIFY2(!shown.isEmpty(), qPrintable(where));
+        // Cut off at a side, the shown ink is narrower or lower than all of it,
+        // or it runs up to the edge.
+        QVERIFY2(
+            std::abs(shown.width() - whole.width()) <= 2,
+            qPrintable(
+                where +
+                QStringLiteral(": %1 of %2 pixels wide").arg(shown.width()).arg(whole.width())));
+        QVERIFY2(
+            std::abs(shown.height() - whole.height()) <= 2,
+            qPrintable(
+                where +
+                QStringLiteral(": %1 of %2 pixels high").arg(shown.height()).arg(whole.height())));
+        QVERIFY2(shown.left() > area.left() && shown.right() < area.right(), qPrintable(where));
+        checked << text;
+    }
+    QCOMPARE(checked.size(), 9); // three buttons, five labels and the title
+}
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
