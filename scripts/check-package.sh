@@ -112,6 +112,9 @@ done
 check "desktop entry has an English Comment" grep -q -E '^Comment=.' "$desktop"
 # Cyrillic is the only non-ASCII text expected there.
 check "desktop entry has a Bulgarian Comment" env LC_ALL=C grep -q -a '^Comment\[bg\]=.*[^ -~]' "$desktop"
+for key in Name GenericName; do
+    check "desktop entry has $key[bg]" grep -q -E "^$key\\[bg\\]=." "$desktop"
+done
 
 # Infos and pedantic notes remain: the id's uppercase letter and its
 # "example" top-level domain, which a rename would cost the id's users.
@@ -127,6 +130,8 @@ check "appstreamcli validate-tree --no-net (metainfo, desktop entry and icon tog
 check "metainfo launches $app_id.desktop" \
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
 check "metainfo has a Bulgarian summary" grep -q '<summary xml:lang="bg">' "$metainfo"
+check "metainfo has a Bulgarian name" grep -q '<name xml:lang="bg">' "$metainfo"
+check "metainfo has a Bulgarian description" grep -q '<p xml:lang="bg">' "$metainfo"
 check "metainfo has a screenshot" grep -q '<image>https://.*\.png</image>' "$metainfo"
 check "metainfo has a release entry for $upstream_version" \
     grep -q "<release version=\"$upstream_version\"" "$metainfo"

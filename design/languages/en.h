@@ -76,9 +76,9 @@ inline constexpr Catalogue en = {
         .zeroEquation = "The Diophantine equation ",
         .zeroComplaint = "has incorrectly entered coefficients!",
         .gcd = {
-            .coefficients = "For the coefficients ",
+            .coefficients = "The coefficients ",
             .between = " and ",
-            .computed = " the greatest common divisor is GCD = ",
+            .computed = " have GCD = ",
         },
         .reducing = "Dividing the coefficients of the equation by the GCD:",
         .reducedForm = "The equation takes the form: ",
