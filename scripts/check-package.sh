@@ -243,24 +243,29 @@ if [ -f "$deb" ]; then
     check "binary stripped as dh_strip does (no symbols, no .comment)" \
         bash -c '! readelf -S "$1" | grep -E "\.symtab|\.comment"' _ "$binary"
 
-    # Started from a terminal with no display at all, not even Qt's choice.
+    # Started from a terminal with no display at all, not even Qt's choice:
+    # in Bulgarian with the English alongside, or in English alone.
     no_display() {
         local out status
         out=$(ulimit -c 0; env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM \
-            timeout 20 "$binary" 2>&1)
+            LANGUAGE="$1" timeout 20 "$binary" 2>&1)
         status=$?
         echo "exit status $status: $out"
-        [ "$status" -eq 1 ] && [ "$(wc -l <<<"$out")" -eq 1 ] &&
-            grep -q 'няма дисплей' <<<"$out" && grep -q 'no display' <<<"$out" && grep -q DISPLAY <<<"$out"
+        [ "$status" -eq 1 ] && [ "$(wc -l <<<"$out")" -eq 1 ] && grep -q 'no display' <<<"$out" &&
+            grep -q DISPLAY <<<"$out" || return 1
+        if [ "$1" = bg ]; then grep -q 'няма дисплей' <<<"$out"; else ! grep -q 'няма' <<<"$out"; fi
     }
-    check "packaged velmora without a display: one line in Bulgarian and English, exit status 1" no_display
+    check "packaged velmora without a display: one line in Bulgarian and English, exit status 1" \
+        no_display bg
+    check "packaged velmora without a display, LANGUAGE=en: one line in English, exit status 1" \
+        no_display en
     # A display named but not there: Qt's own warnings, then a line of ours
     # instead of its abort.
     unreachable_display() {
         local n=90 out status
         while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
         out=$(ulimit -c 0; env -u WAYLAND_DISPLAY -u WAYLAND_SOCKET -u QT_QPA_PLATFORM DISPLAY=:$n \
-            timeout 20 "$binary" 2>&1)
+            LANGUAGE=en timeout 20 "$binary" 2>&1)
         status=$?
         echo "exit status $status: $out"
         [ "$status" -eq 1 ] && tail -n 1 <<<"$out" | grep -q 'the window cannot be opened'
