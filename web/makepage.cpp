@@ -1,14 +1,21 @@
 // Writes velmora.html, the browser edition in one file: the page template
 // with the window generated from the design tables, its style and script,
 // the engine module as base64 and the icon. The Content-Security-Policy
-// names the hashes of exactly this style and script.
+// names the hashes of exactly this style and script. Beside the page it
+// writes design.json, the same tables as data for the page's tests.
 //
 // usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML
 
 #include "controltable.h"
+#include "designjson.h"
 #include "languages.h"
+#include "pagenames.h"
 #include "ranges.h"
-#include "sha256.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -31,6 +38,14 @@ std::string readFile(const std::string &path)
     if (!in)
         throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const std::string &path, std::string_view text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    if (!out.flush())
+        throw std::runtime_error("cannot write " + path);
 }
 
 std::string escaped(std::string_view text)
@@ -62,36 +77,17 @@ std::string escaped(std::string_view text)
 
 std::string base64(std::string_view bytes)
 {
-    static constexpr char digits[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        const std::size_t n = std::min<std::size_t>(3, bytes.size() - i);
-        std::uint32_t group = 0;
-        for (std::size_t k = 0; k < 3; ++k)
-            group = group << 8 | (k < n ? static_cast<unsigned char>(bytes[i + k]) : 0u);
-        for (std::size_t k = 0; k < 4; ++k)
-            out += k <= n ? digits[(group >> (18 - 6 * k)) & 0x3F] : '=';
-    }
-    return out;
+    return QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))
+        .toBase64()
+        .toStdString();
 }
 
-std::string cssColour(std::uint32_t bgr)
+std::string sha256(std::string_view bytes)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", bgr & 0xFF, (bgr >> 8) & 0xFF,
-                  (bgr >> 16) & 0xFF);
-    return text;
-}
-
-// Pole0, Buton2, …: arrays carry their index; Sluch and Label1 stand alone.
-std::string elementId(const ControlEntry &entry)
-{
-    const auto sameName =
-        std::count_if(Controls.begin(), Controls.end(),
-                      [&](const ControlEntry &e) { return e.name == entry.name; });
-    return std::string(entry.name) + (sameName > 1 ? std::to_string(entry.index) : "");
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                 QCryptographicHash::Sha256);
+    return hash.toStdString();
 }
 
 std::string introduction()
@@ -213,8 +209,8 @@ int main(int argc, char *argv[])
         const std::string script = "\n" + readFile(dir + "/page.js");
 
         const std::string policy =
-            "default-src 'none'; script-src 'sha256-" + base64(Sha256(script)) +
-            "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(Sha256(style)) +
+            "default-src 'none'; script-src 'sha256-" + base64(sha256(script)) +
+            "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(sha256(style)) +
             "'; img-src data:; base-uri 'none'; form-action 'none'";
 
         replace(page, "@POLICY@", policy);
@@ -225,10 +221,11 @@ int main(int argc, char *argv[])
         replace(page, "@MODULE@", base64(readFile(argv[2])));
         replace(page, "@SCRIPT@", script);
 
-        std::ofstream out(argv[4], std::ios::binary);
-        out << page;
-        if (!out.flush())
-            throw std::runtime_error(std::string("cannot write ") + argv[4]);
+        writeFile(argv[4], page);
+        const QByteArray design = designJson();
+        writeFile(
+            QFileInfo(QString::fromLocal8Bit(argv[4])).dir().filePath("design.json").toStdString(),
+            design.toStdString());
     } catch (const std::exception &error) {
         std::cerr << "makepage: " << error.what() << '\n';
         return 1;
