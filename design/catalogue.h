@@ -157,6 +157,9 @@ struct MessageTexts
     Phrase noDisplay;      // velmora started with no display named
     Phrase displayFailed;  // the named display could not be reached
     Phrase pageCannotLoad; // the page's transcript, should the engine not start
+    Phrase pageTitle;
+    Phrase pageDescription; // for search results, shared links and home screens
+    Phrase languageSwitch;  // the accessible name of the page's language switch
 };
 
 struct Catalogue

@@ -116,8 +116,12 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         say("check.equals", equalsSign);
     }
 
-    const auto &[noDisplay, displayFailed, pageCannotLoad] = messages;
+    const auto &[noDisplay, displayFailed, pageCannotLoad, pageTitle, pageDescription,
+                 languageSwitch] = messages;
     visit(std::string("messages.noDisplay"), noDisplay);
     visit(std::string("messages.displayFailed"), displayFailed);
     visit(std::string("messages.pageCannotLoad"), pageCannotLoad);
+    visit(std::string("messages.pageTitle"), pageTitle);
+    visit(std::string("messages.pageDescription"), pageDescription);
+    visit(std::string("messages.languageSwitch"), languageSwitch);
 }

@@ -1,7 +1,8 @@
 #include "designjson.h"
 
+#include "cataloguefields.h"
 #include "controltable.h"
-#include "introduction.h"
+#include "languages.h"
 #include "pagenames.h"
 #include "ranges.h"
 
@@ -65,20 +66,62 @@ QJsonObject control(std::size_t i)
     };
 }
 
-} // namespace
-
-QByteArray designJson(std::string_view cannotLoad)
+// What the page shows of one language: the captions and accessible names by
+// element, the introduction by paragraph and the page's own texts.
+QJsonObject pageTexts(const Catalogue &catalogue)
 {
-    QJsonArray controls;
     QJsonObject captions;
     QJsonObject accessibleNames;
-    for (std::size_t i = 0; i < Controls.size(); ++i) {
-        const ControlEntry &entry = Controls[i];
-        controls.append(control(i));
+    for (const ControlEntry &entry : Controls) {
+        const ControlText &texts = TextsOf(entry, catalogue);
         if (entry.type == ControlType::CommandButton || entry.type == ControlType::Label)
-            captions.insert(id(entry), text(entry.text));
-        accessibleNames.insert(id(entry), text(entry.accessibleName));
+            captions.insert(id(entry), text(texts.text));
+        accessibleNames.insert(id(entry), text(texts.accessibleName));
     }
+    QJsonArray introduction;
+    for (const std::string_view line : catalogue.introduction.lines)
+        introduction.append(text(line));
+    return {
+        {"shortName", text(catalogue.shortName)},
+        {"name", text(catalogue.name)},
+        {"captions", captions},
+        {"accessibleNames", accessibleNames},
+        {"introduction", introduction},
+        {"cannotLoad", text(catalogue.messages.pageCannotLoad)},
+        {"title", text(catalogue.messages.pageTitle)},
+        {"description", text(catalogue.messages.pageDescription)},
+        {"languageSwitch", text(catalogue.messages.languageSwitch)},
+    };
+}
+
+// All of it, and every phrase of the catalogue by its dotted name.
+QJsonObject texts(const Catalogue &catalogue)
+{
+    QJsonObject texts = pageTexts(catalogue);
+    QJsonObject phrases;
+    ForEachPhrase(catalogue, [&](const std::string &key, const Phrase &phrase) {
+        phrases.insert(QString::fromStdString(key), text(phrase));
+    });
+    texts.insert("phrases", phrases);
+    return texts;
+}
+
+} // namespace
+
+QByteArray pageTextsJson()
+{
+    QJsonObject languages;
+    for (const Catalogue *catalogue : Catalogues)
+        languages.insert(text(catalogue->code), pageTexts(*catalogue));
+    const QJsonObject all{{"first", text(Bulgarian.code)}, {"texts", languages}};
+    return QJsonDocument(all).toJson(QJsonDocument::Compact);
+}
+
+QByteArray designJson()
+{
+    QJsonArray controls;
+    for (std::size_t i = 0; i < Controls.size(); ++i)
+        controls.append(control(i));
 
     std::array<std::size_t, Controls.size()> order{};
     for (std::size_t i = 0; i < order.size(); ++i)
@@ -93,16 +136,11 @@ QByteArray designJson(std::string_view cannotLoad)
     QJsonArray ranges;
     for (const std::string_view range : RangeEntries)
         ranges.append(text(range));
-    QJsonArray introduction;
-    for (const std::string_view line : IntroductionLines)
-        introduction.append(text(line));
 
-    const QJsonObject bulgarian{
-        {"captions", captions},
-        {"accessibleNames", accessibleNames},
-        {"introduction", introduction},
-        {"cannotLoad", text(cannotLoad)},
-    };
+    QJsonObject languages;
+    for (const Catalogue *catalogue : Catalogues)
+        languages.insert(text(catalogue->code), texts(*catalogue));
+
     const QJsonObject design{
         {"caption", text(WindowCaption)},
         {"clientWidth", ClientWidth},
@@ -113,7 +151,8 @@ QByteArray designJson(std::string_view cannotLoad)
         {"controls", controls},
         {"tabOrder", tabOrder},
         {"ranges", ranges},
-        {"texts", QJsonObject{{"bg", bulgarian}}},
+        {"firstLanguage", text(Bulgarian.code)},
+        {"texts", languages},
     };
     return QJsonDocument(design).toJson(QJsonDocument::Indented);
 }

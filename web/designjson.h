@@ -5,7 +5,12 @@
 #include <string_view>
 
 // The window as designed, as data: controls, geometry, colours, tab order,
-// ranges, and per language the captions, accessible names, introduction and
-// the page's cannot-load message. The page's tests read it instead of the
-// C++ tables.
-QByteArray designJson(std::string_view cannotLoad);
+// ranges, and for every language its captions, accessible names,
+// introduction, the page's cannot-load message and every transcript phrase.
+// The page's tests read it instead of the C++ tables.
+QByteArray designJson();
+
+// Every language's texts for the page's script to switch between: the
+// captions and accessible names by element, the introduction, the title,
+// description and messages, in order of the languages' codes.
+QByteArray pageTextsJson();

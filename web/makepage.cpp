@@ -30,6 +30,7 @@
 
 namespace {
 
+// The language the page is written in, until its script chooses one.
 const Catalogue &language = Bulgarian;
 
 std::string readFile(const std::string &path)
@@ -186,6 +187,28 @@ std::string controlElements()
     return html;
 }
 
+// "БГ | EN": a button for each language, in its own language, the page's
+// first one pressed.
+std::string languageSwitch()
+{
+    std::string html;
+    for (const Catalogue *catalogue : Catalogues) {
+        if (!html.empty())
+            html += "<span aria-hidden=\"true\"> | </span>";
+        html += "<button type=\"button\" lang=\"" + escaped(catalogue->code) +
+                "\" aria-label=\"" + escaped(catalogue->name) + "\" aria-pressed=\"" +
+                (catalogue == &language ? "true" : "false") + "\">" +
+                escaped(catalogue->shortName) + "</button>";
+    }
+    return html;
+}
+
+// JSON to stand inside a <script> element: no "</" may end it early.
+std::string scriptData(QByteArray json)
+{
+    return json.replace("</", "<\\/").toStdString();
+}
+
 void replace(std::string &page, std::string_view marker, std::string_view value)
 {
     const std::size_t at = page.find(marker);
@@ -214,11 +237,15 @@ int main(int argc, char *argv[])
             "'; img-src data:; base-uri 'none'; form-action 'none'";
 
         replace(page, "@POLICY@", policy);
-        replace(page, "@TITLE@", escaped(WindowCaption));
+        replace(page, "@DESCRIPTION@", escaped(language.messages.pageDescription));
+        replace(page, "@TITLE@", escaped(language.messages.pageTitle));
         replace(page, "@ICON@", base64(readFile(argv[3])));
         replace(page, "@STYLE@", style);
+        replace(page, "@SWITCHNAME@", escaped(language.messages.languageSwitch));
+        replace(page, "@SWITCH@", languageSwitch());
         replace(page, "@CONTROLS@", controlElements());
         replace(page, "@MODULE@", base64(readFile(argv[2])));
+        replace(page, "@TEXTS@", scriptData(pageTextsJson()));
         replace(page, "@SCRIPT@", script);
 
         writeFile(argv[4], page);

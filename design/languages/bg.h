@@ -134,6 +134,11 @@ inline constexpr Catalogue bg = {
         .pageCannotLoad = "Изчислителното ядро на Velmora не може да се зареди в този браузър. "
                           "Отворете страницата в по-нов браузър (Chrome, Edge, Firefox или Safari), "
                           "в който JavaScript е разрешен.",
+        .pageTitle = "https://velmora.example Velmora",
+        .pageDescription = "Velmora решава линейното диофантово уравнение Ax + By = C в цели числа и "
+                           "обяснява всяка стъпка: НОД, съкращаване, частно и общо решение и "
+                           "проверка. Работи и без интернет.",
+        .languageSwitch = "Език",
     },
 };
 // clang-format on

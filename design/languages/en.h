@@ -129,6 +129,11 @@ inline constexpr Catalogue en = {
         .pageCannotLoad = "Velmora's calculation engine cannot be loaded in this browser. Open the "
                           "page in a newer browser (Chrome, Edge, Firefox or Safari) with "
                           "JavaScript enabled.",
+        .pageTitle = "https://velmora.example Velmora",
+        .pageDescription = "Velmora solves the linear Diophantine equation Ax + By = C in integers "
+                           "and explains every step: the GCD, the reduction, a particular and the "
+                           "general solution, and the check. It works offline too.",
+        .languageSwitch = "Language",
     },
 };
 // clang-format on

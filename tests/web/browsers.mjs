@@ -5,7 +5,7 @@
 // engine (chromium, firefox or webkit; chromium when unset).
 //
 //   const browser = await launchBrowser();
-//   const s = await browser.open({ locale, init, waitReady });
+//   const s = await browser.open({ locale, init, search, waitReady });
 //   await s.fill('#Pole1', '3'); await s.click('#Buton0');
 //   await s.evaluate(() => window.velmora.transcript());
 //
@@ -74,10 +74,11 @@ adapters.chromium = async (locale) => {
     return {
         version: `Chromium ${browser.version()}`,
         close: () => browser.close(),
-        async open({ init, waitReady = true } = {}) {
-            const { page, context, requests, errors } = await openPage(browser, { locale, init, waitReady: false });
+        async open({ init, search = '', waitReady = true } = {}) {
+            const { page, context, requests, errors } = await openPage(browser, { locale, init, search, waitReady: false });
             return session({
                 page,
+                reload: () => page.reload(),
                 requests,
                 errors,
                 evaluate: (fn, arg) => page.evaluate(fn, arg),
@@ -126,7 +127,7 @@ adapters.firefox = async (locale) => {
     return {
         version: version.replace(/^firefox\//, 'Firefox '),
         close: () => browser.close(),
-        async open({ init, waitReady = true } = {}) {
+        async open({ init, search = '', waitReady = true } = {}) {
             const context = await browser.createBrowserContext();
             const page = await context.newPage();
             await page.setViewport(viewport);
@@ -137,14 +138,15 @@ adapters.firefox = async (locale) => {
                 const url = request.url();
                 if (url.startsWith('data:')) return request.continue();
                 requests.push(url);
-                return url === pageUrl ? request.continue() : request.abort('blockedbyclient');
+                return url === pageUrl + search ? request.continue() : request.abort('blockedbyclient');
             });
             const errors = [];
             page.on('pageerror', (e) => errors.push(e.message));
             if (init) await page.evaluateOnNewDocument(init);
-            await page.goto(pageUrl);
+            await page.goto(pageUrl + search);
             return session({
                 page,
+                reload: () => page.reload(),
                 requests,
                 errors,
                 evaluate: (fn, arg) => page.evaluate(fn, arg),
@@ -270,12 +272,12 @@ adapters.webkit = async (locale) => {
         },
         // A window to itself for each open page; a second page at the same
         // time gets a second window.
-        async open({ init, waitReady = true } = {}) {
+        async open({ init, search = '', waitReady = true } = {}) {
             if (init) throw new Error('WebKit: no init scripts over classic WebDriver');
             let w = idle.pop();
             if (!w) all.push((w = await webKitWindow(locale)));
             const call = w.call;
-            await call('POST', '/url', { url: pageUrl });
+            await call('POST', '/url', { url: pageUrl + search });
             // The window's rect includes MiniBrowser's own bars: set it, then
             // again by what the page measured.
             for (let k = 0; k < 2; k++) {
@@ -304,6 +306,7 @@ adapters.webkit = async (locale) => {
             return session({
                 requests: null,
                 errors: [],
+                reload: () => call('POST', '/refresh', {}),
                 evaluate,
                 click: async (selector) => call('POST', `/element/${await element(selector)}/click`, {}),
                 clickAt: null,
@@ -347,6 +350,11 @@ async function session(driver, waitReady) {
         resources: () => driver.evaluate(() => performance.getEntriesByType('resource').map((e) => e.name)),
     };
     s.ready = waitReady ? await s.evaluate(() => window.velmora.ready) : undefined;
+    // The same page loaded again, as a next visit in the same browser.
+    s.reload = async () => {
+        await driver.reload();
+        s.ready = await s.evaluate(() => window.velmora.ready);
+    };
     s.readyAt = performance.now();
     return s;
 }

@@ -99,12 +99,13 @@ describe('worked transcripts, byte for byte', () => {
             'Извършва се съкращаване на коефициентите в уравнението:',
             'Уравнение добива вида: 2x + 3y = 0',
             'Уравнението има решение за x = -1,5')],
+        // An English browser: the page in English, with a full stop.
         [['4', '6', '0'], [0.5], 'en-US', lines(
-            'Решавам Диофантово уравнение 4x + 6y = 0',
-            'За коефициентите 4 и 6 е изчислен НОД = 2',
-            'Извършва се съкращаване на коефициентите в уравнението:',
-            'Уравнение добива вида: 2x + 3y = 0',
-            'Уравнението има решение за x = -1.5')],
+            'Solving the Diophantine equation 4x + 6y = 0',
+            'The coefficients 4 and 6 have GCD = 2',
+            'Dividing the coefficients of the equation by the GCD:',
+            'The equation takes the form: 2x + 3y = 0',
+            'The equation has a solution for x = -1.5')],
         [['0', '4', '6'], [0.5], 'bg-BG', lines(
             'Решавам Диофантово уравнение 0x + 4y = 6',
             'Диофантовото уравнение 0x + 4y = 6',

@@ -23,7 +23,7 @@ test('the module imports nothing and exports the engine', async () => {
     assert.deepEqual(WebAssembly.Module.imports(module), []);
     const exported = WebAssembly.Module.exports(module).map((e) => e.name).sort();
     assert.deepEqual(exported, ['_initialize', 'memory', 'velmora_alloc', 'velmora_fill', 'velmora_free',
-        'velmora_queue_draw', 'velmora_seed', 'velmora_solve']);
+        'velmora_language', 'velmora_queue_draw', 'velmora_seed', 'velmora_solve']);
 });
 
 test('wasm and native write the same transcripts', async (t) => {

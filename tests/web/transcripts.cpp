@@ -8,6 +8,8 @@
 //                                           transcript and a NUL
 //   fill<TAB>range                          velmora_fill; writes the
 //                                           coefficient and a NUL
+//   language<TAB>code                       velmora_language; writes 1 or
+//                                           0 and a NUL
 //
 //   engine_transcripts time S   runs the solve lines over and over for about
 //                               S seconds; writes "<calls> <seconds>"
@@ -84,7 +86,8 @@ int main(int argc, char **argv)
     for (const auto &f : lines) {
         const std::size_t n = f.size();
         const bool known = (f[0] == "seed" && n == 3) || (f[0] == "queue" && n == 2) ||
-                           (f[0] == "solve" && n == 5) || (f[0] == "fill" && n == 2);
+                           (f[0] == "solve" && n == 5) || (f[0] == "fill" && n == 2) ||
+                           (f[0] == "language" && n == 2);
         if (!known)
             BadLine(f);
     }
@@ -122,6 +125,8 @@ int main(int argc, char **argv)
             velmora_queue_draw(Parse<float>(f[1]));
         else if (f[0] == "solve")
             WriteRecord(velmora_solve(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str()));
+        else if (f[0] == "language")
+            WriteRecord(std::to_string(velmora_language(f[1].c_str())));
         else
             WriteRecord(velmora_fill(f[1].c_str()));
     }

@@ -88,6 +88,14 @@ export async function loadEngine(bytes = readFileSync(wasmPath)) {
         solve: (a, b, c, separator) =>
             withTexts([a, b, c, separator], (pa, pb, pc, ps) => x.velmora_solve(pa, pb, pc, ps)),
         fill: (range) => withTexts([range], (p) => x.velmora_fill(p)),
+        language: (code) => {
+            const at = put(code);
+            try {
+                return String(x.velmora_language(at));
+            } finally {
+                x.velmora_free(at);
+            }
+        },
         seed: (low, high) => x.velmora_seed(low, high),
         queue: (r) => x.velmora_queue_draw(r),
     };
@@ -97,7 +105,8 @@ export async function loadEngine(bytes = readFileSync(wasmPath)) {
 
 // One run of the native tool over a list of calls, each an array whose first
 // element names it: ['seed', low, high], ['queue', r], ['solve', a, b, c,
-// separator] or ['fill', range]. Returns what the solves and fills wrote.
+// separator], ['fill', range] or ['language', code]. Returns what the
+// solves, fills and language calls wrote.
 export function native(calls, args = []) {
     const lines = calls.map(([name, ...rest]) =>
         [name, ...rest.map((v) => (name === 'queue' ? floatText(v) : String(v)))].join('\t') + '\n');
@@ -116,6 +125,7 @@ export function runCalls(engine, calls) {
         if (name === 'seed') engine.seed(...args);
         else if (name === 'queue') engine.queue(args[0]);
         else if (name === 'solve') out.push(engine.solve(...args));
+        else if (name === 'language') out.push(engine.language(...args));
         else out.push(engine.fill(...args));
     }
     return out;
@@ -161,20 +171,20 @@ export async function launch() {
 
 // Opens the page in a context of its own with every request but the page
 // itself refused. `requests` lists every URL the page tried to fetch.
-export async function openPage(browser, { locale = 'bg-BG', init, waitReady = true } = {}) {
+export async function openPage(browser, { locale = 'bg-BG', init, search = '', waitReady = true } = {}) {
     // The page centres its window: even margins keep it on whole pixels.
     const context = await browser.newContext({ locale, viewport: { width: 641, height: 560 } });
     const requests = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();
         requests.push(url);
-        return url === pageUrl ? route.continue() : route.abort('blockedbyclient');
+        return url === pageUrl + search ? route.continue() : route.abort('blockedbyclient');
     });
     const page = await context.newPage();
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     if (init) await page.addInitScript(init);
-    await page.goto(pageUrl);
+    await page.goto(pageUrl + search);
     const ready = waitReady ? await page.evaluate(() => window.velmora.ready) : undefined;
     return { context, page, requests, errors, ready };
 }

@@ -48,8 +48,8 @@
         const separator = decimalSeparator();
 
         // Hands the texts in as NUL-terminated UTF-8 and reads back the text
-        // the call returns.
-        function withTexts(texts, call) {
+        // the call returns, or gives what it returns where that is no text.
+        function withTexts(texts, call, returnsText = true) {
             const pointers = texts.map((text) => {
                 const utf8 = encoder.encode(text);
                 const at = exports.velmora_alloc(utf8.length + 1);
@@ -61,6 +61,7 @@
             });
             try {
                 const at = call(pointers);
+                if (!returnsText) return at;
                 const memory = new Uint8Array(exports.memory.buffer);
                 const end = memory.indexOf(0, at);
                 return decoder.decode(memory.subarray(at, end));
@@ -77,6 +78,7 @@
             solve: (a, b, c) =>
                 withTexts([a, b, c, separator], ([pa, pb, pc, ps]) => exports.velmora_solve(pa, pb, pc, ps)),
             fill: (range) => withTexts([range], ([p]) => exports.velmora_fill(p)),
+            language: (code) => withTexts([code], ([p]) => exports.velmora_language(p), false) === 1,
         };
     }
 
@@ -141,10 +143,92 @@
         for (let i = 1; i <= 3; ++i) Pole[i].value = engine.fill(range);
     }
 
+    // ---- the language ------------------------------------------------------
+
+    // Every language's texts, as the design tables have them.
+    const languages = JSON.parse(byId('texts').textContent);
+    const switchButtons = [...document.querySelectorAll('#Languages > button')];
+    const storageKey = 'velmora.language';
+    let language = languages.first;
+
+    // Storage may be missing or refused (private windows, file pages, strict
+    // settings); the page then forgets the choice without a word.
+    function stored() {
+        try {
+            return window.localStorage.getItem(storageKey);
+        } catch {
+            return null;
+        }
+    }
+    function store(code) {
+        try {
+            window.localStorage.setItem(storageKey, code);
+        } catch {
+            // Not kept; nothing to tell.
+        }
+    }
+
+    // ?lang= in the address fixes the language, so a teacher can link to
+    // one; then the choice kept from an earlier visit; then the browser's
+    // languages in order, the first with a catalogue winning; else English.
+    function chosenLanguage() {
+        const known = (code) => (code && Object.hasOwn(languages.texts, code) ? code : null);
+        let fromAddress = null;
+        try {
+            fromAddress = new URLSearchParams(location.search).get('lang');
+        } catch {
+            // An address without a query.
+        }
+        const tags = navigator.languages?.length ? navigator.languages : [navigator.language];
+        const fromBrowser = tags.map((tag) => known(String(tag ?? '').toLowerCase().split(/[-_.@]/)[0])).find(Boolean);
+        return known(fromAddress) ?? known(stored()) ?? fromBrowser ?? 'en';
+    }
+
+    function showLanguage(code) {
+        const texts = languages.texts[code];
+        language = code;
+        document.documentElement.lang = code;
+        document.title = texts.title;
+        document.querySelector('meta[name="description"]')?.setAttribute('content', texts.description);
+        for (const [id, caption] of Object.entries(texts.captions)) byId(id).textContent = caption;
+        for (const [id, name] of Object.entries(texts.accessibleNames)) byId(id).setAttribute('aria-label', name);
+        Pole[0].value = texts.introduction.map((line) => `${line}\n`).join('');
+        Pole[0].scrollTop = 0;
+        if (!engine) Pole[4].value = texts.cannotLoad;
+        byId('Languages').setAttribute('aria-label', texts.languageSwitch);
+        for (const button of switchButtons) button.setAttribute('aria-pressed', String(button.lang === code));
+        if (engine) engine.language(code);
+    }
+
+    // A new language starts a new account: the transcript goes, the
+    // coefficients stay, and the window is ready to calculate them again.
+    function switchLanguage(code) {
+        if (code === language) return;
+        showLanguage(code);
+        store(code);
+        try {
+            const address = new URL(location.href);
+            if (address.searchParams.has('lang')) {
+                address.searchParams.set('lang', code);
+                history.replaceState(history.state, '', address);
+            }
+        } catch {
+            // The address stays as it is.
+        }
+        if (!engine) return;
+        setTranscript('');
+        for (let i = 1; i <= 3; ++i) Pole[i].readOnly = false;
+        Buton[0].disabled = false;
+    }
+
+    showLanguage(chosenLanguage());
+    for (const button of switchButtons) button.addEventListener('click', () => switchLanguage(button.lang));
+
     const started = () => Pole[4].classList.remove('starting');
     loadEngine().then(
         (loaded) => {
             engine = loaded;
+            engine.language(language);
             earlyDraws.splice(0).forEach(engine.queueDraw);
             Buton.forEach((button, index) => button.addEventListener('click', () => Buton_Click(index)));
             Sluch.addEventListener('change', Sluch_Click);
