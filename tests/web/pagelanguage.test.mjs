@@ -30,6 +30,7 @@ const shown = (s) => s.evaluate(() => {
             .map((e) => [e.id, e.textContent])),
         names: Object.fromEntries(controls.map((e) => [e.id, e.getAttribute('aria-label')])),
         introduction: $('Pole0').value,
+        introductionAt: [$('Pole0').selectionStart, $('Pole0').scrollTop],
         pressed: [...document.querySelectorAll('#Languages > button')]
             .filter((b) => b.getAttribute('aria-pressed') === 'true').map((b) => b.lang),
         switchName: $('Languages').getAttribute('aria-label'),
@@ -47,6 +48,7 @@ function assertSpeaks(seen, code) {
     assert.deepEqual(seen.captions, d.texts.captions);
     assert.deepEqual(seen.names, d.texts.accessibleNames);
     assert.equal(seen.introduction, d.introduction.map((line) => line + '\n').join(''));
+    assert.deepEqual(seen.introductionAt, [0, 0], 'the introduction shown from its first line');
 }
 
 async function calculate(s, [a, b, c], draws = [0.5]) {

@@ -192,7 +192,10 @@
         document.querySelector('meta[name="description"]')?.setAttribute('content', texts.description);
         for (const [id, caption] of Object.entries(texts.captions)) byId(id).textContent = caption;
         for (const [id, name] of Object.entries(texts.accessibleNames)) byId(id).setAttribute('aria-label', name);
+        // From its first line, where the caret and the view stand in the
+        // page as written; a new value puts the caret at its end.
         Pole[0].value = texts.introduction.map((line) => `${line}\n`).join('');
+        Pole[0].setSelectionRange(0, 0);
         Pole[0].scrollTop = 0;
         if (!engine) Pole[4].value = texts.cannotLoad;
         byId('Languages').setAttribute('aria-label', texts.languageSwitch);
