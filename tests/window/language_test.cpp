@@ -146,101 +146,33 @@ void LanguageTest::chooseCatalogue_data()
     QTest::addColumn<QString>("lang");
     QTest::addColumn<QString>("chosen");
 
-    QTest::newRow("no locale at all") << ""
-                                      << ""
-                                      << ""
-                                      << ""
-                                      << "bg";
-    QTest::newRow("C") << ""
-                       << ""
-                       << ""
-                       << "C"
-                       << "bg";
-    QTest::newRow("C.UTF-8") << ""
-                             << "C.UTF-8"
-                             << ""
-                             << ""
-                             << "bg";
-    QTest::newRow("POSIX") << ""
-                           << ""
-                           << "POSIX"
-                           << ""
-                           << "bg";
-    QTest::newRow("bg_BG.UTF-8") << ""
-                                 << ""
-                                 << ""
-                                 << "bg_BG.UTF-8"
-                                 << "bg";
-    QTest::newRow("en_GB.UTF-8") << ""
-                                 << ""
-                                 << ""
-                                 << "en_GB.UTF-8"
-                                 << "en";
-    QTest::newRow("de_DE.UTF-8") << ""
-                                 << ""
-                                 << ""
-                                 << "de_DE.UTF-8"
-                                 << "en";
-    QTest::newRow("sr_RS@latin") << ""
-                                 << ""
-                                 << ""
-                                 << "sr_RS@latin"
-                                 << "en";
-    QTest::newRow("LANGUAGE=en under C") << "en"
-                                         << ""
-                                         << ""
-                                         << "C.UTF-8"
-                                         << "en";
-    QTest::newRow("LANGUAGE=en under bg") << "en"
-                                          << "bg_BG.UTF-8"
-                                          << ""
-                                          << ""
-                                          << "en";
-    QTest::newRow("LANGUAGE=bg under en") << "bg"
-                                          << ""
-                                          << ""
-                                          << "en_US.UTF-8"
-                                          << "bg";
-    QTest::newRow("first usable of LANGUAGE") << "de:fr_FR:bg:en"
-                                              << ""
-                                              << ""
-                                              << "C"
-                                              << "bg";
-    QTest::newRow("LANGUAGE of no catalogue") << "de:fr"
-                                              << ""
-                                              << ""
-                                              << "bg_BG.UTF-8"
-                                              << "en";
-    QTest::newRow("LANGUAGE empty entries") << ":bg_BG:"
-                                            << ""
-                                            << ""
-                                            << "en_US"
-                                            << "bg";
-    QTest::newRow("LANGUAGE=C defers") << "C"
-                                       << ""
-                                       << ""
-                                       << "en_US.UTF-8"
-                                       << "en";
-    QTest::newRow("LC_ALL over LANG") << ""
-                                      << "bg_BG.UTF-8"
-                                      << ""
-                                      << "en_US.UTF-8"
-                                      << "bg";
-    QTest::newRow("LC_ALL=C over LANG") << ""
-                                        << "C"
-                                        << ""
-                                        << "en_US.UTF-8"
-                                        << "bg";
-    QTest::newRow("LC_MESSAGES over LANG") << ""
-                                           << ""
-                                           << "en_US.UTF-8"
-                                           << "bg_BG.UTF-8"
-                                           << "en";
-    QTest::newRow("LC_ALL over LC_MESSAGES") << ""
-                                             << "bg_BG"
-                                             << "en_US"
-                                             << ""
-                                             << "bg";
+    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, and the language chosen. Greenlandic
+    // and Faroese stand for any language without a catalogue.
+    const auto row = [](const char *name, const char *language, const char *lcAll,
+                        const char *lcMessages, const char *lang, const char *chosen) {
+        QTest::newRow(name) << language << lcAll << lcMessages << lang << chosen;
+    };
+    // clang-format off
+    row("no locale at all",         "",               "",            "",            "",            "bg");
+    row("C",                        "",               "",            "",            "C",           "bg");
+    row("C.UTF-8",                  "",               "C.UTF-8",     "",            "",            "bg");
+    row("POSIX",                    "",               "",            "POSIX",       "",            "bg");
+    row("bg_BG.UTF-8",              "",               "",            "",            "bg_BG.UTF-8", "bg");
+    row("en_GB.UTF-8",              "",               "",            "",            "en_GB.UTF-8", "en");
+    row("kl_GL.UTF-8",              "",               "",            "",            "kl_GL.UTF-8", "en");
+    row("sr_RS@latin",              "",               "",            "",            "sr_RS@latin", "en");
+    row("LANGUAGE=en under C",      "en",             "",            "",            "C.UTF-8",     "en");
+    row("LANGUAGE=en under bg",     "en",             "bg_BG.UTF-8", "",            "",            "en");
+    row("LANGUAGE=bg under en",     "bg",             "",            "",            "en_US.UTF-8", "bg");
+    row("first usable of LANGUAGE", "kl:fo_FO:bg:en", "",            "",            "C",           "bg");
+    row("LANGUAGE of no catalogue", "kl:fo",          "",            "",            "bg_BG.UTF-8", "en");
+    row("LANGUAGE empty entries",   ":bg_BG:",        "",            "",            "en_US",       "bg");
+    row("LANGUAGE=C defers",        "C",              "",            "",            "en_US.UTF-8", "en");
+    row("LC_ALL over LANG",         "",               "bg_BG.UTF-8", "",            "en_US.UTF-8", "bg");
+    row("LC_ALL=C over LANG",       "",               "C",           "",            "en_US.UTF-8", "bg");
+    row("LC_MESSAGES over LANG",    "",               "",            "en_US.UTF-8", "bg_BG.UTF-8", "en");
+    row("LC_ALL over LC_MESSAGES",  "",               "bg_BG",       "en_US",       "",            "bg");
+    // clang-format on
 }
 
 void LanguageTest::chooseCatalogue()
