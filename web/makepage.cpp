@@ -195,8 +195,8 @@ std::string languageSwitch()
     for (const Catalogue *catalogue : Catalogues) {
         if (!html.empty())
             html += "<span aria-hidden=\"true\"> | </span>";
-        html += "<button type=\"button\" lang=\"" + escaped(catalogue->code) +
-                "\" aria-label=\"" + escaped(catalogue->name) + "\" aria-pressed=\"" +
+        html += "<button type=\"button\" lang=\"" + escaped(catalogue->code) + "\" aria-label=\"" +
+                escaped(catalogue->name) + "\" aria-pressed=\"" +
                 (catalogue == &language ? "true" : "false") + "\">" +
                 escaped(catalogue->shortName) + "</button>";
     }
