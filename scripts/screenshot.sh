@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes docs/screenshot.png from the real program: starts it under Xvfb,
-# presses "Изчисли" on its random coefficients and captures the window.
+# Makes docs/screenshot.png and docs/screenshot-en.png from the real program:
+# starts it under Xvfb in Bulgarian and in English, presses "Изчисли"
+# ("Calculate") on its random coefficients and captures the window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,14 +26,18 @@ caption=$(node -e 'console.log(JSON.parse(require("fs").readFileSync(process.arg
 start_xvfb
 runtime=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$runtime"' EXIT
-XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb build/default/app/velmora &
-app=$!
-window=$(xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
-sleep 0.5
-# shellcheck disable=SC2046 # two numbers, x and y
-xdotool mousemove --window "$window" $(centre Buton0) click 1
-xdotool mousemove --window "$window" 460 10
-sleep 0.5
-import -window "$window" docs/screenshot.png
-kill "$app"
-echo "wrote docs/screenshot.png"
+# The window in Bulgarian, then in English.
+for shot in bg:docs/screenshot.png en:docs/screenshot-en.png; do
+    LANGUAGE=${shot%%:*} XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb build/default/app/velmora &
+    app=$!
+    window=$(xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+    sleep 0.5
+    # shellcheck disable=SC2046 # two numbers, x and y
+    xdotool mousemove --window "$window" $(centre Buton0) click 1
+    xdotool mousemove --window "$window" 460 10
+    sleep 0.5
+    import -window "$window" "${shot#*:}"
+    kill "$app"
+    wait "$app" || true
+    echo "wrote ${shot#*:}"
+done
