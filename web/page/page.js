@@ -172,7 +172,7 @@
     // one; then the choice kept from an earlier visit; then the browser's
     // languages in order, the first with a catalogue winning; else English.
     function chosenLanguage() {
-        const known = (code) => (code && Object.hasOwn(languages.texts, code) ? code : null);
+        const known = (code) => (code && Object.prototype.hasOwnProperty.call(languages.texts, code) ? code : null);
         let fromAddress = null;
         try {
             fromAddress = new URLSearchParams(location.search).get('lang');
