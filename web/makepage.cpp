@@ -188,7 +188,8 @@ std::string controlElements()
 }
 
 // "БГ | EN": a button for each language, in its own language, the page's
-// first one pressed.
+// first one pressed. Each is named by what it shows and the language's
+// name, so that a user who speaks "EN" to a speech control reaches it.
 std::string languageSwitch()
 {
     std::string html;
@@ -196,8 +197,8 @@ std::string languageSwitch()
         if (!html.empty())
             html += "<span aria-hidden=\"true\"> | </span>";
         html += "<button type=\"button\" lang=\"" + escaped(catalogue->code) + "\" aria-label=\"" +
-                escaped(catalogue->name) + "\" aria-pressed=\"" +
-                (catalogue == &language ? "true" : "false") + "\">" +
+                escaped(catalogue->shortName) + ", " + escaped(catalogue->name) +
+                "\" aria-pressed=\"" + (catalogue == &language ? "true" : "false") + "\">" +
                 escaped(catalogue->shortName) + "</button>";
     }
     return html;

@@ -158,7 +158,7 @@ describe('the switch', () => {
         assert.ok(seen.outside);
         assert.ok(!seen.overlaps, 'the switch lies clear of the window');
         for (const [lang, name, width, height] of seen.buttons) {
-            assert.equal(name, design(lang).texts.name);
+            assert.equal(name, `${design(lang).texts.shortName}, ${design(lang).texts.name}`);
             assert.ok(width >= 24 && height >= 24, `${lang}: ${width} x ${height}, a target of 24 px or more`);
         }
         await s.close();
