@@ -25,3 +25,10 @@ double contrastRatio(const QColor &a, const QColor &b)
     const double lb = relativeLuminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
+
+QColor inkOn(const QColor &face)
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    return contrastRatio(black, face) >= contrastRatio(white, face) ? black : white;
+}
