@@ -39,7 +39,7 @@ start_once() {
 
     local t0 mapped="" line app kib
     t0=$(date +%s%N)
-    "$1" &
+    "$1" >/dev/null &
     app=$!
     while IFS= read -r -t 10 line <&"${XEV[0]}"; do
         case $line in
@@ -62,9 +62,11 @@ start_once() {
 
 program=() program_rss=() floor=() floor_rss=()
 for _ in $(seq "$runs"); do
-    read -r ms kib < <(start_once "$build/app/velmora")
+    start_once "$build/app/velmora" >"$runtime/run"
+    read -r ms kib <"$runtime/run"
     program+=("$ms") program_rss+=("$kib")
-    read -r ms kib < <(start_once "$build/tests/window_start_floor")
+    start_once "$build/tests/window_start_floor" >"$runtime/run"
+    read -r ms kib <"$runtime/run"
     floor+=("$ms") floor_rss+=("$kib")
 done
 
