@@ -254,6 +254,7 @@ class ScreenshotTest : public QObject
 
 private slots:
     void contrastAsMeasured();
+    void inkOnFaces();
     void readableUnderTheme_data() { addThemes(); }
     void readableUnderTheme();
     void focusMarksAndDisabledCaption_data() { addThemes(); }
@@ -267,6 +268,17 @@ void ScreenshotTest::contrastAsMeasured()
     QCOMPARE(contrastRatio(Qt::white, Qt::white), 1.0);
     QCOMPARE(qRound(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
     QCOMPARE(qRound(contrastRatio(Qt::white, QColor(0xFF, 0x00, 0x00)) * 100), 400);
+}
+
+void ScreenshotTest::inkOnFaces()
+{
+    // Black on every face of the design, red the closest call (5.25:1 against
+    // white's 4.00:1); white only where the face is too dark for black, which
+    // the design holds nowhere yet. The greys either side of the turn:
+    QCOMPARE(inkOn(QColor(0xFF, 0x00, 0x00)), QColor(Qt::black));
+    QCOMPARE(inkOn(QColor(0x77, 0x77, 0x77)), QColor(Qt::black));
+    QCOMPARE(inkOn(QColor(0x73, 0x73, 0x73)), QColor(Qt::white));
+    QCOMPARE(inkOn(QColor(0x00, 0x00, 0x80)), QColor(Qt::white));
 }
 
 void ScreenshotTest::readableUnderTheme()
