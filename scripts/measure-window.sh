@@ -14,7 +14,7 @@ runs=${1:-11}
 build=build/default
 caption="https://velmora.example Velmora"
 
-for tool in Xvfb xev xwininfo stdbuf; do
+for tool in Xvfb xev xprop xwininfo stdbuf; do
     command -v "$tool" >/dev/null || { echo "measure-window: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
 done
 
@@ -26,6 +26,11 @@ start_xvfb
 runtime=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$runtime"' EXIT
 export QT_QPA_PLATFORM=xcb
+# On a busy machine the new server may refuse the first connections.
+for _ in $(seq 50); do
+    xprop -root >/dev/null 2>&1 && break
+    sleep 0.1
+done
 export XDG_RUNTIME_DIR="$runtime"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -33,21 +38,41 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 # Starts $1 once; prints milliseconds to the mapped window and resident KiB.
 start_once() {
     # With no window manager the server reports the map to root's listeners,
-    # so xev sees it the moment it happens.
-    coproc XEV { exec stdbuf -oL xev -root -event substructure; }
-    sleep 0.2 # time for xev to select its events
+    # so xev sees it the moment it happens. Its lines come through a FIFO:
+    # bash's coproc can lose a new coprocess's pipe while reaping the last.
+    local fifo="$runtime/events" events xev t0 mapped="" line app kib listening=""
+    rm -f "$fifo"
+    mkfifo "$fifo"
+    stdbuf -oL xev -root -event substructure -event property >"$fifo" &
+    xev=$!
+    exec {events}<"$fifo"
+    # xev listens once it reports a change on the root window; on a busy
+    # machine that takes a while, and a map before it would go unseen.
+    for _ in $(seq 50); do
+        xprop -root -f _VELMORA_MEASURE 32c -set _VELMORA_MEASURE 1 || true
+        while IFS= read -r -t 0.2 line <&"$events"; do
+            case $line in
+            PropertyNotify*) listening=1; break ;;
+            esac
+        done
+        [ -z "$listening" ] || break
+    done
+    if [ -z "$listening" ]; then
+        echo "measure-window: xev does not report the server's events" >&2
+        return 1
+    fi
 
-    local t0 mapped="" line app kib
     t0=$(date +%s%N)
     "$1" >/dev/null &
     app=$!
-    while IFS= read -r -t 10 line <&"${XEV[0]}"; do
+    while IFS= read -r -t 10 line <&"$events"; do
         case $line in
         MapNotify*) mapped=$(date +%s%N); break ;;
         esac
     done
-    kill "$XEV_PID" 2>/dev/null || true
-    wait "$XEV_PID" 2>/dev/null || true
+    kill "$xev" 2>/dev/null || true
+    wait "$xev" 2>/dev/null || true
+    exec {events}<&-
     if [ -z "$mapped" ] || ! xwininfo -name "$caption" >/dev/null 2>&1; then
         echo "measure-window: $1: the window did not appear" >&2
         kill "$app" 2>/dev/null || true
