@@ -20,6 +20,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <vector>
 
@@ -268,6 +269,15 @@ void ScreenshotTest::contrastAsMeasured()
     QCOMPARE(contrastRatio(Qt::white, Qt::white), 1.0);
     QCOMPARE(qRound(contrastRatio(QColor(0x76, 0x76, 0x76), Qt::white) * 100), 454);
     QCOMPARE(qRound(contrastRatio(Qt::white, QColor(0xFF, 0x00, 0x00)) * 100), 400);
+
+    // The sRGB curve, worked out while compiling, against the library's pow.
+    for (int level = 0; level < 256; ++level) {
+        const double channel = level / 255.0;
+        const double linear =
+            channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+        QVERIFY2(std::abs(relativeLuminance(QColor(level, level, level)) - linear) < 1e-12,
+                 qPrintable(QString::number(level)));
+    }
 }
 
 void ScreenshotTest::inkOnFaces()
