@@ -1,6 +1,5 @@
 #include "desktoplanguage.h"
 #include "mainwindow.h"
-#include "qttranslations.h"
 
 #include <QApplication>
 
@@ -68,7 +67,6 @@ int main(int argc, char *argv[])
     qtHandler = qInstallMessageHandler(platformFailed);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
-    installQtTranslations(app, language.code);
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 

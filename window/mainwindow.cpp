@@ -2,6 +2,7 @@
 
 #include "colourbutton.h"
 #include "contrast.h"
+#include "qttranslations.h"
 #include "rangelist.h"
 #include "ranges.h"
 #include "solver.h"
@@ -9,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +80,10 @@ MainWindow::MainWindow(RandomSource random, const Catalogue &catalogue, QWidget 
     // window's interface, which Qt then keeps.
     [[maybe_unused]] static const bool windowRoleKnown =
         (QAccessible::installFactory(windowAccessible), true);
+    // Qt's own texts in the fields' menus in the window's language, once for
+    // the program, whoever makes the window.
+    [[maybe_unused]] static const bool qtTextsInItsLanguage =
+        installQtTranslations(*QCoreApplication::instance(), catalogue_.code);
     createUi();
     Form_Load();
 }

@@ -281,6 +281,48 @@ describe('the window as designed', () => {
     });
 });
 
+describe('the style sheet', () => {
+    // Every declaration of the page's style takes effect on some element it
+    // names, so none is silently outranked. The states a test cannot hold
+    // (pressed, focused by keyboard, still starting) are left out; disabled
+    // is there, after a calculation.
+    test('every rule applies somewhere: none is outranked everywhere', async () => {
+        const s = await browser.open();
+        await s.click('#Buton0');
+        const unapplied = await s.evaluate(() => {
+            const probe = document.createElement('div');
+            probe.style.display = 'none';
+            document.getElementById('MainWindow').append(probe);
+            // The declared value as this engine computes it.
+            const computed = (property, value) => {
+                probe.style.cssText = 'display: none; border-style: solid';
+                probe.style.setProperty(property, value);
+                return getComputedStyle(probe).getPropertyValue(property);
+            };
+            const found = [];
+            let rules = 0;
+            for (const rule of document.styleSheets[0].cssRules) {
+                if (!(rule instanceof CSSStyleRule) || /:active|:focus|\.starting/.test(rule.selectorText)) continue;
+                rules++;
+                const elements = [...document.querySelectorAll(rule.selectorText)];
+                if (elements.length === 0) found.push(`${rule.selectorText}: matches nothing`);
+                for (const property of rule.style) {
+                    const value = rule.style.getPropertyValue(property);
+                    if (/inherit|initial|unset|var\(|%|em\b/.test(value) || property === 'display') continue;
+                    const wanted = computed(property, value);
+                    if (!elements.some((e) => getComputedStyle(e).getPropertyValue(property) === wanted))
+                        found.push(`${rule.selectorText} { ${property}: ${value} } applies nowhere`);
+                }
+            }
+            probe.remove();
+            return { found, rules };
+        });
+        assert.ok(unapplied.rules > 20, `${unapplied.rules} rules read`);
+        assert.deepEqual(unapplied.found, []);
+        await s.close();
+    });
+});
+
 describe('keyboard', () => {
     const order = async (s, key, steps) => {
         const ids = [];

@@ -250,9 +250,10 @@ void LanguageTest::qtTextsFollow()
 {
     const QString expected = expectedLanguage();
     QVERIFY(Rows().count(expected));
-    const bool installed = installQtTranslations(*qApp, DesktopCatalogue().code);
-    QCOMPARE(installed, expected != "en");
+    // Qt's own texts are English already; there is nothing to install.
+    QVERIFY(!installQtTranslations(*qApp, "en"));
 
+    // The window installs them in its language as it is made.
     MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
