@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string_view>
+
+// What the page tells search results, shared links and the home screen
+// about Velmora, in the window's language.
+inline constexpr std::string_view PageDescription =
+    "Velmora решава линейното диофантово уравнение Ax + By = C в цели числа и обяснява "
+    "всяка стъпка: НОД, съкращаване, частно и общо решение и проверка. Работи и без интернет.";
