@@ -1,14 +1,18 @@
 // Writes velmora.html, the browser edition in one file: the page template
 // with the window generated from the design tables, its style and script,
 // the engine module as base64 and the icon. The Content-Security-Policy
-// names the hashes of exactly this style and script.
+// names the hashes of exactly this style and script. Given a folder as well,
+// it also writes the same page for web hosting there (site.h).
 //
-// usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML
+// usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML [SITE_DIR WEB_ICONS_DIR]
 
 #include "controltable.h"
+#include "description.h"
 #include "introduction.h"
 #include "ranges.h"
 #include "sha256.h"
+#include "site.h"
+#include "textfile.h"
 
 #include <algorithm>
 #include <array>
@@ -29,14 +33,6 @@ constexpr std::string_view EngineUnavailable =
     "Изчислителното ядро на Velmora не може да се зареди в този браузър. "
     "Отворете страницата в по-нов браузър (Chrome, Edge, Firefox или Safari), "
     "в който JavaScript е разрешен.";
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::string escaped(std::string_view text)
 {
@@ -107,20 +103,55 @@ std::string introduction()
     return text;
 }
 
+// The window's lengths in window pixels, as multiples of --u: one pixel at
+// scale 1, and as much as the viewport allows beyond that.
+std::string scaled(int pixels)
+{
+    return "calc(" + std::to_string(pixels) + " * var(--u))";
+}
+
+// The viewport that holds the window at scale 1 with this margin (in window
+// pixels) all round: the smallest in which the window layout is used.
+constexpr int WindowMargin = 8;
+constexpr int LayoutWidth = Pixels(ClientWidth) + 2 * WindowMargin;
+constexpr int LayoutHeight = Pixels(ClientHeight) + 2 * WindowMargin;
+
+std::string windowMedia()
+{
+    return "(min-width: " + std::to_string(LayoutWidth) +
+           "px) and (min-height: " + std::to_string(LayoutHeight) + "px)";
+}
+
+// One window pixel when the window fills the viewport, margins included, in
+// whichever of the two directions is tighter.
+std::string fitUnit(std::string_view viewportHeight)
+{
+    return "min(100vw / " + std::to_string(LayoutWidth) + ", 100" + std::string(viewportHeight) +
+           " / " + std::to_string(LayoutHeight) + ")";
+}
+
 std::string controlStyle()
 {
     std::ostringstream css;
-    css << "#MainWindow { width: " << Pixels(ClientWidth) << "px; height: " << Pixels(ClientHeight)
-        << "px; background: " << cssColour(WindowBackColour) << "; font-family: \"" << FontFamily
-        << "\", \"Liberation Serif\", serif; font-size: " << FontPointSize << "pt; }\n";
+    css << "#MainWindow { background: " << cssColour(WindowBackColour) << "; font-family: \""
+        << FontFamily << "\", \"Liberation Serif\", serif; }\n";
+    css << "@media " << windowMedia() << " {\n";
+    // The point size at 96 dots per inch, as the desktop shows it.
+    css << "#MainWindow { --u: " << fitUnit("vh") << "; width: " << scaled(Pixels(ClientWidth))
+        << "; height: " << scaled(Pixels(ClientHeight))
+        << "; font-size: " << scaled(FontPointSize * 96 / 72) << "; }\n";
+    // The height a phone's browser leaves when its toolbars show.
+    css << "@supports (height: 1dvh) { #MainWindow { --u: " << fitUnit("dvh") << "; } }\n";
     for (const ControlEntry &entry : Controls) {
-        css << '#' << elementId(entry) << " { left: " << Pixels(entry.left)
-            << "px; top: " << Pixels(entry.top) << "px; width: " << Pixels(entry.width)
-            << "px; height: " << Pixels(entry.height) << "px;";
-        if (entry.backColour != DefaultColour)
-            css << " background-color: " << cssColour(entry.backColour) << ';';
-        css << " }\n";
+        css << '#' << elementId(entry) << " { left: " << scaled(Pixels(entry.left))
+            << "; top: " << scaled(Pixels(entry.top)) << "; width: " << scaled(Pixels(entry.width))
+            << "; height: " << scaled(Pixels(entry.height)) << "; }\n";
     }
+    css << "}\n";
+    for (const ControlEntry &entry : Controls)
+        if (entry.backColour != DefaultColour)
+            css << '#' << elementId(entry) << " { background-color: " << cssColour(entry.backColour)
+                << "; }\n";
     return css.str();
 }
 
@@ -143,7 +174,10 @@ std::string controlElement(std::size_t i)
                 html.append(">").append(escaped(introduction()));
             html += "</textarea>";
         } else {
-            html = "<input type=\"text\" " + common + " autocomplete=\"off\" spellcheck=\"false\"";
+            // The one-line fields take the coefficients: a phone offers its
+            // keyboard of digits, which on Android also has the minus sign.
+            html = "<input type=\"text\" " + common +
+                   " inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\"";
             if (entry.maxLength > 0)
                 html += " maxlength=\"" + std::to_string(entry.maxLength) + "\"";
             if (entry.settings & Centred)
@@ -192,45 +226,53 @@ std::string controlElements()
     return html;
 }
 
-void replace(std::string &page, std::string_view marker, std::string_view value)
-{
-    const std::size_t at = page.find(marker);
-    if (at == std::string::npos)
-        throw std::runtime_error("the template has no " + std::string(marker));
-    page.replace(at, marker.size(), value);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 5) {
-        std::cerr << "usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML\n";
+    if (argc != 5 && argc != 7) {
+        std::cerr << "usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML"
+                     " [SITE_DIR WEB_ICONS_DIR]\n";
         return 2;
     }
     try {
         const std::string dir = argv[1];
-        std::string page = readFile(dir + "/page.html");
-        const std::string style = "\n" + readFile(dir + "/page.css") + controlStyle();
-        const std::string script = "\n" + readFile(dir + "/page.js");
+        std::string page = ReadFile(dir + "/page.html");
+        const std::string media = windowMedia();
+        std::string style = "\n" + ReadFile(dir + "/page.css") + controlStyle();
+        for (std::size_t at; (at = style.find("@WINDOW@")) != std::string::npos;)
+            style.replace(at, 8, media);
+        const std::string script = "\n" + ReadFile(dir + "/page.js");
 
         const std::string policy =
             "default-src 'none'; script-src 'sha256-" + base64(Sha256(script)) +
             "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(Sha256(style)) +
             "'; img-src data:; base-uri 'none'; form-action 'none'";
 
-        replace(page, "@POLICY@", policy);
-        replace(page, "@TITLE@", escaped(WindowCaption));
-        replace(page, "@ICON@", base64(readFile(argv[3])));
-        replace(page, "@STYLE@", style);
-        replace(page, "@CONTROLS@", controlElements());
-        replace(page, "@MODULE@", base64(readFile(argv[2])));
-        replace(page, "@SCRIPT@", script);
+        ReplaceMarker(page, "@TITLE@", escaped(WindowCaption));
+        ReplaceMarker(page, "@DESCRIPTION@", escaped(PageDescription));
+        ReplaceMarker(page, "@ICON@", base64(ReadFile(argv[3])));
+        ReplaceMarker(page, "@STYLE@", style);
+        ReplaceMarker(page, "@LAYOUT@", escaped(media));
+        ReplaceMarker(page, "@CONTROLS@", controlElements());
+        ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
+        ReplaceMarker(page, "@SCRIPT@", script);
 
-        std::ofstream out(argv[4], std::ios::binary);
-        out << page;
-        if (!out.flush())
-            throw std::runtime_error(std::string("cannot write ") + argv[4]);
+        std::string single = page;
+        ReplaceMarker(single, "@POLICY@", policy);
+        ReplaceMarker(single, "@WORKER@", "");
+        ReplaceMarker(single, "@INSTALL@", "");
+        WriteFile(argv[4], single);
+
+        if (argc == 7) {
+            const ControlEntry &title =
+                *std::find_if(Controls.begin(), Controls.end(),
+                              [](const ControlEntry &e) { return e.name == "Label1"; });
+            const SiteFacts facts{std::string(title.text), std::string(PageDescription),
+                                  cssColour(title.backColour), cssColour(WindowBackColour),
+                                  base64(Sha256(single)).substr(0, 16)};
+            WriteSite(argv[5], argv[6], dir, page, policy, facts);
+        }
     } catch (const std::exception &error) {
         std::cerr << "makepage: " << error.what() << '\n';
         return 1;
