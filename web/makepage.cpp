@@ -86,6 +86,9 @@ std::string cssColour(std::uint32_t bgr)
     return text;
 }
 
+// The orange band at the top, which names the program.
+constexpr std::string_view TitleControl = "Label1";
+
 // Pole0, Buton2, …: arrays carry their index; Sluch and Label1 stand alone.
 std::string elementId(const ControlEntry &entry)
 {
@@ -194,14 +197,15 @@ std::string controlElement(std::size_t i)
             html += "<option>" + escaped(range) + "</option>";
         html += "</select>";
         break;
-    case ControlType::Label: {
-        const std::size_t box = CaptionedControl(i);
-        html = box < Controls.size()
-                   ? "<label class=\"caption\" " + common + " for=\"" + elementId(Controls[box]) +
-                         "\">" + escaped(entry.text) + "</label>"
-                   : "<div class=\"caption\" " + common + ">" + escaped(entry.text) + "</div>";
+    case ControlType::Label:
+        // A caption carries a name of its own, which a bare label or div may
+        // not: the title is the page's heading, the rest are notes on the
+        // controls beneath them, which are named in their own right.
+        html =
+            "<div class=\"caption\" " + common +
+            (entry.name == TitleControl ? " role=\"heading\" aria-level=\"1\"" : " role=\"note\"") +
+            ">" + escaped(entry.text) + "</div>";
         break;
-    }
     }
     return html;
 }
