@@ -188,10 +188,11 @@ export async function launch() {
 
 // Opens the page in a context of its own with every request but the page
 // itself refused. `requests` lists every URL the page tried to fetch.
-export async function openPage(browser, { locale = 'bg-BG', init, waitReady = true } = {}) {
-    // The window at scale 1: its designed pixels, one to one.
+// `device` takes a context's options: a phone's viewport and touch, say.
+export async function openPage(browser, { locale = 'bg-BG', init, waitReady = true, device = {} } = {}) {
+    // By default the window at scale 1: its designed pixels, one to one.
     const { width, height } = windowViewport;
-    const context = await browser.newContext({ locale, viewport: { width, height } });
+    const context = await browser.newContext({ locale, viewport: { width, height }, ...device });
     const requests = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();

@@ -122,7 +122,8 @@
     // lines into view, and no further than its top.
     function showTranscriptStart() {
         const box = Pole[4].getBoundingClientRect();
-        const lines = 2 * parseFloat(getComputedStyle(Pole[4]).lineHeight || '20');
+        const style = getComputedStyle(Pole[4]);
+        const lines = 2 * (parseFloat(style.lineHeight) || 1.2 * parseFloat(style.fontSize));
         const height = window.visualViewport?.height ?? window.innerHeight;
         if (box.top < 0 || box.top + Math.min(lines, box.height) > height) Pole[4].scrollIntoView({ block: 'start' });
     }
