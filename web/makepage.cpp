@@ -272,9 +272,12 @@ int main(int argc, char *argv[])
             const ControlEntry &title =
                 *std::find_if(Controls.begin(), Controls.end(),
                               [](const ControlEntry &e) { return e.name == "Label1"; });
-            const SiteFacts facts{std::string(title.text), std::string(PageDescription),
-                                  cssColour(title.backColour), cssColour(WindowBackColour),
-                                  base64(Sha256(single)).substr(0, 16)};
+            const SiteFacts facts{std::string(title.text),
+                                  std::string(PageDescription),
+                                  cssColour(title.backColour),
+                                  cssColour(WindowBackColour),
+                                  base64(Sha256(single)).substr(0, 16),
+                                  base64};
             WriteSite(argv[5], argv[6], dir, page, policy, facts);
         }
     } catch (const std::exception &error) {

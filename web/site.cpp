@@ -16,7 +16,7 @@ struct Icon
     std::string_view purpose;
 };
 
-// The manifest's icons, and the one a phone's home screen takes without it.
+// The manifest's icons, and the one iOS's home screen takes instead.
 constexpr std::array<Icon, 3> ManifestIcons = {{
     {"velmora-192.png", 192, "any"},
     {"velmora-512.png", 512, "any"},
@@ -42,21 +42,24 @@ std::string jsonString(std::string_view text)
     return out + '"';
 }
 
-std::string manifest(const SiteFacts &facts)
+// The icons go inline: a browser fetches a manifest's icons under the page's
+// policy, which allows images from data: URLs alone.
+std::string manifest(const SiteFacts &facts, const std::string &iconsDir)
 {
     std::string icons;
     for (const Icon &icon : ManifestIcons) {
         const std::string size = std::to_string(icon.size);
+        const std::string png = ReadFile(iconsDir + "/" + std::string(icon.file));
         icons += std::string(icons.empty() ? "" : ",\n") +
-                 "    { \"src\": " + jsonString(icon.file) + ", \"sizes\": \"" + size + "x" + size +
+                 "    { \"src\": \"data:image/png;base64," + facts.base64(png) +
+                 "\", \"sizes\": \"" + size + "x" + size +
                  "\", \"type\": \"image/png\", \"purpose\": " + jsonString(icon.purpose) + " }";
     }
     return "{\n  \"name\": " + jsonString(facts.name) +
            ",\n  \"short_name\": " + jsonString(facts.name) +
            ",\n  \"description\": " + jsonString(facts.description) +
            ",\n  \"lang\": \"bg\",\n  \"dir\": \"ltr\",\n  \"id\": \"./\",\n  \"start_url\": "
-           "\"./\","
-           "\n  \"scope\": \"./\",\n  \"display\": \"standalone\",\n  \"theme_color\": " +
+           "\"./\",\n  \"scope\": \"./\",\n  \"display\": \"standalone\",\n  \"theme_color\": " +
            jsonString(facts.themeColour) +
            ",\n  \"background_color\": " + jsonString(facts.backgroundColour) +
            ",\n  \"icons\": [\n" + icons + "\n  ]\n}\n";
@@ -72,23 +75,19 @@ void WriteSite(const std::string &siteDir, const std::string &iconsDir, const st
 
     ReplaceMarker(page, "@POLICY@", policy + "; manifest-src 'self'; worker-src 'self'");
     ReplaceMarker(page, "@WORKER@", " data-worker=\"sw.js\"");
+    // The touch icon inline too, for iOS, which reads it from the link; the
+    // file beside the page serves iOS's own look-up at a site's root.
+    const std::string touchIcon = ReadFile(iconsDir + "/" + std::string(TouchIcon));
     ReplaceMarker(page, "@INSTALL@",
                   "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-                  "<link rel=\"apple-touch-icon\" href=\"" +
-                      std::string(TouchIcon) + "\">\n");
+                  "<link rel=\"apple-touch-icon\" href=\"data:image/png;base64," +
+                      facts.base64(touchIcon) + "\">\n");
     WriteFile(dir + "index.html", page);
-    WriteFile(dir + "manifest.webmanifest", manifest(facts));
+    WriteFile(dir + "manifest.webmanifest", manifest(facts, iconsDir));
+    WriteFile(dir + std::string(TouchIcon), touchIcon);
 
-    std::string cached =
-        "'./', 'index.html', 'manifest.webmanifest', '" + std::string(TouchIcon) + "'";
-    WriteFile(dir + std::string(TouchIcon), ReadFile(iconsDir + "/" + std::string(TouchIcon)));
-    for (const Icon &icon : ManifestIcons) {
-        const std::string file(icon.file);
-        WriteFile(dir + file, ReadFile(iconsDir + "/" + file));
-        cached += ", '" + file + "'";
-    }
     std::string worker = ReadFile(pageDir + "/sw.js");
     ReplaceMarker(worker, "@VERSION@", facts.version);
-    ReplaceMarker(worker, "@FILES@", cached);
+    ReplaceMarker(worker, "@FILES@", "'./', 'index.html', 'manifest.webmanifest'");
     WriteFile(dir + "sw.js", worker);
 }

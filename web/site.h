@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 // What the hosted edition says of itself beyond the page.
 struct SiteFacts
@@ -10,6 +12,7 @@ struct SiteFacts
     std::string themeColour; // CSS colours
     std::string backgroundColour;
     std::string version; // changes with every change of the page
+    std::function<std::string(std::string_view)> base64; // the page's own encoder
 };
 
 // Writes the folder for a web host: the page as index.html, with the policy

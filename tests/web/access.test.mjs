@@ -1,0 +1,32 @@
+// axe-core in every layout: no WCAG 2.2 A or AA violation, and nothing left
+// for review about names that a role does not allow.
+
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import { contextOptions, profiles, runAxe } from './layouts.mjs';
+import { launch, openPage } from './velmora.mjs';
+
+let browser;
+before(async () => (browser = await launch()));
+after(async () => browser?.close());
+
+const screens = [
+    ['the window at scale 1', {}],
+    ...['320 × 568 (iPhone SE 1st gen)', 'Pixel 7 landscape', 'Galaxy Tab S4', '1920 × 1080']
+        .map((name) => [name, contextOptions(profiles.find((p) => p.name === name))]),
+];
+
+describe('axe-core', () => {
+    for (const [name, device] of screens)
+        test(`${name}: ready and calculated`, async () => {
+            const { page, context } = await openPage(browser, { device });
+            for (const moment of ['ready', 'calculated']) {
+                if (moment === 'calculated') await page.click('#Buton0');
+                const { violations, incomplete } = await runAxe(page);
+                assert.deepEqual(violations, [], moment);
+                assert.deepEqual(incomplete.filter((r) => r.id === 'aria-prohibited-attr'), [], moment);
+            }
+            await context.close();
+        });
+});
