@@ -1,5 +1,4 @@
 #include "mainwindow.h"
-#include "qttranslations.h"
 
 #include <QApplication>
 
@@ -65,7 +64,6 @@ int main(int argc, char *argv[])
     qtHandler = qInstallMessageHandler(platformFailed);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
-    installQtTranslations(app);
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 

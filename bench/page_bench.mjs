@@ -8,10 +8,9 @@
 // Needs the default build (the page, its module, the native engine tool) and
 // tests/web's packages (npm ci there).
 
-import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
 
-import { floatText, launch, mulberry32, nativePath, openPage, pagePath, wasmPath } from '../tests/web/velmora.mjs';
+import { launch, mulberry32, native as nativeTool, openPage, pagePath, wasmPath } from '../tests/web/velmora.mjs';
 
 const quick = process.argv.includes('--quick');
 const coldRuns = quick ? 5 : 11;
@@ -137,13 +136,11 @@ async function clicks(browser) {
 function solveInputs() {
     const random = mulberry32(7);
     const list = [];
-    let k = 0;
-    const r = () => Math.fround(((k++ * 0.618034) % 1));
     for (let a = -15; a <= 15; a++)
         for (let b = -15; b <= 15; b++)
-            for (let c = -15; c <= 15; c++) list.push([`${a}`, `${b}`, `${c}`, r(), '.']);
+            for (let c = -15; c <= 15; c++) list.push([`${a}`, `${b}`, `${c}`, '.']);
     const typed = () => `${Math.floor(random() * 10999) - 999}`;
-    for (let n = 0; n < 10000; n++) list.push([typed(), typed(), typed(), r(), ',']);
+    for (let n = 0; n < 10000; n++) list.push([typed(), typed(), typed(), ',']);
     return list;
 }
 
@@ -164,20 +161,20 @@ async function timeWasm(bytes, inputs, seconds, marshal) {
         heap[at + utf8.length] = 0;
         return at;
     };
-    const placed = inputs.map(([a, b, c, r, s]) => [put(a), put(b), put(c), r, put(s)]);
+    const placed = inputs.map((texts) => texts.map(put));
     let calls = 0, sink = 0;
     const start = performance.now();
     let elapsed = 0;
     do {
         if (marshal)
-            for (const [a, b, c, r, s] of inputs) {
-                const at = [a, b, c, s].map(put);
-                const out = x.velmora_solve(at[0], at[1], at[2], r, at[3]);
+            for (const texts of inputs) {
+                const at = texts.map(put);
+                const out = x.velmora_solve(at[0], at[1], at[2], at[3]);
                 const heap = new Uint8Array(x.memory.buffer);
                 sink += decoder.decode(heap.subarray(out, heap.indexOf(0, out))).length;
                 at.forEach((p) => x.velmora_free(p));
             }
-        else for (const [a, b, c, r, s] of placed) sink += x.velmora_solve(a, b, c, r, s);
+        else for (const [a, b, c, s] of placed) sink += x.velmora_solve(a, b, c, s);
         calls += inputs.length;
         elapsed = (performance.now() - start) / 1000;
     } while (elapsed < seconds);
@@ -189,11 +186,8 @@ async function solveCalls(browser) {
     const bytes = readFileSync(wasmPath);
     const perCall = ({ calls, seconds }) => (seconds / calls) * 1e6;
 
-    const run = spawnSync(nativePath, ['time', String(solveSeconds)], {
-        input: inputs.map(([a, b, c, r, s]) => [a, b, c, floatText(r), s].join('\t') + '\n').join(''),
-    });
-    if (run.status !== 0) throw new Error(`${nativePath}: ${run.stderr}`);
-    const [calls, seconds] = run.stdout.toString().trim().split(' ').map(Number);
+    const timed = nativeTool(inputs.map((texts) => ['solve', ...texts]), ['time', String(solveSeconds)]);
+    const [calls, seconds] = timed.trim().split(' ').map(Number);
     const native = perCall({ calls, seconds });
 
     const node = perCall(await timeWasm(bytes, inputs, solveSeconds, false));

@@ -6,20 +6,31 @@ cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build build/release -j "$(nproc)" --target velmora >/dev/null
+# The default preset's tree, which the tests build too; its page target
+# writes design.json, where the window's geometry and caption are read.
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$(nproc)" --target velmora page >/dev/null
+design=build/default/web/design.json
 mkdir -p docs
+# The centre of a control, in the window's own pixels.
+centre() {
+    node -e 'const d = JSON.parse(require("fs").readFileSync(process.argv[1], "utf8"));
+        const c = d.controls.find((c) => c.id === process.argv[2]);
+        const px = (t) => Math.round(t / d.twipsPerPixel);
+        console.log(px(c.left + c.width / 2), px(c.top + c.height / 2));' "$design" "$1"
+}
+caption=$(node -e 'console.log(JSON.parse(require("fs").readFileSync(process.argv[1], "utf8")).caption)' "$design")
 
 . scripts/xvfb.sh
 start_xvfb
 runtime=$(mktemp -d)
 trap 'stop_xvfb; rm -rf "$runtime"' EXIT
-XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb build/release/app/velmora &
+XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb build/default/app/velmora &
 app=$!
-window=$(xdotool search --sync --onlyvisible --name "Velmora$" | head -n 1)
+window=$(xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
 sleep 0.5
-# The centre of "Изчисли", in the window's own pixels.
-xdotool mousemove --window "$window" 336 180 click 1
+# shellcheck disable=SC2046 # two numbers, x and y
+xdotool mousemove --window "$window" $(centre Buton0) click 1
 xdotool mousemove --window "$window" 460 10
 sleep 0.5
 import -window "$window" docs/screenshot.png

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: unit and window tests, the browser
-# page's tests in Chromium with the WebAssembly engine against the native one,
+# page's tests in Chromium, Firefox ESR and WebKitGTK with the WebAssembly
+# engine against the native one,
 # the solver's tests under AddressSanitizer and UndefinedBehaviorSanitizer, a
 # bounded fuzz run, a short benchmark pass, and the Debian package: built
 # hardened, checked as Debian's review tools check it, and built twice more to
@@ -27,12 +28,21 @@ else
 fi
 stages=$((stages + 1))
 
-echo "== browser page: the WebAssembly engine against the native one, the page in Chromium"
-# The page, its module and the native engine tool all come from the build above.
+echo "== browser page: the WebAssembly engine against the native one, the page in three engines"
+# The page, design.json, its module and the native engine tool all come from
+# the build above.
 export VELMORA_PAGE_HTML="$PWD/build/default/web/velmora.html"
 export VELMORA_ENGINE_WASM="$PWD/build/default/web/wasm/web/velmora.wasm"
 export VELMORA_ENGINE_TOOL="$PWD/build/default/tests/engine_transcripts"
-(cd tests/web && npm ci --no-audit --no-fund --loglevel=error && node --test)
+(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+# WebKitGTK's MiniBrowser wants an X display, headless or not.
+start_xvfb
+trap stop_xvfb EXIT
+for engine in chromium firefox webkit; do
+    echo "-- the page in $engine"
+    (cd tests/web && VELMORA_BROWSER=$engine node --test)
+done
+stop_xvfb
 stages=$((stages + 1))
 
 echo "== solver tests under AddressSanitizer and UndefinedBehaviorSanitizer"

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <deque>
 #include <string>
 
 #if defined(__wasm__)
@@ -36,7 +37,17 @@ public:
 PageWindow window;
 SolverValues values;
 ClockRandom sequence(0);
+std::deque<float> queued;
 std::string filled;
+
+float draw()
+{
+    if (queued.empty())
+        return sequence();
+    const float r = queued.front();
+    queued.pop_front();
+    return r;
+}
 
 } // namespace
 
@@ -55,24 +66,23 @@ VELMORA_EXPORT(velmora_seed) void velmora_seed(uint32_t low, uint32_t high)
     sequence = ClockRandom((static_cast<std::uint64_t>(high) << 32) | low);
 }
 
-VELMORA_EXPORT(velmora_draw) float velmora_draw(void)
+VELMORA_EXPORT(velmora_queue_draw) void velmora_queue_draw(float r)
 {
-    return sequence();
+    queued.push_back(r);
 }
 
 VELMORA_EXPORT(velmora_solve)
-const char *velmora_solve(const char *a, const char *b, const char *c, float r,
-                          const char *decimalSeparator)
+const char *velmora_solve(const char *a, const char *b, const char *c, const char *decimalSeparator)
 {
     window.coefficients = {a, b, c};
     window.transcript.clear();
-    const RandomSource draw = [r] { return r; };
-    Solve(window, values, draw, decimalSeparator);
+    static const RandomSource random = draw;
+    Solve(window, values, random, decimalSeparator);
     return window.transcript.c_str();
 }
 
-VELMORA_EXPORT(velmora_fill) const char *velmora_fill(float r, const char *range)
+VELMORA_EXPORT(velmora_fill) const char *velmora_fill(const char *range)
 {
-    filled = RandomCoefficient(r, ReadNumber(range));
+    filled = RandomCoefficient(draw(), ReadNumber(range));
     return filled.c_str();
 }

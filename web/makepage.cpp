@@ -1,18 +1,25 @@
 // Writes velmora.html, the browser edition in one file: the page template
 // with the window generated from the design tables, its style and script,
 // the engine module as base64 and the icon. The Content-Security-Policy
-// names the hashes of exactly this style and script. Given a folder as well,
-// it also writes the same page for web hosting there (site.h).
+// names the hashes of exactly this style and script. Beside the page it
+// writes design.json, the same tables as data for the page's tests. Given a
+// folder as well, it also writes the same page for web hosting there (site.h).
 //
 // usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML [SITE_DIR WEB_ICONS_DIR]
 
 #include "controltable.h"
 #include "description.h"
+#include "designjson.h"
 #include "introduction.h"
+#include "pagenames.h"
 #include "ranges.h"
-#include "sha256.h"
 #include "site.h"
 #include "textfile.h"
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <array>
@@ -63,39 +70,17 @@ std::string escaped(std::string_view text)
 
 std::string base64(std::string_view bytes)
 {
-    static constexpr char digits[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    for (std::size_t i = 0; i < bytes.size(); i += 3) {
-        const std::size_t n = std::min<std::size_t>(3, bytes.size() - i);
-        std::uint32_t group = 0;
-        for (std::size_t k = 0; k < 3; ++k)
-            group = group << 8 | (k < n ? static_cast<unsigned char>(bytes[i + k]) : 0u);
-        for (std::size_t k = 0; k < 4; ++k)
-            out += k <= n ? digits[(group >> (18 - 6 * k)) & 0x3F] : '=';
-    }
-    return out;
+    return QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))
+        .toBase64()
+        .toStdString();
 }
 
-std::string cssColour(std::uint32_t bgr)
+std::string sha256(std::string_view bytes)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", bgr & 0xFF, (bgr >> 8) & 0xFF,
-                  (bgr >> 16) & 0xFF);
-    return text;
-}
-
-// The orange band at the top, which names the program.
-constexpr std::string_view TitleControl = "Label1";
-
-// Pole0, Buton2, …: arrays carry their index; Sluch and Label1 stand alone.
-std::string elementId(const ControlEntry &entry)
-{
-    const auto sameName =
-        std::count_if(Controls.begin(), Controls.end(),
-                      [&](const ControlEntry &e) { return e.name == entry.name; });
-    return std::string(entry.name) + (sameName > 1 ? std::to_string(entry.index) : "");
+    const QByteArray hash =
+        QCryptographicHash::hash(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())),
+                                 QCryptographicHash::Sha256);
+    return hash.toStdString();
 }
 
 std::string introduction()
@@ -105,6 +90,9 @@ std::string introduction()
         text.append(line).append("\n");
     return text;
 }
+
+// The orange band at the top, which names the program.
+constexpr std::string_view TitleControl = "Label1";
 
 // The window's lengths in window pixels, as multiples of --u: one pixel at
 // scale 1, and as much as the viewport allows beyond that.
@@ -197,15 +185,21 @@ std::string controlElement(std::size_t i)
             html += "<option>" + escaped(range) + "</option>";
         html += "</select>";
         break;
-    case ControlType::Label:
+    case ControlType::Label: {
         // A caption carries a name of its own, which a bare label or div may
         // not: the title is the page's heading, the rest are notes on the
-        // controls beneath them, which are named in their own right.
+        // controls beneath them. A caption over a control stays its label,
+        // so that a tap or click on it goes to the field.
+        const std::size_t box = CaptionedControl(i);
+        const std::string role =
+            entry.name == TitleControl ? " role=\"heading\" aria-level=\"1\"" : " role=\"note\"";
         html =
-            "<div class=\"caption\" " + common +
-            (entry.name == TitleControl ? " role=\"heading\" aria-level=\"1\"" : " role=\"note\"") +
-            ">" + escaped(entry.text) + "</div>";
+            box < Controls.size()
+                ? "<label class=\"caption\" " + common + role + " for=\"" +
+                      elementId(Controls[box]) + "\">" + escaped(entry.text) + "</label>"
+                : "<div class=\"caption\" " + common + role + ">" + escaped(entry.text) + "</div>";
         break;
+    }
     }
     return html;
 }
@@ -249,8 +243,8 @@ int main(int argc, char *argv[])
         const std::string script = "\n" + ReadFile(dir + "/page.js");
 
         const std::string policy =
-            "default-src 'none'; script-src 'sha256-" + base64(Sha256(script)) +
-            "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(Sha256(style)) +
+            "default-src 'none'; script-src 'sha256-" + base64(sha256(script)) +
+            "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(sha256(style)) +
             "'; img-src data:; base-uri 'none'; form-action 'none'";
 
         ReplaceMarker(page, "@TITLE@", escaped(WindowCaption));
@@ -267,16 +261,20 @@ int main(int argc, char *argv[])
         ReplaceMarker(single, "@WORKER@", "");
         ReplaceMarker(single, "@INSTALL@", "");
         WriteFile(argv[4], single);
+        const QByteArray design = designJson(EngineUnavailable);
+        WriteFile(
+            QFileInfo(QString::fromLocal8Bit(argv[4])).dir().filePath("design.json").toStdString(),
+            design.toStdString());
 
         if (argc == 7) {
             const ControlEntry &title =
                 *std::find_if(Controls.begin(), Controls.end(),
-                              [](const ControlEntry &e) { return e.name == "Label1"; });
+                              [](const ControlEntry &e) { return e.name == TitleControl; });
             const SiteFacts facts{std::string(title.text),
                                   std::string(PageDescription),
                                   cssColour(title.backColour),
                                   cssColour(WindowBackColour),
-                                  base64(Sha256(single)).substr(0, 16),
+                                  base64(sha256(single)).substr(0, 16),
                                   base64};
             WriteSite(argv[5], argv[6], dir, page, policy, facts);
         }

@@ -2,6 +2,7 @@
 
 #include "colourbutton.h"
 #include "introduction.h"
+#include "qttranslations.h"
 #include "rangelist.h"
 #include "ranges.h"
 #include "solver.h"
@@ -9,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
@@ -78,6 +80,10 @@ MainWindow::MainWindow(RandomSource random, QWidget *parent)
     // window's interface, which Qt then keeps.
     [[maybe_unused]] static const bool windowRoleKnown =
         (QAccessible::installFactory(windowAccessible), true);
+    // Qt's own texts in the fields' menus in the window's language, once for
+    // the program, whoever makes the window.
+    [[maybe_unused]] static const bool qtTextsInBulgarian =
+        installQtTranslations(*QCoreApplication::instance());
     createUi();
     Form_Load();
 }

@@ -5,10 +5,16 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
 import { contextOptions, profiles, runAxe } from './layouts.mjs';
+import { browserName } from './browsers.mjs';
 import { launch, openPage } from './velmora.mjs';
 
+// Chromium only: axe-core is run in Chromium's emulated devices; in the other engines the suite skips these.
+const chromiumOnly = browserName === 'chromium' ? {} : { skip: `Chromium only, not ${browserName}` };
+
 let browser;
-before(async () => (browser = await launch()));
+before(async () => {
+    if (!chromiumOnly.skip) browser = await launch();
+});
 after(async () => browser?.close());
 
 const screens = [
@@ -17,7 +23,7 @@ const screens = [
         .map((name) => [name, contextOptions(profiles.find((p) => p.name === name))]),
 ];
 
-describe('axe-core', () => {
+describe('axe-core', chromiumOnly, () => {
     for (const [name, device] of screens)
         test(`${name}: ready and calculated`, async () => {
             const { page, context } = await openPage(browser, { device });

@@ -6,10 +6,16 @@ import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
 import { contextOptions, measure, profiles } from './layouts.mjs';
+import { browserName } from './browsers.mjs';
 import { design, launch, openPage } from './velmora.mjs';
 
+// Chromium only: device emulation (a phone's viewport, touch, zoom) is driven through Chromium; in the other engines the suite skips these.
+const chromiumOnly = browserName === 'chromium' ? {} : { skip: `Chromium only, not ${browserName}` };
+
 let browser;
-before(async () => (browser = await launch()));
+before(async () => {
+    if (!chromiumOnly.skip) browser = await launch();
+});
 after(async () => browser?.close());
 
 const window_ = design();
@@ -66,10 +72,11 @@ function unreachable() {
     return out;
 }
 
-describe('every screen, measured', () => {
+describe('every screen, measured', chromiumOnly, () => {
     const rows = [];
     after(() => {
         // The table of the layouts, for the record.
+        if (rows.length === 0) return;
         console.log('\nprofile | viewport | layout | scale | smallest target | smallest font | transcript lines after a calculation');
         for (const r of rows) console.log(r.join(' | '));
     });
@@ -115,7 +122,7 @@ describe('every screen, measured', () => {
         });
 });
 
-describe('by touch', () => {
+describe('by touch', chromiumOnly, () => {
     for (const profile of profiles.filter((p) => p.options.hasTouch))
         test(`${profile.name}: a whole calculation by taps`, async () => {
             const { page, context } = await openPage(browser, { device: contextOptions(profile) });
@@ -193,7 +200,7 @@ describe('by touch', () => {
     });
 });
 
-describe('reflow', () => {
+describe('reflow', chromiumOnly, () => {
     // 320 × 256, and 1280 × 800 at 400 % zoom: 320 × 200 CSS px at four
     // device pixels each.
     const screens = [
@@ -236,7 +243,7 @@ describe('reflow', () => {
     });
 });
 
-describe('text spacing', () => {
+describe('text spacing', chromiumOnly, () => {
     // WCAG 1.4.12's spacing, as a reader's style sheet would set it. The
     // page's policy refuses an added style element; a constructed sheet is
     // the page's own object and goes through.

@@ -1,15 +1,16 @@
 // The page's engine built natively, driven line by line from standard input,
 // so that a test can hold its answers against those of the WebAssembly build.
+// Each line is one call, its fields split by tabs:
 //
-//   engine_transcripts           lines a<TAB>b<TAB>c<TAB>r<TAB>separator;
-//                                writes each transcript and a NUL
-//   engine_transcripts fill      lines r<TAB>range; writes each fill and a NUL
-//   engine_transcripts draws     lines low<TAB>high<TAB>n; seeds, then writes
-//                                n draws (9 significant digits, one per line)
-//                                and a NUL
-//   engine_transcripts time S    solves the lines of the first form over and
-//                                over for about S seconds; writes
-//                                "<calls> <seconds>"
+//   seed<TAB>low<TAB>high                   velmora_seed
+//   queue<TAB>r                             velmora_queue_draw
+//   solve<TAB>a<TAB>b<TAB>c<TAB>separator   velmora_solve; writes the
+//                                           transcript and a NUL
+//   fill<TAB>range                          velmora_fill; writes the
+//                                           coefficient and a NUL
+//
+//   engine_transcripts time S   runs the solve lines over and over for about
+//                               S seconds; writes "<calls> <seconds>"
 //
 // A draw r crosses as a decimal that is exactly a float: 9 significant
 // digits read back give the same float.
@@ -19,7 +20,6 @@
 #include <charconv>
 #include <chrono>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -52,34 +52,22 @@ template <typename T> T Parse(const std::string &text)
     return value;
 }
 
-struct SolveInput
-{
-    std::string a, b, c, separator;
-    float r;
-};
-
-std::vector<std::vector<std::string>> ReadLines(std::size_t fieldCount)
+std::vector<std::vector<std::string>> ReadLines()
 {
     std::vector<std::vector<std::string>> lines;
     std::string line;
-    while (std::getline(std::cin, line)) {
-        auto fields = Fields(line);
-        if (fields.size() != fieldCount) {
-            std::cerr << "engine_transcripts: expected " << fieldCount << " fields: \"" << line
-                      << "\"\n";
-            std::exit(2);
-        }
-        lines.push_back(std::move(fields));
-    }
+    while (std::getline(std::cin, line))
+        lines.push_back(Fields(line));
     return lines;
 }
 
-std::vector<SolveInput> ReadSolveInputs()
+[[noreturn]] void BadLine(const std::vector<std::string> &fields)
 {
-    std::vector<SolveInput> inputs;
-    for (auto &f : ReadLines(5))
-        inputs.push_back({f[0], f[1], f[2], f[4], Parse<float>(f[3])});
-    return inputs;
+    std::cerr << "engine_transcripts: not a call:";
+    for (const auto &field : fields)
+        std::cerr << " \"" << field << '"';
+    std::cerr << '\n';
+    std::exit(2);
 }
 
 void WriteRecord(std::string_view text)
@@ -92,45 +80,50 @@ void WriteRecord(std::string_view text)
 int main(int argc, char **argv)
 {
     std::ios::sync_with_stdio(false);
-    const std::string_view mode = argc > 1 ? argv[1] : "";
+    const auto lines = ReadLines();
+    for (const auto &f : lines) {
+        const std::size_t n = f.size();
+        const bool known = (f[0] == "seed" && n == 3) || (f[0] == "queue" && n == 2) ||
+                           (f[0] == "solve" && n == 5) || (f[0] == "fill" && n == 2);
+        if (!known)
+            BadLine(f);
+    }
 
-    if (mode.empty()) {
-        for (const auto &in : ReadSolveInputs())
-            WriteRecord(velmora_solve(in.a.c_str(), in.b.c_str(), in.c.c_str(), in.r,
-                                      in.separator.c_str()));
-    } else if (mode == "fill") {
-        for (const auto &f : ReadLines(2))
-            WriteRecord(velmora_fill(Parse<float>(f[0]), f[1].c_str()));
-    } else if (mode == "draws") {
-        for (const auto &f : ReadLines(3)) {
-            velmora_seed(Parse<std::uint32_t>(f[0]), Parse<std::uint32_t>(f[1]));
-            std::string out;
-            for (int n = Parse<int>(f[2]); n > 0; --n) {
-                char buffer[32];
-                std::snprintf(buffer, sizeof buffer, "%.9g\n", static_cast<double>(velmora_draw()));
-                out += buffer;
-            }
-            WriteRecord(out);
-        }
-    } else if (mode == "time" && argc > 2) {
+    if (argc == 3 && std::string_view(argv[1]) == "time") {
         const double seconds = Parse<double>(argv[2]);
-        const auto inputs = ReadSolveInputs();
-        if (inputs.empty())
+        std::vector<const std::vector<std::string> *> solves;
+        for (const auto &f : lines)
+            if (f[0] == "solve")
+                solves.push_back(&f);
+        if (solves.empty())
             return 2;
         using Clock = std::chrono::steady_clock;
         const auto start = Clock::now();
         std::size_t calls = 0;
         double elapsed = 0;
         do {
-            for (const auto &in : inputs)
-                velmora_solve(in.a.c_str(), in.b.c_str(), in.c.c_str(), in.r, in.separator.c_str());
-            calls += inputs.size();
+            for (const auto *f : solves)
+                velmora_solve((*f)[1].c_str(), (*f)[2].c_str(), (*f)[3].c_str(), (*f)[4].c_str());
+            calls += solves.size();
             elapsed = std::chrono::duration<double>(Clock::now() - start).count();
         } while (elapsed < seconds);
         std::cout << calls << ' ' << elapsed << '\n';
-    } else {
-        std::cerr << "usage: engine_transcripts [fill | draws | time SECONDS] < lines\n";
+        return 0;
+    }
+    if (argc != 1) {
+        std::cerr << "usage: engine_transcripts [time SECONDS] < calls\n";
         return 2;
+    }
+
+    for (const auto &f : lines) {
+        if (f[0] == "seed")
+            velmora_seed(Parse<std::uint32_t>(f[1]), Parse<std::uint32_t>(f[2]));
+        else if (f[0] == "queue")
+            velmora_queue_draw(Parse<float>(f[1]));
+        else if (f[0] == "solve")
+            WriteRecord(velmora_solve(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str()));
+        else
+            WriteRecord(velmora_fill(f[1].c_str()));
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 // What the browser edition's tests and timings share: where the build put the
-// page, the module and the native engine; the module driven from node; a
-// Chromium that never reaches the network; the page opened from file://.
+// page, design.json, the module and the native engine; the module driven
+// from node; PNG decoding; and for the timings, a Chromium that never reaches
+// the network. The tests' browsers, all three engines, are in browsers.mjs.
 
 import { spawnSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
@@ -35,59 +36,28 @@ export const windowViewport = (() => {
 
 // ---- the window as designed ---------------------------------------------
 
-// The design tables of the C++ sources, read as data: the page is generated
-// from them, and the tests hold it against them.
-export function design() {
-    const read = (name) => readFileSync(resolve(root, 'design', name), 'utf8');
-    const literal = (text) => JSON.parse(text);
-    const table = read('controltable.h');
-    const constant = (name) => table.match(new RegExp(`${name} = ([^;]+);`))[1];
-    const body = table.split('Controls = {{')[1].split('}};')[0];
-    const controls = [...body.matchAll(/\{("[^"]*"),\s*(\d+),\s*ControlType::(\w+),\s*("[^"]*"|\w+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+),\s*(\w+),\s*(\d+),\s*([^,]+),\s*(\d+),\s*("[^"]*")\}/g)]
-        .map(([, name, index, type, text, left, top, width, height, back, tab, settings, max, accessible]) => {
-            name = literal(name);
-            return {
-                id: name === 'Pole' || name === 'Buton' || name === 'Etiket' ? name + index : name,
-                type,
-                text: text.startsWith('"') ? literal(text) : null,
-                left: +left, top: +top, width: +width, height: +height,
-                back: back === 'DefaultColour' ? null : Number(back),
-                tab: +tab,
-                settings,
-                maxLength: +max,
-                accessibleName: literal(accessible),
-            };
-        });
-    // Adjacent literals make one element; a comma ends it.
-    const strings = (header) => {
-        const list = [];
-        let element = null;
-        for (const [token, text] of read(header).split('= {')[1].matchAll(/"((?:[^"\\]|\\.)*)"|,|\}/g)) {
-            if (text !== undefined) element = (element ?? '') + literal(`"${text}"`);
-            else if (element !== null) list.push(element), (element = null);
-            if (token === '}') break;
-        }
-        return list;
-    };
-    // Every element read, or the tests built on these would check too little.
-    const declared = (text, type) => +text.match(new RegExp(`std::array<${type}, (\\d+)>`))[1];
-    const introduction = strings('introduction.h');
-    const ranges = strings('ranges.h');
-    if (controls.length !== declared(table, 'ControlEntry')
-        || introduction.length !== declared(read('introduction.h'), 'std::string_view')
-        || ranges.length !== declared(read('ranges.h'), 'std::string_view'))
-        throw new Error('the design tables no longer read as expected');
+// design.json, which the page's generator writes beside the page from the
+// same tables as the desktop window: the tests hold the page against it.
+export const designPath = built('VELMORA_DESIGN_JSON', resolve(dirname(pagePath), 'design.json'));
+
+export function design(language = 'bg') {
+    const d = JSON.parse(readFileSync(designPath, 'utf8'));
+    const texts = d.texts[language];
     return {
-        controls,
-        caption: literal(constant('WindowCaption')),
-        clientWidth: +constant('ClientWidth'),
-        clientHeight: +constant('ClientHeight'),
-        windowBack: Number(constant('WindowBackColour')),
-        twipsPerPixel: +constant('TwipsPerPixel'),
-        introduction,
-        ranges,
+        ...d,
+        texts,
+        introduction: texts.introduction,
+        controls: d.controls.map((c) => ({
+            ...c,
+            text: texts.captions[c.id] ?? null,
+            accessibleName: texts.accessibleNames[c.id],
+        })),
+        control: (id) => d.controls.find((c) => c.id === id),
     };
 }
+
+// "#rrggbb" as [r, g, b].
+export const rgb = (hex) => [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
 
 // ---- the module in node ----------------------------------------------------
 
@@ -125,27 +95,40 @@ export async function loadEngine(bytes = readFileSync(wasmPath)) {
     return {
         exports: x,
         put,
-        solve: (a, b, c, r, separator) =>
-            withTexts([a, b, c, separator], (pa, pb, pc, ps) => x.velmora_solve(pa, pb, pc, r, ps)),
-        fill: (r, range) => withTexts([range], (p) => x.velmora_fill(r, p)),
+        solve: (a, b, c, separator) =>
+            withTexts([a, b, c, separator], (pa, pb, pc, ps) => x.velmora_solve(pa, pb, pc, ps)),
+        fill: (range) => withTexts([range], (p) => x.velmora_fill(p)),
         seed: (low, high) => x.velmora_seed(low, high),
-        draw: () => x.velmora_draw(),
+        queue: (r) => x.velmora_queue_draw(r),
     };
 }
 
 // ---- the same engine built natively --------------------------------------
 
-// One run of the native tool over many input lines; its answers, in order.
-export function native(mode, lines) {
-    const args = mode ? [mode] : [];
-    const run = spawnSync(nativePath, args, {
-        input: lines.map((l) => l.join('\t') + '\n').join(''),
-        maxBuffer: 1 << 30,
-    });
+// One run of the native tool over a list of calls, each an array whose first
+// element names it: ['seed', low, high], ['queue', r], ['solve', a, b, c,
+// separator] or ['fill', range]. Returns what the solves and fills wrote.
+export function native(calls, args = []) {
+    const lines = calls.map(([name, ...rest]) =>
+        [name, ...rest.map((v) => (name === 'queue' ? floatText(v) : String(v)))].join('\t') + '\n');
+    const run = spawnSync(nativePath, args, { input: lines.join(''), maxBuffer: 1 << 30 });
     if (run.error || run.status !== 0) throw new Error(`${nativePath} ${args.join(' ')}: ${run.error ?? ''} ${run.stderr}`);
+    if (args.length) return run.stdout.toString();
     const records = decoder.decode(run.stdout).split('\0');
     records.pop(); // what follows the last NUL
     return records;
+}
+
+// The same calls on the module in node.
+export function runCalls(engine, calls) {
+    const out = [];
+    for (const [name, ...args] of calls) {
+        if (name === 'seed') engine.seed(...args);
+        else if (name === 'queue') engine.queue(args[0]);
+        else if (name === 'solve') out.push(engine.solve(...args));
+        else out.push(engine.fill(...args));
+    }
+    return out;
 }
 
 // The text that reads back as exactly this float.
@@ -201,7 +184,7 @@ export async function openPage(browser, { locale = 'bg-BG', init, waitReady = tr
     });
     const page = await context.newPage();
     const errors = [];
-    page.on('pageerror', (e) => errors.push(e));
+    page.on('pageerror', (e) => errors.push(e.message));
     if (init) await page.addInitScript(init);
     await page.goto(pageUrl);
     const ready = waitReady ? await page.evaluate(() => window.velmora.ready) : undefined;
@@ -269,9 +252,6 @@ export function decodePng(buffer) {
         },
     };
 }
-
-// A 0x00BBGGRR colour as [r, g, b].
-export const rgb = (bbggrr) => [bbggrr & 0xff, (bbggrr >> 8) & 0xff, (bbggrr >> 16) & 0xff];
 
 // An init script: counts the page's calls into the module by export name in
 // window.engineCalls, whichever way the page instantiates it.

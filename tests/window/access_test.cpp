@@ -1,11 +1,11 @@
 // The window as a keyboard or screen-reader user meets it, read through Qt's
 // accessibility interfaces as assistive technology reads it: where the focus
 // goes after a calculation, which caption labels which field, what the window
-// is, and Qt's own texts in Bulgarian.
+// is, Qt's own texts in Bulgarian, the list's focus mark on any palette and
+// captions that never cover their fields.
 
 #include "controltable.h"
 #include "mainwindow.h"
-#include "qttranslations.h"
 #include "scripteddraws.h"
 
 #include <QAccessible>
@@ -65,17 +65,13 @@ class AccessTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void resultTakesTheFocus();
     void captionsLabelTheirControls();
+    void captionsLieBeneathTheirControls();
     void windowIsAFrame();
     void contextMenusInBulgarian();
+    void listFocusMarkOnAnyHighlight();
 };
-
-void AccessTest::initTestCase()
-{
-    QVERIFY2(installQtTranslations(*qApp), "Qt's Bulgarian texts (qt6-translations-l10n) missing");
-}
 
 void AccessTest::resultTakesTheFocus()
 {
@@ -166,8 +162,33 @@ void AccessTest::windowIsAFrame()
     QCOMPARE(accessible(w.Pole(1))->parent()->object(), &w);
 }
 
+// Each caption reaches a pixel into the control below it; there the control
+// is on top, its border whole, and a click there reaches the control.
+void AccessTest::captionsLieBeneathTheirControls()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    const QList<QLabel *> captions = w.findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
+    int tied = 0;
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        const std::size_t below = CaptionedControl(i);
+        if (below == Controls.size())
+            continue;
+        QLabel *caption = Controls[i].name == "Label1" ? w.Label1() : w.Etiket(Controls[i].index);
+        const QPoint overlap(caption->geometry().center().x(), caption->geometry().bottom());
+        QWidget *top = w.childAt(overlap);
+        QVERIFY2(top && top != caption, qPrintable(caption->text()));
+        QVERIFY2(!captions.contains(top), qPrintable(caption->text()));
+        QVERIFY2(top->geometry().contains(overlap) || top->parentWidget() != &w,
+                 qPrintable(caption->text()));
+        ++tied;
+    }
+    QCOMPARE(tied, 4); // A, B, C and Случайни
+}
+
 void AccessTest::contextMenusInBulgarian()
 {
+    // Nothing installs Qt's translations here: the window does, as it does
+    // in the program.
     auto draws = std::make_shared<ScriptedDraws>();
     const auto window = openWindow(draws);
     QVERIFY(window);
@@ -193,6 +214,51 @@ void AccessTest::contextMenusInBulgarian()
             QVERIFY2(!entry.contains(QRegularExpression("[A-Za-z]")), qPrintable(entry));
         }
     }
+}
+
+// The dotted mark on the list's current entry is drawn in the ink that shows
+// on what lies under it: the highlight of a selected entry, the base of
+// another. A dark highlight tells the two apart, where the default palette's
+// light one takes black ink on both.
+void AccessTest::listFocusMarkOnAnyHighlight()
+{
+    auto draws = std::make_shared<ScriptedDraws>();
+    const auto window = openWindow(draws);
+    QVERIFY(window);
+    QListWidget *list = window->Sluch();
+    QPalette palette = list->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::Highlight, QColor(0x00, 0x00, 0x80));
+        palette.setColor(group, QPalette::HighlightedText, Qt::white);
+        palette.setColor(group, QPalette::Base, Qt::white);
+    }
+    list->setPalette(palette);
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+
+    // How many pixels of the entry's top edge are `ink`.
+    const auto inked = [&](int row, const QColor &ink) {
+        const QRect r = list->visualItemRect(list->item(row));
+        const QImage image = list->viewport()->grab(r).toImage();
+        int n = 0;
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixelColor(x, 0) == ink ? 1 : 0;
+        return std::pair{n, image.width()};
+    };
+
+    // The selected entry has the focus: white dots on the dark highlight.
+    QCOMPARE(list->currentRow(), 0);
+    auto [white, width] = inked(0, Qt::white);
+    QVERIFY2(white >= width / 3, qPrintable(QString("%1 of %2").arg(white).arg(width)));
+
+    // The focus on another entry, the selection left where it is: black
+    // dots on the white base.
+    list->selectionModel()->setCurrentIndex(list->model()->index(1, 0),
+                                            QItemSelectionModel::NoUpdate);
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(list->selectedItems().value(0), list->item(0));
+    auto [black, width1] = inked(1, Qt::black);
+    QVERIFY2(black >= width1 / 3, qPrintable(QString("%1 of %2").arg(black).arg(width1)));
 }
 
 QTEST_MAIN(AccessTest)

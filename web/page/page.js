@@ -11,18 +11,29 @@
 
     let engine = null;
     let transcript = '';
-    const queuedDraws = [];
+    const earlyDraws = [];
     let settle;
     const ready = new Promise((resolve) => {
         settle = resolve;
     });
 
     // Named outright: a bare Intl.NumberFormat() may keep to en-US whatever
-    // language the browser reports.
+    // language the browser reports. A tag Intl refuses (WebKitGTK passes on a
+    // POSIX locale such as "C" or "de_DE.UTF-8") is tried in its BCP 47 form,
+    // then the platform's own default stands in, and at last a full stop.
     function decimalSeparator() {
-        const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
-        const decimal = parts.find((part) => part.type === 'decimal');
-        return decimal ? decimal.value : '.';
+        const language = navigator.language ?? '';
+        const candidates = [language, language.split(/[.@]/)[0].replace(/_/g, '-'), undefined];
+        for (const locales of candidates) {
+            try {
+                const parts = new Intl.NumberFormat(locales).formatToParts(1.5);
+                const decimal = parts.find((part) => part.type === 'decimal');
+                if (decimal) return decimal.value;
+            } catch {
+                // Refused: the next candidate.
+            }
+        }
+        return '.';
     }
 
     async function loadEngine() {
@@ -62,15 +73,11 @@
         exports.velmora_seed(now >>> 0, Math.floor(now / 2 ** 32) ^ Math.floor(performance.now() * 1000));
 
         return {
-            draw: () => exports.velmora_draw(),
-            solve: (a, b, c, r) =>
-                withTexts([a, b, c, separator], ([pa, pb, pc, ps]) => exports.velmora_solve(pa, pb, pc, r, ps)),
-            fill: (r, range) => withTexts([range], ([p]) => exports.velmora_fill(r, p)),
+            queueDraw: (r) => exports.velmora_queue_draw(r),
+            solve: (a, b, c) =>
+                withTexts([a, b, c, separator], ([pa, pb, pc, ps]) => exports.velmora_solve(pa, pb, pc, ps)),
+            fill: (range) => withTexts([range], ([p]) => exports.velmora_fill(p)),
         };
-    }
-
-    function draw() {
-        return queuedDraws.length > 0 ? queuedDraws.shift() : engine.draw();
     }
 
     // The transcript keeps the engine's CR LF; the field shows plain lines.
@@ -109,7 +116,7 @@
         setTranscript('');
         LockInputs();
         Buton[0].disabled = true;
-        setTranscript(engine.solve(Pole[1].value, Pole[2].value, Pole[3].value, draw()));
+        setTranscript(engine.solve(Pole[1].value, Pole[2].value, Pole[3].value));
         // The result is what a keyboard or screen-reader user meets next, and
         // no second key press can wipe it.
         Pole[4].focus({ preventScroll: true });
@@ -142,7 +149,7 @@
     function FillRandom() {
         ClearAll();
         const range = Sluch.options[Sluch.selectedIndex].text;
-        for (let i = 1; i <= 3; ++i) Pole[i].value = engine.fill(draw(), range);
+        for (let i = 1; i <= 3; ++i) Pole[i].value = engine.fill(range);
     }
 
     // The touch layout, which the style sheet chooses by the same query: the
@@ -174,6 +181,7 @@
     loadEngine().then(
         (loaded) => {
             engine = loaded;
+            earlyDraws.splice(0).forEach(engine.queueDraw);
             Buton.forEach((button, index) => button.addEventListener('click', () => Buton_Click(index)));
             Sluch.addEventListener('change', Sluch_Click);
             Pole[0].focus();
@@ -191,10 +199,15 @@
     );
 
     // For the page's tests: the transcript as the engine wrote it, and draws
-    // of their choosing ahead of the generator's.
+    // of their choosing ahead of the engine's sequence.
     window.velmora = Object.freeze({
         ready,
         transcript: () => transcript,
-        queueDraws: (draws) => queuedDraws.push(...draws.map(Math.fround)),
+        queueDraws: (draws) => {
+            for (const r of draws) {
+                if (engine) engine.queueDraw(r);
+                else earlyDraws.push(r);
+            }
+        },
     });
 })();

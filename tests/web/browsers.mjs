@@ -1,0 +1,352 @@
+// One thin adapter per browser engine, so that each page test is written
+// once and runs in all three: Chromium through playwright-core, Firefox ESR
+// through puppeteer-core over WebDriver BiDi, and WebKitGTK's MiniBrowser
+// through WebKitWebDriver's classic WebDriver. VELMORA_BROWSER picks the
+// engine (chromium, firefox or webkit; chromium when unset).
+//
+//   const browser = await launchBrowser();
+//   const s = await browser.open({ locale, init, waitReady });
+//   await s.fill('#Pole1', '3'); await s.click('#Buton0');
+//   await s.evaluate(() => window.velmora.transcript());
+//
+// What an engine's driver cannot do is told by browser.can; a test that needs
+// it skips there (see `needs`).
+
+import { spawn } from 'node:child_process';
+import { existsSync } from 'node:fs';
+import { createServer } from 'node:net';
+
+import { launch, openPage, pageUrl, windowViewport } from './velmora.mjs';
+
+export const browserName = process.env.VELMORA_BROWSER || 'chromium';
+if (!['chromium', 'firefox', 'webkit'].includes(browserName))
+    throw new Error(`VELMORA_BROWSER=${browserName}: chromium, firefox or webkit`);
+
+// What each driver offers beyond opening the page, clicking and typing:
+//   init     a script run in the page before its own (playwright's
+//            addInitScript, BiDi's preload scripts; classic WebDriver has none)
+//   network  every request seen and refused but the page's own
+//   mouseAt  a click at a point, with a key held
+export const capabilities = {
+    chromium: { init: true, network: true, mouseAt: true },
+    firefox: { init: true, network: true, mouseAt: true },
+    webkit: { init: false, network: false, mouseAt: false },
+}[browserName];
+
+// A test's option: skipped, with the reason, where the engine lacks `what`.
+export const needs = (...what) => {
+    const missing = what.filter((w) => !capabilities[w]);
+    return missing.length ? { skip: `${browserName}'s driver offers no ${missing.join(', ')}` } : {};
+};
+
+// Each engine started once per locale it is asked for, and kept.
+export async function launchBrowser() {
+    const started = performance.now();
+    const instances = new Map();
+    const instance = (locale) => {
+        if (!instances.has(locale)) instances.set(locale, adapters[browserName](locale));
+        return instances.get(locale);
+    };
+    const first = await instance('bg-BG');
+    return {
+        name: browserName,
+        get version() {
+            return first.version;
+        },
+        can: capabilities,
+        started,
+        open: async (options = {}) => (await instance(options.locale ?? 'bg-BG')).open(options),
+        close: async () => {
+            for (const pending of instances.values()) await (await pending).close();
+        },
+    };
+}
+
+// As openPage's: the window at scale 1, its designed pixels one to one.
+const viewport = { width: windowViewport.width, height: windowViewport.height };
+
+// ---- Chromium: playwright-core ---------------------------------------------
+
+const adapters = {};
+
+adapters.chromium = async (locale) => {
+    const browser = await launch();
+    return {
+        version: `Chromium ${browser.version()}`,
+        close: () => browser.close(),
+        async open({ init, waitReady = true } = {}) {
+            const { page, context, requests, errors } = await openPage(browser, { locale, init, waitReady: false });
+            return session({
+                page,
+                requests,
+                errors,
+                evaluate: (fn, arg) => page.evaluate(fn, arg),
+                click: (selector) => page.click(selector),
+                clickAt: async (x, y, modifier) => {
+                    if (modifier) await page.keyboard.down(modifier);
+                    await page.mouse.click(x, y);
+                    if (modifier) await page.keyboard.up(modifier);
+                },
+                fill: (selector, text) => page.fill(selector, text),
+                press: (combo) => page.keyboard.press(combo),
+                type: (text) => page.keyboard.type(text),
+                select: (selector, value) => page.selectOption(selector, value),
+                screenshot: (selector) => page.locator(selector).screenshot(),
+                close: () => context.close(),
+            }, waitReady);
+        },
+    };
+};
+
+// ---- Firefox: puppeteer-core over WebDriver BiDi ------------------------------
+
+adapters.firefox = async (locale) => {
+    const { default: puppeteer } = await import('puppeteer-core');
+    const browser = await puppeteer.launch({
+        browser: 'firefox',
+        executablePath: process.env.VELMORA_FIREFOX ?? '/usr/bin/firefox-esr',
+        headless: true,
+        // The language is the browser's, as a user sets it; nothing reaches
+        // the network (this machine has none to offer).
+        extraPrefsFirefox: {
+            'intl.accept_languages': locale,
+            'intl.locale.requested': locale,
+            'network.captive-portal-service.enabled': false,
+            'network.connectivity-service.enabled': false,
+        },
+    });
+    const version = await browser.version();
+    const chords = async (page, combo, act) => {
+        const parts = combo.split('+');
+        const key = parts.pop();
+        for (const m of parts) await page.keyboard.down(m);
+        await act(key);
+        for (const m of parts.reverse()) await page.keyboard.up(m);
+    };
+    return {
+        version: version.replace(/^firefox\//, 'Firefox '),
+        close: () => browser.close(),
+        async open({ init, waitReady = true } = {}) {
+            const context = await browser.createBrowserContext();
+            const page = await context.newPage();
+            await page.setViewport(viewport);
+            const requests = [];
+            await page.setRequestInterception(true);
+            // Firefox also shows the icon's data: address, which is no request.
+            page.on('request', (request) => {
+                const url = request.url();
+                if (url.startsWith('data:')) return request.continue();
+                requests.push(url);
+                return url === pageUrl ? request.continue() : request.abort('blockedbyclient');
+            });
+            const errors = [];
+            page.on('pageerror', (e) => errors.push(e.message));
+            if (init) await page.evaluateOnNewDocument(init);
+            await page.goto(pageUrl);
+            return session({
+                page,
+                requests,
+                errors,
+                evaluate: (fn, arg) => page.evaluate(fn, arg),
+                click: (selector) => page.click(selector),
+                clickAt: async (x, y, modifier) => {
+                    if (modifier) await page.keyboard.down(modifier);
+                    await page.mouse.click(x, y);
+                    if (modifier) await page.keyboard.up(modifier);
+                },
+                // As a paste: the whole text at once, cut to the field's limit.
+                // Typed over the selected text: the field's limit holds.
+                fill: async (selector, text) => {
+                    await page.focus(selector);
+                    await page.$eval(selector, (e) => e.select());
+                    if (text) await page.keyboard.type(text);
+                    else await page.keyboard.press('Delete');
+                },
+                press: (combo) => chords(page, combo, (key) => page.keyboard.press(key === 'Space' ? ' ' : key)),
+                type: (text) => page.keyboard.type(text),
+                // A click on the entry, as a user picks it: the list's own
+                // cursor moves with it, which a script's choice leaves behind.
+                select: async (selector, value) => {
+                    const options = await page.$$(`${selector} > option`);
+                    for (const option of options)
+                        if ((await option.evaluate((o) => o.value)) === value) return option.click();
+                    throw new Error(`${selector} has no option ${value}`);
+                },
+                screenshot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()),
+                close: () => context.close(),
+            }, waitReady);
+        },
+    };
+};
+
+// ---- WebKit: WebKitWebDriver and MiniBrowser, classic WebDriver ----------------
+
+// A few lines of fetch serve where a client library would bring dozens of
+// packages: the tests need sessions, scripts, clicks, keys and screenshots.
+const webDriverKeys = {
+    Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009', Backspace: '\uE003',
+    Space: '\uE00D', Delete: '\uE017', ArrowUp: '\uE013', ArrowDown: '\uE015',
+};
+const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
+
+function freePort() {
+    return new Promise((resolve, reject) => {
+        const server = createServer();
+        server.listen(0, '127.0.0.1', () => {
+            const { port } = server.address();
+            server.close(() => resolve(port));
+        });
+        server.on('error', reject);
+    });
+}
+
+function miniBrowser() {
+    const candidates = [process.env.VELMORA_MINIBROWSER,
+        '/usr/lib/x86_64-linux-gnu/webkit2gtk-4.1/MiniBrowser',
+        '/usr/lib/aarch64-linux-gnu/webkit2gtk-4.1/MiniBrowser'];
+    const found = candidates.find((path) => path && existsSync(path));
+    if (!found) throw new Error('MiniBrowser not found (package libwebkit2gtk-4.1-0); set VELMORA_MINIBROWSER');
+    return found;
+}
+
+// WebKitGTK takes its language from the environment, as a desktop user's
+// browser does: LANG=bg_BG.UTF-8 for the tag bg-BG. An odd tag such as "C"
+// goes in as it is.
+export const posixLocale = (tag) => (/^[a-z]{2,3}-[A-Z]{2}$/.test(tag) ? `${tag.replace('-', '_')}.UTF-8` : tag);
+
+// One WebKitWebDriver with its one session (the driver allows no second):
+// a MiniBrowser window, kept for page after page.
+async function webKitWindow(locale) {
+    const port = await freePort();
+    const env = { ...process.env, LANG: posixLocale(locale) };
+    delete env.LC_ALL;
+    delete env.LANGUAGE;
+    const driver = spawn(process.env.VELMORA_WEBKITWEBDRIVER ?? 'WebKitWebDriver', [`--port=${port}`],
+        { env, stdio: ['ignore', 'ignore', 'inherit'] });
+    const exited = new Promise((resolve) => driver.once('exit', resolve));
+    const base = `http://127.0.0.1:${port}`;
+    const call = async (method, path, body) => {
+        const response = await fetch(base + path, {
+            method,
+            headers: { 'content-type': 'application/json; charset=utf-8' },
+            body: body === undefined ? undefined : JSON.stringify(body),
+        });
+        const { value } = await response.json();
+        if (value && value.error) throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`);
+        return value;
+    };
+    for (let tries = 0; ; tries++) {
+        try {
+            await call('GET', '/status');
+            break;
+        } catch (error) {
+            if (tries > 200 || driver.exitCode !== null) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
+            await new Promise((r) => setTimeout(r, 25));
+        }
+    }
+    const created = await call('POST', '/session', { capabilities: { alwaysMatch: { browserName: 'MiniBrowser',
+        'webkitgtk:browserOptions': { binary: miniBrowser(), args: ['--automation'] } } } });
+    const id = created.sessionId;
+    return {
+        version: `WebKitGTK ${created.capabilities.browserVersion}`,
+        call: (method, path, body) => call(method, `/session/${id}${path}`, body),
+        close: async () => {
+            await call('DELETE', `/session/${id}`).catch(() => {});
+            driver.kill();
+            await exited;
+        },
+    };
+}
+
+adapters.webkit = async (locale) => {
+    if (!process.env.DISPLAY) throw new Error('WebKit needs an X display: start Xvfb (scripts/xvfb.sh)');
+    const all = [await webKitWindow(locale)];
+    const idle = [...all];
+
+    return {
+        version: all[0].version,
+        close: async () => {
+            for (const w of all) await w.close();
+        },
+        // A window to itself for each open page; a second page at the same
+        // time gets a second window.
+        async open({ init, waitReady = true } = {}) {
+            if (init) throw new Error('WebKit: no init scripts over classic WebDriver');
+            let w = idle.pop();
+            if (!w) all.push((w = await webKitWindow(locale)));
+            const call = w.call;
+            await call('POST', '/url', { url: pageUrl });
+            // The window's rect includes MiniBrowser's own bars: set it, then
+            // again by what the page measured.
+            for (let k = 0; k < 2; k++) {
+                const inner = await call('POST', '/execute/sync', { script: 'return [innerWidth, innerHeight]', args: [] });
+                if (inner[0] === viewport.width && inner[1] === viewport.height) break;
+                const rect = await call('GET', '/window/rect');
+                await call('POST', '/window/rect', { width: rect.width + viewport.width - inner[0],
+                    height: rect.height + viewport.height - inner[1] }).catch(() => {});
+            }
+            const element = async (selector) => (await call('POST', '/element', { using: 'css selector', value: selector }))[ELEMENT];
+            const evaluate = async (fn, arg) => {
+                const script = `const done = arguments[arguments.length - 1];
+                    Promise.resolve().then(() => (${fn})(arguments[0]))
+                        .then((value) => done({ value: value === undefined ? null : value }), (e) => done({ error: String(e) }));`;
+                const result = await call('POST', '/execute/async', { script, args: [arg ?? null] });
+                if (result.error) throw new Error(result.error);
+                return result.value;
+            };
+            const keys = async (sequence) => call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions: sequence }] });
+            const press = async (combo) => {
+                const parts = combo.split('+').map((k) => webDriverKeys[k] ?? (k.length === 1 ? k : null));
+                if (parts.includes(null)) throw new Error(`no WebDriver key for ${combo}`);
+                await keys([...parts.map((value) => ({ type: 'keyDown', value })),
+                    ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
+            };
+            return session({
+                requests: null,
+                errors: [],
+                evaluate,
+                click: async (selector) => call('POST', `/element/${await element(selector)}/click`, {}),
+                clickAt: null,
+                fill: async (selector, text) => {
+                    const e = await element(selector);
+                    await call('POST', `/element/${e}/clear`, {});
+                    if (text) await call('POST', `/element/${e}/value`, { text });
+                },
+                press,
+                type: async (text) => keys([...text].flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }])),
+                select: async (selector, value) => {
+                    const option = await evaluate(([s, v]) => {
+                        const list = document.querySelector(s);
+                        const index = [...list.options].findIndex((o) => o.value === v);
+                        return index < 0 ? null : `${s} > option:nth-child(${index + 1})`;
+                    }, [selector, value]);
+                    if (!option) throw new Error(`${selector} has no option ${value}`);
+                    await call('POST', `/element/${await element(option)}/click`, {});
+                },
+                screenshot: async (selector) => Buffer.from(await call('GET', `/element/${await element(selector)}/screenshot`), 'base64'),
+                close: async () => {
+                    await call('POST', '/url', { url: 'about:blank' });
+                    idle.push(w);
+                },
+            }, waitReady);
+        },
+    };
+};
+
+// What every adapter's page offers the tests, whatever drives it.
+async function session(driver, waitReady) {
+    const s = {
+        ...driver,
+        focus: (selector) => driver.evaluate((sel) => document.querySelector(sel).focus(), selector),
+        value: (selector) => driver.evaluate((sel) => document.querySelector(sel).value, selector),
+        transcript: () => driver.evaluate(() => window.velmora.transcript()),
+        queueDraws: (draws) => driver.evaluate((d) => window.velmora.queueDraws(d), draws),
+        title: () => driver.evaluate(() => document.title),
+        // Everything the page fetched, as its own resource timing saw it: in
+        // every engine, beside what a driver that routes requests saw.
+        resources: () => driver.evaluate(() => performance.getEntriesByType('resource').map((e) => e.name)),
+    };
+    s.ready = waitReady ? await s.evaluate(() => window.velmora.ready) : undefined;
+    s.readyAt = performance.now();
+    return s;
+}
