@@ -5,7 +5,7 @@
 // engine (chromium, firefox or webkit; chromium when unset).
 //
 //   const browser = await launchBrowser();
-//   const s = await browser.open({ locale, init, waitReady });
+//   const s = await browser.open({ locale, init, waitReady, viewport });
 //   await s.fill('#Pole1', '3'); await s.click('#Buton0');
 //   await s.evaluate(() => window.velmora.transcript());
 //
@@ -74,8 +74,8 @@ adapters.chromium = async (locale) => {
     return {
         version: `Chromium ${browser.version()}`,
         close: () => browser.close(),
-        async open({ init, waitReady = true } = {}) {
-            const { page, context, requests, errors } = await openPage(browser, { locale, init, waitReady: false });
+        async open({ init, waitReady = true, viewport: size = viewport } = {}) {
+            const { page, context, requests, errors } = await openPage(browser, { locale, init, waitReady: false, device: { viewport: size } });
             return session({
                 page,
                 requests,
@@ -126,10 +126,10 @@ adapters.firefox = async (locale) => {
     return {
         version: version.replace(/^firefox\//, 'Firefox '),
         close: () => browser.close(),
-        async open({ init, waitReady = true } = {}) {
+        async open({ init, waitReady = true, viewport: size = viewport } = {}) {
             const context = await browser.createBrowserContext();
             const page = await context.newPage();
-            await page.setViewport(viewport);
+            await page.setViewport(size);
             const requests = [];
             await page.setRequestInterception(true);
             // Firefox also shows the icon's data: address, which is no request.
@@ -270,7 +270,7 @@ adapters.webkit = async (locale) => {
         },
         // A window to itself for each open page; a second page at the same
         // time gets a second window.
-        async open({ init, waitReady = true } = {}) {
+        async open({ init, waitReady = true, viewport: size = viewport } = {}) {
             if (init) throw new Error('WebKit: no init scripts over classic WebDriver');
             let w = idle.pop();
             if (!w) all.push((w = await webKitWindow(locale)));
@@ -280,10 +280,10 @@ adapters.webkit = async (locale) => {
             // again by what the page measured.
             for (let k = 0; k < 2; k++) {
                 const inner = await call('POST', '/execute/sync', { script: 'return [innerWidth, innerHeight]', args: [] });
-                if (inner[0] === viewport.width && inner[1] === viewport.height) break;
+                if (inner[0] === size.width && inner[1] === size.height) break;
                 const rect = await call('GET', '/window/rect');
-                await call('POST', '/window/rect', { width: rect.width + viewport.width - inner[0],
-                    height: rect.height + viewport.height - inner[1] }).catch(() => {});
+                await call('POST', '/window/rect', { width: rect.width + size.width - inner[0],
+                    height: rect.height + size.height - inner[1] }).catch(() => {});
             }
             const element = async (selector) => (await call('POST', '/element', { using: 'css selector', value: selector }))[ELEMENT];
             const evaluate = async (fn, arg) => {

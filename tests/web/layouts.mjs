@@ -81,6 +81,90 @@ export function measure() {
     };
 }
 
+// ---- what a user meets, in every layout ---------------------------------------
+
+const lines = (...list) => list.map((line) => line + '\r\n').join('');
+
+// 3x + 5y = 1 with the draw 0.25 for t, as every layout must tell it.
+export const worked = lines(
+    'Решавам Диофантово уравнение 3x + 5y = 1',
+    'За коефициентите 3 и 5 е изчислен НОД = 1',
+    'Изчисленият НОД на 3 и 5 е делител на 1',
+    'Диофантовото уравнение има решение в областта на целите числа.',
+    'Моля, изчакайте обработката на данните!',
+    'Търся в интервала 0, 5',
+    'открито решение Xо = 2; Yо = -1',
+    'X = Xо - (B*t)/NOD = 2 - ( 5 * t )',
+    'Y = Yо + (A * t) / NOD = -1 + ( 3 * t )',
+    'Извършва се проверка за t = 4: ',
+    'A*X + B*Y = C;  ',
+    '3 * (-18) + 5 * (11) = 1',
+    '-54 + 55 = 1',
+);
+
+// Runs in the page: every control brought into view in turn, and whether it
+// then lies wholly on screen (or, taller than the screen, starts on it) with
+// nothing over its middle.
+export function unreachable() {
+    const width = document.documentElement.clientWidth;
+    const height = window.innerHeight;
+    const out = [];
+    for (const e of document.getElementById('MainWindow').children) {
+        e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        const r = e.getBoundingClientRect();
+        const fits = r.height <= height;
+        const onScreen = r.left >= -0.5 && r.right <= width + 0.5 && r.top >= -0.5 && (fits ? r.bottom <= height + 0.5 : r.top < height);
+        const y = fits ? r.top + r.height / 2 : r.top + Math.min(r.height, height) / 2;
+        const hit = document.elementFromPoint(r.left + r.width / 2, y);
+        if (!onScreen || !(hit === e || e.contains(hit))) out.push(`${e.id} at ${[r.left, r.top, r.width, r.height].map(Math.round)}`);
+    }
+    window.scrollTo(0, 0);
+    return out;
+}
+
+// WCAG 1.4.12's spacing, as a reader's style sheet would set it. The
+// page's policy refuses an added style element; a constructed sheet is
+// the page's own object and goes through.
+export function spaceOut() {
+    const sheet = new CSSStyleSheet();
+    sheet.replaceSync('* { line-height: 1.5 !important; letter-spacing: 0.12em !important; word-spacing: 0.16em !important; }');
+    document.adoptedStyleSheets = [...document.adoptedStyleSheets, sheet];
+    return getComputedStyle(document.getElementById('Etiket4')).letterSpacing;
+}
+
+
+// Runs in the page: each caption's letters, where they are painted and
+// whether anything cuts them off: a clipping box around them, or another
+// control over them.
+export function clippedCaptions() {
+    const out = [];
+    for (const e of document.querySelectorAll('#MainWindow .caption, #MainWindow button')) {
+        e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
+        const text = [...e.childNodes].find((n) => n.nodeType === Node.TEXT_NODE);
+        let clip = { left: -Infinity, top: -Infinity, right: Infinity, bottom: Infinity };
+        for (let a = e; a && a !== document.documentElement; a = a.parentElement) {
+            const s = getComputedStyle(a);
+            if (s.overflowX === 'visible' && s.overflowY === 'visible') continue;
+            const r = a.getBoundingClientRect();
+            clip = { left: Math.max(clip.left, r.left), top: Math.max(clip.top, r.top), right: Math.min(clip.right, r.right), bottom: Math.min(clip.bottom, r.bottom) };
+        }
+        const range = document.createRange();
+        for (let i = 0; i < text.length; i++) {
+            range.setStart(text, i);
+            range.setEnd(text, i + 1);
+            const r = range.getBoundingClientRect();
+            if (r.width === 0 || /\s/.test(text.data[i])) continue;
+            const x = r.left + r.width / 2;
+            const y = r.top + r.height / 2;
+            const hit = document.elementFromPoint(x, y);
+            if (r.left < clip.left - 0.5 || r.right > clip.right + 0.5 || y < clip.top || y > clip.bottom || !(hit === e || e.contains(hit)))
+                out.push(`${e.id} "${text.data[i]}" at ${Math.round(r.left)}, ${Math.round(r.top)}`);
+        }
+    }
+    window.scrollTo(0, 0);
+    return out;
+}
+
 // ---- axe-core ----------------------------------------------------------------
 
 const require = createRequire(import.meta.url);
