@@ -114,11 +114,13 @@ std::string windowMedia()
 }
 
 // One window pixel when the window fills the viewport, margins included, in
-// whichever of the two directions is tighter.
+// whichever of the two directions is tighter. Firefox keeps a min() of
+// lengths to 1/60 px, which times hundreds of window pixels would miss by
+// several: taken for a thousand window pixels, it stays exact.
 std::string fitUnit(std::string_view viewportHeight)
 {
-    return "min(100vw / " + std::to_string(LayoutWidth) + ", 100" + std::string(viewportHeight) +
-           " / " + std::to_string(LayoutHeight) + ")";
+    return "calc(min(100000vw / " + std::to_string(LayoutWidth) + ", 100000" +
+           std::string(viewportHeight) + " / " + std::to_string(LayoutHeight) + ") / 1000)";
 }
 
 std::string controlStyle()
@@ -127,10 +129,13 @@ std::string controlStyle()
     css << "#MainWindow { background: " << cssColour(WindowBackColour) << "; font-family: \""
         << FontFamily << "\", \"Liberation Serif\", serif; }\n";
     css << "@media " << windowMedia() << " {\n";
-    // The point size at 96 dots per inch, as the desktop shows it.
+    // The point size at 96 dots per inch, as the desktop shows it; never
+    // less, as the scale is never below 1 here, should an engine's rounding
+    // of the unit make it a hair smaller.
+    const int fontPixels = FontPointSize * 96 / 72;
     css << "#MainWindow { --u: " << fitUnit("vh") << "; width: " << scaled(Pixels(ClientWidth))
-        << "; height: " << scaled(Pixels(ClientHeight))
-        << "; font-size: " << scaled(FontPointSize * 96 / 72) << "; }\n";
+        << "; height: " << scaled(Pixels(ClientHeight)) << "; font-size: max(" << fontPixels
+        << "px, " << scaled(fontPixels) << "); }\n";
     // The height a phone's browser leaves when its toolbars show.
     css << "@supports (height: 1dvh) { #MainWindow { --u: " << fitUnit("dvh") << "; } }\n";
     for (const ControlEntry &entry : Controls) {
