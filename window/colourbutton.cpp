@@ -9,7 +9,7 @@
 namespace {
 
 // A disabled caption is grey, so it reads as unavailable, yet it keeps 3.5:1
-// against the face: the palette's light grey all but vanishes on a light one.
+// against the face: the theme's disabled grey all but vanishes on a light one.
 QColor disabledCaption(const QColor &face, const QColor &enabledCaption)
 {
     constexpr double Wanted = 3.5;
@@ -42,7 +42,7 @@ void ColourButton::paintEvent(QPaintEvent *)
     QRect textRect = rect().adjusted(4, 4, -4, -4);
     if (sunken)
         textRect.translate(1, 1);
-    const QColor caption = palette().color(QPalette::Active, QPalette::ButtonText);
+    const QColor caption = inkOn(face_);
     painter.setPen(isEnabled() ? caption : disabledCaption(face_, caption));
     painter.drawText(textRect, Qt::AlignCenter | Qt::TextShowMnemonic, text());
 

@@ -11,3 +11,8 @@ double relativeLuminance(const QColor &colour);
 
 // (lighter + 0.05) / (darker + 0.05), whichever order the colours come in.
 double contrastRatio(const QColor &a, const QColor &b);
+
+// Text or a mark on a face of a fixed colour: black, the classic foreground,
+// unless the face is so dark that white stands out more. The theme's own text
+// colour is made for the theme's faces and may all but vanish on these.
+QColor inkOn(const QColor &face);

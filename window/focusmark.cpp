@@ -7,13 +7,8 @@
 
 void drawFocusMark(QPainter &painter, const QRect &rect, const QColor &background)
 {
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    const QColor ink =
-        contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
-
     // One logical pixel, so the dots grow with the desktop's scaling.
-    QPen pen(ink, 1.0, Qt::CustomDashLine);
+    QPen pen(inkOn(background), 1.0, Qt::CustomDashLine);
     pen.setDashPattern({1.0, 1.0});
     pen.setCapStyle(Qt::FlatCap); // square caps would close the gaps
     painter.save();

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "colourbutton.h"
+#include "contrast.h"
 #include "introduction.h"
 #include "qttranslations.h"
 #include "rangelist.h"
@@ -193,7 +194,7 @@ QWidget *MainWindow::createLabel(const ControlEntry &entry)
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::Window, fromBgr(entry.backColour));
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::ButtonText));
+    palette.setColor(QPalette::WindowText, inkOn(fromBgr(entry.backColour)));
     label->setPalette(palette);
     // Captions reach a pixel into the control below them, which covers them.
     label->lower();

@@ -7,7 +7,10 @@
 
 namespace {
 
-// Paints entries as the style does, but the focus as drawFocusMark does.
+// Paints entries as the style does, but the focus as drawFocusMark does, and
+// in the colours of an active window while the window is active: Qt paints a
+// view without the focus as inactive, which some dark themes grey below
+// readable on their field colour.
 class FocusMarkDelegate : public QStyledItemDelegate
 {
 public:
@@ -18,12 +21,14 @@ public:
     {
         QStyleOptionViewItem entry = option;
         entry.state &= ~QStyle::State_HasFocus;
+        if (option.widget && option.widget->isActiveWindow())
+            entry.state |= QStyle::State_Active;
         QStyledItemDelegate::paint(painter, entry, index);
         if (!(option.state & QStyle::State_HasFocus))
             return;
 
         const QPalette::ColorGroup group =
-            (option.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
+            (entry.state & QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
         const QPalette::ColorRole under =
             (option.state & QStyle::State_Selected) ? QPalette::Highlight : QPalette::Base;
         drawFocusMark(*painter, option.rect, option.palette.color(group, under));
