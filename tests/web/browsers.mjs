@@ -143,22 +143,38 @@ adapters.firefox = async (locale) => {
             page.on('pageerror', (e) => errors.push(e.message));
             if (init) await page.evaluateOnNewDocument(init);
             await page.goto(pageUrl);
+            // Elements are found by a script of the page's own and clicked at
+            // their centre: the driver's element handles cost a round trip
+            // or three each over BiDi.
+            const centre = async (selector) => {
+                const at = await page.evaluate((sel) => {
+                    const e = document.querySelector(sel);
+                    if (!e) return null;
+                    e.scrollIntoView({ block: 'nearest' });
+                    const r = e.getBoundingClientRect();
+                    return [r.x + r.width / 2, r.y + r.height / 2];
+                }, selector);
+                if (!at) throw new Error(`no element ${selector}`);
+                return at;
+            };
             return session({
                 page,
                 requests,
                 errors,
                 evaluate: (fn, arg) => page.evaluate(fn, arg),
-                click: (selector) => page.click(selector),
+                click: async (selector) => page.mouse.click(...(await centre(selector))),
                 clickAt: async (x, y, modifier) => {
                     if (modifier) await page.keyboard.down(modifier);
                     await page.mouse.click(x, y);
                     if (modifier) await page.keyboard.up(modifier);
                 },
-                // As a paste: the whole text at once, cut to the field's limit.
                 // Typed over the selected text: the field's limit holds.
                 fill: async (selector, text) => {
-                    await page.focus(selector);
-                    await page.$eval(selector, (e) => e.select());
+                    await page.evaluate((sel) => {
+                        const e = document.querySelector(sel);
+                        e.focus();
+                        e.select();
+                    }, selector);
                     if (text) await page.keyboard.type(text);
                     else await page.keyboard.press('Delete');
                 },
@@ -167,10 +183,9 @@ adapters.firefox = async (locale) => {
                 // A click on the entry, as a user picks it: the list's own
                 // cursor moves with it, which a script's choice leaves behind.
                 select: async (selector, value) => {
-                    const options = await page.$$(`${selector} > option`);
-                    for (const option of options)
-                        if ((await option.evaluate((o) => o.value)) === value) return option.click();
-                    throw new Error(`${selector} has no option ${value}`);
+                    const index = await page.evaluate((sel, v) => [...document.querySelector(sel).options].findIndex((o) => o.value === v), selector, value);
+                    if (index < 0) throw new Error(`${selector} has no option ${value}`);
+                    await page.mouse.click(...(await centre(`${selector} > option:nth-child(${index + 1})`)));
                 },
                 screenshot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()),
                 close: () => context.close(),
