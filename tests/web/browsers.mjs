@@ -116,6 +116,23 @@ adapters.firefox = async (locale) => {
         },
     });
     const version = await browser.version();
+    const idle = [];
+    const newTab = async () => {
+        const context = await browser.createBrowserContext();
+        const page = await context.newPage();
+        await page.setViewport(viewport);
+        const tab = { page, requests: [], errors: [] };
+        await page.setRequestInterception(true);
+        // Firefox also shows the icon's data: address, which is no request.
+        page.on('request', (request) => {
+            const url = request.url();
+            if (url.startsWith('data:') || url === 'about:blank') return request.continue();
+            tab.requests.push(url);
+            return url === pageUrl ? request.continue() : request.abort('blockedbyclient');
+        });
+        page.on('pageerror', (e) => tab.errors.push(e.message));
+        return tab;
+    };
     const chords = async (page, combo, act) => {
         const parts = combo.split('+');
         const key = parts.pop();
@@ -126,22 +143,22 @@ adapters.firefox = async (locale) => {
     return {
         version: version.replace(/^firefox\//, 'Firefox '),
         close: () => browser.close(),
+        // Tabs are kept and loaded afresh, as WebKit's windows are: a new
+        // context for every page costs a second each. A second page at the
+        // same time gets a tab of its own.
         async open({ init, waitReady = true } = {}) {
-            const context = await browser.createBrowserContext();
-            const page = await context.newPage();
-            await page.setViewport(viewport);
-            const requests = [];
-            await page.setRequestInterception(true);
-            // Firefox also shows the icon's data: address, which is no request.
-            page.on('request', (request) => {
-                const url = request.url();
-                if (url.startsWith('data:')) return request.continue();
-                requests.push(url);
-                return url === pageUrl ? request.continue() : request.abort('blockedbyclient');
-            });
-            const errors = [];
-            page.on('pageerror', (e) => errors.push(e.message));
-            if (init) await page.evaluateOnNewDocument(init);
+            let tab = idle.pop();
+            if (!tab) tab = await newTab();
+            const { page } = tab;
+            tab.requests.length = 0;
+            tab.errors.length = 0;
+            const { requests, errors } = tab;
+            const preload = init ? await page.evaluateOnNewDocument(init) : null;
+            tab.release = async () => {
+                if (preload) await page.removeScriptToEvaluateOnNewDocument(preload.identifier);
+                await page.goto('about:blank');
+                idle.push(tab);
+            };
             await page.goto(pageUrl);
             // Elements are found by a script of the page's own and clicked at
             // their centre: the driver's element handles cost a round trip
@@ -188,7 +205,7 @@ adapters.firefox = async (locale) => {
                     await page.mouse.click(...(await centre(`${selector} > option:nth-child(${index + 1})`)));
                 },
                 screenshot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()),
-                close: () => context.close(),
+                close: () => tab.release(),
             }, waitReady);
         },
     };
