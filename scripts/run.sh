@@ -9,6 +9,6 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 scripts/install-deps.sh run
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
-cmake --build build/release -j "$(nproc)" --target velmora
+cmake --preset release
+cmake --build --preset release -j "$(nproc)" --target velmora
 exec build/release/app/velmora

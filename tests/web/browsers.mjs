@@ -116,6 +116,23 @@ adapters.firefox = async (locale) => {
         },
     });
     const version = await browser.version();
+    const idle = [];
+    const newTab = async () => {
+        const context = await browser.createBrowserContext();
+        const page = await context.newPage();
+        await page.setViewport(viewport);
+        const tab = { page, requests: [], errors: [] };
+        await page.setRequestInterception(true);
+        // Firefox also shows the icon's data: address, which is no request.
+        page.on('request', (request) => {
+            const url = request.url();
+            if (url.startsWith('data:') || url === 'about:blank') return request.continue();
+            tab.requests.push(url);
+            return url === pageUrl ? request.continue() : request.abort('blockedbyclient');
+        });
+        page.on('pageerror', (e) => tab.errors.push(e.message));
+        return tab;
+    };
     const chords = async (page, combo, act) => {
         const parts = combo.split('+');
         const key = parts.pop();
@@ -126,39 +143,56 @@ adapters.firefox = async (locale) => {
     return {
         version: version.replace(/^firefox\//, 'Firefox '),
         close: () => browser.close(),
+        // Tabs are kept and loaded afresh, as WebKit's windows are: a new
+        // context for every page costs a second each. A second page at the
+        // same time gets a tab of its own.
         async open({ init, waitReady = true, viewport: size = viewport } = {}) {
-            const context = await browser.createBrowserContext();
-            const page = await context.newPage();
+            let tab = idle.pop();
+            if (!tab) tab = await newTab();
+            const { page } = tab;
             await page.setViewport(size);
-            const requests = [];
-            await page.setRequestInterception(true);
-            // Firefox also shows the icon's data: address, which is no request.
-            page.on('request', (request) => {
-                const url = request.url();
-                if (url.startsWith('data:')) return request.continue();
-                requests.push(url);
-                return url === pageUrl ? request.continue() : request.abort('blockedbyclient');
-            });
-            const errors = [];
-            page.on('pageerror', (e) => errors.push(e.message));
-            if (init) await page.evaluateOnNewDocument(init);
+            tab.requests.length = 0;
+            tab.errors.length = 0;
+            const { requests, errors } = tab;
+            const preload = init ? await page.evaluateOnNewDocument(init) : null;
+            tab.release = async () => {
+                if (preload) await page.removeScriptToEvaluateOnNewDocument(preload.identifier);
+                await page.goto('about:blank');
+                idle.push(tab);
+            };
             await page.goto(pageUrl);
+            // Elements are found by a script of the page's own and clicked at
+            // their centre: the driver's element handles cost a round trip
+            // or three each over BiDi.
+            const centre = async (selector) => {
+                const at = await page.evaluate((sel) => {
+                    const e = document.querySelector(sel);
+                    if (!e) return null;
+                    e.scrollIntoView({ block: 'nearest' });
+                    const r = e.getBoundingClientRect();
+                    return [r.x + r.width / 2, r.y + r.height / 2];
+                }, selector);
+                if (!at) throw new Error(`no element ${selector}`);
+                return at;
+            };
             return session({
                 page,
                 requests,
                 errors,
                 evaluate: (fn, arg) => page.evaluate(fn, arg),
-                click: (selector) => page.click(selector),
+                click: async (selector) => page.mouse.click(...(await centre(selector))),
                 clickAt: async (x, y, modifier) => {
                     if (modifier) await page.keyboard.down(modifier);
                     await page.mouse.click(x, y);
                     if (modifier) await page.keyboard.up(modifier);
                 },
-                // As a paste: the whole text at once, cut to the field's limit.
                 // Typed over the selected text: the field's limit holds.
                 fill: async (selector, text) => {
-                    await page.focus(selector);
-                    await page.$eval(selector, (e) => e.select());
+                    await page.evaluate((sel) => {
+                        const e = document.querySelector(sel);
+                        e.focus();
+                        e.select();
+                    }, selector);
                     if (text) await page.keyboard.type(text);
                     else await page.keyboard.press('Delete');
                 },
@@ -167,13 +201,12 @@ adapters.firefox = async (locale) => {
                 // A click on the entry, as a user picks it: the list's own
                 // cursor moves with it, which a script's choice leaves behind.
                 select: async (selector, value) => {
-                    const options = await page.$$(`${selector} > option`);
-                    for (const option of options)
-                        if ((await option.evaluate((o) => o.value)) === value) return option.click();
-                    throw new Error(`${selector} has no option ${value}`);
+                    const index = await page.evaluate((sel, v) => [...document.querySelector(sel).options].findIndex((o) => o.value === v), selector, value);
+                    if (index < 0) throw new Error(`${selector} has no option ${value}`);
+                    await page.mouse.click(...(await centre(`${selector} > option:nth-child(${index + 1})`)));
                 },
                 screenshot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()),
-                close: () => context.close(),
+                close: () => tab.release(),
             }, waitReady);
         },
     };
