@@ -38,9 +38,11 @@ export VELMORA_ENGINE_TOOL="$PWD/build/default/tests/engine_transcripts"
 # WebKitGTK's MiniBrowser wants an X display, headless or not.
 start_xvfb
 trap stop_xvfb EXIT
+# Two test files at a time at least: much of a browser's start is waiting.
+concurrency=$((jobs > 2 ? jobs - 1 : 2))
 for engine in chromium firefox webkit; do
     echo "-- the page in $engine"
-    (cd tests/web && VELMORA_BROWSER=$engine node --test)
+    (cd tests/web && VELMORA_BROWSER=$engine node --test --test-concurrency="$concurrency")
 done
 stop_xvfb
 stages=$((stages + 1))

@@ -2,15 +2,18 @@
 // with the window generated from the design tables, its style and script,
 // the engine module as base64 and the icon. The Content-Security-Policy
 // names the hashes of exactly this style and script. Beside the page it
-// writes design.json, the same tables as data for the page's tests.
+// writes design.json, the same tables as data for the page's tests. Given a
+// folder as well, it also writes the same page for web hosting there (site.h).
 //
-// usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML
+// usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML [SITE_DIR WEB_ICONS_DIR]
 
 #include "controltable.h"
 #include "designjson.h"
 #include "languages.h"
 #include "pagenames.h"
 #include "ranges.h"
+#include "site.h"
+#include "textfile.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -32,22 +35,6 @@ namespace {
 
 // The language the page is written in, until its script chooses one.
 const Catalogue &language = Bulgarian;
-
-std::string readFile(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeFile(const std::string &path, std::string_view text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    if (!out.flush())
-        throw std::runtime_error("cannot write " + path);
-}
 
 std::string escaped(std::string_view text)
 {
@@ -99,20 +86,65 @@ std::string introduction()
     return text;
 }
 
+// The orange band at the top, which names the program.
+constexpr std::string_view TitleControl = "Label1";
+
+// The window's lengths in window pixels, as multiples of --u: one pixel at
+// scale 1, and as much as the viewport allows beyond that.
+std::string scaled(int pixels)
+{
+    return "calc(" + std::to_string(pixels) + " * var(--u))";
+}
+
+// The viewport that holds the window at scale 1 with this margin (in window
+// pixels) all round, and above it the band of the language switch, in CSS
+// pixels as page.css has it: the smallest in which the window layout is used.
+constexpr int WindowMargin = 8;
+constexpr int SwitchBand = 28;
+constexpr int LayoutWidth = Pixels(ClientWidth) + 2 * WindowMargin;
+constexpr int LayoutHeight = Pixels(ClientHeight) + 2 * WindowMargin + SwitchBand;
+
+std::string windowMedia()
+{
+    return "(min-width: " + std::to_string(LayoutWidth) +
+           "px) and (min-height: " + std::to_string(LayoutHeight) + "px)";
+}
+
+// One window pixel when the window fills the viewport, margins included, in
+// whichever of the two directions is tighter. Firefox keeps a min() of
+// lengths to 1/60 px, which times hundreds of window pixels would miss by
+// several: taken for a thousand window pixels, it stays exact.
+std::string fitUnit(std::string_view viewportHeight)
+{
+    return "calc(min(100000vw / " + std::to_string(LayoutWidth) + ", 100000" +
+           std::string(viewportHeight) + " / " + std::to_string(LayoutHeight) + ") / 1000)";
+}
+
 std::string controlStyle()
 {
     std::ostringstream css;
-    css << "#MainWindow { width: " << Pixels(ClientWidth) << "px; height: " << Pixels(ClientHeight)
-        << "px; background: " << cssColour(WindowBackColour) << "; font-family: \"" << FontFamily
-        << "\", \"Liberation Serif\", serif; font-size: " << FontPointSize << "pt; }\n";
+    css << "#MainWindow { background: " << cssColour(WindowBackColour) << "; font-family: \""
+        << FontFamily << "\", \"Liberation Serif\", serif; }\n";
+    css << "@media " << windowMedia() << " {\n";
+    // The point size at 96 dots per inch, as the desktop shows it; never
+    // less, as the scale is never below 1 here, should an engine's rounding
+    // of the unit make it a hair smaller.
+    const int fontPixels = FontPointSize * 96 / 72;
+    css << "#MainWindow { --u: " << fitUnit("vh") << "; width: " << scaled(Pixels(ClientWidth))
+        << "; height: " << scaled(Pixels(ClientHeight)) << "; font-size: max(" << fontPixels
+        << "px, " << scaled(fontPixels) << "); }\n";
+    // The height a phone's browser leaves when its toolbars show.
+    css << "@supports (height: 1dvh) { #MainWindow { --u: " << fitUnit("dvh") << "; } }\n";
     for (const ControlEntry &entry : Controls) {
-        css << '#' << elementId(entry) << " { left: " << Pixels(entry.left)
-            << "px; top: " << Pixels(entry.top) << "px; width: " << Pixels(entry.width)
-            << "px; height: " << Pixels(entry.height) << "px;";
-        if (entry.backColour != DefaultColour)
-            css << " background-color: " << cssColour(entry.backColour) << ';';
-        css << " }\n";
+        css << '#' << elementId(entry) << " { left: " << scaled(Pixels(entry.left))
+            << "; top: " << scaled(Pixels(entry.top)) << "; width: " << scaled(Pixels(entry.width))
+            << "; height: " << scaled(Pixels(entry.height)) << "; }\n";
     }
+    css << "}\n";
+    for (const ControlEntry &entry : Controls)
+        if (entry.backColour != DefaultColour)
+            css << '#' << elementId(entry) << " { background-color: " << cssColour(entry.backColour)
+                << "; }\n";
     return css.str();
 }
 
@@ -132,13 +164,15 @@ std::string controlElement(std::size_t i)
             // (or a browser run no script at all).
             html = "<textarea " + common + " spellcheck=\"false\"";
             if (entry.settings & Locked)
-                html.append(" readonly class=\"starting\">")
-                    .append(escaped(language.messages.pageCannotLoad));
+                html.append(" readonly class=\"starting\">").append(escaped(language.messages.pageCannotLoad));
             else
                 html.append(">").append(escaped(introduction()));
             html += "</textarea>";
         } else {
-            html = "<input type=\"text\" " + common + " autocomplete=\"off\" spellcheck=\"false\"";
+            // The one-line fields take the coefficients: a phone offers its
+            // keyboard of digits, which on Android also has the minus sign.
+            html = "<input type=\"text\" " + common +
+                   " inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\"";
             if (entry.maxLength > 0)
                 html += " maxlength=\"" + std::to_string(entry.maxLength) + "\"";
             if (entry.settings & Centred)
@@ -156,11 +190,18 @@ std::string controlElement(std::size_t i)
         html += "</select>";
         break;
     case ControlType::Label: {
+        // A caption carries a name of its own, which a bare label or div may
+        // not: the title is the page's heading, the rest are notes on the
+        // controls beneath them. A caption over a control stays its label,
+        // so that a tap or click on it goes to the field.
         const std::size_t box = CaptionedControl(i);
-        html = box < Controls.size()
-                   ? "<label class=\"caption\" " + common + " for=\"" + elementId(Controls[box]) +
-                         "\">" + escaped(texts.text) + "</label>"
-                   : "<div class=\"caption\" " + common + ">" + escaped(texts.text) + "</div>";
+        const std::string role =
+            entry.name == TitleControl ? " role=\"heading\" aria-level=\"1\"" : " role=\"note\"";
+        html =
+            box < Controls.size()
+                ? "<label class=\"caption\" " + common + role + " for=\"" +
+                      elementId(Controls[box]) + "\">" + escaped(texts.text) + "</label>"
+                : "<div class=\"caption\" " + common + role + ">" + escaped(texts.text) + "</div>";
         break;
     }
     }
@@ -210,50 +251,63 @@ std::string scriptData(QByteArray json)
     return json.replace("</", "<\\/").toStdString();
 }
 
-void replace(std::string &page, std::string_view marker, std::string_view value)
-{
-    const std::size_t at = page.find(marker);
-    if (at == std::string::npos)
-        throw std::runtime_error("the template has no " + std::string(marker));
-    page.replace(at, marker.size(), value);
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 5) {
-        std::cerr << "usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML\n";
+    if (argc != 5 && argc != 7) {
+        std::cerr << "usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML"
+                     " [SITE_DIR WEB_ICONS_DIR]\n";
         return 2;
     }
     try {
         const std::string dir = argv[1];
-        std::string page = readFile(dir + "/page.html");
-        const std::string style = "\n" + readFile(dir + "/page.css") + controlStyle();
-        const std::string script = "\n" + readFile(dir + "/page.js");
+        std::string page = ReadFile(dir + "/page.html");
+        const std::string media = windowMedia();
+        std::string style = "\n" + ReadFile(dir + "/page.css") + controlStyle();
+        for (std::size_t at; (at = style.find("@WINDOW@")) != std::string::npos;)
+            style.replace(at, 8, media);
+        const std::string script = "\n" + ReadFile(dir + "/page.js");
 
         const std::string policy =
             "default-src 'none'; script-src 'sha256-" + base64(sha256(script)) +
             "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(sha256(style)) +
             "'; img-src data:; base-uri 'none'; form-action 'none'";
 
-        replace(page, "@POLICY@", policy);
-        replace(page, "@DESCRIPTION@", escaped(language.messages.pageDescription));
-        replace(page, "@TITLE@", escaped(language.messages.pageTitle));
-        replace(page, "@ICON@", base64(readFile(argv[3])));
-        replace(page, "@STYLE@", style);
-        replace(page, "@SWITCHNAME@", escaped(language.messages.languageSwitch));
-        replace(page, "@SWITCH@", languageSwitch());
-        replace(page, "@CONTROLS@", controlElements());
-        replace(page, "@MODULE@", base64(readFile(argv[2])));
-        replace(page, "@TEXTS@", scriptData(pageTextsJson()));
-        replace(page, "@SCRIPT@", script);
+        ReplaceMarker(page, "@TITLE@", escaped(language.messages.pageTitle));
+        ReplaceMarker(page, "@DESCRIPTION@", escaped(language.messages.pageDescription));
+        ReplaceMarker(page, "@ICON@", base64(ReadFile(argv[3])));
+        ReplaceMarker(page, "@STYLE@", style);
+        ReplaceMarker(page, "@LAYOUT@", escaped(media));
+        ReplaceMarker(page, "@SWITCHNAME@", escaped(language.messages.languageSwitch));
+        ReplaceMarker(page, "@SWITCH@", languageSwitch());
+        ReplaceMarker(page, "@CONTROLS@", controlElements());
+        ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
+        ReplaceMarker(page, "@TEXTS@", scriptData(pageTextsJson()));
+        ReplaceMarker(page, "@SCRIPT@", script);
 
-        writeFile(argv[4], page);
+        std::string single = page;
+        ReplaceMarker(single, "@POLICY@", policy);
+        ReplaceMarker(single, "@WORKER@", "");
+        ReplaceMarker(single, "@INSTALL@", "");
+        WriteFile(argv[4], single);
         const QByteArray design = designJson();
-        writeFile(
+        WriteFile(
             QFileInfo(QString::fromLocal8Bit(argv[4])).dir().filePath("design.json").toStdString(),
             design.toStdString());
+
+        if (argc == 7) {
+            const ControlEntry &title =
+                *std::find_if(Controls.begin(), Controls.end(),
+                              [](const ControlEntry &e) { return e.name == TitleControl; });
+            const SiteFacts facts{std::string(TextsOf(title, language).text),
+                                  std::string(language.messages.pageDescription),
+                                  cssColour(title.backColour),
+                                  cssColour(WindowBackColour),
+                                  base64(sha256(single)).substr(0, 16),
+                                  base64};
+            WriteSite(argv[5], argv[6], dir, page, policy, facts);
+        }
     } catch (const std::exception &error) {
         std::cerr << "makepage: " << error.what() << '\n';
         return 1;

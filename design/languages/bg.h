@@ -135,9 +135,9 @@ inline constexpr Catalogue bg = {
                           "Отворете страницата в по-нов браузър (Chrome, Edge, Firefox или Safari), "
                           "в който JavaScript е разрешен.",
         .pageTitle = "https://velmora.example Velmora",
-        .pageDescription = "Velmora решава линейното диофантово уравнение Ax + By = C в цели числа и "
-                           "обяснява всяка стъпка: НОД, съкращаване, частно и общо решение и "
-                           "проверка. Работи и без интернет.",
+        .pageDescription = "Velmora решава линейното диофантово уравнение Ax + By = C в цели числа "
+                           "стъпка по стъпка: НОД, частно и общо решение, проверка. Работи и без "
+                           "интернет.",
         .languageSwitch = "Език",
     },
 };

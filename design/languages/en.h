@@ -131,8 +131,8 @@ inline constexpr Catalogue en = {
                           "JavaScript enabled.",
         .pageTitle = "https://velmora.example Velmora",
         .pageDescription = "Velmora solves the linear Diophantine equation Ax + By = C in integers "
-                           "and explains every step: the GCD, the reduction, a particular and the "
-                           "general solution, and the check. It works offline too.",
+                           "step by step: the GCD, particular and general solutions, a check. It "
+                           "works offline too.",
         .languageSwitch = "Language",
     },
 };

@@ -5,7 +5,7 @@
 // engine (chromium, firefox or webkit; chromium when unset).
 //
 //   const browser = await launchBrowser();
-//   const s = await browser.open({ locale, init, search, waitReady });
+//   const s = await browser.open({ locale, init, search, waitReady, viewport });
 //   await s.fill('#Pole1', '3'); await s.click('#Buton0');
 //   await s.evaluate(() => window.velmora.transcript());
 //
@@ -16,7 +16,7 @@ import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { createServer } from 'node:net';
 
-import { launch, openPage, pageUrl } from './velmora.mjs';
+import { launch, openPage, pageUrl, windowViewport } from './velmora.mjs';
 
 export const browserName = process.env.VELMORA_BROWSER || 'chromium';
 if (!['chromium', 'firefox', 'webkit'].includes(browserName))
@@ -62,8 +62,8 @@ export async function launchBrowser() {
     };
 }
 
-// As openPage's: even margins keep the centred window on whole pixels.
-const viewport = { width: 641, height: 560 };
+// As openPage's: the window at scale 1, its designed pixels one to one.
+const viewport = { width: windowViewport.width, height: windowViewport.height };
 
 // ---- Chromium: playwright-core ---------------------------------------------
 
@@ -74,8 +74,8 @@ adapters.chromium = async (locale) => {
     return {
         version: `Chromium ${browser.version()}`,
         close: () => browser.close(),
-        async open({ init, search = '', waitReady = true } = {}) {
-            const { page, context, requests, errors } = await openPage(browser, { locale, init, search, waitReady: false });
+        async open({ init, search = '', waitReady = true, viewport: size = viewport } = {}) {
+            const { page, context, requests, errors } = await openPage(browser, { locale, init, search, waitReady: false, device: { viewport: size } });
             return session({
                 page,
                 reload: () => page.reload(),
@@ -117,6 +117,24 @@ adapters.firefox = async (locale) => {
         },
     });
     const version = await browser.version();
+    const idle = [];
+    const newTab = async () => {
+        const context = await browser.createBrowserContext();
+        const page = await context.newPage();
+        await page.setViewport(viewport);
+        const tab = { page, requests: [], errors: [] };
+        await page.setRequestInterception(true);
+        // Firefox also shows the icon's data: address, which is no request.
+        page.on('request', (request) => {
+            const url = request.url();
+            if (url.startsWith('data:') || url === 'about:blank') return request.continue();
+            tab.requests.push(url);
+            // The page itself, with whatever query its address carries.
+            return url.split('?')[0] === pageUrl ? request.continue() : request.abort('blockedbyclient');
+        });
+        page.on('pageerror', (e) => tab.errors.push(e.message));
+        return tab;
+    };
     const chords = async (page, combo, act) => {
         const parts = combo.split('+');
         const key = parts.pop();
@@ -127,40 +145,57 @@ adapters.firefox = async (locale) => {
     return {
         version: version.replace(/^firefox\//, 'Firefox '),
         close: () => browser.close(),
-        async open({ init, search = '', waitReady = true } = {}) {
-            const context = await browser.createBrowserContext();
-            const page = await context.newPage();
-            await page.setViewport(viewport);
-            const requests = [];
-            await page.setRequestInterception(true);
-            // Firefox also shows the icon's data: address, which is no request.
-            page.on('request', (request) => {
-                const url = request.url();
-                if (url.startsWith('data:')) return request.continue();
-                requests.push(url);
-                return url === pageUrl + search ? request.continue() : request.abort('blockedbyclient');
-            });
-            const errors = [];
-            page.on('pageerror', (e) => errors.push(e.message));
-            if (init) await page.evaluateOnNewDocument(init);
+        // Tabs are kept and loaded afresh, as WebKit's windows are: a new
+        // context for every page costs a second each. A second page at the
+        // same time gets a tab of its own.
+        async open({ init, search = '', waitReady = true, viewport: size = viewport } = {}) {
+            let tab = idle.pop();
+            if (!tab) tab = await newTab();
+            const { page } = tab;
+            await page.setViewport(size);
+            tab.requests.length = 0;
+            tab.errors.length = 0;
+            const { requests, errors } = tab;
+            const preload = init ? await page.evaluateOnNewDocument(init) : null;
+            tab.release = async () => {
+                if (preload) await page.removeScriptToEvaluateOnNewDocument(preload.identifier);
+                await page.goto('about:blank');
+                idle.push(tab);
+            };
             await page.goto(pageUrl + search);
+            // Elements are found by a script of the page's own and clicked at
+            // their centre: the driver's element handles cost a round trip
+            // or three each over BiDi.
+            const centre = async (selector) => {
+                const at = await page.evaluate((sel) => {
+                    const e = document.querySelector(sel);
+                    if (!e) return null;
+                    e.scrollIntoView({ block: 'nearest' });
+                    const r = e.getBoundingClientRect();
+                    return [r.x + r.width / 2, r.y + r.height / 2];
+                }, selector);
+                if (!at) throw new Error(`no element ${selector}`);
+                return at;
+            };
             return session({
                 page,
                 reload: () => page.reload(),
                 requests,
                 errors,
                 evaluate: (fn, arg) => page.evaluate(fn, arg),
-                click: (selector) => page.click(selector),
+                click: async (selector) => page.mouse.click(...(await centre(selector))),
                 clickAt: async (x, y, modifier) => {
                     if (modifier) await page.keyboard.down(modifier);
                     await page.mouse.click(x, y);
                     if (modifier) await page.keyboard.up(modifier);
                 },
-                // As a paste: the whole text at once, cut to the field's limit.
                 // Typed over the selected text: the field's limit holds.
                 fill: async (selector, text) => {
-                    await page.focus(selector);
-                    await page.$eval(selector, (e) => e.select());
+                    await page.evaluate((sel) => {
+                        const e = document.querySelector(sel);
+                        e.focus();
+                        e.select();
+                    }, selector);
                     if (text) await page.keyboard.type(text);
                     else await page.keyboard.press('Delete');
                 },
@@ -169,13 +204,12 @@ adapters.firefox = async (locale) => {
                 // A click on the entry, as a user picks it: the list's own
                 // cursor moves with it, which a script's choice leaves behind.
                 select: async (selector, value) => {
-                    const options = await page.$$(`${selector} > option`);
-                    for (const option of options)
-                        if ((await option.evaluate((o) => o.value)) === value) return option.click();
-                    throw new Error(`${selector} has no option ${value}`);
+                    const index = await page.evaluate((sel, v) => [...document.querySelector(sel).options].findIndex((o) => o.value === v), selector, value);
+                    if (index < 0) throw new Error(`${selector} has no option ${value}`);
+                    await page.mouse.click(...(await centre(`${selector} > option:nth-child(${index + 1})`)));
                 },
                 screenshot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()),
-                close: () => context.close(),
+                close: () => tab.release(),
             }, waitReady);
         },
     };
@@ -272,7 +306,7 @@ adapters.webkit = async (locale) => {
         },
         // A window to itself for each open page; a second page at the same
         // time gets a second window.
-        async open({ init, search = '', waitReady = true } = {}) {
+        async open({ init, search = '', waitReady = true, viewport: size = viewport } = {}) {
             if (init) throw new Error('WebKit: no init scripts over classic WebDriver');
             let w = idle.pop();
             if (!w) all.push((w = await webKitWindow(locale)));
@@ -282,10 +316,10 @@ adapters.webkit = async (locale) => {
             // again by what the page measured.
             for (let k = 0; k < 2; k++) {
                 const inner = await call('POST', '/execute/sync', { script: 'return [innerWidth, innerHeight]', args: [] });
-                if (inner[0] === viewport.width && inner[1] === viewport.height) break;
+                if (inner[0] === size.width && inner[1] === size.height) break;
                 const rect = await call('GET', '/window/rect');
-                await call('POST', '/window/rect', { width: rect.width + viewport.width - inner[0],
-                    height: rect.height + viewport.height - inner[1] }).catch(() => {});
+                await call('POST', '/window/rect', { width: rect.width + size.width - inner[0],
+                    height: rect.height + size.height - inner[1] }).catch(() => {});
             }
             const element = async (selector) => (await call('POST', '/element', { using: 'css selector', value: selector }))[ELEMENT];
             const evaluate = async (fn, arg) => {

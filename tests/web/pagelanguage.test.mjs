@@ -137,6 +137,7 @@ describe('the switch', () => {
         assertSpeaks(await shown(s), 'bg');
         assert.equal(await s.transcript(), '');
         assert.deepEqual(s.errors, []);
+        await s.evaluate(() => localStorage.removeItem('velmora.language'));
         await s.close();
     });
 
@@ -191,6 +192,7 @@ describe('the switch', () => {
         await s.click('#Languages > button[lang="bg"]');
         await s.reload();
         assertSpeaks(await shown(s), 'bg');
+        if (storage) await s.evaluate(() => localStorage.removeItem('velmora.language'));
         await s.close();
     });
 

@@ -23,6 +23,16 @@ export const wasmPath = built('VELMORA_ENGINE_WASM', 'build/default/web/wasm/web
     'build/web/web/velmora.wasm');
 export const nativePath = built('VELMORA_ENGINE_TOOL', 'build/default/tests/engine_transcripts');
 export const pageUrl = pathToFileURL(pagePath).href;
+// The hosted edition, written beside the page.
+export const sitePath = process.env.VELMORA_SITE ? resolve(process.env.VELMORA_SITE) : resolve(dirname(pagePath), 'site');
+
+// The smallest viewport of the window layout, as the build wrote it into the
+// page: there the window stands at scale 1, whole pixels and all.
+export const windowViewport = (() => {
+    const query = existsSync(pagePath) ? readFileSync(pagePath, 'utf8').match(/data-layout="([^"]*)"/)?.[1] : null;
+    const [width, height] = [/min-width: (\d+)px/, /min-height: (\d+)px/].map((r) => +(query?.match(r)?.[1] ?? NaN));
+    return { query, width, height };
+})();
 
 // ---- the window as designed ---------------------------------------------
 
@@ -171,14 +181,17 @@ export async function launch() {
 
 // Opens the page in a context of its own with every request but the page
 // itself refused. `requests` lists every URL the page tried to fetch.
-export async function openPage(browser, { locale = 'bg-BG', init, search = '', waitReady = true } = {}) {
-    // The page centres its window: even margins keep it on whole pixels.
-    const context = await browser.newContext({ locale, viewport: { width: 641, height: 560 } });
+// `device` takes a context's options: a phone's viewport and touch, say.
+export async function openPage(browser, { locale = 'bg-BG', init, search = '', waitReady = true, device = {} } = {}) {
+    // By default the window at scale 1: its designed pixels, one to one.
+    const { width, height } = windowViewport;
+    const context = await browser.newContext({ locale, viewport: { width, height }, ...device });
     const requests = [];
     await context.route('**/*', (route) => {
         const url = route.request().url();
         requests.push(url);
-        return url === pageUrl + search ? route.continue() : route.abort('blockedbyclient');
+        // The page itself, with whatever query its address carries.
+        return url.split('?')[0] === pageUrl ? route.continue() : route.abort('blockedbyclient');
     });
     const page = await context.newPage();
     const errors = [];

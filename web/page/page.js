@@ -121,9 +121,20 @@
         setTranscript(engine.solve(Pole[1].value, Pole[2].value, Pole[3].value));
         // The result is what a keyboard or screen-reader user meets next, and
         // no second key press can wipe it.
-        Pole[4].focus();
+        Pole[4].focus({ preventScroll: true });
         Pole[4].setSelectionRange(0, 0);
         Pole[4].scrollTop = 0;
+        showTranscriptStart();
+    }
+
+    // On a phone the transcript may start below the fold: bring its first
+    // lines into view, and no further than its top.
+    function showTranscriptStart() {
+        const box = Pole[4].getBoundingClientRect();
+        const style = getComputedStyle(Pole[4]);
+        const lines = 2 * (parseFloat(style.lineHeight) || 1.2 * parseFloat(style.fontSize));
+        const height = window.visualViewport?.height ?? window.innerHeight;
+        if (box.top < 0 || box.top + Math.min(lines, box.height) > height) Pole[4].scrollIntoView({ block: 'start' });
     }
 
     function ClearAll() {
@@ -142,6 +153,31 @@
         const range = Sluch.options[Sluch.selectedIndex].text;
         for (let i = 1; i <= 3; ++i) Pole[i].value = engine.fill(range);
     }
+
+    // The touch layout, which the style sheet chooses by the same query: the
+    // range list as a drop-down, and an introduction that a tap opens and
+    // that brings up no keyboard (it is there to be read).
+    const listSize = Sluch.size;
+    const windowLayout = window.matchMedia(byId('MainWindow').dataset.layout);
+    function arrange() {
+        const touch = !windowLayout.matches;
+        Sluch.size = touch ? 1 : listSize;
+        if (touch) Pole[0].inputMode = 'none';
+        else Pole[0].removeAttribute('inputmode');
+    }
+    arrange();
+    windowLayout.addEventListener('change', arrange);
+    Pole[0].addEventListener('click', () => Pole[0].classList.add('open'));
+
+    // iOS's keypad of digits has no minus sign, so there the fields keep the
+    // full keyboard, whose page of digits has one.
+    if ('standalone' in navigator) for (let i = 1; i <= 3; ++i) Pole[i].removeAttribute('inputmode');
+
+    // Hosted on a web site, the page keeps itself for offline use; from a
+    // file there is nothing to register and nothing to ask for.
+    const worker = document.documentElement.dataset.worker;
+    if (worker && 'serviceWorker' in navigator && /^https?:$/.test(location.protocol))
+        navigator.serviceWorker.register(worker).catch(() => {});
 
     // ---- the language ------------------------------------------------------
 

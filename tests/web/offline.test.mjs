@@ -1,0 +1,153 @@
+// The hosted edition, served from 127.0.0.1: installable, with a service
+// worker that keeps it working offline after one visit. Installability and
+// the network switch are asked of Chromium over its DevTools protocol.
+
+import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { resolve } from 'node:path';
+import { after, before, describe, test } from 'node:test';
+
+import { serve } from './layouts.mjs';
+import { browserName } from './browsers.mjs';
+import { chromiumArgs, design, launch, pagePath, sitePath } from './velmora.mjs';
+
+// Chromium only: installability and the network switch are Chromium's DevTools; in the other engines the suite skips these.
+const chromiumOnly = browserName === 'chromium' ? {} : { skip: `Chromium only, not ${browserName}` };
+
+let browser;
+let site;
+before(async () => {
+    if (chromiumOnly.skip) return;
+    browser = await launch();
+    site = await serve(sitePath);
+});
+after(async () => {
+    await browser?.close();
+    await site?.close();
+});
+
+const window_ = design();
+const title = window_.controls.find((c) => c.id === 'Label1');
+const policyOf = (html) => html.match(/http-equiv="Content-Security-Policy" content="([^"]*)"/)[1];
+const descriptionOf = (html) => html.match(/<meta name="description" content="([^"]*)"/)?.[1];
+
+// A context that reaches 127.0.0.1 and nothing else.
+async function local() {
+    const context = await browser.newContext({ locale: 'bg-BG' });
+    await context.route('**/*', (route) =>
+        route.request().url().startsWith(site.url) ? route.continue() : route.abort('blockedbyclient'));
+    return context;
+}
+
+describe('the hosted folder', chromiumOnly, () => {
+    test('the single file plus what installing needs, under a policy widened by that alone', () => {
+        const single = readFileSync(pagePath, 'utf8');
+        const hosted = readFileSync(resolve(sitePath, 'index.html'), 'utf8');
+        assert.equal(policyOf(hosted), `${policyOf(single)}; manifest-src 'self'; worker-src 'self'`);
+        const plain = hosted
+            .replace(policyOf(hosted), policyOf(single))
+            .replace(' data-worker="sw.js"', '')
+            .replace(/<link rel="manifest" href="manifest.webmanifest">\n<link rel="apple-touch-icon" href="data:image\/png;base64,[A-Za-z0-9+/=]+">\n/, '');
+        assert.ok(plain === single, 'the hosted page differs from the single file beyond its install links');
+        // Described in Bulgarian, in both, as in the manifest.
+        const manifest = JSON.parse(readFileSync(resolve(sitePath, 'manifest.webmanifest'), 'utf8'));
+        assert.equal(descriptionOf(single), manifest.description);
+        assert.match(manifest.description, /^[^a-z]*Velmora [а-я]/);
+        assert.ok(manifest.description.length >= 50 && manifest.description.length <= 160, 'a search snippet long');
+    });
+
+    test('Chromium finds the manifest installable', async () => {
+        // Chromium installs nothing from an incognito context: this one has
+        // a profile of its own, thrown away afterwards.
+        const { chromium } = await import('playwright-core');
+        const profile = mkdtempSync(resolve(tmpdir(), 'velmora-profile-'));
+        const context = await chromium.launchPersistentContext(profile, {
+            executablePath: process.env.VELMORA_CHROMIUM ?? '/usr/bin/chromium',
+            headless: true,
+            args: chromiumArgs,
+        });
+        after(() => rmSync(profile, { recursive: true, force: true }));
+        await context.route('**/*', (route) =>
+            route.request().url().startsWith(site.url) ? route.continue() : route.abort('blockedbyclient'));
+        try {
+        const page = await context.newPage();
+        await page.goto(site.url);
+        assert.equal(await page.evaluate(() => window.velmora.ready), true);
+        const cdp = await context.newCDPSession(page);
+        const manifest = await cdp.send('Page.getAppManifest');
+        assert.deepEqual(manifest.errors, []);
+        const m = JSON.parse(manifest.data);
+        assert.equal(m.name, title.text);
+        assert.equal(m.lang, 'bg');
+        assert.equal(m.display, 'standalone');
+        assert.equal(m.theme_color, title.back);
+        assert.equal(m.background_color, window_.windowBack);
+        const sizes = m.icons.map((i) => `${i.sizes} ${i.purpose}`).sort();
+        assert.deepEqual(sizes, ['192x192 any', '512x512 any', '512x512 maskable']);
+        // Each icon inline, as the page's policy allows images from data:
+        // URLs alone: a PNG of the size its entry names.
+        const touch = await page.$eval('link[rel=apple-touch-icon]', (e) => e.href);
+        const pngs = [...m.icons.map((i) => [i.src, i.sizes]), [touch, '180x180']];
+        for (const [src, sizes] of pngs) {
+            assert.match(src, /^data:image\/png;base64,/);
+            const png = Buffer.from(src.split(',')[1], 'base64');
+            assert.equal(png.readUInt32BE(0), 0x89504e47);
+            assert.equal([png.readUInt32BE(16), png.readUInt32BE(20)].join('x'), sizes);
+        }
+        // Installability is judged once the worker controls the page.
+        await page.evaluate(() => navigator.serviceWorker.ready);
+        const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
+        assert.deepEqual(installabilityErrors, []);
+        } finally {
+            await context.close();
+        }
+    });
+
+    test('after one visit the worker takes control, and offline a reload still calculates', async () => {
+        const context = await local();
+        const page = await context.newPage();
+        const violations = [];
+        page.on('console', (m) => /Content Security Policy/i.test(m.text()) && violations.push(m.text()));
+        await page.goto(site.url);
+        const controlled = await page.evaluate(async () => {
+            await navigator.serviceWorker.ready;
+            if (!navigator.serviceWorker.controller)
+                await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
+            return navigator.serviceWorker.controller.scriptURL;
+        });
+        assert.equal(controlled, `${site.url}sw.js`);
+
+        const asked = site.requests.length;
+        await context.setOffline(true);
+        await page.reload();
+        assert.equal(await page.evaluate(() => window.velmora.ready), true);
+        assert.equal(site.requests.length, asked, 'nothing reached the server');
+        await page.fill('#Pole1', '3');
+        await page.fill('#Pole2', '5');
+        await page.fill('#Pole3', '1');
+        await page.evaluate(() => window.velmora.queueDraws([0.25]));
+        await page.click('#Buton0');
+        assert.match(await page.evaluate(() => window.velmora.transcript()), /^Решавам Диофантово уравнение 3x \+ 5y = 1\r\n[^]*-54 \+ 55 = 1\r\n$/);
+        assert.deepEqual(violations, []);
+        await context.close();
+    });
+
+    test('the single file on a web site registers no worker and asks for nothing', async () => {
+        const single = await serve(resolve(pagePath, '..'));
+        try {
+            const context = await browser.newContext();
+            await context.route('**/*', (route) =>
+                route.request().url().startsWith(single.url) ? route.continue() : route.abort('blockedbyclient'));
+            const page = await context.newPage();
+            await page.goto(`${single.url}velmora.html`);
+            assert.equal(await page.evaluate(() => window.velmora.ready), true);
+            await page.waitForTimeout(300);
+            assert.equal(await page.evaluate(() => navigator.serviceWorker.getRegistrations().then((r) => r.length)), 0);
+            assert.deepEqual(single.requests, ['/velmora.html']);
+            await context.close();
+        } finally {
+            await single.close();
+        }
+    });
+});

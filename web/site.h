@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// What the hosted edition says of itself beyond the page.
+struct SiteFacts
+{
+    std::string name;
+    std::string description;
+    std::string themeColour; // CSS colours
+    std::string backgroundColour;
+    std::string version; // changes with every change of the page
+    std::function<std::string(std::string_view)> base64; // the page's own encoder
+};
+
+// Writes the folder for a web host: the page as index.html, with the policy
+// widened to its manifest and service worker from the same origin; the
+// manifest; the worker that keeps the page for offline use; the icons.
+// The page is the template with all but @POLICY@, @WORKER@ and @INSTALL@
+// filled in.
+void WriteSite(const std::string &siteDir, const std::string &iconsDir, const std::string &pageDir,
+               std::string page, const std::string &policy, const SiteFacts &facts);
