@@ -1,5 +1,6 @@
 // Screenshots of the page for the README: a phone upright and on its side,
-// and a 1920 × 1080 projector, each after one calculation.
+// and a 1920 × 1080 projector, each after one calculation; in Bulgarian, and
+// the phone and the projector in English too.
 //
 //   node scripts/page-screenshots.mjs [OUT_DIR]     (default docs/)
 //
@@ -14,16 +15,18 @@ import { launch, openPage, root } from '../tests/web/velmora.mjs';
 
 const out = resolve(process.argv[2] ?? resolve(root, 'docs'));
 const shots = [
-    ['page-phone.png', 'Pixel 7'],
-    ['page-phone-landscape.png', 'Pixel 7 landscape'],
-    ['page-projector.png', '1920 × 1080'],
+    ['page-phone.png', 'Pixel 7', 'bg-BG'],
+    ['page-phone-landscape.png', 'Pixel 7 landscape', 'bg-BG'],
+    ['page-projector.png', '1920 × 1080', 'bg-BG'],
+    ['page-phone-en.png', 'Pixel 7', 'en-US'],
+    ['page-projector-en.png', '1920 × 1080', 'en-US'],
 ];
 
 const browser = await launch();
 try {
-    for (const [file, name] of shots) {
+    for (const [file, name, locale] of shots) {
         const profile = profiles.find((p) => p.name === name);
-        const { page, context } = await openPage(browser, { device: contextOptions(profile) });
+        const { page, context } = await openPage(browser, { locale, device: contextOptions(profile) });
         await page.fill('#Pole1', '3');
         await page.fill('#Pole2', '5');
         await page.fill('#Pole3', '1');
