@@ -97,12 +97,10 @@ std::string scaled(int pixels)
 }
 
 // The viewport that holds the window at scale 1 with this margin (in window
-// pixels) all round, and above it the band of the language switch, in CSS
-// pixels as page.css has it: the smallest in which the window layout is used.
+// pixels) all round: the smallest in which the window layout is used.
 constexpr int WindowMargin = 8;
-constexpr int SwitchBand = 28;
 constexpr int LayoutWidth = Pixels(ClientWidth) + 2 * WindowMargin;
-constexpr int LayoutHeight = Pixels(ClientHeight) + 2 * WindowMargin + SwitchBand;
+constexpr int LayoutHeight = Pixels(ClientHeight) + 2 * WindowMargin;
 
 std::string windowMedia()
 {

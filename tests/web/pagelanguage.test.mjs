@@ -141,23 +141,24 @@ describe('the switch', () => {
         await s.close();
     });
 
-    test('stands outside the window and reads "БГ | EN"', async () => {
+    test('stands outside the window\'s layout, covers none of its controls and reads "БГ | EN"', async () => {
         const s = await browser.open({ locale: 'bg-BG' });
         const seen = await s.evaluate(() => {
             const nav = document.getElementById('Languages');
             const box = (e) => e.getBoundingClientRect();
-            const [a, b] = [box(nav), box(document.getElementById('MainWindow'))];
+            const a = box(nav);
+            const overlaps = (b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
             return {
                 text: nav.textContent,
                 outside: !nav.closest('#MainWindow'),
-                overlaps: a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom,
+                covers: [...document.querySelectorAll('#MainWindow > *')].filter((e) => overlaps(box(e))).map((e) => e.id),
                 buttons: [...nav.querySelectorAll('button')].map((e) => [e.lang, e.getAttribute('aria-label'),
                     Math.round(box(e).width), Math.round(box(e).height)]),
             };
         });
         assert.equal(seen.text, 'БГ | EN');
         assert.ok(seen.outside);
-        assert.ok(!seen.overlaps, 'the switch lies clear of the window');
+        assert.deepEqual(seen.covers, [], 'controls under the switch');
         for (const [lang, name, width, height] of seen.buttons) {
             assert.equal(name, `${design(lang).texts.shortName}, ${design(lang).texts.name}`);
             assert.ok(width >= 24 && height >= 24, `${lang}: ${width} x ${height}, a target of 24 px or more`);
