@@ -6,6 +6,7 @@
 
 #include "controltable.h"
 #include "mainwindow.h"
+#include "openwindow.h"
 #include "scripteddraws.h"
 
 #include <QAccessible>
@@ -46,19 +47,6 @@ QString name(const ControlEntry &entry, const Catalogue &language)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// A shown, active window whose fills draw `draws`.
-std::unique_ptr<MainWindow> openWindow(const std::shared_ptr<ScriptedDraws> &draws)
-{
-    auto window = std::make_unique<MainWindow>(scriptedSource(draws));
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        return nullptr;
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
-        return nullptr;
-    return window;
-}
-
 } // namespace
 
 class AccessTest : public QObject
@@ -77,7 +65,7 @@ private slots:
 void AccessTest::resultTakesTheFocus()
 {
     auto draws = std::make_shared<ScriptedDraws>();
-    const auto window = openWindow(draws);
+    const auto window = openActiveWindow(draws);
     QVERIFY(window);
     MainWindow &w = *window;
 
@@ -192,7 +180,7 @@ void AccessTest::contextMenusInBulgarian()
     // Nothing installs Qt's translations here: the window does, as it does
     // in the program.
     auto draws = std::make_shared<ScriptedDraws>();
-    const auto window = openWindow(draws);
+    const auto window = openActiveWindow(draws);
     QVERIFY(window);
     MainWindow &w = *window;
 
@@ -225,7 +213,7 @@ void AccessTest::contextMenusInBulgarian()
 void AccessTest::listFocusMarkOnAnyHighlight()
 {
     auto draws = std::make_shared<ScriptedDraws>();
-    const auto window = openWindow(draws);
+    const auto window = openActiveWindow(draws);
     QVERIFY(window);
     QListWidget *list = window->Sluch();
     QPalette palette = list->palette();

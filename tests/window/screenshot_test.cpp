@@ -6,6 +6,7 @@
 
 #include "contrast.h"
 #include "mainwindow.h"
+#include "openwindow.h"
 #include "scripteddraws.h"
 
 #include <QApplication>
@@ -224,12 +225,8 @@ Mark focusMark(const QImage &unfocused, const QImage &focused, QRect rect)
 // A shown, active window, on screen as painted.
 std::unique_ptr<MainWindow> openWindow(const std::shared_ptr<ScriptedDraws> &draws)
 {
-    auto window = std::make_unique<MainWindow>(scriptedSource(draws));
-    window->show();
-    if (!QTest::qWaitForWindowExposed(window.get()))
-        return nullptr;
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get()))
+    auto window = openActiveWindow(draws);
+    if (!window)
         return nullptr;
     // The server shows the window once its first paint is flushed.
     const QPoint equals = imageRect(*window, window->Etiket(3)).center();
