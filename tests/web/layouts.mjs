@@ -44,15 +44,18 @@ export function measure() {
     const $ = (id) => document.getElementById(id);
     const main = $('MainWindow');
     const layout = matchMedia(main.dataset.layout).matches ? 'window' : 'touch';
-    const controls = [...main.children];
+    // The language switch stands outside the window, yet is touched and read
+    // like any of its controls.
+    const controls = [...main.children, ...document.querySelectorAll('#Languages > button')];
     const targets = controls.filter((e) => e.matches('input, textarea, select, button'));
+    const name = (e) => e.id || e.textContent;
     const viewport = { width: document.documentElement.clientWidth, height: window.innerHeight };
     const rect = (e) => e.getBoundingClientRect();
     const box = rect(main);
 
     // The smallest target by its shorter side.
     const smallest = targets
-        .map((e) => ({ id: e.id, width: rect(e).width, height: rect(e).height }))
+        .map((e) => ({ id: name(e), width: rect(e).width, height: rect(e).height }))
         .sort((a, b) => Math.min(a.width, a.height) - Math.min(b.width, b.height))[0];
     const fontSizes = controls.map((e) => parseFloat(getComputedStyle(e).fontSize));
 
@@ -72,7 +75,7 @@ export function measure() {
         scrollWidth: document.documentElement.scrollWidth,
         window: { width: box.width, height: box.height },
         smallestTarget: smallest,
-        targets: targets.map((e) => ({ id: e.id, width: rect(e).width, height: rect(e).height })),
+        targets: targets.map((e) => ({ id: name(e), width: rect(e).width, height: rect(e).height })),
         smallestFont: Math.min(...fontSizes),
         transcript: {
             firstLineShown: top >= 0 && top + lineHeight <= viewport.height,
