@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <deque>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #if defined(__wasm__)
 #define VELMORA_EXPORT(name) __attribute__((export_name(#name)))
@@ -34,13 +36,36 @@ public:
     void SetTranscript(const std::string &text) override { transcript = text; }
 };
 
+// Only the transcript's words, so the module carries none of the texts the
+// page holds itself (the introduction, the captions).
+struct Spoken
+{
+    std::string_view code;
+    TranscriptTexts texts;
+};
+
+template <std::size_t... I> constexpr auto SpokenOf(std::index_sequence<I...>)
+{
+    return std::array<Spoken, sizeof...(I)>{
+        Spoken{Catalogues[I]->code, Catalogues[I]->transcript}...};
+}
+constexpr auto Languages = SpokenOf(std::make_index_sequence<Catalogues.size()>());
+
+constexpr const TranscriptTexts &SpokenBy(std::string_view code)
+{
+    for (const Spoken &spoken : Languages)
+        if (spoken.code == code)
+            return spoken.texts;
+    return Languages[0].texts;
+}
+
 // What the page's window owns between calls.
 PageWindow window;
 SolverValues values;
 ClockRandom sequence(0);
 std::deque<float> queued;
 std::string filled;
-const Catalogue *language = &Bulgarian;
+const TranscriptTexts *language = &SpokenBy(Bulgarian.code);
 
 float draw()
 {
@@ -75,10 +100,12 @@ VELMORA_EXPORT(velmora_queue_draw) void velmora_queue_draw(float r)
 
 VELMORA_EXPORT(velmora_language) int velmora_language(const char *code)
 {
-    const Catalogue *chosen = FindCatalogue(code);
-    if (chosen)
-        language = chosen;
-    return chosen != nullptr;
+    for (const Spoken &spoken : Languages)
+        if (spoken.code == code) {
+            language = &spoken.texts;
+            return 1;
+        }
+    return 0;
 }
 
 VELMORA_EXPORT(velmora_solve)
@@ -87,7 +114,7 @@ const char *velmora_solve(const char *a, const char *b, const char *c, const cha
     window.coefficients = {a, b, c};
     window.transcript.clear();
     static const RandomSource random = draw;
-    Solve(window, values, random, decimalSeparator, language->transcript);
+    Solve(window, values, random, decimalSeparator, *language);
     return window.transcript.c_str();
 }
 

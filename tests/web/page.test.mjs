@@ -64,7 +64,7 @@ describe('offline and safe', () => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
-        assert.ok(packed < 120 * 1024, `${packed} bytes gzip`);
+        assert.ok(packed < 120_000, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {
