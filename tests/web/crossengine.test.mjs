@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
 import { launchBrowser } from './browsers.mjs';
-import { compare, solveInputs } from './inputs.mjs';
+import { calculateByButtons, compare, solveInputs } from './inputs.mjs';
 import { mulberry32, native } from './velmora.mjs';
 
 let browser;
@@ -82,14 +82,7 @@ test('the page\'s own controls: typed texts and queued draws as native', async (
         document.getElementById('Buton0').click();
         return window.velmora.transcript().match(/y = 1(.)5/)[1];
     });
-    const answers = await s.evaluate((list) => list.map(([a, b, c, r]) => {
-        const $ = (id) => document.getElementById(id);
-        $('Buton1').click();
-        window.velmora.queueDraws([r]);
-        [a, b, c].forEach((text, i) => ($(`Pole${i + 1}`).value = text));
-        $('Buton0').click();
-        return window.velmora.transcript();
-    }), list);
+    const answers = await s.evaluate(calculateByButtons, list);
     await s.close();
     // The same texts and draws, with the separator the page took from the
     // browser's language.

@@ -71,6 +71,19 @@ export function solveInputs(random, { cube = 15, count = 12000 } = {}) {
 
 // The calls for a list of inputs: each input's draw queued, then the solve.
 // A calculation that stops before the check leaves its draw to the next.
+// Runs in the page: each row [a, b, c, r] calculated through the page's own
+// buttons, r queued for t.
+export function calculateByButtons(list) {
+    return list.map(([a, b, c, r]) => {
+        const $ = (id) => document.getElementById(id);
+        $('Buton1').click();
+        window.velmora.queueDraws([r]);
+        [a, b, c].forEach((text, i) => ($(`Pole${i + 1}`).value = text));
+        $('Buton0').click();
+        return window.velmora.transcript();
+    });
+}
+
 export const solveCalls = (list) => list.flatMap(([a, b, c, r, separator]) => [['queue', r], ['solve', a, b, c, separator]]);
 
 // Prints the first few differences whole, so that a failure explains itself.

@@ -8,7 +8,7 @@ import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
 
 import { launchBrowser, needs } from './browsers.mjs';
-import { compare, solveInputs } from './inputs.mjs';
+import { calculateByButtons, compare, solveInputs } from './inputs.mjs';
 import { design, designPath, mulberry32, native } from './velmora.mjs';
 
 let browser;
@@ -291,14 +291,7 @@ describe('English transcripts, word for word', () => {
         const random = mulberry32(14);
         const list = solveInputs(random, { cube: 2, count: 100 }).filter(() => random() < 0.3);
         const s = await browser.open({ locale: 'en-US', search: '?lang=en' });
-        const answers = await s.evaluate((list) => list.map(([a, b, c, r]) => {
-            const $ = (id) => document.getElementById(id);
-            $('Buton1').click();
-            window.velmora.queueDraws([r]);
-            [a, b, c].forEach((text, i) => ($(`Pole${i + 1}`).value = text));
-            $('Buton0').click();
-            return window.velmora.transcript();
-        }), list);
+        const answers = await s.evaluate(calculateByButtons, list);
         await s.close();
         const calls = [['language', 'en'], ...list.flatMap(([a, b, c, r]) => [['queue', r], ['solve', a, b, c, '.']])];
         const expected = native(calls);
