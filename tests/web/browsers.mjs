@@ -65,6 +65,14 @@ export async function launchBrowser() {
 // As openPage's: the window at scale 1, its designed pixels one to one.
 const viewport = { width: windowViewport.width, height: windowViewport.height };
 
+// A click at a point with a key held: playwright's and puppeteer's pages
+// take it alike.
+async function clickHolding(page, x, y, modifier) {
+    if (modifier) await page.keyboard.down(modifier);
+    await page.mouse.click(x, y);
+    if (modifier) await page.keyboard.up(modifier);
+}
+
 // ---- Chromium: playwright-core ---------------------------------------------
 
 const adapters = {};
@@ -83,11 +91,7 @@ adapters.chromium = async (locale) => {
                 errors,
                 evaluate: (fn, arg) => page.evaluate(fn, arg),
                 click: (selector) => page.click(selector),
-                clickAt: async (x, y, modifier) => {
-                    if (modifier) await page.keyboard.down(modifier);
-                    await page.mouse.click(x, y);
-                    if (modifier) await page.keyboard.up(modifier);
-                },
+                clickAt: (x, y, modifier) => clickHolding(page, x, y, modifier),
                 fill: (selector, text) => page.fill(selector, text),
                 press: (combo) => page.keyboard.press(combo),
                 type: (text) => page.keyboard.type(text),
@@ -184,11 +188,7 @@ adapters.firefox = async (locale) => {
                 errors,
                 evaluate: (fn, arg) => page.evaluate(fn, arg),
                 click: async (selector) => page.mouse.click(...(await centre(selector))),
-                clickAt: async (x, y, modifier) => {
-                    if (modifier) await page.keyboard.down(modifier);
-                    await page.mouse.click(x, y);
-                    if (modifier) await page.keyboard.up(modifier);
-                },
+                clickAt: (x, y, modifier) => clickHolding(page, x, y, modifier),
                 // Typed over the selected text: the field's limit holds.
                 fill: async (selector, text) => {
                     await page.evaluate((sel) => {
