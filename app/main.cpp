@@ -1,5 +1,6 @@
 #include "desktoplanguage.h"
 #include "mainwindow.h"
+#include "worksheetcommand.h"
 
 #include <QApplication>
 
@@ -58,6 +59,10 @@ void platformFailed(QtMsgType type, const QMessageLogContext &context, const QSt
 
 int main(int argc, char *argv[])
 {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--worksheet") == 0)
+            return RunWorksheetCommand(argc, argv);
+
     const Catalogue &language = DesktopCatalogue();
     if (!platformReachable(argc, argv)) {
         complain(language.messages.noDisplay);

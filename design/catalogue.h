@@ -162,6 +162,30 @@ struct MessageTexts
     Phrase languageSwitch;  // the accessible name of the page's language switch
 };
 
+// The teacher's worksheet and its answer key. Each phrase is one whole line
+// with named placeholders in braces, filled by the worksheet's builder.
+struct WorksheetTexts
+{
+    Phrase title;         // the sheet's heading and the PDF's title
+    Phrase variant;       // {code}: heads a variant and its block in the key
+    Phrase nameLine;      // where the pupil writes name and class
+    Phrase task;          // what to do with the equations
+    Phrase numbered;      // {number}. {equation}
+    Phrase keyTitle;      // heads the answer key
+    Phrase settings;      // {code} {count} {range} {variants} {unsolvable}: to make it again
+    Phrase settingsZeros; // added to the settings when zero coefficients may appear
+    Phrase gcd;           // {a} {b} {gcd}, the magnitudes of A and B
+    Phrase divides;       // {gcd} {c}
+    Phrase doesNotDivide; // {gcd} {c}
+    Phrase particular;    // {x} {y}: the transcript's Xo and Yo
+    Phrase general;       // {x} {b} {y} {a}: the reduced equation's family
+    Phrase euclid;        // heads Euclid's way in small print
+    Phrase badValue;      // {option} {value} {allowed}
+    Phrase unknownOption; // {option} {allowed}
+    Phrase missingOutput; // no -o FILE.pdf given
+    Phrase cannotWrite;   // {file}
+};
+
 struct Catalogue
 {
     Phrase code;      // the language's code, as in LANGUAGE or <html lang>
@@ -171,4 +195,5 @@ struct Catalogue
     Paragraphs introduction;
     TranscriptTexts transcript;
     MessageTexts messages;
+    WorksheetTexts worksheet;
 };

@@ -12,7 +12,8 @@
 // visited.
 template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &&visit)
 {
-    const auto &[code, shortName, name, controls, introduction, transcript, messages] = catalogue;
+    const auto &[code, shortName, name, controls, introduction, transcript, messages, worksheet] =
+        catalogue;
     (void)introduction;
     visit(std::string("code"), code);
     visit(std::string("shortName"), shortName);
@@ -124,4 +125,29 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     visit(std::string("messages.pageTitle"), pageTitle);
     visit(std::string("messages.pageDescription"), pageDescription);
     visit(std::string("messages.languageSwitch"), languageSwitch);
+
+    const auto sheet = [&](const char *key, const Phrase &phrase) {
+        visit(std::string("worksheet.") + key, phrase);
+    };
+    const auto &[sheetTitle, variant, nameLine, task, numbered, keyTitle, settings, settingsZeros,
+                 gcdLine, divides, doesNotDivide, particular, generalLine, euclid, badValue,
+                 unknownOption, missingOutput, cannotWrite] = worksheet;
+    sheet("title", sheetTitle);
+    sheet("variant", variant);
+    sheet("nameLine", nameLine);
+    sheet("task", task);
+    sheet("numbered", numbered);
+    sheet("keyTitle", keyTitle);
+    sheet("settings", settings);
+    sheet("settingsZeros", settingsZeros);
+    sheet("gcd", gcdLine);
+    sheet("divides", divides);
+    sheet("doesNotDivide", doesNotDivide);
+    sheet("particular", particular);
+    sheet("general", generalLine);
+    sheet("euclid", euclid);
+    sheet("badValue", badValue);
+    sheet("unknownOption", unknownOption);
+    sheet("missingOutput", missingOutput);
+    sheet("cannotWrite", cannotWrite);
 }

@@ -1,5 +1,6 @@
 #include "prepareequation.h"
 
+#include "equationtext.h"
 #include "readcoefficient.h"
 #include "transcript.h"
 
@@ -58,14 +59,14 @@ bool PrepareEquation(Calculation &calc)
     v.C = C;
 
     const TranscriptTexts &say = calc.texts;
-    const Phrase &SignText = B < 0 ? say.xMinus : say.xPlus;
-    AppendLine(calc, {say.solving, A, SignText, std::fabs(B), say.yEquals, C});
+    const std::string equation = EquationText(A, B, C, calc.decimalSeparator, say);
+    AppendLine(calc, {say.solving, std::string_view(equation)});
 
     if (ReportOutOfRange(calc))
         return false;
 
     if (A * B == 0) {
-        AppendLine(calc, {say.zeroEquation, A, SignText, std::fabs(B), say.yEquals, C});
+        AppendLine(calc, {say.zeroEquation, std::string_view(equation)});
         AppendLine(calc, {say.zeroComplaint});
         return true;
     }
@@ -81,8 +82,9 @@ bool PrepareEquation(Calculation &calc)
         v.C = C / v.NOD;
         v.NOD = 1;
         AppendLine(calc, {say.reducing});
-        AppendLine(calc,
-                   {say.reducedForm, v.A, SignText, std::fabs(AsDouble(v.B)), say.yEquals, v.C});
+        const std::string reduced =
+            EquationText(AsDouble(v.A), AsDouble(v.B), AsDouble(v.C), calc.decimalSeparator, say);
+        AppendLine(calc, {say.reducedForm, std::string_view(reduced)});
     }
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include "calculation.h"       // SolverWindow, RandomSource, Calculation
 #include "clockrandom.h"       // ClockRandom, the one random sequence
+#include "equationtext.h"      // EquationText, the equation as a line writes it
 #include "findsolution.h"      // FindSolution
 #include "numbertext.h"        // NumberText
 #include "prepareequation.h"   // PrepareEquation, coefficient ranges, GCD

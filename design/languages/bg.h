@@ -140,6 +140,29 @@ inline constexpr Catalogue bg = {
                            "интернет.",
         .languageSwitch = "Език",
     },
+    .worksheet = {
+        .title = "Диофантови уравнения Ax + By = C",
+        .variant = "Вариант {code}",
+        .nameLine = "Име: ______________________________   Клас: __________",
+        .task = "Решете уравненията в цели числа: намерете НОД, частно и общо решение или "
+                "покажете, че решение няма.",
+        .numbered = "{number}. {equation}",
+        .keyTitle = "Отговори",
+        .settings = "Код {code}: {count} уравнения в интервала {range}, {variants} варианта, "
+                    "{unsolvable}% без решение в цели числа.",
+        .settingsZeros = "Допускат се нулеви коефициенти.",
+        .gcd = "НОД({a}, {b}) = {gcd}",
+        .divides = "{gcd} е делител на {c}: уравнението има решение в цели числа.",
+        .doesNotDivide = "{gcd} не е делител на {c}: уравнението няма решение в цели числа.",
+        .particular = "Частно решение: Xо = {x}; Yо = {y}",
+        .general = "Общо решение: X = {x} - ( {b} * t ); Y = {y} + ( {a} * t ) за всяко цяло t",
+        .euclid = "По пътя на Евклид:",
+        .badValue = "{option}: „{value}“ не е позволено; позволено е: {allowed}",
+        .unknownOption = "{option}: няма такава възможност за работен лист; възможностите са: "
+                         "{allowed}",
+        .missingOutput = "-o: липсва PDF файлът, който да се запише (-o FILE.pdf)",
+        .cannotWrite = "{file}: файлът не може да бъде записан",
+    },
 };
 // clang-format on
 

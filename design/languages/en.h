@@ -135,6 +135,29 @@ inline constexpr Catalogue en = {
                            "works offline too.",
         .languageSwitch = "Language",
     },
+    .worksheet = {
+        .title = "Diophantine equations Ax + By = C",
+        .variant = "Variant {code}",
+        .nameLine = "Name: ______________________________   Class: __________",
+        .task = "Solve the equations in integers: find the GCD, a particular and the general "
+                "solution, or show that there is none.",
+        .numbered = "{number}. {equation}",
+        .keyTitle = "Answer key",
+        .settings = "Code {code}: {count} equations in the range {range}, {variants} variants, "
+                    "{unsolvable}% without integer solutions.",
+        .settingsZeros = "Zero coefficients may appear.",
+        .gcd = "GCD({a}, {b}) = {gcd}",
+        .divides = "{gcd} divides {c}: the equation has integer solutions.",
+        .doesNotDivide = "{gcd} does not divide {c}: the equation has no integer solution.",
+        .particular = "Particular solution: Xo = {x}; Yo = {y}",
+        .general = "General solution: X = {x} - ( {b} * t ); Y = {y} + ( {a} * t ) for every "
+                   "integer t",
+        .euclid = "Euclid's way:",
+        .badValue = "{option}: \"{value}\" is not allowed; allowed: {allowed}",
+        .unknownOption = "{option}: no such worksheet option; the options are: {allowed}",
+        .missingOutput = "-o: the PDF file to write is missing (-o FILE.pdf)",
+        .cannotWrite = "{file}: the file cannot be written",
+    },
 };
 // clang-format on
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "worksheetchoices.h"
+
+#include <string>
+#include <vector>
+
+// What a line of a worksheet is, so that each medium (PDF, the page's HTML,
+// plain text) can set it its own way.
+enum class SheetRole {
+    Title,       // the sheet's or the key's heading
+    Code,        // a variant's code, on its sheet and over its block in the key
+    NameLine,    // the line for the pupil's name and class
+    Task,        // what to do
+    Equation,    // a numbered equation on the sheet, with room to write below
+    KeyEquation, // a numbered equation in the key
+    KeyLine,     // GCD, verdict, solutions
+    SmallPrint,  // Euclid's way, the settings
+    PageBreak,   // no text: the next line starts a new page
+};
+
+struct SheetLine
+{
+    SheetRole role;
+    std::string text;
+
+    bool operator==(const SheetLine &) const = default;
+};
+
+// A worksheet as lines with roles: the variants, then the key.
+struct SheetDocument
+{
+    std::string title;
+    std::string language; // the catalogue's code, for the PDF's and page's metadata
+    Paper paper = Paper::A4;
+    std::vector<SheetLine> lines;
+};
+
+// Every line's text and a line feed; a page break is a form feed, as
+// pdftotext ends its pages.
+std::string PlainText(const SheetDocument &document);

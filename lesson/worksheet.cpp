@@ -1,0 +1,175 @@
+#include "worksheet.h"
+
+#include "prepareequation.h"
+#include "sheetrandom.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+#include <tuple>
+
+namespace {
+
+using i64 = std::int64_t;
+using Triple = std::tuple<i64, i64, i64>;
+
+// Which coefficient an equation has as 0, if any.
+enum class Zero { None, A, B, C };
+
+// Draws beyond this many repeats fall back to listing what is left; only the
+// range 10 comes near it.
+constexpr int DrawAttempts = 1000;
+
+i64 Gcd(i64 a, i64 b)
+{
+    return GreatestCommonDivisor(std::llabs(a), std::llabs(b));
+}
+
+bool Solvable(const SheetEquation &e)
+{
+    const i64 g = Gcd(e.a, e.b);
+    return g == 0 ? e.c == 0 : e.c % g == 0;
+}
+
+// An equation and its negation are one equation to a pupil.
+Triple Normalised(const SheetEquation &e)
+{
+    const i64 first = e.a != 0 ? e.a : (e.b != 0 ? e.b : e.c);
+    return first < 0 ? Triple{-e.a, -e.b, -e.c} : Triple{e.a, e.b, e.c};
+}
+
+class Drawer
+{
+public:
+    Drawer(const WorksheetChoices &choices, std::uint64_t seed)
+        : random_(seed), range_(choices.range), lowest_(choices.range == 10 ? 1 : 2),
+          zeros_(choices.zeros)
+    {}
+
+    SheetEquation Draw(bool solvable)
+    {
+        Zero zero = Zero::None;
+        if (zeros_ && random_.Chance(1, 8)) {
+            const i64 pick = random_.Between(solvable ? 0 : 2, 3);
+            zero = pick <= 1 ? Zero::C : (pick == 2 ? Zero::A : Zero::B);
+        }
+        const bool shared = solvable && random_.Chance(1, 2);
+        for (;;) {
+            const i64 a = zero == Zero::A ? 0 : Signed(random_.Between(lowest_, range_));
+            const i64 b = zero == Zero::B ? 0 : Signed(random_.Between(lowest_, range_));
+            const i64 g = Gcd(a, b);
+            if ((!solvable || shared) && g < 2)
+                continue;
+            if (solvable) {
+                const i64 c = zero == Zero::C ? 0 : Signed(g * random_.Between(1, range_ / g));
+                return {a, b, c};
+            }
+            i64 c = random_.Between(1, range_);
+            while (c % g == 0)
+                c = random_.Between(1, range_);
+            return {a, b, Signed(c)};
+        }
+    }
+
+    // Every equation Draw could give of that kind, in a fixed order.
+    std::vector<SheetEquation> Everything(bool solvable) const
+    {
+        std::vector<SheetEquation> all;
+        for (i64 a = -range_; a <= range_; ++a)
+            for (i64 b = -range_; b <= range_; ++b)
+                for (i64 c = -range_; c <= range_; ++c) {
+                    const SheetEquation e{a, b, c};
+                    if (Allowed(e) && Solvable(e) == solvable)
+                        all.push_back(e);
+                }
+        return all;
+    }
+
+    SheetRandom &random() { return random_; }
+    i64 range() const { return range_; }
+
+private:
+    i64 Signed(i64 magnitude) { return random_.Chance(1, 4) ? -magnitude : magnitude; }
+
+    bool Allowed(const SheetEquation &e) const
+    {
+        const auto fits = [&](i64 v) {
+            return std::llabs(v) >= lowest_ && std::llabs(v) <= range_;
+        };
+        const int zeroes = (e.a == 0) + (e.b == 0) + (e.c == 0);
+        if (zeroes > (zeros_ ? 1 : 0))
+            return false;
+        if (e.c == 0 && !Solvable(e))
+            return false;
+        if (e.c != 0 && std::llabs(e.c) > range_)
+            return false;
+        if (!Solvable(e) && Gcd(e.a, e.b) < 2)
+            return false;
+        return (e.a == 0 || fits(e.a)) && (e.b == 0 || fits(e.b));
+    }
+
+    SheetRandom random_;
+    i64 range_;
+    i64 lowest_;
+    bool zeros_;
+};
+
+std::uint64_t Seed(const WorksheetChoices &choices)
+{
+    std::uint64_t seed = 0;
+    for (const std::uint64_t part :
+         {std::uint64_t{choices.code}, std::uint64_t(choices.range), std::uint64_t(choices.count),
+          std::uint64_t(choices.variants), std::uint64_t(choices.unsolvablePercent),
+          std::uint64_t{choices.zeros}}) {
+        std::uint64_t state = seed ^ part;
+        seed = SplitMix64(state);
+    }
+    return seed;
+}
+
+} // namespace
+
+int UnsolvableCount(int count, int percent)
+{
+    return (count * percent + 50) / 100;
+}
+
+Worksheet GenerateWorksheet(const WorksheetChoices &choices)
+{
+    Worksheet sheet{choices, {}};
+    Drawer drawer(choices, Seed(choices));
+    SheetRandom &random = drawer.random();
+    std::set<Triple> onSheet;
+    const int unsolvable = UnsolvableCount(choices.count, choices.unsolvablePercent);
+
+    for (int v = 1; v <= choices.variants; ++v) {
+        SheetVariant variant{std::to_string(choices.code) + "-" + std::to_string(v), {}};
+        std::vector<char> solvable(static_cast<std::size_t>(choices.count), 1);
+        std::fill_n(solvable.begin(), unsolvable, 0);
+        for (std::size_t i = solvable.size(); i > 1; --i)
+            std::swap(solvable[i - 1],
+                      solvable[static_cast<std::size_t>(random.Between(0, i64(i) - 1))]);
+
+        std::set<Triple> inVariant;
+        const auto fresh = [&](const SheetEquation &e) {
+            return onSheet.count({e.a, e.b, e.c}) == 0 && inVariant.count(Normalised(e)) == 0;
+        };
+        for (const bool kind : solvable) {
+            SheetEquation e = drawer.Draw(kind);
+            for (int attempt = 1; !fresh(e); ++attempt) {
+                if (attempt < DrawAttempts || drawer.range() > 10) {
+                    e = drawer.Draw(kind);
+                    continue;
+                }
+                std::vector<SheetEquation> left = drawer.Everything(kind);
+                std::erase_if(left, [&](const SheetEquation &x) { return !fresh(x); });
+                e = left.at(static_cast<std::size_t>(random.Between(0, i64(left.size()) - 1)));
+            }
+            onSheet.insert({e.a, e.b, e.c});
+            inVariant.insert(Normalised(e));
+            variant.equations.push_back(e);
+        }
+        sheet.variants.push_back(std::move(variant));
+    }
+    return sheet;
+}

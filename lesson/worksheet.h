@@ -1,0 +1,46 @@
+#pragma once
+
+#include "worksheetchoices.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One equation Ax + By = C of a worksheet.
+struct SheetEquation
+{
+    std::int64_t a;
+    std::int64_t b;
+    std::int64_t c;
+
+    bool operator==(const SheetEquation &) const = default;
+};
+
+// One pupil's (or group's) equations, under the code that heads them on the
+// sheet and in the key: the sheet's code and the variant's number, "4711-2".
+struct SheetVariant
+{
+    std::string code;
+    std::vector<SheetEquation> equations;
+};
+
+struct Worksheet
+{
+    WorksheetChoices choices;
+    std::vector<SheetVariant> variants;
+};
+
+// The worksheet that the code and the choices fix, the same in every build.
+// Expects valid choices (see ReadWorksheetOptions) with a code.
+//
+// What it holds: |A|, |B| and |C| at most the range; |A|, |B| at least 2
+// unless the range is 10; each of A, B, C negative one time in four; with
+// zeros allowed, one equation in eight has a zero: C (solvable only), A or B,
+// never both. Half the solvable equations have a GCD above 1, so that the
+// reduction shows. Exactly UnsolvableCount equations of each variant have no
+// integer solution, at places drawn anew in each variant. No equation appears
+// twice in the whole sheet, nor within one variant as its own negation.
+Worksheet GenerateWorksheet(const WorksheetChoices &choices);
+
+// The unsolvable equations of a variant: the share of the count, rounded half up.
+int UnsolvableCount(int count, int percent);
