@@ -13,7 +13,7 @@ struct SheetEquation
     std::int64_t b;
     std::int64_t c;
 
-    bool operator==(const SheetEquation &) const = default;
+    auto operator<=>(const SheetEquation &) const = default;
 };
 
 // One pupil's (or group's) equations, under the code that heads them on the

@@ -100,8 +100,10 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
                                    {"range", Number(choices.range)},
                                    {"variants", Number(choices.variants)},
                                    {"unsolvable", Number(choices.unsolvablePercent)}});
-    if (choices.zeros)
-        settings += " " + std::string(say.settingsZeros);
+    if (choices.zeros) {
+        settings += ' ';
+        settings += say.settingsZeros.value;
+    }
     add(SheetRole::SmallPrint, std::move(settings));
 
     const EuclidWriter none;

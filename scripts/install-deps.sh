@@ -15,7 +15,7 @@ if [ "${1:-all}" != run ]; then
         desktop-file-utils appstream dpkg-dev locales
         clang-22 lld-22 wasi-libc libc++-22-dev-wasm32 libc++abi-22-dev-wasm32
         libclang-rt-22-dev-wasm32 chromium firefox-esr webkit2gtk-driver adwaita-qt6
-        git lintian devscripts librsvg2-bin man-db
+        git lintian devscripts librsvg2-bin man-db poppler-utils
     )
     # The page's tests run on Node.js; a machine that has none gets Debian's.
     command -v node >/dev/null || packages+=(nodejs npm)

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# velmora --worksheet with no display: the PDF read back with pdftotext and
+# checked by worksheet_textcheck, reproducibility, Cyrillic, embedded fonts,
+# metadata, paper, and refused options that leave files alone.
+#   worksheet_cli_test.sh VELMORA TEXTCHECK
+set -uo pipefail
+velmora=$1
+check=$2
+unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET QT_QPA_PLATFORM
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failed=0
+fail() { echo "FAIL: $*" >&2; failed=1; }
+
+# Writes the sheet for the options into $dir/NAME.pdf and NAME.txt.
+sheet() {
+    local name=$1
+    shift
+    "$velmora" --worksheet "$@" -o "$dir/$name.pdf" >"$dir/$name.out" 2>"$dir/$name.err" ||
+        { fail "$name: status $? $(cat "$dir/$name.err")"; return 1; }
+    [ -s "$dir/$name.err" ] && fail "$name: said on stderr: $(cat "$dir/$name.err")"
+    pdftotext -enc UTF-8 "$dir/$name.pdf" "$dir/$name.txt" || fail "$name: pdftotext"
+}
+
+# Each row: the options, then what the checker is told of them.
+rows=(
+    "--code 4711 --lang bg|--count 10 --variants 1 --range 100 --unsolvable 0"
+    "--code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25|--count 12 --variants 3 --range 10 --unsolvable 25"
+    "--code 999999 --count 40 --range 2000 --variants 2 --unsolvable 100 --zeros|--count 40 --variants 2 --range 2000 --unsolvable 100 --zeros"
+    "--code 5 --count 1 --range 500 --variants 40 --lang bg --unsolvable=50 --zeros --paper letter|--count 1 --variants 40 --range 500 --unsolvable 50 --zeros"
+    "--code 77 --count 40 --range 10 --variants 40 --unsolvable 100 --lang en|--count 40 --variants 40 --range 10 --unsolvable 100"
+    "--code 31 --count 7 --range 1500 --variants 4 --unsolvable 30 --euclid --lang bg|--count 7 --variants 4 --range 1500 --unsolvable 30"
+)
+i=0
+for row in "${rows[@]}"; do
+    i=$((i + 1))
+    # shellcheck disable=SC2086
+    sheet "row$i" ${row%%|*} || continue
+    # shellcheck disable=SC2086
+    "$check" "$dir/row$i.txt" ${row#*|} || fail "row $i ($row): the text does not check"
+    pdffonts "$dir/row$i.pdf" | tail -n +3 >"$dir/row$i.fonts"
+    [ -s "$dir/row$i.fonts" ] || fail "row $i: no fonts"
+    awk '$(NF-4) != "yes" { exit 1 }' "$dir/row$i.fonts" || fail "row $i: a font not embedded"
+    grep -q Liberation "$dir/row$i.fonts" || fail "row $i: not set in Liberation"
+done
+
+# The same code and choices give the same text; another code another.
+sheet again --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25
+cmp -s "$dir/row2.txt" "$dir/again.txt" || fail "the same code gave another text"
+sheet other --code 13 --count 12 --range 10 --variants 3 --lang en --unsolvable 25
+cmp -s "$dir/row2.txt" "$dir/other.txt" && fail "another code gave the same text"
+
+# Bulgarian is Bulgarian in the PDF's text and metadata, English English.
+grep -q "Вариант 4711-1" "$dir/row1.txt" || fail "no Cyrillic in the Bulgarian sheet"
+grep -q "Xо = " "$dir/row1.txt" || fail "no Cyrillic о in the Bulgarian key"
+grep -q "Answer key" "$dir/row2.txt" || fail "no English key"
+pdfinfo "$dir/row1.pdf" | grep -q "^Title: *Диофантови уравнения" || fail "bg title"
+pdfinfo -meta "$dir/row1.pdf" | grep -q "<rdf:li>bg</rdf:li>" || fail "bg language metadata"
+pdfinfo -meta "$dir/row2.pdf" | grep -q "<rdf:li>en</rdf:li>" || fail "en language metadata"
+pdfinfo "$dir/row1.pdf" | grep -q "^Creator: *Velmora" || fail "creator"
+
+# A4 unless Letter is asked for; page breaks between variants and before the key.
+pdfinfo "$dir/row1.pdf" | grep -Eq "Page size: *595(\.[0-9]+)? x 84[12]" || fail "not A4"
+pdfinfo "$dir/row4.pdf" | grep -q "Page size: *612 x 792" || fail "not Letter"
+pages=$(pdfinfo "$dir/row4.pdf" | awk '/^Pages:/ { print $2 }')
+[ "$pages" -gt 40 ] || fail "40 variants of one equation on $pages pages"
+
+# A code left out is drawn, printed, and gives the sheet again when typed.
+sheet drawn --count 3 --lang en
+code=$(cat "$dir/drawn.out")
+[[ "$code" =~ ^[0-9]+$ ]] && [ "$code" -ge 1 ] && [ "$code" -le 999999 ] ||
+    fail "drawn code printed as '$code'"
+sheet typed --count 3 --lang en --code "$code"
+cmp -s "$dir/drawn.txt" "$dir/typed.txt" || fail "the drawn code did not give its sheet again"
+[ -s "$dir/typed.out" ] && fail "a typed code was printed"
+
+# Refused: one line naming the option and what it allows, status 2, the
+# existing file untouched and nothing else written.
+bad=(
+    "--count 0|--count: .*1-40"
+    "--count 41|--count: .*1-40"
+    "--count|--count: .*1-40"
+    "--variants 99|--variants: .*1-40"
+    "--range 50|--range: .*10, 100, 200, 500, 1000, 1500, 2000"
+    "--code 0|--code: .*1-999999"
+    "--code 1000000|--code: .*1-999999"
+    "--lang de|--lang: .*bg, en"
+    "--unsolvable 101|--unsolvable: .*0-100"
+    "--unsolvable=-5|--unsolvable: .*0-100"
+    "--paper a3|--paper: .*a4, letter"
+    "--zeros=maybe|--zeros: .*yes"
+    "--colour red|--colour: .*count, range, variants"
+)
+touch "$dir/bad.out" "$dir/bad.err"
+for row in "${bad[@]}"; do
+    echo "kept" >"$dir/kept.pdf"
+    before=$(ls "$dir" | wc -l)
+    # shellcheck disable=SC2086
+    LANGUAGE=en "$velmora" --worksheet ${row%%|*} -o "$dir/kept.pdf" >"$dir/bad.out" 2>"$dir/bad.err"
+    status=$?
+    [ "$status" -eq 2 ] || fail "${row%%|*}: status $status"
+    [ "$(wc -l <"$dir/bad.err")" -eq 1 ] || fail "${row%%|*}: not one line: $(cat "$dir/bad.err")"
+    grep -Eq -- "${row#*|}" "$dir/bad.err" || fail "${row%%|*}: said $(cat "$dir/bad.err")"
+    [ "$(cat "$dir/kept.pdf")" = kept ] || fail "${row%%|*}: the file was touched"
+    [ "$(ls "$dir" | wc -l)" -eq "$before" ] || fail "${row%%|*}: a file was written"
+    [ -s "$dir/bad.out" ] && fail "${row%%|*}: printed on stdout"
+done
+"$velmora" --worksheet --count 3 >/dev/null 2>"$dir/bad.err"
+[ $? -eq 2 ] || fail "no -o: not status 2"
+grep -q -- "-o" "$dir/bad.err" || fail "no -o: not named"
+
+# A folder that does not exist cannot be written: status 1, no file.
+"$velmora" --worksheet --code 1 -o "$dir/none/x.pdf" 2>"$dir/bad.err"
+[ $? -eq 1 ] || fail "unwritable: not status 1"
+[ -e "$dir/none" ] && fail "unwritable: something was made"
+
+exit $failed

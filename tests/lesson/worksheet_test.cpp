@@ -1,0 +1,422 @@
+#include "equationtext.h"
+#include "keyanswer.h"
+#include "languages.h"
+#include "messagefill.h"
+#include "ranges.h"
+#include "worksheet.h"
+#include "worksheetdocument.h"
+#include "worksheetoptions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <numeric>
+#include <set>
+#include <tuple>
+
+namespace {
+
+using i64 = std::int64_t;
+
+WorksheetChoices Choices(std::uint32_t code, int count, int range, int variants, int percent = 0,
+                         bool zeros = false)
+{
+    WorksheetChoices choices;
+    choices.code = code;
+    choices.count = count;
+    choices.range = range;
+    choices.variants = variants;
+    choices.unsolvablePercent = percent;
+    choices.zeros = zeros;
+    return choices;
+}
+
+// The model: solvable in integers exactly when gcd(|A|, |B|) divides C.
+bool Solvable(const SheetEquation &e)
+{
+    const i64 g = std::gcd(e.a, e.b);
+    return g == 0 ? e.c == 0 : e.c % g == 0;
+}
+
+std::vector<SheetEquation> AllEquations(const Worksheet &sheet)
+{
+    std::vector<SheetEquation> all;
+    for (const SheetVariant &variant : sheet.variants)
+        all.insert(all.end(), variant.equations.begin(), variant.equations.end());
+    return all;
+}
+
+// Choices that stretch the generator: the smallest range, full sheets, all
+// unsolvable, zeros.
+const std::vector<WorksheetChoices> &Stretching()
+{
+    static const std::vector<WorksheetChoices> rows = {
+        Choices(1, 40, 10, 40, 100),      Choices(2, 40, 10, 40, 0),
+        Choices(3, 40, 10, 40, 50, true), Choices(4, 40, 100, 40, 100, true),
+        Choices(5, 40, 2000, 40, 30),     Choices(999999, 1, 10, 1, 100, true),
+    };
+    return rows;
+}
+
+// The search the transcript describes, walked literally: i, then j, over
+// [0, limit], trying (i, j), (-i, j), (i, -j), (-i, -j).
+std::optional<std::pair<i64, i64>> Walk(i64 a, i64 b, i64 c, i64 limit)
+{
+    for (i64 i = 0; i <= limit; ++i)
+        for (i64 j = 0; j <= limit; ++j)
+            for (const auto &[x, y] : {std::pair{i, j}, {-i, j}, {i, -j}, {-i, -j}})
+                if (a * x + b * y == c)
+                    return std::pair{x, y};
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(Worksheet, SameCodeAndChoicesGiveTheSameSheet)
+{
+    for (WorksheetChoices choices : Stretching()) {
+        const Worksheet first = GenerateWorksheet(choices);
+        EXPECT_EQ(AllEquations(GenerateWorksheet(choices)), AllEquations(first));
+        // Language, Euclid's way and paper change the print, not the equations.
+        choices.language = "en";
+        choices.euclid = true;
+        choices.paper = Paper::Letter;
+        EXPECT_EQ(AllEquations(GenerateWorksheet(choices)), AllEquations(first));
+    }
+}
+
+// Teachers keep printed codes: a code must give the same sheet in every
+// later build and on every platform, so this one is pinned.
+TEST(Worksheet, PinnedCodeKeepsItsEquations)
+{
+    const Worksheet sheet = GenerateWorksheet(Choices(4711, 3, 100, 1));
+    const std::vector<SheetEquation> pinned = {{33, 9, 33}, {58, 22, 30}, {97, 16, -18}};
+    EXPECT_EQ(sheet.variants.at(0).equations, pinned);
+    EXPECT_EQ(sheet.variants.at(0).code, "4711-1");
+}
+
+TEST(Worksheet, DifferentCodesAndChoicesGiveDifferentSheets)
+{
+    std::set<std::vector<SheetEquation>> seen;
+    for (std::uint32_t code = 1; code <= 300; ++code)
+        EXPECT_TRUE(seen.insert(AllEquations(GenerateWorksheet(Choices(code, 10, 100, 1)))).second)
+            << code;
+    EXPECT_TRUE(seen.insert(AllEquations(GenerateWorksheet(Choices(1, 10, 200, 1)))).second);
+    EXPECT_TRUE(seen.insert(AllEquations(GenerateWorksheet(Choices(1, 10, 100, 1, 20)))).second);
+    // Variants of one sheet differ from each other too.
+    const Worksheet sheet = GenerateWorksheet(Choices(7, 10, 10, 5));
+    for (std::size_t v = 1; v < sheet.variants.size(); ++v)
+        EXPECT_NE(sheet.variants[v].equations, sheet.variants[0].equations);
+}
+
+TEST(Worksheet, NoEquationTwiceNorItsNegationInAVariant)
+{
+    for (const WorksheetChoices &choices : Stretching()) {
+        const Worksheet sheet = GenerateWorksheet(choices);
+        ASSERT_EQ(sheet.variants.size(), std::size_t(choices.variants));
+        std::set<std::tuple<i64, i64, i64>> onSheet;
+        for (const SheetVariant &variant : sheet.variants) {
+            ASSERT_EQ(variant.equations.size(), std::size_t(choices.count));
+            std::set<std::tuple<i64, i64, i64>> inVariant;
+            for (const SheetEquation &e : variant.equations) {
+                EXPECT_TRUE(onSheet.insert({e.a, e.b, e.c}).second)
+                    << variant.code << ": " << e.a << " " << e.b << " " << e.c;
+                EXPECT_TRUE(inVariant.insert({e.a, e.b, e.c}).second);
+                EXPECT_EQ(inVariant.count({-e.a, -e.b, -e.c}), 0u) << variant.code;
+            }
+        }
+    }
+}
+
+TEST(Worksheet, ShareWithoutSolutionsAsChosen)
+{
+    const struct
+    {
+        int count, percent, unsolvable;
+    } rows[] = {{10, 0, 0},   {10, 100, 10}, {10, 25, 3}, {10, 24, 2},
+                {40, 33, 13}, {1, 50, 1},    {1, 49, 0},  {7, 50, 4}};
+    for (const auto &row : rows) {
+        EXPECT_EQ(UnsolvableCount(row.count, row.percent), row.unsolvable);
+        for (const int range : {10, 100, 2000}) {
+            for (const bool zeros : {false, true}) {
+                const Worksheet sheet =
+                    GenerateWorksheet(Choices(42, row.count, range, 4, row.percent, zeros));
+                for (const SheetVariant &variant : sheet.variants)
+                    EXPECT_EQ(std::count_if(variant.equations.begin(), variant.equations.end(),
+                                            [](const SheetEquation &e) { return !Solvable(e); }),
+                              row.unsolvable)
+                        << variant.code << " range " << range << " " << row.percent << "%";
+            }
+        }
+    }
+}
+
+TEST(Worksheet, CoefficientsWithinTheRangeAndNotTriviallyEasy)
+{
+    for (const std::string_view entry : RangeEntries) {
+        const int range = std::stoi(std::string(entry));
+        for (const bool zeros : {false, true}) {
+            const Worksheet sheet = GenerateWorksheet(Choices(5, 40, range, 20, 30, zeros));
+            int negative = 0, zero = 0, sharedFactor = 0;
+            for (const SheetEquation &e : AllEquations(sheet)) {
+                for (const i64 v : {e.a, e.b, e.c})
+                    EXPECT_LE(std::llabs(v), range);
+                EXPECT_FALSE(e.a == 0 && e.b == 0);
+                const int zeroes = (e.a == 0) + (e.b == 0) + (e.c == 0);
+                EXPECT_LE(zeroes, zeros ? 1 : 0) << e.a << " " << e.b << " " << e.c;
+                if (range != 10) {
+                    EXPECT_NE(std::llabs(e.a), 1);
+                    EXPECT_NE(std::llabs(e.b), 1);
+                }
+                negative += (e.a < 0) + (e.b < 0) + (e.c < 0);
+                zero += zeroes;
+                sharedFactor += Solvable(e) && std::gcd(e.a, e.b) > 1;
+            }
+            EXPECT_GT(negative, 0);
+            EXPECT_EQ(zero > 0, zeros) << range;
+            EXPECT_GT(sharedFactor, 0) << range;
+        }
+    }
+}
+
+TEST(KeyAnswer, EveryAnswerHoldsInItsEquation)
+{
+    int checked = 0;
+    for (const WorksheetChoices &choices : Stretching()) {
+        for (const SheetEquation &e : AllEquations(GenerateWorksheet(choices))) {
+            const KeyAnswer k = AnswerOf(e);
+            const i64 g = std::gcd(e.a, e.b);
+            ASSERT_EQ(k.gcd, g);
+            ASSERT_EQ(k.solvable, Solvable(e)) << e.a << " " << e.b << " " << e.c;
+            if (!k.solvable)
+                continue;
+            EXPECT_EQ(e.a * k.xo + e.b * k.yo, e.c) << e.a << " " << e.b << " " << e.c;
+            EXPECT_EQ(k.a, e.a / g);
+            EXPECT_EQ(k.b, e.b / g);
+            EXPECT_EQ(k.c, e.c / g);
+            // Coprime steps: the family X = xo - b t, Y = yo + a t is every solution.
+            EXPECT_EQ(std::gcd(k.a, k.b), 1);
+            for (i64 t = -3; t <= 3; ++t)
+                EXPECT_EQ(e.a * (k.xo - k.b * t) + e.b * (k.yo + k.a * t), e.c);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 3000);
+}
+
+TEST(KeyAnswer, ParticularSolutionIsTheTranscriptsPair)
+{
+    for (const int range : {10, 100}) {
+        const Worksheet sheet = GenerateWorksheet(Choices(11, 40, range, 10, 0, true));
+        for (const SheetEquation &e : AllEquations(sheet)) {
+            const KeyAnswer k = AnswerOf(e);
+            auto pair = Walk(k.a, k.b, k.c, std::max({k.a, k.b, k.c}));
+            if (!pair)
+                pair = Walk(k.a, k.b, k.c,
+                            std::max({std::llabs(k.a), std::llabs(k.b), std::llabs(k.c)}));
+            ASSERT_TRUE(pair);
+            EXPECT_EQ(std::pair(k.xo, k.yo), *pair) << e.a << " " << e.b << " " << e.c;
+        }
+    }
+}
+
+TEST(EquationText, WrittenAsTheTranscriptWritesIt)
+{
+    const struct
+    {
+        double a, b, c;
+        const char *text;
+    } rows[] = {{3, 5, 1, "3x + 5y = 1"},
+                {91, -35, 14, "91x - 35y = 14"},
+                {-4, 0, 8, "-4x + 0y = 8"},
+                {0, -7, -21, "0x - 7y = -21"},
+                {-12, -18, 0, "-12x - 18y = 0"}};
+    for (const auto &row : rows)
+        for (const Catalogue *language : Catalogues)
+            EXPECT_EQ(EquationText(row.a, row.b, row.c, ",", language->transcript), row.text);
+}
+
+TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
+{
+    WorksheetChoices choices = Choices(4711, 4, 100, 3, 50);
+    choices.euclid = true;
+    const Worksheet sheet = GenerateWorksheet(choices);
+    int calls = 0;
+    const EuclidWriter euclid = [&](const SheetEquation &e, const Catalogue &) {
+        ++calls;
+        return "a " + std::to_string(e.a) + "\r\nb\r\n";
+    };
+    const SheetDocument document = WorksheetDocument(sheet, Bulgarian, euclid);
+    EXPECT_EQ(document.language, "bg");
+    EXPECT_EQ(document.title, std::string(Bulgarian.worksheet.title));
+
+    std::vector<std::string> codes, sheetEquations, keyEquations, smallPrint;
+    int breaks = 0, keyLines = 0;
+    for (const SheetLine &line : document.lines) {
+        switch (line.role) {
+        case SheetRole::PageBreak:
+            ++breaks;
+            EXPECT_TRUE(line.text.empty());
+            break;
+        case SheetRole::Code:
+            codes.push_back(line.text);
+            break;
+        case SheetRole::Equation:
+            sheetEquations.push_back(line.text);
+            break;
+        case SheetRole::KeyEquation:
+            keyEquations.push_back(line.text);
+            break;
+        case SheetRole::KeyLine:
+            ++keyLines;
+            break;
+        case SheetRole::SmallPrint:
+            smallPrint.push_back(line.text);
+            break;
+        default:
+            break;
+        }
+    }
+    // Between the variants and before the key.
+    EXPECT_EQ(breaks, 3);
+    EXPECT_EQ(codes,
+              (std::vector<std::string>{"Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3",
+                                        "Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3"}));
+    EXPECT_EQ(keyEquations, sheetEquations);
+    ASSERT_EQ(sheetEquations.size(), 12u);
+    EXPECT_EQ(sheetEquations[0].rfind("1. ", 0), 0u);
+    // Two lines for each unsolvable equation, four for each solvable one.
+    EXPECT_EQ(keyLines, 6 * 2 + 6 * 4);
+    EXPECT_EQ(calls, 12);
+    EXPECT_EQ(smallPrint.size(), 1 + 12 * 3u);
+    EXPECT_EQ(std::count(smallPrint.begin(), smallPrint.end(), "b"), 12);
+    for (const std::string &line : smallPrint)
+        EXPECT_EQ(line.find('\r'), std::string::npos);
+
+    // Without the choice, no Euclid's way even with a writer.
+    choices.euclid = false;
+    calls = 0;
+    const SheetDocument plain = WorksheetDocument(GenerateWorksheet(choices), English, euclid);
+    EXPECT_EQ(calls, 0);
+    const std::string text = PlainText(plain);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 3);
+    EXPECT_NE(text.find("Variant 4711-3\n"), std::string::npos);
+    EXPECT_NE(text.find("Answer key\n"), std::string::npos);
+}
+
+TEST(WorksheetDocument, KeyEntryOfAKnownEquation)
+{
+    Worksheet sheet{Choices(9, 2, 100, 1), {{"9-1", {{91, -35, 14}, {4, 6, 3}}}}};
+    const std::string text = PlainText(WorksheetDocument(sheet, English));
+    const std::string key = text.substr(text.find("Answer key"));
+    EXPECT_NE(key.find("1. 91x - 35y = 14\n"
+                       "GCD(91, 35) = 7\n"
+                       "7 divides 14: the equation has integer solutions.\n"
+                       "Particular solution: Xo = -1; Yo = -3\n"
+                       "General solution: X = -1 - ( -5 * t ); Y = -3 + ( 13 * t ) for every "
+                       "integer t\n"
+                       "2. 4x + 6y = 3\n"
+                       "GCD(4, 6) = 2\n"
+                       "2 does not divide 3: the equation has no integer solution.\n"),
+              std::string::npos)
+        << key;
+}
+
+TEST(FillMessage, NamedPlaceholders)
+{
+    EXPECT_EQ(FillMessage("{a} = {b} * {a}", {{"a", "7"}, {"b", "x"}}), "7 = x * 7");
+    EXPECT_EQ(FillMessage("{missing} {a}", {{"a", "1"}}), "{missing} 1");
+    EXPECT_EQ(FillMessage("open { only", {}), "open { only");
+    EXPECT_EQ(FillMessage("", {{"a", "1"}}), "");
+}
+
+TEST(WorksheetOptions, GoodValues)
+{
+    const auto read = [](std::vector<std::pair<std::string, std::string>> options) {
+        const auto result = ReadWorksheetOptions(options);
+        EXPECT_TRUE(std::holds_alternative<WorksheetChoices>(result));
+        return std::holds_alternative<WorksheetChoices>(result) ? std::get<WorksheetChoices>(result)
+                                                                : WorksheetChoices{};
+    };
+    const WorksheetChoices defaults = read({});
+    EXPECT_EQ(defaults.count, 10);
+    EXPECT_EQ(defaults.range, 100);
+    EXPECT_EQ(defaults.variants, 1);
+    EXPECT_EQ(defaults.unsolvablePercent, 0);
+    EXPECT_FALSE(defaults.zeros);
+    EXPECT_EQ(defaults.paper, Paper::A4);
+    EXPECT_EQ(defaults.code, 0u);
+
+    const WorksheetChoices all = read({{"count", "40"},
+                                       {"range", "2000"},
+                                       {"variants", "1"},
+                                       {"code", "999999"},
+                                       {"lang", "EN"},
+                                       {"unsolvable", "25%"},
+                                       {"zeros", ""},
+                                       {"euclid", "yes"},
+                                       {"paper", "Letter"}});
+    EXPECT_EQ(all.count, 40);
+    EXPECT_EQ(all.range, 2000);
+    EXPECT_EQ(all.code, 999999u);
+    EXPECT_EQ(all.language, "en");
+    EXPECT_EQ(all.unsolvablePercent, 25);
+    EXPECT_TRUE(all.zeros);
+    EXPECT_TRUE(all.euclid);
+    EXPECT_EQ(all.paper, Paper::Letter);
+
+    for (const std::string_view entry : RangeEntries)
+        EXPECT_EQ(read({{"range", std::string(entry)}}).range, std::stoi(std::string(entry)));
+    EXPECT_FALSE(read({{"zeros", "1"}, {"zeros", "off"}}).zeros);
+    EXPECT_EQ(read({{"unsolvable", "0"}}).unsolvablePercent, 0);
+    EXPECT_EQ(read({{"count", "007"}}).count, 7);
+}
+
+TEST(WorksheetOptions, BadValuesNameTheOptionAndWhatIsAllowed)
+{
+    const struct
+    {
+        const char *name, *value, *allowed;
+    } rows[] = {
+        {"count", "0", "1-40"},
+        {"count", "41", "1-40"},
+        {"count", "-3", "1-40"},
+        {"count", "", "1-40"},
+        {"count", "1e1", "1-40"},
+        {"count", " 5", "1-40"},
+        {"count", "99999999999999999999", "1-40"},
+        {"variants", "41", "1-40"},
+        {"range", "50", "10, 100, 200, 500, 1000, 1500, 2000"},
+        {"range", "0100", "10, 100, 200, 500, 1000, 1500, 2000"},
+        {"code", "0", "1-999999"},
+        {"code", "1000000", "1-999999"},
+        {"code", "abc", "1-999999"},
+        {"lang", "de", "bg, en"},
+        {"unsolvable", "101", "0-100 (%)"},
+        {"unsolvable", "0.5", "0-100 (%)"},
+        {"unsolvable", "%", "0-100 (%)"},
+        {"zeros", "maybe", "1, 0, yes, no, true, false, on, off"},
+        {"paper", "a5", "a4, letter"},
+    };
+    for (const auto &row : rows) {
+        WorksheetChoices choices;
+        const auto problem = ApplyWorksheetOption(choices, row.name, row.value);
+        ASSERT_TRUE(problem) << row.name << "=" << row.value;
+        EXPECT_EQ(*problem, (OptionProblem{row.name, row.value, row.allowed}));
+        EXPECT_EQ(choices, WorksheetChoices{}) << "a refused value changed the choices";
+        const std::string line = OptionProblemText(*problem, English, "--");
+        EXPECT_EQ(line.rfind(std::string("--") + row.name + ": ", 0), 0u) << line;
+        EXPECT_NE(line.find(row.allowed), std::string::npos) << line;
+        EXPECT_EQ(line.find('\n'), std::string::npos);
+    }
+
+    const auto unknown = ReadWorksheetOptions({{"count", "3"}, {"colour", "red"}});
+    ASSERT_TRUE(std::holds_alternative<OptionProblem>(unknown));
+    const OptionProblem &problem = std::get<OptionProblem>(unknown);
+    EXPECT_TRUE(problem.unknown);
+    EXPECT_EQ(problem.option, "colour");
+    const std::string line = OptionProblemText(problem, Bulgarian, "");
+    EXPECT_EQ(line.rfind("colour: ", 0), 0u);
+    EXPECT_NE(line.find("count, range, variants"), std::string::npos);
+}

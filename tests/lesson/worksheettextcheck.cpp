@@ -1,0 +1,199 @@
+// Reads a worksheet back from the text pdftotext extracts and checks it with
+// its own arithmetic: every variant and equation on the sheet and in the key,
+// the mix and ranges as chosen, no repeats, and every answer substituted
+// into its equation. Not a test by itself: worksheet_cli_test.sh runs it.
+//   worksheet_textcheck FILE.txt --count N --variants V --range R
+//                       --unsolvable PERCENT [--zeros]
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <numeric>
+#include <optional>
+#include <regex>
+#include <set>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using i64 = std::int64_t;
+
+struct Entry
+{
+    i64 a = 0, b = 0, c = 0;
+    std::optional<std::tuple<i64, i64, i64>> gcd; // |A|, |B|, GCD
+    std::optional<bool> saysSolvable;
+    std::optional<std::pair<i64, i64>> particular;
+    std::optional<std::tuple<i64, i64, i64, i64>> general; // X = p - q t, Y = r + s t
+};
+
+int failures = 0;
+
+void Fail(const std::string &where, const std::string &what)
+{
+    if (++failures <= 20)
+        std::fprintf(stderr, "%s: %s\n", where.c_str(), what.c_str());
+}
+
+std::string Name(const std::string &code, std::size_t index, const Entry &e)
+{
+    return code + " #" + std::to_string(index + 1) + " (" + std::to_string(e.a) + ", " +
+           std::to_string(e.b) + ", " + std::to_string(e.c) + ")";
+}
+
+void CheckAnswer(const std::string &where, const Entry &e)
+{
+    const i64 g = std::gcd(e.a, e.b);
+    const bool solvable = e.c % g == 0;
+    if (!e.gcd || *e.gcd != std::tuple{std::llabs(e.a), std::llabs(e.b), g})
+        Fail(where, "GCD line missing or wrong");
+    if (!e.saysSolvable || *e.saysSolvable != solvable)
+        Fail(where, "verdict missing or wrong");
+    if (!solvable) {
+        if (e.particular || e.general)
+            Fail(where, "a solution given for an unsolvable equation");
+        return;
+    }
+    if (!e.particular || e.a * e.particular->first + e.b * e.particular->second != e.c) {
+        Fail(where, "particular solution missing or false");
+        return;
+    }
+    if (!e.general) {
+        Fail(where, "general solution missing");
+        return;
+    }
+    const auto [p, q, r, s] = *e.general;
+    if (p != e.particular->first || r != e.particular->second)
+        Fail(where, "general solution does not start at the particular one");
+    // Steps B/g and A/g reach every solution and nothing else.
+    if (q != e.b / g || s != e.a / g)
+        Fail(where, "general solution's steps are not B/GCD and A/GCD");
+    for (i64 t = -2; t <= 2; ++t)
+        if (e.a * (p - q * t) + e.b * (r + s * t) != e.c)
+            Fail(where, "general solution false for t = " + std::to_string(t));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 2)
+        return 2;
+    std::map<std::string, i64> want = {{"count", 10}, {"variants", 1}, {"range", 100},
+                                       {"unsolvable", 0}};
+    bool zeros = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--zeros")
+            zeros = true;
+        else if (arg.rfind("--", 0) == 0 && i + 1 < argc)
+            want[arg.substr(2)] = std::atoll(argv[++i]);
+    }
+
+    const std::regex codeLine(R"(^\S+ (\d+)-(\d+)$)");
+    const std::regex equationLine(R"(^(\d+)\. (-?\d+)x ([+-]) (\d+)y = (-?\d+)$)");
+    const std::regex gcdLine(R"(\((\d+), (\d+)\) = (\d+)$)");
+    const std::regex particularLine(R"(X\S+ = (-?\d+); Y\S+ = (-?\d+)$)");
+    const std::regex generalLine(
+        R"(X = (-?\d+) - \( (-?\d+) \* t \); Y = (-?\d+) \+ \( (-?\d+) \* t \))");
+
+    std::ifstream in(argv[1]);
+    std::vector<std::string> order;
+    std::map<std::string, std::vector<Entry>> sheet, key;
+    std::string code;
+    bool inKey = false;
+    Entry *entry = nullptr;
+    bool afterGcd = false;
+    for (std::string line; std::getline(in, line);) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+            line.pop_back();
+        while (!line.empty() && line.front() == '\f')
+            line.erase(0, 1);
+        std::smatch m;
+        if (std::regex_match(line, m, codeLine)) {
+            code = m[1].str() + "-" + m[2].str();
+            if (sheet.count(code))
+                inKey = true;
+            else if (!inKey)
+                order.push_back(code);
+            else
+                Fail(code, "in the key but not on the sheet");
+            entry = nullptr;
+        } else if (std::regex_match(line, m, equationLine)) {
+            auto &list = inKey ? key[code] : sheet[code];
+            if (std::stoll(m[1]) != i64(list.size()) + 1)
+                Fail(code, "equations not numbered in order: " + line);
+            Entry e;
+            e.a = std::stoll(m[2]);
+            e.b = std::stoll(m[4]) * (m[3] == "-" ? -1 : 1);
+            e.c = std::stoll(m[5]);
+            list.push_back(e);
+            entry = inKey ? &list.back() : nullptr;
+            afterGcd = false;
+        } else if (entry && std::regex_search(line, m, gcdLine)) {
+            entry->gcd = std::tuple{std::stoll(m[1]), std::stoll(m[2]), std::stoll(m[3])};
+            afterGcd = true;
+        } else if (entry && afterGcd) {
+            entry->saysSolvable = line.find("not ") == std::string::npos &&
+                                  line.find("не е") == std::string::npos;
+            afterGcd = false;
+        } else if (entry && std::regex_search(line, m, particularLine)) {
+            entry->particular = std::pair{std::stoll(m[1]), std::stoll(m[2])};
+        } else if (entry && std::regex_search(line, m, generalLine)) {
+            entry->general =
+                std::tuple{std::stoll(m[1]), std::stoll(m[2]), std::stoll(m[3]), std::stoll(m[4])};
+        }
+    }
+
+    const i64 count = want["count"], range = want["range"];
+    const i64 unsolvable = (count * want["unsolvable"] + 50) / 100;
+    if (i64(order.size()) != want["variants"])
+        Fail("sheet", std::to_string(order.size()) + " variants");
+    std::set<std::tuple<i64, i64, i64>> seen;
+    std::size_t checked = 0;
+    for (std::size_t v = 0; v < order.size(); ++v) {
+        const std::string &c = order[v];
+        if (c.substr(c.find('-') + 1) != std::to_string(v + 1))
+            Fail(c, "variant out of order");
+        const std::vector<Entry> &onSheet = sheet[c], &inKeyList = key[c];
+        if (i64(onSheet.size()) != count || inKeyList.size() != onSheet.size())
+            Fail(c, std::to_string(onSheet.size()) + " equations on the sheet, " +
+                        std::to_string(inKeyList.size()) + " in the key");
+        i64 withoutSolution = 0;
+        for (std::size_t i = 0; i < onSheet.size(); ++i) {
+            const Entry &e = onSheet[i];
+            const std::string where = Name(c, i, e);
+            if (i < inKeyList.size() && std::tie(e.a, e.b, e.c) != std::tie(inKeyList[i].a,
+                                                                          inKeyList[i].b,
+                                                                          inKeyList[i].c))
+                Fail(where, "the key has another equation");
+            if (!seen.insert({e.a, e.b, e.c}).second)
+                Fail(where, "repeated");
+            for (const i64 x : {e.a, e.b, e.c})
+                if (std::llabs(x) > range)
+                    Fail(where, "outside the range");
+            if (range != 10 && (std::llabs(e.a) == 1 || std::llabs(e.b) == 1))
+                Fail(where, "a coefficient of 1");
+            if (!zeros && (e.a == 0 || e.b == 0 || e.c == 0))
+                Fail(where, "a zero");
+            if (e.a == 0 && e.b == 0) {
+                Fail(where, "A and B both 0");
+                continue;
+            }
+            withoutSolution += e.c % std::gcd(e.a, e.b) != 0;
+            if (i < inKeyList.size())
+                CheckAnswer(where, inKeyList[i]);
+            ++checked;
+        }
+        if (withoutSolution != unsolvable)
+            Fail(c, std::to_string(withoutSolution) + " without solution, not " +
+                        std::to_string(unsolvable));
+    }
+    if (failures == 0)
+        std::printf("%zu equations and answers hold\n", checked);
+    return failures == 0 ? 0 : 1;
+}
