@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 
 #include <cstddef>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -92,36 +94,89 @@ QByteArray XmpMetadata(const SheetDocument &document)
     return xmp.toUtf8();
 }
 
+// Sets the lines top to bottom, each measured once, a page at a time.
 class PageWriter
 {
 public:
-    PageWriter(QPdfWriter &writer, QPainter &painter)
-        : writer_(writer), painter_(painter), area_(writer.pageLayout().paintRectPixels(Resolution))
-    {}
-
-    double Height(const SheetLine &line) const
+    PageWriter(QPdfWriter &writer, QPainter &painter, const std::vector<SheetLine> &lines)
+        : writer_(writer), painter_(painter), lines_(lines),
+          area_(writer.pageLayout().paintRectPixels(Resolution))
     {
-        const LineStyle style = StyleOf(line.role);
-        return Points(style.before) + TextHeight(line, style) + Points(style.after);
+        for (const SheetLine &line : lines) {
+            const LineStyle style = StyleOf(line.role);
+            const QFont &font = Font(line.role);
+            const QFontMetricsF metrics(font, &writer_);
+            const double width = area_.width() - Points(style.indent);
+            const QString text = QString::fromStdString(line.text);
+            // Most lines fit; only the others need the costlier wrapped layout.
+            const bool wraps = metrics.horizontalAdvance(text) > width;
+            const double height =
+                wraps ? metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text)
+                            .height()
+                      : metrics.height();
+            texts_.push_back({text, wraps, height, metrics.ascent()});
+        }
     }
 
-    // Starts a new page unless `height` fits below what is there.
-    void Reserve(double height)
+    void Write()
     {
-        if (y_ > 0 && y_ + height > area_.height())
-            NewPage();
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            if (lines_[i].role == SheetRole::PageBreak) {
+                NewPage();
+                continue;
+            }
+            const double kept = KeptHeight(i);
+            if (y_ > 0 && y_ + kept > area_.height())
+                NewPage();
+            Draw(i);
+        }
     }
 
-    void Draw(const SheetLine &line)
+private:
+    struct Measured
     {
-        const LineStyle style = StyleOf(line.role);
+        QString text;
+        bool wraps;
+        double height;
+        double ascent;
+    };
+
+    double Height(std::size_t i) const
+    {
+        const LineStyle style = StyleOf(lines_[i].role);
+        return Points(style.before) + texts_[i].height + Points(style.after);
+    }
+
+    // A key entry (an equation and its lines), or a code with the first
+    // entry after it, is not split over two pages.
+    double KeptHeight(std::size_t at) const
+    {
+        const SheetRole role = lines_[at].role;
+        double height = Height(at);
+        std::size_t next = at + 1;
+        if (role == SheetRole::Code && next < lines_.size() &&
+            lines_[next].role == SheetRole::KeyEquation)
+            height += Height(next++);
+        if (role == SheetRole::Code || role == SheetRole::KeyEquation)
+            while (next < lines_.size() && (lines_[next].role == SheetRole::KeyLine ||
+                                            lines_[next].role == SheetRole::SmallPrint))
+                height += Height(next++);
+        return height;
+    }
+
+    void Draw(std::size_t i)
+    {
+        const LineStyle style = StyleOf(lines_[i].role);
+        const Measured &m = texts_[i];
         y_ += Points(style.before);
-        const double height = TextHeight(line, style);
-        painter_.setFont(Font(style));
-        painter_.drawText(
-            QRectF(Points(style.indent), y_, area_.width() - Points(style.indent), height),
-            Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(line.text));
-        y_ += height + Points(style.after);
+        painter_.setFont(Font(lines_[i].role));
+        const double x = Points(style.indent);
+        if (m.wraps)
+            painter_.drawText(QRectF(x, y_, area_.width() - x, m.height),
+                              Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, m.text);
+        else
+            painter_.drawText(QPointF(x, y_ + m.ascent), m.text);
+        y_ += m.height + Points(style.after);
     }
 
     void NewPage()
@@ -130,44 +185,29 @@ public:
         y_ = 0;
     }
 
-private:
-    QFont Font(const LineStyle &style) const
+    const QFont &Font(SheetRole role)
     {
-        QFont font(FontFamily());
-        font.setPointSizeF(style.size);
-        font.setBold(style.bold);
-        return font;
-    }
-
-    double TextHeight(const SheetLine &line, const LineStyle &style) const
-    {
-        const QFontMetricsF metrics(Font(style), &writer_);
-        const QRectF room(0, 0, area_.width() - Points(style.indent), 1e9);
-        return metrics.boundingRect(room, Qt::TextWordWrap, QString::fromStdString(line.text))
-            .height();
+        const auto index = static_cast<std::size_t>(role);
+        if (fonts_.size() <= index)
+            fonts_.resize(index + 1);
+        if (!fonts_[index]) {
+            const LineStyle style = StyleOf(role);
+            QFont font(FontFamily());
+            font.setPointSizeF(style.size);
+            font.setBold(style.bold);
+            fonts_[index] = font;
+        }
+        return *fonts_[index];
     }
 
     QPdfWriter &writer_;
     QPainter &painter_;
+    const std::vector<SheetLine> &lines_;
     QRectF area_;
+    std::vector<Measured> texts_;
+    std::vector<std::optional<QFont>> fonts_;
     double y_ = 0;
 };
-
-// A key entry (an equation and its lines) or a code with the entry after it
-// is not split over two pages.
-double KeptHeight(const PageWriter &pages, const std::vector<SheetLine> &lines, std::size_t at)
-{
-    double height = pages.Height(lines[at]);
-    std::size_t next = at + 1;
-    if (lines[at].role == SheetRole::Code && next < lines.size() &&
-        lines[next].role == SheetRole::KeyEquation)
-        height += pages.Height(lines[next++]);
-    if (lines[at].role == SheetRole::Code || lines[at].role == SheetRole::KeyEquation)
-        while (next < lines.size() && (lines[next].role == SheetRole::KeyLine ||
-                                       lines[next].role == SheetRole::SmallPrint))
-            height += pages.Height(lines[next++]);
-    return height;
-}
 
 } // namespace
 
@@ -185,15 +225,6 @@ bool WriteWorksheetPdf(const SheetDocument &document, QIODevice &device)
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    PageWriter pages(writer, painter);
-    const std::vector<SheetLine> &lines = document.lines;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].role == SheetRole::PageBreak) {
-            pages.NewPage();
-            continue;
-        }
-        pages.Reserve(KeptHeight(pages, lines, i));
-        pages.Draw(lines[i]);
-    }
+    PageWriter(writer, painter, document.lines).Write();
     return painter.end();
 }
