@@ -83,8 +83,8 @@ int main(int argc, char *argv[])
 {
     if (argc < 2)
         return 2;
-    std::map<std::string, i64> want = {{"count", 10}, {"variants", 1}, {"range", 100},
-                                       {"unsolvable", 0}};
+    std::map<std::string, i64> want = {
+        {"count", 10}, {"variants", 1}, {"range", 100}, {"unsolvable", 0}};
     bool zeros = false;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -138,8 +138,8 @@ int main(int argc, char *argv[])
             entry->gcd = std::tuple{std::stoll(m[1]), std::stoll(m[2]), std::stoll(m[3])};
             afterGcd = true;
         } else if (entry && afterGcd) {
-            entry->saysSolvable = line.find("not ") == std::string::npos &&
-                                  line.find("не е") == std::string::npos;
+            entry->saysSolvable =
+                line.find("not ") == std::string::npos && line.find("не е") == std::string::npos;
             afterGcd = false;
         } else if (entry && std::regex_search(line, m, particularLine)) {
             entry->particular = std::pair{std::stoll(m[1]), std::stoll(m[2])};
@@ -167,9 +167,8 @@ int main(int argc, char *argv[])
         for (std::size_t i = 0; i < onSheet.size(); ++i) {
             const Entry &e = onSheet[i];
             const std::string where = Name(c, i, e);
-            if (i < inKeyList.size() && std::tie(e.a, e.b, e.c) != std::tie(inKeyList[i].a,
-                                                                          inKeyList[i].b,
-                                                                          inKeyList[i].c))
+            if (i < inKeyList.size() &&
+                std::tie(e.a, e.b, e.c) != std::tie(inKeyList[i].a, inKeyList[i].b, inKeyList[i].c))
                 Fail(where, "the key has another equation");
             if (!seen.insert({e.a, e.b, e.c}).second)
                 Fail(where, "repeated");
