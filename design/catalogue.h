@@ -214,8 +214,8 @@ struct PracticeTexts
     // The steps p, q: {a} {b} the equation, {p} {q} the pupil's steps.
     struct Steps
     {
-        Phrase right;         // {p} {q} {a} {b}
-        Phrase relation;      // {p} {q} {a} {b} {sum}: A*p + B*q is not 0
+        Phrase right;         // {p} {q} {product}: A * p + B * q with the numbers
+        Phrase relation;      // {p} {q} {product} {sum}: A * p + B * q is not 0
         Phrase swapped;       // {p} {q}: the right steps, the wrong way round
         Phrase multipleOfGcd; // {p} {q} {gcd} {stepX} {stepY}
         Phrase multiple;      // {p} {q} {factor} {stepX} {stepY}
@@ -228,7 +228,7 @@ struct PracticeTexts
     {
         Phrase right;       // {a} {b} {gcd} {c}
         Phrase rightZero;   // {c}: 0x + 0y = C with C not 0
-        Phrase wrong;       // {a} {x} {b} {y} {c}: a solution that exists
+        Phrase wrong;       // {x} {y} {product} {c}: a solution that exists
         Phrase whyNone;     // {a} {b} {gcd} {c}
         Phrase whyNoneZero; // {c}
     } noSolution;

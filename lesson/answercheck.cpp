@@ -97,10 +97,9 @@ void CheckClaim(Feedback &say, const Equation &e, const PracticeTexts &texts)
     } else {
         const auto [x, y] = SomeSolution(e);
         say.Say(Finding::NoSolutionWrong, true, claim.wrong,
-                {{"a", FactorText(e.a)},
-                 {"x", FactorText(x)},
-                 {"b", FactorText(e.b)},
-                 {"y", FactorText(y)},
+                {{"x", WholeText(x)},
+                 {"y", WholeText(y)},
+                 {"product", ProductText(e.a, x, e.b, y)},
                  {"c", WholeText(e.c)}});
     }
 }
@@ -216,8 +215,7 @@ void CheckSteps(Feedback &say, const Equation &e, Wide p, Wide q, const Practice
         say.Say(Finding::StepsRelation, true, steps.relation,
                 {{"p", WholeText(p)},
                  {"q", WholeText(q)},
-                 {"a", FactorText(A)},
-                 {"b", FactorText(B)},
+                 {"product", ProductText(A, p, B, q)},
                  {"sum", WholeText(relation)}});
         if ((q == stepX && p == stepY) || (q == -stepX && p == -stepY))
             say.Say(Finding::StepsSwapped, true, steps.swapped,
@@ -227,9 +225,8 @@ void CheckSteps(Feedback &say, const Equation &e, Wide p, Wide q, const Practice
     // A p + B q = 0 with stepX, stepY coprime: (p, q) = factor * (stepX, stepY).
     const Wide factor = Magnitude(stepX != 0 ? p / stepX : q / stepY);
     if (factor == 1) {
-        say.Say(
-            Finding::StepsRight, false, steps.right,
-            {{"p", WholeText(p)}, {"q", WholeText(q)}, {"a", FactorText(A)}, {"b", FactorText(B)}});
+        say.Say(Finding::StepsRight, false, steps.right,
+                {{"p", WholeText(p)}, {"q", WholeText(q)}, {"product", ProductText(A, p, B, q)}});
         return;
     }
     const bool byGcd = factor == e.gcd;

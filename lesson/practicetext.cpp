@@ -54,6 +54,11 @@ std::string FactorText(Wide n)
     return text;
 }
 
+std::string ProductText(Wide a, Wide x, Wide b, Wide y)
+{
+    return FactorText(a) + " * " + FactorText(x) + " + " + FactorText(b) + " * " + FactorText(y);
+}
+
 std::string EquationText(Wide a, Wide b, Wide c)
 {
     return WholeText(a) + (b < 0 ? "x - " : "x + ") + WholeText(b < 0 ? -b : b) +

@@ -172,9 +172,9 @@ inline constexpr Catalogue en = {
                       "at t = {t}.",
         },
         .steps = {
-            .right = "Steps {p} and {q}, right: {a} * {p} + {b} * {q} = 0, and they are as small "
+            .right = "Steps {p} and {q}, right: {product} = 0, and they are as small "
                      "as they can be.",
-            .relation = "Steps {p} and {q}: {a} * {p} + {b} * {q} = {sum}, not 0; the steps must "
+            .relation = "Steps {p} and {q}: {product} = {sum}, not 0; the steps must "
                         "make A * p + B * q = 0.",
             .swapped = "The steps of x and y are the wrong way round: the step of x is {q}, the "
                        "step of y is {p}.",
@@ -192,8 +192,8 @@ inline constexpr Catalogue en = {
                      "does not divide {c}.",
             .rightZero = "Right, there is no integer solution: 0 * x + 0 * y is 0 for every pair, "
                          "never {c}.",
-            .wrong = "There is an integer solution, for example x = {x}, y = {y}: {a} * {x} + {b} "
-                     "* {y} = {c}.",
+            .wrong = "There is an integer solution, for example x = {x}, y = {y}: {product} = "
+                     "{c}.",
             .whyNone = "No pair of whole numbers solves {equation}: the GCD of {a} and {b} is "
                        "{gcd}, so the left side is always a multiple of {gcd}, and {gcd} does not "
                        "divide {c}.",
