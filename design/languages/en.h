@@ -175,7 +175,7 @@ inline constexpr Catalogue en = {
             .right = "Steps {p} and {q}, right: {product} = 0, and they are as small "
                      "as they can be.",
             .relation = "Steps {p} and {q}: {product} = {sum}, not 0; the steps must "
-                        "make A * p + B * q = 0.",
+                        "satisfy A * p + B * q = 0.",
             .swapped = "The steps of x and y are the wrong way round: the step of x is {q}, the "
                        "step of y is {p}.",
             .multipleOfGcd = "Steps {p} and {q} give solutions but miss some: divide them by the "
