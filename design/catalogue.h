@@ -186,6 +186,78 @@ struct WorksheetTexts
     Phrase cannotWrite;   // {file}
 };
 
+// "Your answer": the pupil's own solution, checked. Every feedback line is one
+// whole message; a name in braces ("{a}", "{sum}") marks where a number or an
+// equation goes, and every language uses the same names in each message.
+struct PracticeTexts
+{
+    // The controls' captions and the names a screen reader gives them.
+    struct Controls
+    {
+        ControlText heading;    // the section: the fields, the claim and the button
+        ControlText x0;         // the particular solution
+        ControlText y0;
+        ControlText stepX;      // p in x = x0 + p*t
+        ControlText stepY;      // q in y = y0 + q*t
+        ControlText noSolution; // a check box: the pupil's claim instead of a pair
+        ControlText check;      // the button
+        ControlText feedback;   // the live region holding the lines below
+        ControlText tally;      // the round's count, as in `tally`
+        ControlText clearTally; // the button that starts the count again
+    } controls;
+
+    Phrase right; // the verdict, before the lines: {right} and {total} none
+    Phrase wrong;
+    Phrase tally; // {right} of {total}
+
+    // An entry read as something other than what was typed: {field} is the
+    // entry's caption above, {text} what was typed, {value} the number read.
+    struct Reading
+    {
+        Phrase empty;      // {field}
+        Phrase notWhole;   // {field} {text} {value}
+        Phrase tooLarge;   // {field} {text}
+        Phrase outOfRange; // {letter} {value} {lower} {upper}: a refused coefficient
+    } reading;
+
+    // The pair x0, y0: {a} {b} {c} the equation, {x} {y} the pair.
+    struct Particular
+    {
+        Phrase right;       // {a} {x} {b} {y} {c}
+        Phrase wrong;       // {a} {x} {b} {y} {sum} {c}
+        Phrase swapped;     // {a} {y} {b} {x} {c}: x0 and y0 the wrong way round
+        Phrase signOfX;     // {equation}: the pair solves -Ax + By = C
+        Phrase signOfY;     // {equation}: the pair solves Ax - By = C
+        Phrase signsOfBoth; // {equation}: the pair solves Ax + By = -C
+        // The transcript's particular solution {xo}, {yo} and its general
+        // solution in the reduced {a}, {b}: the pupil's pair is that at {t}.
+        Phrase sameAsTranscript; // {xo} {yo}
+        Phrase bridge;           // {xo} {yo} {a} {b} {t}
+    } particular;
+
+    // The steps p, q: {a} {b} the equation, {p} {q} the pupil's steps.
+    struct Steps
+    {
+        Phrase right;         // {p} {q} {product}: A * p + B * q with the numbers
+        Phrase relation;      // {p} {q} {product} {sum}: A * p + B * q is not 0
+        Phrase swapped;       // {p} {q}: the right steps, the wrong way round
+        Phrase multipleOfGcd; // {p} {q} {gcd} {stepX} {stepY}
+        Phrase multiple;      // {p} {q} {factor} {stepX} {stepY}
+        Phrase zero;          // {stepX} {stepY}: both steps 0
+        Phrase free;          // {equation}: 0x + 0y = 0, where every pair solves it
+    } steps;
+
+    // The claim "no integer solution", and a pair where none can exist.
+    struct NoSolution
+    {
+        Phrase right;       // {a} {b} {gcd} {c}
+        Phrase rightZero;   // {c}: 0x + 0y = C with C not 0
+        Phrase wrong;       // {x} {y} {product} {c}: a solution that exists
+        Phrase whyNone;     // {a} {b} {gcd} {c}
+        Phrase whyNoneZero; // {c}
+    } noSolution;
+};
+
 struct Catalogue
 {
     Phrase code;      // the language's code, as in LANGUAGE or <html lang>
@@ -196,4 +268,5 @@ struct Catalogue
     TranscriptTexts transcript;
     MessageTexts messages;
     WorksheetTexts worksheet;
+    PracticeTexts practice;
 };

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 
 #include <string>
+#include <utility>
 
 // Every phrase of a catalogue with its dotted name ("transcript.gcd.between"),
 // for whatever reads catalogues as data: the page's generator and the tests.
@@ -12,8 +13,8 @@
 // visited.
 template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &&visit)
 {
-    const auto &[code, shortName, name, controls, introduction, transcript, messages, worksheet] =
-        catalogue;
+    const auto &[code, shortName, name, controls, introduction, transcript, messages, worksheet,
+                 practice] = catalogue;
     (void)introduction;
     visit(std::string("code"), code);
     visit(std::string("shortName"), shortName);
@@ -130,7 +131,7 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         visit(std::string("worksheet.") + key, phrase);
     };
     const auto &[sheetTitle, variant, nameLine, task, numbered, keyTitle, settings, settingsZeros,
-                 gcdLine, divides, doesNotDivide, particular, generalLine, euclid, badValue,
+                 gcdLine, divides, doesNotDivide, keyParticular, generalLine, keyEuclid, badValue,
                  unknownOption, missingOutput, cannotWrite] = worksheet;
     sheet("title", sheetTitle);
     sheet("variant", variant);
@@ -143,11 +144,70 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     sheet("gcd", gcdLine);
     sheet("divides", divides);
     sheet("doesNotDivide", doesNotDivide);
-    sheet("particular", particular);
+    sheet("particular", keyParticular);
     sheet("general", generalLine);
-    sheet("euclid", euclid);
+    sheet("euclid", keyEuclid);
     sheet("badValue", badValue);
     sheet("unknownOption", unknownOption);
     sheet("missingOutput", missingOutput);
     sheet("cannotWrite", cannotWrite);
+    const auto practised = [&](const std::string &key, const Phrase &phrase) {
+        visit("practice." + key, phrase);
+    };
+    const auto &[practiceControls, right, wrong, tally, reading, particular, steps, noSolution] =
+        practice;
+    {
+        const auto &[heading, x0, y0, stepX, stepY, noSolutionBox, check, feedback, tallyField,
+                     clearTally] = practiceControls;
+        const std::pair<const char *, const ControlText *> fields[] = {
+            {"heading", &heading},   {"x0", &x0},
+            {"y0", &y0},             {"stepX", &stepX},
+            {"stepY", &stepY},       {"noSolution", &noSolutionBox},
+            {"check", &check},       {"feedback", &feedback},
+            {"tally", &tallyField},  {"clearTally", &clearTally}};
+        for (const auto &[key, texts] : fields) {
+            practised(std::string("controls.") + key + ".text", texts->text);
+            practised(std::string("controls.") + key + ".accessibleName", texts->accessibleName);
+        }
+    }
+    practised("right", right);
+    practised("wrong", wrong);
+    practised("tally", tally);
+    {
+        const auto &[empty, notWhole, tooLarge, outOfRange] = reading;
+        practised("reading.empty", empty);
+        practised("reading.notWhole", notWhole);
+        practised("reading.tooLarge", tooLarge);
+        practised("reading.outOfRange", outOfRange);
+    }
+    {
+        const auto &[rightPair, wrongPair, swapped, signOfX, signOfY, signsOfBoth, same, bridge] =
+            particular;
+        practised("particular.right", rightPair);
+        practised("particular.wrong", wrongPair);
+        practised("particular.swapped", swapped);
+        practised("particular.signOfX", signOfX);
+        practised("particular.signOfY", signOfY);
+        practised("particular.signsOfBoth", signsOfBoth);
+        practised("particular.sameAsTranscript", same);
+        practised("particular.bridge", bridge);
+    }
+    {
+        const auto &[rightSteps, relation, swapped, multipleOfGcd, multiple, zero, free] = steps;
+        practised("steps.right", rightSteps);
+        practised("steps.relation", relation);
+        practised("steps.swapped", swapped);
+        practised("steps.multipleOfGcd", multipleOfGcd);
+        practised("steps.multiple", multiple);
+        practised("steps.zero", zero);
+        practised("steps.free", free);
+    }
+    {
+        const auto &[rightClaim, rightZero, wrongClaim, whyNone, whyNoneZero] = noSolution;
+        practised("noSolution.right", rightClaim);
+        practised("noSolution.rightZero", rightZero);
+        practised("noSolution.wrong", wrongClaim);
+        practised("noSolution.whyNone", whyNone);
+        practised("noSolution.whyNoneZero", whyNoneZero);
+    }
 }

@@ -103,6 +103,22 @@ QJsonObject texts(const Catalogue &catalogue)
         phrases.insert(QString::fromStdString(key), text(phrase));
     });
     texts.insert("phrases", phrases);
+
+    // The controls of "Your answer", by name: the caption and the name a
+    // screen reader gives each, as the phrases above hold them.
+    const std::string prefix = "practice.controls.";
+    QJsonObject practiceControls;
+    ForEachPhrase(catalogue, [&](const std::string &key, const Phrase &phrase) {
+        if (!key.starts_with(prefix))
+            return;
+        const std::size_t dot = key.find('.', prefix.size());
+        const QString control =
+            QString::fromStdString(key.substr(prefix.size(), dot - prefix.size()));
+        QJsonObject entry = practiceControls.value(control).toObject();
+        entry.insert(QString::fromStdString(key.substr(dot + 1)), text(phrase));
+        practiceControls.insert(control, entry);
+    });
+    texts.insert("practiceControls", practiceControls);
     return texts;
 }
 

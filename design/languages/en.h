@@ -158,6 +158,72 @@ inline constexpr Catalogue en = {
         .missingOutput = "-o: the PDF file to write is missing (-o FILE.pdf)",
         .cannotWrite = "{file}: the file cannot be written",
     },
+    .practice = {
+        .controls = {
+            .heading = {"Your answer", "Your answer, checked by Velmora"},
+            .x0 = {"x₀", "x₀ of your particular solution"},
+            .y0 = {"y₀", "y₀ of your particular solution"},
+            .stepX = {"Step of x", "Step of x: p in x = x₀ + p·t"},
+            .stepY = {"Step of y", "Step of y: q in y = y₀ + q·t"},
+            .noSolution = {"No integer solution", "No integer solution: the equation has none"},
+            .check = {"Check", "Check your answer"},
+            .feedback = {"Feedback", "Feedback"},
+            .tally = {"Score", "Score for this visit"},
+            .clearTally = {"Start again", "Start the score again"},
+        },
+        .right = "Right!",
+        .wrong = "Not right yet.",
+        .tally = "{right} of {total} right",
+        .reading = {
+            .empty = "{field} is empty, so it was read as 0.",
+            .notWhole = "{field}: “{text}” is not a whole number; it was read as {value}.",
+            .tooLarge = "{field}: “{text}” is too large to be checked.",
+            .outOfRange = "The coefficient {letter} = {value} lies outside the allowed range from "
+                          "{lower} to {upper}, so the answer cannot be checked.",
+        },
+        .particular = {
+            .right = "{a} * {x} + {b} * {y} = {c}, right.",
+            .wrong = "{a} * {x} + {b} * {y} = {sum}, not {c}.",
+            .swapped = "x₀ and y₀ are the wrong way round: {a} * {y} + {b} * {x} = {c}.",
+            .signOfX = "Your pair solves {equation} instead: the sign of x₀ is wrong.",
+            .signOfY = "Your pair solves {equation} instead: the sign of y₀ is wrong.",
+            .signsOfBoth = "Your pair solves {equation} instead: the signs of both x₀ and y₀ are "
+                           "wrong.",
+            .sameAsTranscript = "This is the pair the transcript found: Xo = {xo}, Yo = {yo}.",
+            .bridge = "The transcript found Xo = {xo}, Yo = {yo}, and both pairs are right: its "
+                      "general solution X = {xo} - ({b} * t), Y = {yo} + ({a} * t) gives yours "
+                      "at t = {t}.",
+        },
+        .steps = {
+            .right = "Steps {p} and {q}, right: {product} = 0, and they are as small "
+                     "as they can be.",
+            .relation = "Steps {p} and {q}: {product} = {sum}, not 0; the steps must "
+                        "satisfy A * p + B * q = 0.",
+            .swapped = "The steps of x and y are the wrong way round: the step of x is {q}, the "
+                       "step of y is {p}.",
+            .multipleOfGcd = "Steps {p} and {q} give solutions but miss some: divide them by the "
+                             "GCD, {gcd}, to get {stepX} and {stepY}.",
+            .multiple = "Steps {p} and {q} give solutions but miss some: divide them by {factor} "
+                        "to get {stepX} and {stepY}.",
+            .zero = "With steps 0 and 0, t changes nothing and only one solution is found: the "
+                    "steps are {stepX} and {stepY}, or both with the opposite sign.",
+            .free = "Every pair of whole numbers solves {equation}: x and y are both free, so no "
+                    "steps are needed.",
+        },
+        .noSolution = {
+            .right = "Right, there is no integer solution: the GCD of {a} and {b} is {gcd}, which "
+                     "does not divide {c}.",
+            .rightZero = "Right, there is no integer solution: 0 * x + 0 * y is 0 for every pair, "
+                         "never {c}.",
+            .wrong = "There is an integer solution, for example x = {x}, y = {y}: {product} = "
+                     "{c}.",
+            .whyNone = "No pair of whole numbers solves {equation}: the GCD of {a} and {b} is "
+                       "{gcd}, so the left side is always a multiple of {gcd}, and {gcd} does not "
+                       "divide {c}.",
+            .whyNoneZero = "No pair of whole numbers solves {equation}: 0 * x + 0 * y is 0 for "
+                           "every pair, never {c}.",
+        },
+    },
 };
 // clang-format on
 

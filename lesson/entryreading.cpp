@@ -1,0 +1,60 @@
+#include "entryreading.h"
+
+#include "readcoefficient.h"
+
+#include <charconv>
+
+namespace {
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool IsPlainWhole(std::string_view text)
+{
+    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+        text.remove_prefix(1);
+    if (text.empty())
+        return false;
+    for (const char c : text)
+        if (c < '0' || c > '9')
+            return false;
+    return true;
+}
+
+} // namespace
+
+EntryReading ReadEntry(std::string_view text)
+{
+    using Kind = EntryReading::Kind;
+    std::string_view number = Trimmed(text);
+    if (number.empty())
+        return {Kind::Empty, 0};
+
+    if (IsPlainWhole(number)) {
+        if (number.front() == '+')
+            number.remove_prefix(1); // from_chars takes no plus sign
+        std::int64_t value = 0;
+        const auto [end, error] =
+            std::from_chars(number.data(), number.data() + number.size(), value);
+        if (error != std::errc() || end != number.data() + number.size())
+            return {Kind::TooLarge, 0};
+        return {Kind::Whole, value};
+    }
+
+    // 2^63 is the first double beyond the 64-bit integers either way.
+    const double read = ReadCoefficient(text);
+    if (!(read >= -9223372036854775808.0 && read < 9223372036854775808.0))
+        return {Kind::TooLarge, 0};
+    return {Kind::NotWhole, static_cast<std::int64_t>(read)};
+}

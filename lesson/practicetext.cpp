@@ -1,0 +1,66 @@
+#include "practicetext.h"
+
+#include <algorithm>
+
+std::string FillMessage(std::string_view message, const std::vector<Slot> &slots)
+{
+    std::string text;
+    std::size_t from = 0;
+    while (from < message.size()) {
+        const std::size_t open = message.find('{', from);
+        const std::size_t close =
+            open == std::string_view::npos ? open : message.find('}', open + 1);
+        if (close == std::string_view::npos) {
+            text += message.substr(from);
+            break;
+        }
+        const std::string_view name = message.substr(open + 1, close - open - 1);
+        const auto slot =
+            std::find_if(slots.begin(), slots.end(), [&](const Slot &s) { return s.name == name; });
+        text += message.substr(from, open - from);
+        if (slot == slots.end())
+            text += message.substr(open, close + 1 - open);
+        else
+            text += slot->value;
+        from = close + 1;
+    }
+    return text;
+}
+
+std::string WholeText(Wide n)
+{
+    // Digits from the lowest up; a negative n is taken apart digit by digit
+    // so that the most negative value needs no negation.
+    std::string digits;
+    const bool negative = n < 0;
+    do {
+        const int digit = static_cast<int>(n % 10);
+        digits += static_cast<char>('0' + (negative ? -digit : digit));
+        n /= 10;
+    } while (n != 0);
+    if (negative)
+        digits += '-';
+    std::reverse(digits.begin(), digits.end());
+    return digits;
+}
+
+std::string FactorText(Wide n)
+{
+    if (n >= 0)
+        return WholeText(n);
+    std::string text(1, '(');
+    text += WholeText(n);
+    text += ')';
+    return text;
+}
+
+std::string ProductText(Wide a, Wide x, Wide b, Wide y)
+{
+    return FactorText(a) + " * " + FactorText(x) + " + " + FactorText(b) + " * " + FactorText(y);
+}
+
+std::string EquationText(Wide a, Wide b, Wide c)
+{
+    return WholeText(a) + (b < 0 ? "x - " : "x + ") + WholeText(b < 0 ? -b : b) +
+           "y = " + WholeText(c);
+}
