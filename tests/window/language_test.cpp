@@ -248,8 +248,10 @@ void LanguageTest::windowSpeaksTheLocalesLanguage()
         if (line.contains(QRegularExpression("^[XY] = ")))
             formulas << line;
     QCOMPARE(formulas.size(), 2);
-    QVERIFY2(formulas[0].startsWith("X = ") && formulas[0].contains("(B * t)"), qPrintable(formulas[0]));
-    QVERIFY2(formulas[1].startsWith("Y = ") && formulas[1].contains("(A * t)"), qPrintable(formulas[1]));
+    QVERIFY2(formulas[0].startsWith("X = ") && formulas[0].contains("(B * t)"),
+             qPrintable(formulas[0]));
+    QVERIFY2(formulas[1].startsWith("Y = ") && formulas[1].contains("(A * t)"),
+             qPrintable(formulas[1]));
 
     // A screen reader names each caption by the words it shows, and a field
     // under a caption by the caption's letter: A*x over the field of A.

@@ -461,7 +461,8 @@ void ScreenshotTest::listDimsWithTheWindow()
     };
     const auto colours = [&](QPalette::ColorGroup group) {
         const QPalette &p = list->palette();
-        return QStringList{hex(p.color(group, QPalette::HighlightedText).rgb()) + QStringLiteral(" on ") +
+        return QStringList{hex(p.color(group, QPalette::HighlightedText).rgb()) +
+                               QStringLiteral(" on ") +
                                hex(p.color(group, QPalette::Highlight).rgb()),
                            hex(p.color(group, QPalette::Text).rgb()) + QStringLiteral(" on ") +
                                hex(p.color(group, QPalette::Base).rgb())};
