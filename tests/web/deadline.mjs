@@ -2,7 +2,7 @@
 // fails that test, naming what did not happen, instead of a run that never
 // ends. VELMORA_WAIT_SECONDS lengthens every wait on a slow machine.
 
-export const patience = Number(process.env.VELMORA_WAIT_SECONDS ?? 30) * 1000;
+export const patience = Number(process.env.VELMORA_WAIT_SECONDS ?? 60) * 1000;
 
 // `promise`, or after `ms` an error: "<what> did not happen within N s".
 export function within(what, promise, ms = patience) {
