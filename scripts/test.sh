@@ -40,9 +40,11 @@ start_xvfb
 trap stop_xvfb EXIT
 # Two test files at a time at least: much of a browser's start is waiting.
 concurrency=$((jobs > 2 ? jobs - 1 : 2))
+# Each test ends within four minutes, passed or failed: a page that never
+# gets where a test waits fails that test instead of hanging the run.
 for engine in chromium firefox webkit; do
     echo "-- the page in $engine"
-    (cd tests/web && VELMORA_BROWSER=$engine node --test --test-concurrency="$concurrency")
+    (cd tests/web && VELMORA_BROWSER=$engine node --test --test-concurrency="$concurrency" --test-timeout=240000)
 done
 stop_xvfb
 stages=$((stages + 1))

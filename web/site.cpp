@@ -70,6 +70,8 @@ std::string manifest(const SiteFacts &facts, const std::string &iconsDir)
 void WriteSite(const std::string &siteDir, const std::string &iconsDir, const std::string &pageDir,
                std::string page, const std::string &policy, const SiteFacts &facts)
 {
+    // The folder is uploaded as it stands: nothing left from an earlier build.
+    std::filesystem::remove_all(siteDir);
     std::filesystem::create_directories(siteDir);
     const std::string dir = siteDir + "/";
 

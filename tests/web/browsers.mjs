@@ -16,6 +16,7 @@ import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { createServer } from 'node:net';
 
+import { within } from './deadline.mjs';
 import { launch, openPage, pageUrl, windowViewport } from './velmora.mjs';
 
 export const browserName = process.env.VELMORA_BROWSER || 'chromium';
@@ -383,11 +384,12 @@ async function session(driver, waitReady) {
         // every engine, beside what a driver that routes requests saw.
         resources: () => driver.evaluate(() => performance.getEntriesByType('resource').map((e) => e.name)),
     };
-    s.ready = waitReady ? await s.evaluate(() => window.velmora.ready) : undefined;
+    const ready = () => within('window.velmora.ready', s.evaluate(() => window.velmora.ready));
+    s.ready = waitReady ? await ready() : undefined;
     // The same page loaded again, as a next visit in the same browser.
     s.reload = async () => {
         await driver.reload();
-        s.ready = await s.evaluate(() => window.velmora.ready);
+        s.ready = await ready();
     };
     s.readyAt = performance.now();
     return s;

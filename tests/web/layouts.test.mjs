@@ -127,6 +127,27 @@ describe('by touch', chromiumOnly, () => {
             await context.close();
         });
 
+    // Opened, the introduction pushes the transcript down the screen: a
+    // calculation still brings its first line into view.
+    for (const profile of profiles.filter((p) => p.layout === 'touch'))
+        test(`${profile.name}: with the introduction open, Изчисли shows the transcript's first line`, async () => {
+            const { page, context } = await openPage(browser, { device: contextOptions(profile) });
+            const closed = await page.$eval('#Pole0', (e) => e.getBoundingClientRect().height);
+            await page.tap('#Pole0');
+            assert.ok((await page.$eval('#Pole0', (e) => e.getBoundingClientRect().height)) > 2 * closed, 'the introduction opened');
+            await page.evaluate(() => document.activeElement.blur());
+            await page.fill('#Pole1', '3');
+            await page.fill('#Pole2', '5');
+            await page.fill('#Pole3', '1');
+            await page.evaluate(() => window.velmora.queueDraws([0.25]));
+            await page.tap('#Buton0');
+            assert.equal(await page.evaluate(() => window.velmora.transcript()), worked);
+            const at = await page.$eval('#Pole4', (e) => [e.getBoundingClientRect().top, window.innerHeight]);
+            assert.ok((await page.evaluate(measure)).transcript.firstLineShown,
+                `the transcript's first line at y = ${Math.round(at[0])} of a screen ${at[1]} px high`);
+            await context.close();
+        });
+
     test('the introduction opens at a tap in the touch layout, and brings up no keyboard', async () => {
         const phone = profiles.find((p) => p.layout === 'touch');
         const { page, context } = await openPage(browser, { device: contextOptions(phone) });
@@ -174,6 +195,31 @@ describe('reflow', chromiumOnly, () => {
         assert.deepEqual(await page.evaluate(unreachable), []);
         await context.close();
     });
+
+    // On its side, from an iPhone SE's 568 px up: the transcript in a column
+    // of its own, right of the controls and as high as they stand.
+    const onItsSide = (width, height) => ({ viewport: { width, height }, hasTouch: true, isMobile: true });
+    for (const [name, device] of [['568 × 320', onItsSide(568, 320)], ['640 × 360', onItsSide(640, 360)],
+        ['Pixel 7 landscape', contextOptions(profiles.find((p) => p.name === 'Pixel 7 landscape'))]])
+        test(`${name} on its side: the transcript beside the controls`, async () => {
+            const { page, context } = await openPage(browser, { device });
+            const seen = await page.evaluate(() => {
+                const box = (e) => e.getBoundingClientRect();
+                const transcript = box(document.getElementById('Pole4'));
+                const controls = [...document.getElementById('MainWindow').children].filter((e) => e.id !== 'Pole4').map(box);
+                return {
+                    layout: matchMedia(document.getElementById('MainWindow').dataset.layout).matches ? 'window' : 'touch',
+                    left: transcript.left,
+                    top: transcript.top,
+                    controlsRight: Math.max(...controls.map((r) => r.right)),
+                    controlsTop: Math.min(...controls.map((r) => r.top)),
+                };
+            });
+            assert.equal(seen.layout, 'touch');
+            assert.ok(seen.left >= seen.controlsRight, `the transcript at x = ${seen.left}, left of the controls' edge at ${seen.controlsRight}`);
+            assert.ok(seen.top <= seen.controlsTop + 1, `the transcript at y = ${seen.top}, below the controls' top at ${seen.controlsTop}`);
+            await context.close();
+        });
 
     test('a phone on its side: every control and the transcript reached, nothing clipped', async () => {
         for (const device of [{ viewport: { width: 640, height: 360 }, hasTouch: true, isMobile: true },

@@ -10,6 +10,7 @@ import { after, before, describe, test } from 'node:test';
 
 import { serve } from './layouts.mjs';
 import { browserName } from './browsers.mjs';
+import { within } from './deadline.mjs';
 import { chromiumArgs, design, launch, pagePath, sitePath } from './velmora.mjs';
 
 // Chromium only: installability and the network switch are Chromium's DevTools; in the other engines the suite skips these.
@@ -57,6 +58,16 @@ describe('the hosted folder', chromiumOnly, () => {
         assert.ok(manifest.description.length >= 50 && manifest.description.length <= 160, 'a search snippet long');
     });
 
+    // iOS asks a site's folder for this file by name, whatever the page links.
+    test('an iPhone finds apple-touch-icon.png beside the page: a 180 × 180 PNG', async () => {
+        const response = await fetch(`${site.url}apple-touch-icon.png`);
+        assert.equal(response.status, 200, 'apple-touch-icon.png is not served from the hosted folder');
+        assert.equal(response.headers.get('content-type'), 'image/png');
+        const png = Buffer.from(await response.arrayBuffer());
+        assert.equal(png.readUInt32BE(0), 0x89504e47, 'not a PNG');
+        assert.equal([png.readUInt32BE(16), png.readUInt32BE(20)].join(' × '), '180 × 180');
+    });
+
     test('Chromium finds the manifest installable', async () => {
         // Chromium installs nothing from an incognito context: this one has
         // a profile of its own, thrown away afterwards.
@@ -73,7 +84,7 @@ describe('the hosted folder', chromiumOnly, () => {
         try {
         const page = await context.newPage();
         await page.goto(site.url);
-        assert.equal(await page.evaluate(() => window.velmora.ready), true);
+        assert.equal(await within('window.velmora.ready', page.evaluate(() => window.velmora.ready)), true);
         const cdp = await context.newCDPSession(page);
         const manifest = await cdp.send('Page.getAppManifest');
         assert.deepEqual(manifest.errors, []);
@@ -96,7 +107,7 @@ describe('the hosted folder', chromiumOnly, () => {
             assert.equal([png.readUInt32BE(16), png.readUInt32BE(20)].join('x'), sizes);
         }
         // Installability is judged once the worker controls the page.
-        await page.evaluate(() => navigator.serviceWorker.ready);
+        await within('navigator.serviceWorker.ready', page.evaluate(() => navigator.serviceWorker.ready));
         const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
         assert.deepEqual(installabilityErrors, []);
         } finally {
@@ -110,18 +121,18 @@ describe('the hosted folder', chromiumOnly, () => {
         const violations = [];
         page.on('console', (m) => /Content Security Policy/i.test(m.text()) && violations.push(m.text()));
         await page.goto(site.url);
-        const controlled = await page.evaluate(async () => {
-            await navigator.serviceWorker.ready;
+        await within('navigator.serviceWorker.ready', page.evaluate(() => navigator.serviceWorker.ready.then(() => true)));
+        const controlled = await within('the worker taking control (controllerchange)', page.evaluate(async () => {
             if (!navigator.serviceWorker.controller)
                 await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
             return navigator.serviceWorker.controller.scriptURL;
-        });
+        }));
         assert.equal(controlled, `${site.url}sw.js`);
 
         const asked = site.requests.length;
         await context.setOffline(true);
         await page.reload();
-        assert.equal(await page.evaluate(() => window.velmora.ready), true);
+        assert.equal(await within('window.velmora.ready offline', page.evaluate(() => window.velmora.ready)), true);
         assert.equal(site.requests.length, asked, 'nothing reached the server');
         await page.fill('#Pole1', '3');
         await page.fill('#Pole2', '5');
@@ -141,7 +152,7 @@ describe('the hosted folder', chromiumOnly, () => {
                 route.request().url().startsWith(single.url) ? route.continue() : route.abort('blockedbyclient'));
             const page = await context.newPage();
             await page.goto(`${single.url}velmora.html`);
-            assert.equal(await page.evaluate(() => window.velmora.ready), true);
+            assert.equal(await within('window.velmora.ready', page.evaluate(() => window.velmora.ready)), true);
             await page.waitForTimeout(300);
             assert.equal(await page.evaluate(() => navigator.serviceWorker.getRegistrations().then((r) => r.length)), 0);
             assert.deepEqual(single.requests, ['/velmora.html']);

@@ -40,7 +40,7 @@ const shown = (s) => s.evaluate(() => {
 // The page speaks `code` throughout, as design.json has that language.
 function assertSpeaks(seen, code) {
     const d = design(code);
-    assert.equal(seen.lang, code);
+    assert.equal(seen.lang, code, 'the language the page speaks');
     assert.deepEqual(seen.pressed, [code]);
     assert.equal(seen.switchName, d.texts.languageSwitch);
     assert.equal(seen.title, d.texts.title);
@@ -108,6 +108,55 @@ describe('choosing the language', () => {
             assertSpeaks(await shown(s), code);
             await s.close();
         });
+
+    // A teacher's link opened in a browser that kept another language: the
+    // link's language, either way round.
+    for (const [kept, link] of [['en', 'bg'], ['bg', 'en']])
+        test(`?lang=${link} outranks ${kept} kept from an earlier visit`, async (t) => {
+            const s = await browser.open({ locale: 'bg-BG' });
+            await s.click(`#Languages > button[lang="${kept}"]`);
+            await s.reload();
+            const keeps = (await shown(s)).lang === kept;
+            t.diagnostic(`${browser.version}: ${keeps ? 'keeps' : 'does not keep'} the choice from file://`);
+            await s.evaluate((search) => history.replaceState(null, '', search), `?lang=${link}`);
+            await s.reload();
+            assertSpeaks(await shown(s), link);
+            await s.evaluate(() => localStorage.clear());
+            await s.close();
+        });
+});
+
+// The introduction and the captions as a reader meets them, in every
+// language: the general solution in the order the transcript writes it, and
+// each caption named by what it shows, over the field of its own letter.
+describe('every language reads as the window is laid out', () => {
+    for (const code of codes)
+        test(`${code}: X's formula before Y's, and every caption named after its own text and field`, async () => {
+            const s = await browser.open({ search: `?lang=${code}` });
+            const seen = await s.evaluate(() => ({
+                introduction: document.getElementById('Pole0').value.split('\n'),
+                captions: [...document.querySelectorAll('#MainWindow .caption')].map((e) => ({
+                    text: e.textContent,
+                    name: e.getAttribute('aria-label'),
+                    field: e.control?.getAttribute('aria-label') ?? null,
+                })),
+            }));
+            const formulas = seen.introduction.filter((line) => /^[XY] = /.test(line));
+            assert.deepEqual(formulas.map((line) => line[0]), ['X', 'Y'], formulas.join(' / '));
+            assert.match(formulas[0], /\(B \* t\)/);
+            assert.match(formulas[1], /\(A \* t\)/);
+
+            const words = (text) => text.match(/\p{L}+/gu) ?? [];
+            assert.ok(seen.captions.filter((c) => c.field).length >= 3, 'captions over fields');
+            for (const { text, name, field } of seen.captions) {
+                for (const word of words(text))
+                    assert.ok(words(name).includes(word), `the caption "${text}" is named "${name}"`);
+                // A*x over the field of A, and so on.
+                for (const letter of text.match(/\b[A-Z]\b/g) ?? [])
+                    if (field) assert.ok(words(field).includes(letter), `the field under "${text}" is named "${field}"`);
+            }
+            await s.close();
+        });
 });
 
 describe('the switch', () => {
@@ -166,10 +215,33 @@ describe('the switch', () => {
         await s.close();
     });
 
-    test('with ?lang= in the address, the address follows the switch', async () => {
-        const s = await browser.open({ locale: 'bg-BG', search: '?lang=bg' });
-        await s.click('#Languages > button[lang="en"]');
-        assert.equal(await s.evaluate(() => new URLSearchParams(location.search).get('lang')), 'en');
+    // ?lang= follows the switch where the address has one; an address
+    // without one gets none.
+    for (const [search, after] of [['?lang=bg', '?lang=en'], ['', ''], ['?x=1', '?x=1']])
+        test(`the address "${search}" reads "${after}" after the switch to English`, async () => {
+            const s = await browser.open({ locale: 'bg-BG', search });
+            await s.click('#Languages > button[lang="en"]');
+            assertSpeaks(await shown(s), 'en');
+            assert.equal(await s.evaluate(() => location.search), after);
+            await s.evaluate(() => localStorage.clear());
+            await s.close();
+        });
+
+    test('the language already chosen, pressed again, leaves the transcript and the locked window as they are', async () => {
+        const s = await browser.open({ locale: 'bg-BG' });
+        const window = () => s.evaluate(() => ({
+            transcript: window.velmora.transcript(),
+            shown: document.getElementById('Pole4').value,
+            locked: [1, 2, 3].map((i) => document.getElementById(`Pole${i}`).readOnly),
+            disabled: document.getElementById('Buton0').disabled,
+        }));
+        await calculate(s, ['3', '5', '7']);
+        const calculated = await window();
+        assert.ok(calculated.transcript.startsWith('Решавам'));
+        assert.deepEqual([calculated.locked, calculated.disabled], [[true, true, true], true]);
+        await s.click('#Languages > button[lang="bg"]');
+        assertSpeaks(await shown(s), 'bg');
+        assert.deepEqual(await window(), calculated);
         await s.close();
     });
 

@@ -9,6 +9,8 @@ import { dirname, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { inflateSync } from 'node:zlib';
 
+import { within } from './deadline.mjs';
+
 export const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 
 function built(variable, ...candidates) {
@@ -198,7 +200,7 @@ export async function openPage(browser, { locale = 'bg-BG', init, search = '', w
     page.on('pageerror', (e) => errors.push(e.message));
     if (init) await page.addInitScript(init);
     await page.goto(pageUrl + search);
-    const ready = waitReady ? await page.evaluate(() => window.velmora.ready) : undefined;
+    const ready = waitReady ? await within('window.velmora.ready', page.evaluate(() => window.velmora.ready)) : undefined;
     return { context, page, requests, errors, ready };
 }
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPainter>
@@ -168,6 +169,11 @@ void LanguageTest::chooseCatalogue_data()
     row("LANGUAGE of no catalogue", "kl:fo",          "",            "",            "bg_BG.UTF-8", "en");
     row("LANGUAGE empty entries",   ":bg_BG:",        "",            "",            "en_US",       "bg");
     row("LANGUAGE=C defers",        "C",              "",            "",            "en_US.UTF-8", "en");
+    row("LANGUAGE=C defers to bg",  "C",              "",            "",            "bg_BG.UTF-8", "bg");
+    row("LANGUAGE=POSIX:C defers",  "POSIX:C",        "",            "",            "bg_BG.UTF-8", "bg");
+    row("LANGUAGE=bg@latin",        "bg@latin",       "",            "",            "en_US.UTF-8", "bg");
+    row("LANGUAGE=bg_BG.UTF-8@x",   "bg_BG.UTF-8@x",  "",            "",            "en_US.UTF-8", "bg");
+    row("LANG=bg_BG@latin",         "",               "",            "",            "bg_BG@latin", "bg");
     row("LC_ALL over LANG",         "",               "bg_BG.UTF-8", "",            "en_US.UTF-8", "bg");
     row("LC_ALL=C over LANG",       "",               "C",           "",            "en_US.UTF-8", "bg");
     row("LC_MESSAGES over LANG",    "",               "",            "en_US.UTF-8", "bg_BG.UTF-8", "en");
@@ -234,6 +240,43 @@ void LanguageTest::windowSpeaksTheLocalesLanguage()
         for (QWidget *control : all)
             QVERIFY2(control->accessibleName().contains(Cyrillic),
                      qPrintable(control->accessibleName()));
+
+    // The introduction gives the general solution as the transcript writes
+    // it, X's formula before Y's.
+    QStringList formulas;
+    for (const QString &line : qobject_cast<QPlainTextEdit *>(w.Pole(0))->toPlainText().split('\n'))
+        if (line.contains(QRegularExpression("^[XY] = ")))
+            formulas << line;
+    QCOMPARE(formulas.size(), 2);
+    QVERIFY2(formulas[0].startsWith("X = ") && formulas[0].contains("(B * t)"),
+             qPrintable(formulas[0]));
+    QVERIFY2(formulas[1].startsWith("Y = ") && formulas[1].contains("(A * t)"),
+             qPrintable(formulas[1]));
+
+    // A screen reader names each caption by the words it shows, and a field
+    // under a caption by the caption's letter: A*x over the field of A.
+    const auto words = [](const QString &text) {
+        QStringList found;
+        for (const auto &match : QRegularExpression("\\p{L}+").globalMatch(text))
+            found << match.captured();
+        return found;
+    };
+    int overFields = 0;
+    for (QLabel *caption : w.findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+        const QString name = caption->accessibleName();
+        for (const QString &shown : words(caption->text()))
+            QVERIFY2(words(name).contains(shown),
+                     qPrintable(QStringLiteral("\"%1\" named \"%2\"").arg(caption->text(), name)));
+        if (!qobject_cast<QLineEdit *>(caption->buddy()))
+            continue;
+        ++overFields;
+        const QString field = caption->buddy()->accessibleName();
+        for (const auto &letter : QRegularExpression("\\b[A-Z]\\b").globalMatch(caption->text()))
+            QVERIFY2(words(field).contains(letter.captured()),
+                     qPrintable(QStringLiteral("the field under \"%1\" named \"%2\"")
+                                    .arg(caption->text(), field)));
+    }
+    QCOMPARE(overFields, 3);
 
     // A calculation writes in the same language.
     QTest::mouseClick(w.Buton(1), Qt::LeftButton);

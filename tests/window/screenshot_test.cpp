@@ -241,6 +241,8 @@ std::unique_ptr<MainWindow> openWindow(const std::shared_ptr<ScriptedDraws> &dra
 
 constexpr double TextContrast = 4.5;
 constexpr double MarkContrast = 3.0;
+// A disabled caption: grey enough to read as unavailable, yet 3.5:1 on its face.
+constexpr double DisabledContrast = 3.5;
 
 } // namespace
 
@@ -257,6 +259,8 @@ private slots:
     void readableUnderTheme();
     void focusMarksAndDisabledCaption_data() { addThemes(); }
     void focusMarksAndDisabledCaption();
+    void listDimsWithTheWindow_data() { addThemes(); }
+    void listDimsWithTheWindow();
 };
 
 void ScreenshotTest::contrastAsMeasured()
@@ -425,8 +429,70 @@ void ScreenshotTest::focusMarksAndDisabledCaption()
     const double disabled = captionContrast(grab(window), calculate);
     qInfo("%-13s caption of Изчисли: enabled %.2f:1, disabled %.2f:1", QTest::currentDataTag(),
           enabled, disabled);
-    QVERIFY(disabled >= MarkContrast);
+    QVERIFY2(disabled >= DisabledContrast,
+             qPrintable(QStringLiteral("the disabled caption at %1:1").arg(disabled, 0, 'f', 2)));
     QVERIFY(disabled <= enabled / 2);
+}
+
+// While another window is active, the list's entries are drawn in the
+// theme's inactive colours, as every other view's are (Adwaita-Dark dims its
+// text from #eeeeec to #919190); in the active ones again once the window is.
+void ScreenshotTest::listDimsWithTheWindow()
+{
+    QFETCH(Theme, theme);
+    if (const QString missing = useTheme(theme); !missing.isEmpty())
+        QFAIL(qPrintable(missing));
+
+    const std::unique_ptr<MainWindow> opened = openWindow(std::make_shared<ScriptedDraws>());
+    QVERIFY(opened);
+    MainWindow &window = *opened;
+    QListWidget *list = window.Sluch();
+    QCOMPARE(list->currentRow(), 0);
+    // The selected entry and the one below it: each its face and its ink.
+    const auto entries = [&] {
+        const QImage image = grab(window);
+        QStringList seen;
+        for (int row : {0, 1}) {
+            const Ink ink = inkOnFace(
+                image, imageRect(window, list->viewport(), list->visualItemRect(list->item(row))));
+            seen << hex(ink.ink) + QStringLiteral(" on ") + hex(ink.face);
+        }
+        return seen;
+    };
+    const auto colours = [&](QPalette::ColorGroup group) {
+        const QPalette &p = list->palette();
+        return QStringList{hex(p.color(group, QPalette::HighlightedText).rgb()) +
+                               QStringLiteral(" on ") +
+                               hex(p.color(group, QPalette::Highlight).rgb()),
+                           hex(p.color(group, QPalette::Text).rgb()) + QStringLiteral(" on ") +
+                               hex(p.color(group, QPalette::Base).rgb())};
+    };
+
+    const QStringList active = entries();
+    QWidget other;
+    other.resize(200, 100);
+    other.move(window.frameGeometry().bottomRight() + QPoint(20, 20));
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    QVERIFY(!window.isActiveWindow());
+    const QStringList inactive = entries();
+    other.close();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    qInfo("%-13s list entries active: %s; inactive: %s", QTest::currentDataTag(),
+          qPrintable(active.join(", ")), qPrintable(inactive.join(", ")));
+    QCOMPARE(entries(), active);
+    // Exactly the theme's colours: the ink is the glyphs' solid middle.
+    const QStringList themeInactive = colours(QPalette::Inactive);
+    for (int row : {0, 1})
+        QVERIFY2(inactive[row] == themeInactive[row],
+                 qPrintable(QStringLiteral("entry %1 is %2 while another window is active, not the "
+                                           "theme's inactive %3")
+                                .arg(row)
+                                .arg(inactive[row], themeInactive[row])));
+    QCOMPARE(active, colours(QPalette::Active));
 }
 
 QTEST_MAIN(ScreenshotTest)

@@ -1,0 +1,14 @@
+// A wait with an end. A page that never gets where a test waits for it
+// fails that test, naming what did not happen, instead of a run that never
+// ends. VELMORA_WAIT_SECONDS lengthens every wait on a slow machine.
+
+export const patience = Number(process.env.VELMORA_WAIT_SECONDS ?? 60) * 1000;
+
+// `promise`, or after `ms` an error: "<what> did not happen within N s".
+export function within(what, promise, ms = patience) {
+    let timer;
+    const late = new Promise((_, reject) => {
+        timer = setTimeout(() => reject(new Error(`${what} did not happen within ${ms / 1000} s`)), ms);
+    });
+    return Promise.race([promise, late]).finally(() => clearTimeout(timer));
+}
