@@ -341,9 +341,10 @@ adapters.webkit = async (locale) => {
                 reload: () => driver.navigate().refresh(),
                 evaluate,
                 click: async (selector) => (await element(selector)).click(),
-                // A click at a point of the viewport, with a key held down.
+                // A click at a point of the viewport, with a key held down:
+                // the key's and the mouse's actions in step, tick by tick.
                 clickAt: async (x, y, modifier) => {
-                    let sequence = actions();
+                    let sequence = driver.actions();
                     if (modifier) sequence = sequence.keyDown(webDriverKeys[modifier]);
                     sequence = sequence.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT }).click();
                     if (modifier) sequence = sequence.keyUp(webDriverKeys[modifier]);

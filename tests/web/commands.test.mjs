@@ -304,10 +304,14 @@ describe('input states', () => {
         await page.queueDraws([0, 0.5, 1 - 2 ** -24]);
         const before = [await fills(), await coefficients()];
         const [x, y] = await page.evaluate(() => {
-            const r = document.getElementById('Sluch').options[0].getBoundingClientRect();
+            const list = document.getElementById('Sluch');
+            // What reached the list, so that a click that missed cannot pass.
+            list.addEventListener('mousedown', (e) => (list.dataset.pressed = `${e.ctrlKey}`), { once: true });
+            const r = list.options[0].getBoundingClientRect();
             return [r.x + r.width / 2, r.y + r.height / 2];
         });
         await page.clickAt(x, y, 'Control');
+        assert.equal(await page.evaluate(() => document.getElementById('Sluch').dataset.pressed), 'true');
         await page.focus('#Sluch');
         await page.press('Control+Space');
         assert.equal(await page.evaluate(() => document.getElementById('Sluch').selectedIndex), 0);
