@@ -2,9 +2,10 @@
 
 #include "catalogue.h"
 
-// English as an English-speaking teacher writes it. The transcript keeps the
-// Bulgarian lines' order and numbers, and nothing else of their wording; NOD
-// becomes GCD, and the particular solution is x₀, y₀.
+// English, written for English-speaking pupils rather than word for word: the
+// transcript keeps the Bulgarian lines and their numbers in order, but says
+// in its own words what they mean. NOD becomes GCD, and Xо, Yо become x₀, y₀
+// (in the Liberation and Times fonts both).
 
 namespace languages {
 
