@@ -21,31 +21,22 @@ cmake --build --preset default -j "$jobs"
 . scripts/xvfb.sh
 if command -v Xvfb >/dev/null && start_xvfb; then
     trap stop_xvfb EXIT
-    QT_QPA_PLATFORM=xcb ctest --preset default
+    QT_QPA_PLATFORM=xcb ctest --preset default -LE page
     stop_xvfb
 else
-    QT_QPA_PLATFORM=offscreen ctest --preset default
+    QT_QPA_PLATFORM=offscreen ctest --preset default -LE page
 fi
 stages=$((stages + 1))
 
 echo "== browser page: the WebAssembly engine against the native one, the page in three engines"
-# The page, design.json, its module and the native engine tool all come from
-# the build above.
-export VELMORA_PAGE_HTML="$PWD/build/default/web/velmora.html"
-export VELMORA_ENGINE_WASM="$PWD/build/default/web/wasm/web/velmora.wasm"
-export VELMORA_ENGINE_TOOL="$PWD/build/default/tests/engine_transcripts"
-(cd tests/web && npm ci --no-audit --no-fund --loglevel=error)
+# CTest runs them (label page; page-chromium, page-firefox and page-webkit
+# one by one), from the build above, after `npm ci` in tests/web.
 # WebKitGTK's MiniBrowser wants an X display, headless or not.
 start_xvfb
 trap stop_xvfb EXIT
 # Two test files at a time at least: much of a browser's start is waiting.
-concurrency=$((jobs > 2 ? jobs - 1 : 2))
-# Each test ends within four minutes, passed or failed: a page that never
-# gets where a test waits fails that test instead of hanging the run.
-for engine in chromium firefox webkit; do
-    echo "-- the page in $engine"
-    (cd tests/web && VELMORA_BROWSER=$engine node --test --test-concurrency="$concurrency" --test-timeout=240000)
-done
+export VELMORA_PAGE_CONCURRENCY=$((jobs > 2 ? jobs - 1 : 2))
+ctest --preset default -L page --output-on-failure
 stop_xvfb
 stages=$((stages + 1))
 

@@ -162,7 +162,8 @@ std::string controlElement(std::size_t i)
             // (or a browser run no script at all).
             html = "<textarea " + common + " spellcheck=\"false\"";
             if (entry.settings & Locked)
-                html.append(" readonly class=\"starting\">").append(escaped(language.messages.pageCannotLoad));
+                html.append(" readonly class=\"starting\">")
+                    .append(escaped(language.messages.pageCannotLoad));
             else
                 html.append(">").append(escaped(introduction()));
             html += "</textarea>";
@@ -298,8 +299,14 @@ int main(int argc, char *argv[])
             const ControlEntry &title =
                 *std::find_if(Controls.begin(), Controls.end(),
                               [](const ControlEntry &e) { return e.name == TitleControl; });
+            std::vector<SiteFacts::Language> languages = {
+                {std::string(language.code), std::string(language.messages.pageDescription)}};
+            for (const Catalogue *catalogue : Catalogues)
+                if (catalogue != &language)
+                    languages.push_back({std::string(catalogue->code),
+                                         std::string(catalogue->messages.pageDescription)});
             const SiteFacts facts{std::string(TextsOf(title, language).text),
-                                  std::string(language.messages.pageDescription),
+                                  languages,
                                   cssColour(title.backColour),
                                   cssColour(WindowBackColour),
                                   base64(sha256(single)).substr(0, 16),

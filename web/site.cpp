@@ -44,7 +44,8 @@ std::string jsonString(std::string_view text)
 
 // The icons go inline: a browser fetches a manifest's icons under the page's
 // policy, which allows images from data: URLs alone.
-std::string manifest(const SiteFacts &facts, const std::string &iconsDir)
+std::string manifest(const SiteFacts &facts, const SiteFacts::Language &language,
+                     const std::string &iconsDir)
 {
     std::string icons;
     for (const Icon &icon : ManifestIcons) {
@@ -57,12 +58,18 @@ std::string manifest(const SiteFacts &facts, const std::string &iconsDir)
     }
     return "{\n  \"name\": " + jsonString(facts.name) +
            ",\n  \"short_name\": " + jsonString(facts.name) +
-           ",\n  \"description\": " + jsonString(facts.description) +
-           ",\n  \"lang\": \"bg\",\n  \"dir\": \"ltr\",\n  \"id\": \"./\",\n  \"start_url\": "
+           ",\n  \"description\": " + jsonString(language.description) +
+           ",\n  \"lang\": " + jsonString(language.code) +
+           ",\n  \"dir\": \"ltr\",\n  \"id\": \"./\",\n  \"start_url\": "
            "\"./\",\n  \"scope\": \"./\",\n  \"display\": \"standalone\",\n  \"theme_color\": " +
            jsonString(facts.themeColour) +
            ",\n  \"background_color\": " + jsonString(facts.backgroundColour) +
            ",\n  \"icons\": [\n" + icons + "\n  ]\n}\n";
+}
+
+std::string manifestFile(const SiteFacts::Language &language)
+{
+    return "manifest." + language.code + ".webmanifest";
 }
 
 } // namespace
@@ -81,15 +88,20 @@ void WriteSite(const std::string &siteDir, const std::string &iconsDir, const st
     // file beside the page serves iOS's own look-up at a site's root.
     const std::string touchIcon = ReadFile(iconsDir + "/" + std::string(TouchIcon));
     ReplaceMarker(page, "@INSTALL@",
-                  "<link rel=\"manifest\" href=\"manifest.webmanifest\">\n"
-                  "<link rel=\"apple-touch-icon\" href=\"data:image/png;base64," +
+                  "<link rel=\"manifest\" href=\"" + manifestFile(facts.languages.at(0)) +
+                      "\">\n"
+                      "<link rel=\"apple-touch-icon\" href=\"data:image/png;base64," +
                       facts.base64(touchIcon) + "\">\n");
     WriteFile(dir + "index.html", page);
-    WriteFile(dir + "manifest.webmanifest", manifest(facts, iconsDir));
+    std::string files = "'./', 'index.html'";
+    for (const SiteFacts::Language &language : facts.languages) {
+        WriteFile(dir + manifestFile(language), manifest(facts, language, iconsDir));
+        files += ", '" + manifestFile(language) + "'";
+    }
     WriteFile(dir + std::string(TouchIcon), touchIcon);
 
     std::string worker = ReadFile(pageDir + "/sw.js");
     ReplaceMarker(worker, "@VERSION@", facts.version);
-    ReplaceMarker(worker, "@FILES@", "'./', 'index.html', 'manifest.webmanifest'");
+    ReplaceMarker(worker, "@FILES@", files);
     WriteFile(dir + "sw.js", worker);
 }

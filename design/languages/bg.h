@@ -54,14 +54,14 @@ inline constexpr Catalogue bg = {
         .transcript = {"Уравнението има корени:\r\nX = 3\r\nY = -4\r\n", "Ход на решението"},
         .calculate = {"Изчисли", "Изчисли"},
         .clear = {"Изчисти", "Изчисти"},
-        .randomData = {"Данни", "Случайни данни"},
+        .randomData = {"Данни", "Данни, случайни коефициенти"},
         .ranges = {"", "Интервал на случайните коефициенти"},
-        .captionA = {"A*x", "Надпис A по x"},
-        .captionB = {"B*y", "Надпис B по y"},
-        .captionC = {"C", "Надпис C"},
-        .equals = {" = ", "Знак за равенство"},
-        .captionRandom = {"Случайни", "Надпис Случайни"},
-        .title = {"Velmora", "Заглавие Velmora"},
+        .captionA = {"A*x", "A*x, A по x"},
+        .captionB = {"B*y", "B*y, B по y"},
+        .captionC = {"C", "C, свободен член"},
+        .equals = {" = ", "=, равно"},
+        .captionRandom = {"Случайни", "Случайни, интервал на случайните коефициенти"},
+        .title = {"Velmora", "Velmora, линейни диофантови уравнения стъпка по стъпка"},
     },
     .introduction = bgIntroduction,
     .transcript = {
@@ -134,7 +134,7 @@ inline constexpr Catalogue bg = {
         .pageCannotLoad = "Изчислителното ядро на Velmora не може да се зареди в този браузър. "
                           "Отворете страницата в по-нов браузър (Chrome, Edge, Firefox или Safari), "
                           "в който JavaScript е разрешен.",
-        .pageTitle = "https://velmora.example Velmora",
+        .pageTitle = "Velmora – линейни диофантови уравнения стъпка по стъпка",
         .pageDescription = "Velmora решава линейното диофантово уравнение Ax + By = C в цели числа "
                            "стъпка по стъпка: НОД, частно и общо решение, проверка. Работи и без "
                            "интернет.",

@@ -2,40 +2,44 @@
 
 #include "catalogue.h"
 
-// English. The transcript keeps the Bulgarian lines' pieces, order and
-// numbers; NOD becomes GCD, and Xo and Yo are written with a Latin o.
+// English, written for English-speaking pupils rather than word for word: the
+// transcript keeps the Bulgarian lines and their numbers in order, but says
+// in its own words what they mean. NOD becomes GCD, and Xо, Yо become x₀, y₀
+// (in the Liberation and Times fonts both).
 
 namespace languages {
 
 inline constexpr std::array<std::string_view, 14> enIntroduction = {
     "An algebraic equation with integer or rational coefficients whose solutions are sought "
-    "mainly among the integers is called a Diophantine equation. What sets such equations (and "
-    "systems of such equations) apart is that they have more unknowns than equations. They are "
-    "named in honour of the ancient Greek mathematician Diophantus of Alexandria. Such equations "
-    "appear in his principal work, “Arithmetica”.",
-    "Two factors decide how hard a system of equations of this kind is to solve: the number of "
+    "among the integers is called a Diophantine equation. Such equations (and systems of such "
+    "equations) usually have more unknowns than equations. They are named after the ancient "
+    "Greek mathematician Diophantus of Alexandria, whose principal work, “Arithmetica”, is full "
+    "of them.",
+    "Two things decide how hard a system of equations of this kind is to solve: the number of "
     "unknowns and the highest power of an unknown in the system.",
-    "A linear Diophantine equation of the form Ax + By = C has a solution in the integers if the "
-    "greatest common divisor of the coefficients of the unknowns (A, B) also divides C. So the "
-    "program first checks whether the equation can have integer roots – Euclid's algorithm finds "
-    "the greatest common divisor (GCD) of the coefficients of the two unknowns, and then the "
-    "program checks whether this GCD also divides the constant term.",
-    "Example: the Diophantine equation 4x + 4y = 2 has no solution in the integers, but the "
-    "equation 4x + 2y = 4 has one.",
-    "When such an equation is solved by hand, the roots may be found through some particular "
-    "property of the values of the coefficients. Here the approach is an exhaustive search – "
-    "every possible pair of roots in a given interval of numbers is tried. Once one of the "
-    "solutions has been found, the general solution of the equation is written out as well.",
-    "The general solution of a linear Diophantine equation can be written with the formulas:",
-    "X = Xo - (B * t) / GCD",
-    "Y = Yo + (A * t) / GCD",
+    "A linear Diophantine equation Ax + By = C has a solution in the integers if and only if the "
+    "greatest common divisor of the coefficients A and B also divides C. So the program first "
+    "checks whether the equation has integer solutions at all: Euclid's algorithm finds the "
+    "greatest common divisor (GCD) of A and B, and the program then checks whether this GCD "
+    "divides the constant term C.",
+    "Example: the equation 4x + 4y = 2 has no solution in the integers, but the equation "
+    "4x + 2y = 4 has.",
+    "By hand, a solution is often found through some particular property of the coefficients. "
+    "Here the approach is an exhaustive search: every pair x, y with |x| and |y| up to a bound is "
+    "tried in turn. The first pair that satisfies the equation is the particular solution x₀, y₀, "
+    "and from it the general solution is written out.",
+    "The general solution of a linear Diophantine equation is given by the formulas",
+    "x = x₀ - (B * t) / GCD",
+    "y = y₀ + (A * t) / GCD",
     "where GCD is the greatest common divisor of A and B,",
-    "and t can take the integer values 0, 1, 2, 3...",
-    "The task: build a project that shows links between Mathematics and Computer Science.",
-    "Project topic: Velmora.",
-    "The input data are the values of the two coefficients.",
-    "The project generates a random value of the parameter t [1..11] and writes out the solution "
-    "of the linear Diophantine equation for that value.",
+    "and t runs over all the integers, negative ones included: every integer t gives a solution, "
+    "and every solution comes from exactly one t.",
+    "Velmora solves such an equation step by step and shows its working.",
+    "The working gives the GCD, whether the equation can be solved in the integers, the "
+    "particular solution, the general solution and a check.",
+    "The input data are the three coefficients A, B and C.",
+    "The program draws a random value of the parameter t from 1 to 11 and checks the general "
+    "solution for that value.",
 };
 
 // clang-format off
@@ -48,17 +52,17 @@ inline constexpr Catalogue en = {
         .coefficientA = {"5", "Coefficient A"},
         .coefficientB = {"3", "Coefficient B"},
         .constantC = {"3", "Constant term C"},
-        .transcript = {"The equation has roots:\r\nX = 3\r\nY = -4\r\n", "Steps of the solution"},
+        .transcript = {"Particular solution:\r\nx₀ = 3\r\ny₀ = -4\r\n", "Working"},
         .calculate = {"Calculate", "Calculate"},
         .clear = {"Clear", "Clear"},
-        .randomData = {"New data", "New random data"},
+        .randomData = {"New data", "New data, random coefficients"},
         .ranges = {"", "Range of the random coefficients"},
-        .captionA = {"A*x", "Caption A times x"},
-        .captionB = {"B*y", "Caption B times y"},
-        .captionC = {"C", "Caption C"},
-        .equals = {" = ", "Equals sign"},
-        .captionRandom = {"Random", "Caption Random"},
-        .title = {"Velmora", "Title Velmora"},
+        .captionA = {"A*x", "A*x, A times x"},
+        .captionB = {"B*y", "B*y, B times y"},
+        .captionC = {"C", "C, the constant term"},
+        .equals = {" = ", "=, equals"},
+        .captionRandom = {"Random", "Random, the range of the random coefficients"},
+        .title = {"Velmora", "Velmora, linear Diophantine equations step by step"},
     },
     .introduction = enIntroduction,
     .transcript = {
@@ -71,10 +75,10 @@ inline constexpr Catalogue en = {
             .equals = " = ",
             .outside = " lies outside the allowed range from ",
             .to = " to ",
-            .end = "!",
+            .end = ".",
         },
         .zeroEquation = "The Diophantine equation ",
-        .zeroComplaint = "has incorrectly entered coefficients!",
+        .zeroComplaint = "has a zero coefficient on an unknown.",
         .gcd = {
             .coefficients = "The coefficients ",
             .between = " and ",
@@ -82,39 +86,39 @@ inline constexpr Catalogue en = {
         },
         .reducing = "Dividing the coefficients of the equation by the GCD:",
         .reducedForm = "The equation takes the form: ",
-        .enterValues = "Please enter values for the coefficients!",
-        .anyX = "The equation has a solution for every x.   y = ",
-        .anyY = "The equation has a solution for every y.   x = ",
-        .solutionForX = "The equation has a solution for x = ",
+        .enterValues = "Please enter non-zero coefficients A and B.",
+        .anyX = "The equation holds for every x when y = ",
+        .anyY = "The equation holds for every y when x = ",
+        .solutionForX = "The equation holds whenever x is y times ",
         .verdict = {
-            .gcdOf = "The computed GCD of ",
+            .gcdOf = "The GCD of ",
             .between = " and ",
             .notDivisor = " does not divide ",
             .divisor = " divides ",
-            .noSolution = "The Diophantine equation has NO solution in the integers!",
+            .noSolution = "The Diophantine equation has no solution in the integers.",
             .solvable = "The Diophantine equation has a solution in the integers.",
         },
-        .pleaseWait = "Please wait while the data are processed!",
+        .pleaseWait = "Please wait while the search runs.",
         .search = {
-            .searching = "Searching the interval ",
-            .comma = ", ",
-            .widened = "There is no solution in this interval. Searching the interval ",
+            .searching = "Searching all pairs with |x| and |y| from ",
+            .comma = " up to ",
+            .widened = "No pair there satisfies the equation. Searching all pairs with |x| and |y| from ",
         },
         .found = {
-            .xo = "Solution found: Xo = ",
-            .yo = "; Yo = ",
+            .xo = "Found the particular solution x₀ = ",
+            .yo = ", y₀ = ",
         },
         .general = {
-            .x = "X = Xo - (B*t)/GCD = ",
-            .minus = " - ( ",
-            .y = "Y = Yo + (A * t) / GCD = ",
-            .plus = " + ( ",
-            .times = " * t )",
+            .x = "x = x₀ - (B * t) / GCD = ",
+            .minus = " - (",
+            .y = "y = y₀ + (A * t) / GCD = ",
+            .plus = " + (",
+            .times = " * t)",
         },
         .check = {
             .checking = "Checking the solution for t = ",
-            .colon = ": ",
-            .formula = "A*X + B*Y = C;  ",
+            .colon = ":",
+            .formula = "A*x + B*y = C",
             .timesOpen = " * (",
             .closePlus = ") + ",
             .closeEquals = ") = ",
@@ -129,7 +133,7 @@ inline constexpr Catalogue en = {
         .pageCannotLoad = "Velmora's calculation engine cannot be loaded in this browser. Open the "
                           "page in a newer browser (Chrome, Edge, Firefox or Safari) with "
                           "JavaScript enabled.",
-        .pageTitle = "https://velmora.example Velmora",
+        .pageTitle = "Velmora – linear Diophantine equations step by step",
         .pageDescription = "Velmora solves the linear Diophantine equation Ax + By = C in integers "
                            "step by step: the GCD, particular and general solutions, a check. It "
                            "works offline too.",

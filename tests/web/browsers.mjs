@@ -1,8 +1,9 @@
 // One thin adapter per browser engine, so that each page test is written
 // once and runs in all three: Chromium through playwright-core, Firefox ESR
 // through puppeteer-core over WebDriver BiDi, and WebKitGTK's MiniBrowser
-// through WebKitWebDriver's classic WebDriver. VELMORA_BROWSER picks the
-// engine (chromium, firefox or webkit; chromium when unset).
+// through selenium-webdriver and Debian's WebKitWebDriver, classic WebDriver.
+// VELMORA_BROWSER picks the engine (chromium, firefox or webkit; chromium
+// when unset).
 //
 //   const browser = await launchBrowser();
 //   const s = await browser.open({ locale, init, search, waitReady, viewport });
@@ -16,7 +17,10 @@ import { spawn } from 'node:child_process';
 import { existsSync } from 'node:fs';
 import { createServer } from 'node:net';
 
+import { By, Key, Origin, WebDriver } from 'selenium-webdriver';
+import http from 'selenium-webdriver/http/index.js';
 import { within } from './deadline.mjs';
+
 import { launch, openPage, pageUrl, windowViewport } from './velmora.mjs';
 
 export const browserName = process.env.VELMORA_BROWSER || 'chromium';
@@ -31,7 +35,7 @@ if (!['chromium', 'firefox', 'webkit'].includes(browserName))
 export const capabilities = {
     chromium: { init: true, network: true, mouseAt: true },
     firefox: { init: true, network: true, mouseAt: true },
-    webkit: { init: false, network: false, mouseAt: false },
+    webkit: { init: false, network: false, mouseAt: true },
 }[browserName];
 
 // A test's option: skipped, with the reason, where the engine lacks `what`.
@@ -216,15 +220,14 @@ adapters.firefox = async (locale) => {
     };
 };
 
-// ---- WebKit: WebKitWebDriver and MiniBrowser, classic WebDriver ----------------
+// ---- WebKit: WebKitWebDriver and MiniBrowser, through selenium-webdriver ---------
 
-// A few lines of fetch serve where a client library would bring dozens of
-// packages: the tests need sessions, scripts, clicks, keys and screenshots.
+// Debian's WebKitWebDriver, started here; selenium-webdriver only talks to it,
+// so it never looks for or fetches a browser or driver of its own.
 const webDriverKeys = {
-    Tab: '\uE004', Enter: '\uE007', Shift: '\uE008', Control: '\uE009', Backspace: '\uE003',
-    Space: '\uE00D', Delete: '\uE017', ArrowUp: '\uE013', ArrowDown: '\uE015',
+    Tab: Key.TAB, Enter: Key.ENTER, Shift: Key.SHIFT, Control: Key.CONTROL, Backspace: Key.BACK_SPACE,
+    Space: Key.SPACE, Delete: Key.DELETE, ArrowUp: Key.ARROW_UP, ArrowDown: Key.ARROW_DOWN,
 };
-const ELEMENT = 'element-6066-11e4-a52e-4f735466cecf';
 
 function freePort() {
     return new Promise((resolve, reject) => {
@@ -258,38 +261,30 @@ async function webKitWindow(locale) {
     const env = { ...process.env, LANG: posixLocale(locale) };
     delete env.LC_ALL;
     delete env.LANGUAGE;
-    const driver = spawn(process.env.VELMORA_WEBKITWEBDRIVER ?? 'WebKitWebDriver', [`--port=${port}`],
+    const server = spawn(process.env.VELMORA_WEBKITWEBDRIVER ?? 'WebKitWebDriver', [`--port=${port}`],
         { env, stdio: ['ignore', 'ignore', 'inherit'] });
-    const exited = new Promise((resolve) => driver.once('exit', resolve));
+    const exited = new Promise((resolve) => server.once('exit', resolve));
     const base = `http://127.0.0.1:${port}`;
-    const call = async (method, path, body) => {
-        const response = await fetch(base + path, {
-            method,
-            headers: { 'content-type': 'application/json; charset=utf-8' },
-            body: body === undefined ? undefined : JSON.stringify(body),
-        });
-        const { value } = await response.json();
-        if (value && value.error) throw new Error(`WebDriver ${method} ${path}: ${value.error}: ${value.message}`);
-        return value;
-    };
     for (let tries = 0; ; tries++) {
         try {
-            await call('GET', '/status');
+            await fetch(`${base}/status`);
             break;
         } catch (error) {
-            if (tries > 200 || driver.exitCode !== null) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
+            if (tries > 200 || server.exitCode !== null) throw new Error(`WebKitWebDriver did not start: ${error.message}`);
             await new Promise((r) => setTimeout(r, 25));
         }
     }
-    const created = await call('POST', '/session', { capabilities: { alwaysMatch: { browserName: 'MiniBrowser',
-        'webkitgtk:browserOptions': { binary: miniBrowser(), args: ['--automation'] } } } });
-    const id = created.sessionId;
+    const driver = await WebDriver.createSession(new http.Executor(new http.HttpClient(base)), {
+        browserName: 'MiniBrowser',
+        'webkitgtk:browserOptions': { binary: miniBrowser(), args: ['--automation'] },
+    });
+    const capabilities = await driver.getCapabilities();
     return {
-        version: `WebKitGTK ${created.capabilities.browserVersion}`,
-        call: (method, path, body) => call(method, `/session/${id}${path}`, body),
+        version: `WebKitGTK ${capabilities.getBrowserVersion()}`,
+        driver,
         close: async () => {
-            await call('DELETE', `/session/${id}`).catch(() => {});
-            driver.kill();
+            await driver.quit().catch(() => {});
+            server.kill();
             await exited;
         },
     };
@@ -311,47 +306,58 @@ adapters.webkit = async (locale) => {
             if (init) throw new Error('WebKit: no init scripts over classic WebDriver');
             let w = idle.pop();
             if (!w) all.push((w = await webKitWindow(locale)));
-            const call = w.call;
-            await call('POST', '/url', { url: pageUrl + search });
+            const { driver } = w;
+            await driver.get(pageUrl + search);
             // The window's rect includes MiniBrowser's own bars: set it, then
             // again by what the page measured.
+            const window_ = driver.manage().window();
             for (let k = 0; k < 2; k++) {
-                const inner = await call('POST', '/execute/sync', { script: 'return [innerWidth, innerHeight]', args: [] });
+                const inner = await driver.executeScript('return [innerWidth, innerHeight]');
                 if (inner[0] === size.width && inner[1] === size.height) break;
-                const rect = await call('GET', '/window/rect');
-                await call('POST', '/window/rect', { width: rect.width + size.width - inner[0],
+                const rect = await window_.getRect();
+                await window_.setRect({ width: rect.width + size.width - inner[0],
                     height: rect.height + size.height - inner[1] }).catch(() => {});
             }
-            const element = async (selector) => (await call('POST', '/element', { using: 'css selector', value: selector }))[ELEMENT];
+            const element = (selector) => driver.findElement(By.css(selector));
             const evaluate = async (fn, arg) => {
                 const script = `const done = arguments[arguments.length - 1];
                     Promise.resolve().then(() => (${fn})(arguments[0]))
                         .then((value) => done({ value: value === undefined ? null : value }), (e) => done({ error: String(e) }));`;
-                const result = await call('POST', '/execute/async', { script, args: [arg ?? null] });
+                const result = await driver.executeAsyncScript(script, arg ?? null);
                 if (result.error) throw new Error(result.error);
                 return result.value;
             };
-            const keys = async (sequence) => call('POST', '/actions', { actions: [{ type: 'key', id: 'keyboard', actions: sequence }] });
+            const actions = () => driver.actions({ async: true });
             const press = async (combo) => {
                 const parts = combo.split('+').map((k) => webDriverKeys[k] ?? (k.length === 1 ? k : null));
                 if (parts.includes(null)) throw new Error(`no WebDriver key for ${combo}`);
-                await keys([...parts.map((value) => ({ type: 'keyDown', value })),
-                    ...parts.reverse().map((value) => ({ type: 'keyUp', value }))]);
+                let sequence = actions();
+                for (const key of parts) sequence = sequence.keyDown(key);
+                for (const key of parts.reverse()) sequence = sequence.keyUp(key);
+                await sequence.perform();
             };
             return session({
                 requests: null,
                 errors: [],
-                reload: () => call('POST', '/refresh', {}),
+                reload: () => driver.navigate().refresh(),
                 evaluate,
-                click: async (selector) => call('POST', `/element/${await element(selector)}/click`, {}),
-                clickAt: null,
+                click: async (selector) => (await element(selector)).click(),
+                // A click at a point of the viewport, with a key held down:
+                // the key's and the mouse's actions in step, tick by tick.
+                clickAt: async (x, y, modifier) => {
+                    let sequence = driver.actions();
+                    if (modifier) sequence = sequence.keyDown(webDriverKeys[modifier]);
+                    sequence = sequence.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT }).click();
+                    if (modifier) sequence = sequence.keyUp(webDriverKeys[modifier]);
+                    await sequence.perform();
+                },
                 fill: async (selector, text) => {
                     const e = await element(selector);
-                    await call('POST', `/element/${e}/clear`, {});
-                    if (text) await call('POST', `/element/${e}/value`, { text });
+                    await e.clear();
+                    if (text) await e.sendKeys(text);
                 },
                 press,
-                type: async (text) => keys([...text].flatMap((value) => [{ type: 'keyDown', value }, { type: 'keyUp', value }])),
+                type: async (text) => actions().sendKeys(text).perform(),
                 select: async (selector, value) => {
                     const option = await evaluate(([s, v]) => {
                         const list = document.querySelector(s);
@@ -359,11 +365,11 @@ adapters.webkit = async (locale) => {
                         return index < 0 ? null : `${s} > option:nth-child(${index + 1})`;
                     }, [selector, value]);
                     if (!option) throw new Error(`${selector} has no option ${value}`);
-                    await call('POST', `/element/${await element(option)}/click`, {});
+                    await (await element(option)).click();
                 },
-                screenshot: async (selector) => Buffer.from(await call('GET', `/element/${await element(selector)}/screenshot`), 'base64'),
+                screenshot: async (selector) => Buffer.from(await (await element(selector)).takeScreenshot(), 'base64'),
                 close: async () => {
-                    await call('POST', '/url', { url: 'about:blank' });
+                    await driver.get('about:blank');
                     idle.push(w);
                 },
             }, waitReady);

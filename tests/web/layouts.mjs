@@ -13,6 +13,7 @@ import { extname, join, normalize, sep } from 'node:path';
 
 import { devices } from 'playwright-core';
 
+import { goldenTranscript } from './golden.mjs';
 import { windowViewport } from './velmora.mjs';
 
 // The screens, each with the layout the page must choose there.
@@ -86,24 +87,8 @@ export function measure() {
 
 // ---- what a user meets, in every layout ---------------------------------------
 
-const lines = (...list) => list.map((line) => line + '\r\n').join('');
-
 // 3x + 5y = 1 with the draw 0.25 for t, as every layout must tell it.
-export const worked = lines(
-    'Решавам Диофантово уравнение 3x + 5y = 1',
-    'За коефициентите 3 и 5 е изчислен НОД = 1',
-    'Изчисленият НОД на 3 и 5 е делител на 1',
-    'Диофантовото уравнение има решение в областта на целите числа.',
-    'Моля, изчакайте обработката на данните!',
-    'Търся в интервала 0, 5',
-    'открито решение Xо = 2; Yо = -1',
-    'X = Xо - (B*t)/NOD = 2 - ( 5 * t )',
-    'Y = Yо + (A * t) / NOD = -1 + ( 3 * t )',
-    'Извършва се проверка за t = 4: ',
-    'A*X + B*Y = C;  ',
-    '3 * (-18) + 5 * (11) = 1',
-    '-54 + 55 = 1',
-);
+export const worked = goldenTranscript('bg');
 
 // Runs in the page: every control brought into view in turn, and whether it
 // then lies wholly on screen (or, taller than the screen, starts on it) with
@@ -201,9 +186,14 @@ const types = {
 // asked for. Call close() when done.
 export async function serve(folder) {
     const requests = [];
+    // A stalled network: requests arrive and are counted, and none is answered.
+    let stalled = false;
+    // What the site serves instead of a file's own text, by path.
+    const replaced = new Map();
     const server = createServer(async (request, response) => {
         const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
         requests.push(path);
+        if (stalled) return;
         const file = normalize(join(folder, path.endsWith('/') ? path + 'index.html' : path));
         const type = types[extname(file)];
         if (!file.startsWith(normalize(folder) + sep) || !type) {
@@ -211,7 +201,7 @@ export async function serve(folder) {
             return;
         }
         try {
-            const body = await readFile(file);
+            const body = replaced.get(path) ?? await readFile(file);
             response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-cache' }).end(body);
         } catch {
             response.writeHead(404).end();
@@ -221,6 +211,8 @@ export async function serve(folder) {
     return {
         url: `http://127.0.0.1:${server.address().port}/`,
         requests,
+        stall: (on) => (stalled = on),
+        replace: (path, body) => replaced.set(path, body),
         close: () => new Promise((resolve) => {
             server.closeAllConnections();
             server.close(resolve);

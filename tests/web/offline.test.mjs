@@ -49,13 +49,21 @@ describe('the hosted folder', chromiumOnly, () => {
         const plain = hosted
             .replace(policyOf(hosted), policyOf(single))
             .replace(' data-worker="sw.js"', '')
-            .replace(/<link rel="manifest" href="manifest.webmanifest">\n<link rel="apple-touch-icon" href="data:image\/png;base64,[A-Za-z0-9+/=]+">\n/, '');
+            .replace(/<link rel="manifest" href="manifest.bg.webmanifest">\n<link rel="apple-touch-icon" href="data:image\/png;base64,[A-Za-z0-9+/=]+">\n/, '');
         assert.ok(plain === single, 'the hosted page differs from the single file beyond its install links');
-        // Described in Bulgarian, in both, as in the manifest.
-        const manifest = JSON.parse(readFileSync(resolve(sitePath, 'manifest.webmanifest'), 'utf8'));
-        assert.equal(descriptionOf(single), manifest.description);
-        assert.match(manifest.description, /^[^a-z]*Velmora [а-я]/);
-        assert.ok(manifest.description.length >= 50 && manifest.description.length <= 160, 'a search snippet long');
+        // Described in Bulgarian, in both, as in the Bulgarian manifest; the
+        // English one in English.
+        const manifest = (code) => JSON.parse(readFileSync(resolve(sitePath, `manifest.${code}.webmanifest`), 'utf8'));
+        assert.equal(descriptionOf(single), manifest('bg').description);
+        assert.match(manifest('bg').description, /^[^a-z]*Velmora [а-я]/);
+        for (const code of ['bg', 'en']) {
+            const m = manifest(code);
+            assert.equal(m.lang, code);
+            assert.equal(m.description, design(code).texts.description);
+            assert.ok(m.description.length >= 50 && m.description.length <= 160, 'a search snippet long');
+            assert.deepEqual({ ...m, lang: '', description: '' }, { ...manifest('bg'), lang: '', description: '' });
+        }
+        assert.ok(!/[\u0400-\u04ff]/.test(manifest('en').description));
     });
 
     // iOS asks a site's folder for this file by name, whatever the page links.
@@ -77,6 +85,7 @@ describe('the hosted folder', chromiumOnly, () => {
             executablePath: process.env.VELMORA_CHROMIUM ?? '/usr/bin/chromium',
             headless: true,
             args: chromiumArgs,
+            locale: 'bg-BG',
         });
         after(() => rmSync(profile, { recursive: true, force: true }));
         await context.route('**/*', (route) =>
@@ -110,6 +119,12 @@ describe('the hosted folder', chromiumOnly, () => {
         await within('navigator.serviceWorker.ready', page.evaluate(() => navigator.serviceWorker.ready));
         const { installabilityErrors } = await cdp.send('Page.getInstallabilityErrors');
         assert.deepEqual(installabilityErrors, []);
+        // Switched to English, the page names the English manifest.
+        await page.click('#Languages > button[lang="en"]');
+        const english = await cdp.send('Page.getAppManifest');
+        assert.equal(english.url, `${site.url}manifest.en.webmanifest`);
+        assert.deepEqual(english.errors, []);
+        assert.equal(JSON.parse(english.data).lang, 'en');
         } finally {
             await context.close();
         }
@@ -141,6 +156,44 @@ describe('the hosted folder', chromiumOnly, () => {
         await page.click('#Buton0');
         assert.match(await page.evaluate(() => window.velmora.transcript()), /^Решавам Диофантово уравнение 3x \+ 5y = 1\r\n[^]*-54 \+ 55 = 1\r\n$/);
         assert.deepEqual(violations, []);
+        await context.close();
+    });
+
+    // The network stalled, as on a train: the page opens from the cache at
+    // once, as offline, while the worker's own request for the page waits in
+    // the background; once answered, that answer is the next visit's page.
+    test('on a stalled network the cached page opens, and a new one shows on the next visit', async () => {
+        const context = await local();
+        const page = await context.newPage();
+        await page.goto(site.url);
+        await page.evaluate(async () => {
+            await navigator.serviceWorker.ready;
+            if (!navigator.serviceWorker.controller)
+                await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
+        });
+        const asked = site.requests.length;
+        site.stall(true);
+        try {
+            await page.reload();
+            assert.equal(await page.evaluate(() => window.velmora.ready), true);
+            assert.ok(site.requests.slice(asked).includes('/'), 'the worker asked for the page in the background');
+        } finally {
+            site.stall(false);
+        }
+
+        const next = readFileSync(resolve(sitePath, 'index.html'), 'utf8').replace('</body>', '<!-- next version --></body>');
+        site.replace('/', next);
+        try {
+            await page.reload();
+            assert.ok(!(await page.content()).includes('<!-- next version -->'), 'the cached page first');
+            // The background answer reaches the cache a moment after the page.
+            await page.waitForFunction(async () => (await (await caches.match('./')).text()).includes('<!-- next version -->'));
+            await page.reload();
+            assert.ok((await page.content()).includes('<!-- next version -->'));
+            assert.equal(await page.evaluate(() => window.velmora.ready), true);
+        } finally {
+            site.replace('/', undefined);
+        }
         await context.close();
     });
 

@@ -56,7 +56,10 @@ describe('offline and safe', () => {
         // What the driver saw asked for, beside the page itself.
         if (s.requests) assert.deepEqual(s.requests.filter((url) => url !== pageUrl), []);
         assert.deepEqual(s.errors, []);
-        assert.equal(await s.title(), window_.caption);
+        // Named in a tab and a search result by what it does, in its language.
+        const lang = await s.evaluate(() => document.documentElement.lang);
+        assert.equal(await s.title(), design(lang).texts.title);
+        assert.match(await s.title(), /^Velmora – \S/);
         await s.close();
     });
 

@@ -8,6 +8,7 @@ import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
 
 import { launchBrowser, needs } from './browsers.mjs';
+import { goldenTranscript } from './golden.mjs';
 import { calculateByButtons, compare, solveInputs } from './inputs.mjs';
 import { design, designPath, mulberry32, native } from './velmora.mjs';
 
@@ -160,6 +161,26 @@ describe('every language reads as the window is laid out', () => {
 });
 
 describe('the switch', () => {
+    // A speech control user says what a control shows: each name begins with
+    // its caption, and any words after a comma only explain it.
+    test('every name begins with the caption shown, in every language', async () => {
+        for (const code of codes) {
+            const s = await browser.open({ locale: 'en-US', search: `?lang=${code}` });
+            const seen = await shown(s);
+            const switchNames = await s.evaluate(() => [...document.querySelectorAll('#Languages > button')]
+                .map((b) => [b.textContent, b.getAttribute('aria-label')]));
+            const pairs = [...Object.entries(seen.captions).map(([id, text]) => [text, seen.names[id]]), ...switchNames]
+                .map(([text, name]) => [text.trim(), name])
+                .filter(([text]) => text);
+            assert.ok(pairs.length >= 11, `${code}: ${pairs.length} captions`);
+            for (const [text, name] of pairs) {
+                assert.ok(name.startsWith(text), `${code}: "${name}" for "${text}"`);
+                if (name !== text) assert.ok(name.slice(text.length).startsWith(', '), `${code}: "${name}"`);
+            }
+            await s.close();
+        }
+    });
+
     test('changes everything at once, clears the transcript and keeps the coefficients', async () => {
         const s = await browser.open({ locale: 'bg-BG' });
         assertSpeaks(await shown(s), 'bg');
@@ -285,13 +306,13 @@ describe('the switch', () => {
 
 describe('English transcripts, word for word', () => {
     const solvable = (a, b, c) => [
-        `The computed GCD of ${a} and ${b} divides ${c}`,
+        `The GCD of ${a} and ${b} divides ${c}`,
         'The Diophantine equation has a solution in the integers.',
-        'Please wait while the data are processed!',
+        'Please wait while the search runs.',
     ];
     const check = (t, a, x, b, y, c) => [
-        `Checking the solution for t = ${t}: `,
-        'A*X + B*Y = C;  ',
+        `Checking the solution for t = ${t}:`,
+        'A*x + B*y = C',
         `${a} * (${x}) + ${b} * (${y}) = ${c}`,
         `${a * x} + ${b * y} = ${c}`,
     ];
@@ -300,39 +321,31 @@ describe('English transcripts, word for word', () => {
         [['0', '0', '5'], [0.5], lines(
             'Solving the Diophantine equation 0x + 0y = 5',
             'The Diophantine equation 0x + 0y = 5',
-            'has incorrectly entered coefficients!',
-            'Please enter values for the coefficients!')],
+            'has a zero coefficient on an unknown.',
+            'Please enter non-zero coefficients A and B.')],
         [['0', '4', '6'], [0.5], lines(
             'Solving the Diophantine equation 0x + 4y = 6',
             'The Diophantine equation 0x + 4y = 6',
-            'has incorrectly entered coefficients!',
-            'The equation has a solution for every x.   y = 1.5')],
+            'has a zero coefficient on an unknown.',
+            'The equation holds for every x when y = 1.5')],
         [['3', '0', '9'], [0.5], lines(
             'Solving the Diophantine equation 3x + 0y = 9',
             'The Diophantine equation 3x + 0y = 9',
-            'has incorrectly entered coefficients!',
-            'The equation has a solution for every y.   x = 3')],
+            'has a zero coefficient on an unknown.',
+            'The equation holds for every y when x = 3')],
         [['4', '6', '0'], [0.5], lines(
             'Solving the Diophantine equation 4x + 6y = 0',
             'The coefficients 4 and 6 have GCD = 2',
             'Dividing the coefficients of the equation by the GCD:',
             'The equation takes the form: 2x + 3y = 0',
-            'The equation has a solution for x = -1.5')],
+            'The equation holds whenever x is y times -1.5')],
         [['4', '6', '3'], [0.5], lines(
             'Solving the Diophantine equation 4x + 6y = 3',
             'The coefficients 4 and 6 have GCD = 2',
-            'The computed GCD of 4 and 6 does not divide 3',
-            'The Diophantine equation has NO solution in the integers!')],
+            'The GCD of 4 and 6 does not divide 3',
+            'The Diophantine equation has no solution in the integers.')],
         // r = 0.25 gives 3.5 and so t = 4.
-        [['3', '5', '1'], [0.25], lines(
-            'Solving the Diophantine equation 3x + 5y = 1',
-            'The coefficients 3 and 5 have GCD = 1',
-            ...solvable(3, 5, 1),
-            'Searching the interval 0, 5',
-            'Solution found: Xo = 2; Yo = -1',
-            'X = Xo - (B*t)/GCD = 2 - ( 5 * t )',
-            'Y = Yo + (A * t) / GCD = -1 + ( 3 * t )',
-            ...check(4, 3, -18, 5, 11, 1))],
+        [['3', '5', '1'], [0.25], goldenTranscript('en')],
         // Reduced to -2x - 3y = -1, whose first interval is empty; r = 0 gives t = 1.
         [['-4', '-6', '-2'], [0], lines(
             'Solving the Diophantine equation -4x - 6y = -2',
@@ -340,16 +353,16 @@ describe('English transcripts, word for word', () => {
             'Dividing the coefficients of the equation by the GCD:',
             'The equation takes the form: -2x - 3y = -1',
             ...solvable(-2, -3, -1),
-            'Searching the interval 0, -1',
-            'There is no solution in this interval. Searching the interval 0, 3',
-            'Solution found: Xo = -1; Yo = 1',
-            'X = Xo - (B*t)/GCD = -1 - ( -3 * t )',
-            'Y = Yo + (A * t) / GCD = 1 + ( -2 * t )',
+            'Searching all pairs with |x| and |y| from 0 up to -1',
+            'No pair there satisfies the equation. Searching all pairs with |x| and |y| from 0 up to 3',
+            'Found the particular solution x₀ = -1, y₀ = 1',
+            'x = x₀ - (B * t) / GCD = -1 - (-3 * t)',
+            'y = y₀ + (A * t) / GCD = 1 + (-2 * t)',
             ...check(1, -2, 2, -3, -1, -1))],
         [['9e99', '-1e5', '3'], [0.5], lines(
             'Solving the Diophantine equation 9E+99x - 100000y = 3',
-            'The coefficient A = 9E+99 lies outside the allowed range from -2147483648 to 2147483647!',
-            'The coefficient B = -100000 lies outside the allowed range from -32767 to 32767!')],
+            'The coefficient A = 9E+99 lies outside the allowed range from -2147483648 to 2147483647.',
+            'The coefficient B = -100000 lies outside the allowed range from -32767 to 32767.')],
     ];
     for (const [inputs, draws, expected] of cases)
         test(`${inputs.join(', ')} in en-US`, async () => {

@@ -52,14 +52,14 @@ const std::map<QString, WindowRow> &Rows()
          {{"Изчисли", "Изчисти", "Данни"},
           "Случайни",
           {"Коефициент A", "Коефициент B", "Свободен член C", "Ход на решението"},
-          {"Изчисли", "Изчисти", "Случайни данни"},
+          {"Изчисли", "Изчисти", "Данни, случайни коефициенти"},
           "Интервал на случайните коефициенти",
           false}},
         {"en",
          {{"Calculate", "Clear", "New data"},
           "Random",
-          {"Coefficient A", "Coefficient B", "Constant term C", "Steps of the solution"},
-          {"Calculate", "Clear", "New random data"},
+          {"Coefficient A", "Coefficient B", "Constant term C", "Working"},
+          {"Calculate", "Clear", "New data, random coefficients"},
           "Range of the random coefficients",
           true}},
     };
@@ -137,6 +137,7 @@ private slots:
     void windowSpeaksTheLocalesLanguage();
     void qtTextsFollow();
     void captionsWhole();
+    void namesBeginWithTheCaption();
 };
 
 void LanguageTest::chooseCatalogue_data()
@@ -287,6 +288,20 @@ void LanguageTest::windowSpeaksTheLocalesLanguage()
     const QString transcript = QString::fromStdString(w.Transcript());
     QVERIFY(transcript.startsWith(qs(w.Language().transcript.solving) + "4x + 6y = 3\r\n"));
     QCOMPARE(transcript.contains(Cyrillic), !row.latinScript);
+
+    // Every letter of a solved transcript, x₀ and y₀ among them, is in the
+    // field's own font: none is drawn from a fallback or as a box.
+    QTest::mouseClick(w.Buton(1), Qt::LeftButton);
+    QTest::keyClicks(w.Pole(1), "3");
+    QTest::keyClicks(w.Pole(2), "5");
+    QTest::keyClicks(w.Pole(3), "1");
+    QTest::mouseClick(w.Buton(0), Qt::LeftButton);
+    const QString solved = QString::fromStdString(w.Transcript());
+    const QFontMetrics metrics(w.Pole(4)->font());
+    QVERIFY(solved.contains(qs(w.Language().transcript.found.yo)));
+    for (const char32_t letter : solved.toUcs4())
+        if (letter >= U' ')
+            QVERIFY2(metrics.inFontUcs4(letter), qPrintable(QString::number(letter, 16)));
 }
 
 void LanguageTest::qtTextsFollow()
@@ -372,6 +387,31 @@ void LanguageTest::captionsWhole()
         checked << text;
     }
     QCOMPARE(checked.size(), 9); // three buttons, five labels and the title
+}
+
+// A speech control user says what a control shows: its name begins with its
+// caption, and any words that follow only explain it.
+void LanguageTest::namesBeginWithTheCaption()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    QStringList checked;
+    for (QWidget *control : controls(w)) {
+        QString caption;
+        if (auto *label = qobject_cast<QLabel *>(control))
+            caption = label->text();
+        else if (auto *button = qobject_cast<QPushButton *>(control))
+            caption = button->text();
+        else
+            continue;
+        caption = caption.trimmed();
+        const QString name = control->accessibleName();
+        QVERIFY2(name.startsWith(caption), qPrintable(name + " / " + caption));
+        // Past the caption, a pause and plain words: no "Caption" or "Title".
+        if (name != caption)
+            QVERIFY2(name.mid(caption.size()).startsWith(", "), qPrintable(name));
+        checked << caption;
+    }
+    QCOMPARE(checked.size(), 9);
 }
 
 QTEST_MAIN(LanguageTest)

@@ -226,6 +226,8 @@
         document.documentElement.lang = code;
         document.title = texts.title;
         document.querySelector('meta[name="description"]')?.setAttribute('content', texts.description);
+        // Hosted, an app installed from the page is named in its language.
+        document.querySelector('link[rel="manifest"]')?.setAttribute('href', `manifest.${code}.webmanifest`);
         for (const [id, caption] of Object.entries(texts.captions)) byId(id).textContent = caption;
         for (const [id, name] of Object.entries(texts.accessibleNames)) byId(id).setAttribute('aria-label', name);
         // From its first line, where the caret and the view stand in the

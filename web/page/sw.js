@@ -1,7 +1,7 @@
 // Keeps Velmora working offline once it has been opened: the page and what
-// installing it needs are cached on the first visit. The network is asked
-// first, so a new version arrives as soon as there is one; without a network
-// the cached copy answers.
+// installing it needs are cached on the first visit. The cached copy answers
+// at once, however slow or stalled the network; each visit fetches the page
+// afresh in the background, so that a new version shows on the next one.
 'use strict';
 
 const CACHE = 'velmora-@VERSION@';
@@ -22,20 +22,21 @@ self.addEventListener('activate', (event) => {
 self.addEventListener('fetch', (event) => {
     const request = event.request;
     if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
+    // Kept without its query: "?lang=en" is the same page.
+    const key = new URL(request.url);
+    key.search = '';
+    const fresh = fetch(request).then(async (response) => {
+        if (response.ok) await caches.open(CACHE).then((cache) => cache.put(key.href, response.clone()));
+        return response;
+    });
+    event.waitUntil(fresh.then(() => undefined, () => undefined));
     event.respondWith(
-        fetch(request)
-            .then((response) => {
-                if (response.ok) {
-                    const copy = response.clone();
-                    event.waitUntil(caches.open(CACHE).then((cache) => cache.put(request, copy)));
-                }
-                return response;
-            })
-            .catch(async () => {
-                const cached = await caches.match(request, { ignoreSearch: true });
-                if (cached) return cached;
-                if (request.mode === 'navigate') return (await caches.match('./')) ?? Response.error();
-                return Response.error();
-            }),
+        caches.match(key.href).then(
+            (cached) =>
+                cached ??
+                fresh.catch(async () =>
+                    request.mode === 'navigate' ? ((await caches.match('./')) ?? Response.error()) : Response.error(),
+                ),
+        ),
     );
 });
