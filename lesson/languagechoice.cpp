@@ -3,7 +3,9 @@
 #include "languages.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <utility>
 
 namespace {
 
@@ -27,17 +29,32 @@ bool IsPlain(std::string_view language)
     return SameLetters(language, "C") || SameLetters(language, "POSIX");
 }
 
+// Every language's code, taken from the catalogues as the program is built,
+// so that choosing a language reaches no catalogue's texts.
+template <std::size_t... I> constexpr auto CodesOf(std::index_sequence<I...>)
+{
+    return std::array<std::string_view, sizeof...(I)>{Catalogues[I]->code.value...};
+}
+constexpr auto Codes = CodesOf(std::make_index_sequence<Catalogues.size()>());
+constexpr std::string_view EnglishCode = English.code.value;
+
 } // namespace
 
-const Catalogue *CatalogueOfTag(std::string_view tag)
+std::string_view LanguageOfTag(std::string_view tag)
 {
     const std::string_view language = LanguageOf(tag);
     if (language.empty())
-        return nullptr;
-    for (const Catalogue *catalogue : Catalogues)
-        if (SameLetters(catalogue->code, language))
-            return catalogue;
-    return nullptr;
+        return {};
+    for (std::string_view code : Codes)
+        if (SameLetters(code, language))
+            return code;
+    return {};
+}
+
+const Catalogue *CatalogueOfTag(std::string_view tag)
+{
+    const std::string_view code = LanguageOfTag(tag);
+    return code.empty() ? nullptr : FindCatalogue(code);
 }
 
 const Catalogue &DesktopChoice(std::string_view language, std::string_view lcAll,
@@ -68,14 +85,20 @@ const Catalogue &DesktopChoice(std::string_view language, std::string_view lcAll
     return Bulgarian;
 }
 
+std::string_view PageChoiceCode(std::string_view address, std::string_view stored,
+                                std::span<const std::string_view> browserTags)
+{
+    for (std::string_view asked : {address, stored})
+        if (const std::string_view code = LanguageOfTag(asked); !code.empty())
+            return code;
+    for (std::string_view tag : browserTags)
+        if (const std::string_view code = LanguageOfTag(tag); !code.empty())
+            return code;
+    return EnglishCode;
+}
+
 const Catalogue &PageChoice(std::string_view address, std::string_view stored,
                             std::span<const std::string_view> browserTags)
 {
-    for (std::string_view asked : {address, stored})
-        if (const Catalogue *catalogue = CatalogueOfTag(asked))
-            return *catalogue;
-    for (std::string_view tag : browserTags)
-        if (const Catalogue *catalogue = CatalogueOfTag(tag))
-            return *catalogue;
-    return English;
+    return *FindCatalogue(PageChoiceCode(address, stored, browserTags));
 }

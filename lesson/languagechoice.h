@@ -9,6 +9,10 @@
 // choose their language from the tags they are given. One rule for both, so
 // that the same tag gives the same language wherever it is met.
 
+// The code of `tag`'s language where it has a catalogue ("bg" for "BG-bg"),
+// else empty.
+std::string_view LanguageOfTag(std::string_view tag);
+
 // The catalogue of `tag`'s language, or nullptr. Case does not matter, and
 // what follows the language ("-BG", "_BG.UTF-8", "@latin") neither:
 // "bg", "BG", "bg-BG", "bg_BG.UTF-8" and "bg@latin" are all Bulgarian.
@@ -29,3 +33,7 @@ const Catalogue &DesktopChoice(std::string_view language, std::string_view lcAll
 // An empty text stands for one not given.
 const Catalogue &PageChoice(std::string_view address, std::string_view stored,
                             std::span<const std::string_view> browserTags);
+// The same, as the language's code: what the page's engine, which carries no
+// catalogue whole, looks up.
+std::string_view PageChoiceCode(std::string_view address, std::string_view stored,
+                                std::span<const std::string_view> browserTags);

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <map>
@@ -382,5 +383,256 @@ TEST(VisitFillTest, RangeTwoThousandSpreadsAndTwoSeedsDiffer)
     EXPECT_GT(std::set<std::string>(seen[0].begin(), seen[0].end()).size(), 500u);
     EXPECT_NE(seen[0], seen[1]);
 }
+
+// Whole transcripts through the visit's commands, byte for byte: typed
+// texts, the draw for t, the language and its separator.
+struct WorkedRow
+{
+    const char *a;
+    const char *b;
+    const char *c;
+    float r;
+    const Catalogue *language;
+    const char *separator;
+    std::vector<std::string> lines;
+};
+
+std::vector<std::string> Solvable(const Catalogue &language, int a, int b, int c)
+{
+    const std::string A = std::to_string(a), B = std::to_string(b), C = std::to_string(c);
+    if (&language == &English)
+        return {"The computed GCD of " + A + " and " + B + " divides " + C,
+                "The Diophantine equation has a solution in the integers.",
+                "Please wait while the data are processed!"};
+    return {"Изчисленият НОД на " + A + " и " + B + " е делител на " + C,
+            "Диофантовото уравнение има решение в областта на целите числа.",
+            "Моля, изчакайте обработката на данните!"};
+}
+
+std::vector<std::string> Check(const Catalogue &language, int t, int a, int x, int b, int y, int c)
+{
+    const auto n = [](int v) { return std::to_string(v); };
+    return {(&language == &English ? "Checking the solution for t = "
+                                   : "Извършва се проверка за t = ") +
+                n(t) + ": ",
+            "A*X + B*Y = C;  ",
+            n(a) + " * (" + n(x) + ") + " + n(b) + " * (" + n(y) + ") = " + n(c),
+            n(a * x) + " + " + n(b * y) + " = " + n(c)};
+}
+
+std::vector<std::string> Join(std::initializer_list<std::vector<std::string>> parts)
+{
+    std::vector<std::string> all;
+    for (const auto &part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+class WorkedTest : public testing::TestWithParam<WorkedRow>
+{
+};
+
+TEST_P(WorkedTest, CalculateWritesTheWholeTranscript)
+{
+    const WorkedRow &row = GetParam();
+    auto draws = std::make_shared<Draws>();
+    Visit visit(Scripted(draws), *row.language);
+    visit.SetDecimalSeparator(row.separator);
+    visit.Form_Load();
+    visit.Buton_Click(1);
+    visit.Edit(1, row.a);
+    visit.Edit(2, row.b);
+    visit.Edit(3, row.c);
+    draws->queued = {row.r};
+    visit.Buton_Click(0);
+    std::string expected;
+    for (const std::string &line : row.lines)
+        expected += line + "\r\n";
+    EXPECT_EQ(visit.TranscriptText(), expected);
+}
+
+const Catalogue &bg = Bulgarian;
+const Catalogue &en = English;
+
+INSTANTIATE_TEST_SUITE_P(
+    Transcripts, WorkedTest,
+    testing::Values(
+        // r = 0.25 gives 3.5 and so t = 4: the tie goes to the even side.
+        WorkedRow{
+            "3", "5", "1", 0.25f, &bg, ",",
+            Join({{"Решавам Диофантово уравнение 3x + 5y = 1",
+                   "За коефициентите 3 и 5 е изчислен НОД = 1"},
+                  Solvable(bg, 3, 5, 1),
+                  {"Търся в интервала 0, 5", "открито решение Xо = 2; Yо = -1",
+                   "X = Xо - (B*t)/NOD = 2 - ( 5 * t )", "Y = Yо + (A * t) / NOD = -1 + ( 3 * t )"},
+                  Check(bg, 4, 3, -18, 5, 11, 1)})},
+        // The smallest |x| wins, with its minus sign; the largest draw gives t = 11.
+        WorkedRow{
+            "2", "3", "1", Top, &bg, ",",
+            Join({{"Решавам Диофантово уравнение 2x + 3y = 1",
+                   "За коефициентите 2 и 3 е изчислен НОД = 1"},
+                  Solvable(bg, 2, 3, 1),
+                  {"Търся в интервала 0, 3", "открито решение Xо = -1; Yо = 1",
+                   "X = Xо - (B*t)/NOD = -1 - ( 3 * t )", "Y = Yо + (A * t) / NOD = 1 + ( 2 * t )"},
+                  Check(bg, 11, 2, -34, 3, 23, 1)})},
+        // Nothing within [0, 1]: the wider interval finds x = 1, y = -2.
+        WorkedRow{
+            "-5", "-3", "1", 0.1f, &bg, ",",
+            Join({{"Решавам Диофантово уравнение -5x - 3y = 1",
+                   "За коефициентите -5 и -3 е изчислен НОД = 1"},
+                  Solvable(bg, -5, -3, 1),
+                  {"Търся в интервала 0, 1", "В този интервал няма решение. Търся в интервала 0, 5",
+                   "открито решение Xо = 1; Yо = -2", "X = Xо - (B*t)/NOD = 1 - ( -3 * t )",
+                   "Y = Yо + (A * t) / NOD = -2 + ( -5 * t )"},
+                  Check(bg, 2, -5, 7, -3, -12, 1)})},
+        // Reduced to -2x - 3y = -1, whose first interval is empty; r = 0 gives t = 1.
+        WorkedRow{"-4", "-6", "-2", 0.0f, &bg, ",",
+                  Join({{"Решавам Диофантово уравнение -4x - 6y = -2",
+                         "За коефициентите -4 и -6 е изчислен НОД = 2",
+                         "Извършва се съкращаване на коефициентите в уравнението:",
+                         "Уравнение добива вида: -2x - 3y = -1"},
+                        Solvable(bg, -2, -3, -1),
+                        {"Търся в интервала 0, -1",
+                         "В този интервал няма решение. Търся в интервала 0, 3",
+                         "открито решение Xо = -1; Yо = 1", "X = Xо - (B*t)/NOD = -1 - ( -3 * t )",
+                         "Y = Yо + (A * t) / NOD = 1 + ( -2 * t )"},
+                        Check(bg, 1, -2, 2, -3, -1, -1)})},
+        WorkedRow{"4",
+                  "6",
+                  "0",
+                  0.5f,
+                  &bg,
+                  ",",
+                  {"Решавам Диофантово уравнение 4x + 6y = 0",
+                   "За коефициентите 4 и 6 е изчислен НОД = 2",
+                   "Извършва се съкращаване на коефициентите в уравнението:",
+                   "Уравнение добива вида: 2x + 3y = 0", "Уравнението има решение за x = -1,5"}},
+        WorkedRow{"0",
+                  "4",
+                  "6",
+                  0.5f,
+                  &bg,
+                  ",",
+                  {"Решавам Диофантово уравнение 0x + 4y = 6", "Диофантовото уравнение 0x + 4y = 6",
+                   "е с некоректно въведени коефициенти!",
+                   "Уравнението има решение за всяко x.   y = 1,5"}},
+        WorkedRow{"3",
+                  "0",
+                  "9",
+                  0.5f,
+                  &bg,
+                  ",",
+                  {"Решавам Диофантово уравнение 3x + 0y = 9", "Диофантовото уравнение 3x + 0y = 9",
+                   "е с некоректно въведени коефициенти!",
+                   "Уравнението има решение за всяко y.   x = 3"}},
+        WorkedRow{"4",
+                  "6",
+                  "3",
+                  0.5f,
+                  &bg,
+                  ",",
+                  {"Решавам Диофантово уравнение 4x + 6y = 3",
+                   "За коефициентите 4 и 6 е изчислен НОД = 2",
+                   "Изчисленият НОД на 4 и 6 не е делител на 3",
+                   "Диофантовото уравнение НЯМА решение в областта на целите числа!"}},
+        // Read as 7 and -8: rounded down.
+        WorkedRow{
+            "7.9", "-7.2", "12ab", 0.5f, &bg, ",",
+            Join({{"Решавам Диофантово уравнение 7x - 8y = 12",
+                   "За коефициентите 7 и -8 е изчислен НОД = 1"},
+                  Solvable(bg, 7, -8, 12),
+                  {"Търся в интервала 0, 12", "открито решение Xо = 4; Yо = 2",
+                   "X = Xо - (B*t)/NOD = 4 - ( -8 * t )", "Y = Yо + (A * t) / NOD = 2 + ( 7 * t )"},
+                  Check(bg, 6, 7, 52, -8, 44, 12)})},
+        // Four characters reach beyond the limits; the calculation stops there.
+        WorkedRow{"9e99",
+                  "-1e5",
+                  "3",
+                  0.5f,
+                  &bg,
+                  ",",
+                  {"Решавам Диофантово уравнение 9E+99x - 100000y = 3",
+                   "Коефициентът A = 9E+99 е извън допустимия интервал от -2147483648 до "
+                   "2147483647!",
+                   "Коефициентът B = -100000 е извън допустимия интервал от -32767 до 32767!"}},
+        // English, with a full stop.
+        WorkedRow{"0",
+                  "0",
+                  "5",
+                  0.5f,
+                  &en,
+                  ".",
+                  {"Solving the Diophantine equation 0x + 0y = 5",
+                   "The Diophantine equation 0x + 0y = 5", "has incorrectly entered coefficients!",
+                   "Please enter values for the coefficients!"}},
+        WorkedRow{"0",
+                  "4",
+                  "6",
+                  0.5f,
+                  &en,
+                  ".",
+                  {"Solving the Diophantine equation 0x + 4y = 6",
+                   "The Diophantine equation 0x + 4y = 6", "has incorrectly entered coefficients!",
+                   "The equation has a solution for every x.   y = 1.5"}},
+        WorkedRow{"3",
+                  "0",
+                  "9",
+                  0.5f,
+                  &en,
+                  ".",
+                  {"Solving the Diophantine equation 3x + 0y = 9",
+                   "The Diophantine equation 3x + 0y = 9", "has incorrectly entered coefficients!",
+                   "The equation has a solution for every y.   x = 3"}},
+        WorkedRow{"4",
+                  "6",
+                  "0",
+                  0.5f,
+                  &en,
+                  ".",
+                  {"Solving the Diophantine equation 4x + 6y = 0",
+                   "The coefficients 4 and 6 have GCD = 2",
+                   "Dividing the coefficients of the equation by the GCD:",
+                   "The equation takes the form: 2x + 3y = 0",
+                   "The equation has a solution for x = -1.5"}},
+        WorkedRow{"4",
+                  "6",
+                  "3",
+                  0.5f,
+                  &en,
+                  ".",
+                  {"Solving the Diophantine equation 4x + 6y = 3",
+                   "The coefficients 4 and 6 have GCD = 2",
+                   "The computed GCD of 4 and 6 does not divide 3",
+                   "The Diophantine equation has NO solution in the integers!"}},
+        WorkedRow{
+            "3", "5", "1", 0.25f, &en, ".",
+            Join({{"Solving the Diophantine equation 3x + 5y = 1",
+                   "The coefficients 3 and 5 have GCD = 1"},
+                  Solvable(en, 3, 5, 1),
+                  {"Searching the interval 0, 5", "Solution found: Xo = 2; Yo = -1",
+                   "X = Xo - (B*t)/GCD = 2 - ( 5 * t )", "Y = Yo + (A * t) / GCD = -1 + ( 3 * t )"},
+                  Check(en, 4, 3, -18, 5, 11, 1)})},
+        WorkedRow{"-4", "-6", "-2", 0.0f, &en, ".",
+                  Join({{"Solving the Diophantine equation -4x - 6y = -2",
+                         "The coefficients -4 and -6 have GCD = 2",
+                         "Dividing the coefficients of the equation by the GCD:",
+                         "The equation takes the form: -2x - 3y = -1"},
+                        Solvable(en, -2, -3, -1),
+                        {"Searching the interval 0, -1",
+                         "There is no solution in this interval. Searching the interval 0, 3",
+                         "Solution found: Xo = -1; Yo = 1", "X = Xo - (B*t)/GCD = -1 - ( -3 * t )",
+                         "Y = Yo + (A * t) / GCD = 1 + ( -2 * t )"},
+                        Check(en, 1, -2, 2, -3, -1, -1)})},
+        WorkedRow{"9e99",
+                  "-1e5",
+                  "3",
+                  0.5f,
+                  &en,
+                  ".",
+                  {"Solving the Diophantine equation 9E+99x - 100000y = 3",
+                   "The coefficient A = 9E+99 lies outside the allowed range from -2147483648 to "
+                   "2147483647!",
+                   "The coefficient B = -100000 lies outside the allowed range from -32767 to "
+                   "32767!"}}));
 
 } // namespace

@@ -72,13 +72,10 @@ describe('choosing the language', () => {
         assert.deepEqual(codes.sort(), ['bg', 'en']);
     });
 
-    // navigator.languages in order: the first language with a catalogue wins;
-    // Bulgarian only where a bg tag comes before any en tag.
-    const lists = [
-        [['bg-BG', 'en-US'], 'bg'], [['en-US', 'bg-BG'], 'en'], [['de-DE', 'bg', 'en'], 'bg'],
-        [['fr-CA', 'en-GB', 'bg'], 'en'], [['de-DE', 'fr'], 'en'], [[], 'en'], [['BG'], 'bg'],
-        [['bg_BG.UTF-8'], 'bg'],
-    ];
+    // navigator.languages reach the engine in order (the rule itself is
+    // tested with the visit): a later tag, a tag in capitals, a POSIX one.
+    const lists = [[['en-US', 'bg-BG'], 'en'], [['de-DE', 'bg', 'en'], 'bg'], [['BG'], 'bg'],
+        [['bg_BG.UTF-8'], 'bg'], [[], 'en']];
     for (const [list, code] of lists)
         test(`navigator.languages ${JSON.stringify(list)} gives ${code}`, needs('init'), async () => {
             const s = await browser.open({
@@ -111,6 +108,17 @@ describe('choosing the language', () => {
 });
 
 describe('the switch', () => {
+    test('the language already shown changes nothing', async () => {
+        const s = await browser.open({ locale: 'bg-BG' });
+        await s.fill('#Pole0', 'бележка');
+        const transcript = await calculate(s, ['3', '5', '7']);
+        await s.click('#Languages > button[lang="bg"]');
+        assert.equal(await s.transcript(), transcript);
+        assert.equal(await s.value('#Pole0'), 'бележка');
+        assert.equal(await s.evaluate(() => document.getElementById('Buton0').disabled), true);
+        await s.close();
+    });
+
     test('changes everything at once, clears the transcript and keeps the coefficients', async () => {
         const s = await browser.open({ locale: 'bg-BG' });
         assertSpeaks(await shown(s), 'bg');
@@ -223,34 +231,9 @@ describe('English transcripts, word for word', () => {
         `${a} * (${x}) + ${b} * (${y}) = ${c}`,
         `${a * x} + ${b * y} = ${c}`,
     ];
-    // One row for every road, with the draw for t.
+    // One road in the English page; every road in English is checked through
+    // the visit (tests/lesson).
     const cases = [
-        [['0', '0', '5'], [0.5], lines(
-            'Solving the Diophantine equation 0x + 0y = 5',
-            'The Diophantine equation 0x + 0y = 5',
-            'has incorrectly entered coefficients!',
-            'Please enter values for the coefficients!')],
-        [['0', '4', '6'], [0.5], lines(
-            'Solving the Diophantine equation 0x + 4y = 6',
-            'The Diophantine equation 0x + 4y = 6',
-            'has incorrectly entered coefficients!',
-            'The equation has a solution for every x.   y = 1.5')],
-        [['3', '0', '9'], [0.5], lines(
-            'Solving the Diophantine equation 3x + 0y = 9',
-            'The Diophantine equation 3x + 0y = 9',
-            'has incorrectly entered coefficients!',
-            'The equation has a solution for every y.   x = 3')],
-        [['4', '6', '0'], [0.5], lines(
-            'Solving the Diophantine equation 4x + 6y = 0',
-            'The coefficients 4 and 6 have GCD = 2',
-            'Dividing the coefficients of the equation by the GCD:',
-            'The equation takes the form: 2x + 3y = 0',
-            'The equation has a solution for x = -1.5')],
-        [['4', '6', '3'], [0.5], lines(
-            'Solving the Diophantine equation 4x + 6y = 3',
-            'The coefficients 4 and 6 have GCD = 2',
-            'The computed GCD of 4 and 6 does not divide 3',
-            'The Diophantine equation has NO solution in the integers!')],
         // r = 0.25 gives 3.5 and so t = 4.
         [['3', '5', '1'], [0.25], lines(
             'Solving the Diophantine equation 3x + 5y = 1',
@@ -261,23 +244,6 @@ describe('English transcripts, word for word', () => {
             'X = Xo - (B*t)/GCD = 2 - ( 5 * t )',
             'Y = Yo + (A * t) / GCD = -1 + ( 3 * t )',
             ...check(4, 3, -18, 5, 11, 1))],
-        // Reduced to -2x - 3y = -1, whose first interval is empty; r = 0 gives t = 1.
-        [['-4', '-6', '-2'], [0], lines(
-            'Solving the Diophantine equation -4x - 6y = -2',
-            'The coefficients -4 and -6 have GCD = 2',
-            'Dividing the coefficients of the equation by the GCD:',
-            'The equation takes the form: -2x - 3y = -1',
-            ...solvable(-2, -3, -1),
-            'Searching the interval 0, -1',
-            'There is no solution in this interval. Searching the interval 0, 3',
-            'Solution found: Xo = -1; Yo = 1',
-            'X = Xo - (B*t)/GCD = -1 - ( -3 * t )',
-            'Y = Yo + (A * t) / GCD = 1 + ( -2 * t )',
-            ...check(1, -2, 2, -3, -1, -1))],
-        [['9e99', '-1e5', '3'], [0.5], lines(
-            'Solving the Diophantine equation 9E+99x - 100000y = 3',
-            'The coefficient A = 9E+99 lies outside the allowed range from -2147483648 to 2147483647!',
-            'The coefficient B = -100000 lies outside the allowed range from -32767 to 32767!')],
     ];
     for (const [inputs, draws, expected] of cases)
         test(`${inputs.join(', ')} in en-US`, async () => {
