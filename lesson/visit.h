@@ -65,6 +65,7 @@ public:
     bool CalculateEnabled() const { return state_ == State::Ready; }
     const std::string &Field(int k) const;
     const std::string &TranscriptText() const { return transcript_; }
+    std::size_t AccountCount() const { return accounts_.size(); }
     const std::string &AccountText(std::size_t index) const;
     int SelectedRange() const { return range_; } // -1 until Form_Load
     Focus FocusAfter() const { return focus_; }  // of the last command

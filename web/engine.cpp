@@ -205,7 +205,13 @@ VELMORA_EXPORT(velmora_view) const char *velmora_view(void)
     AppendJson(returned, visit.TranscriptText());
     returned += ",\"focus\":";
     AppendJson(returned, FocusName(visit.FocusAfter()));
-    returned += '}';
+    returned += ",\"accounts\":[";
+    for (std::size_t i = 0; i < visit.AccountCount(); ++i) {
+        if (i > 0)
+            returned += ',';
+        AppendJson(returned, visit.AccountText(i));
+    }
+    returned += "]}";
     return returned.c_str();
 }
 

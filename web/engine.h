@@ -54,9 +54,10 @@ void velmora_edit(int k, const char *text);
 
 // What the page shows, as JSON:
 //   {"language":"bg","fields":["3","5","7"],"locked":false,"calculate":true,
-//    "range":0,"transcript":"...\r\n","focus":"transcript"}
+//    "range":0,"transcript":"...\r\n","focus":"transcript","accounts":[]}
 // where focus, after the last action, is "introduction", "transcript" or
-// "" (where it was).
+// "" (where it was), and accounts holds each account's text in the order the
+// visit was given them.
 const char *velmora_view(void);
 
 // ---- one calculation, for the tests -----------------------------------------

@@ -356,6 +356,7 @@ void MainWindow::showVisit()
         break;
     }
     buton_[0]->setEnabled(visit_.CalculateEnabled());
+    emit visitShown();
 }
 
 void MainWindow::showTranscript()

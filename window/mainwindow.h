@@ -53,9 +53,16 @@ public:
 
     const Catalogue &Language() const { return catalogue_; }
 
-    // What the user's visit holds; a panel beside the window reads it.
+    // What the user's visit holds. A panel beside the window may add an
+    // account to it, and shows it again on visitShown().
     const Visit &State() const { return visit_; }
+    Visit &State() { return visit_; }
 
+signals:
+    // After every action forwarded to the visit, once the window shows it.
+    void visitShown();
+
+public:
     // Pole(0) and Pole(4) are QPlainTextEdit, Pole(1) to Pole(3) QLineEdit.
     QWidget *Pole(int index) const;
     QPushButton *Buton(int index) const;

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <array>
@@ -389,6 +390,18 @@ void MainWindowTest::enterInAFieldCalculates()
     QVERIFY(f.calculated());
     QCOMPARE(text(f.w().Transcript()), text(solvedAlone("3", "5", "1", 0.25f, f.w().Language())));
     QCOMPARE(f.w().focusWidget(), f.w().Pole(4));
+
+    // Shown once per action, so that a panel beside the window follows.
+    QSignalSpy shown(&f.w(), &MainWindow::visitShown);
+    f.click(2);
+    QCOMPARE(shown.count(), 1);
+    f.click(1);
+    QTest::keyClicks(f.field(1), "3");
+    QTest::keyClicks(f.field(2), "5");
+    QTest::keyClicks(f.field(3), "1");
+    QCOMPARE(shown.count(), 2);
+    QTest::keyClick(f.field(2), Qt::Key_Return);
+    QCOMPARE(shown.count(), 3);
 
     // While Изчисли is disabled, Enter in a locked field does nothing.
     const int draws = f.draws->taken;
