@@ -10,6 +10,7 @@
 
 import { readFileSync } from 'node:fs';
 
+import { engineText } from '../web/page/enginetext.mjs';
 import { launch, mulberry32, native as nativeTool, openPage, pagePath, wasmPath } from '../tests/web/velmora.mjs';
 
 const quick = process.argv.includes('--quick');
@@ -147,33 +148,17 @@ function solveInputs() {
 // Runs in node and in the browser alike: solve calls on texts placed in the
 // module's memory beforehand, so only the call is timed. With `marshal`, each
 // call also copies its texts in and the transcript out, as the page does.
-async function timeWasm(bytes, inputs, seconds, marshal) {
+async function timeWasm(engineText, bytes, inputs, seconds, marshal) {
     const { instance } = await WebAssembly.instantiate(bytes, {});
     const x = instance.exports;
     x._initialize();
-    const encoder = new TextEncoder();
-    const decoder = new TextDecoder();
-    const put = (text) => {
-        const utf8 = encoder.encode(text);
-        const at = x.velmora_alloc(utf8.length + 1);
-        const heap = new Uint8Array(x.memory.buffer);
-        heap.set(utf8, at);
-        heap[at + utf8.length] = 0;
-        return at;
-    };
-    const placed = inputs.map((texts) => texts.map(put));
+    const text = engineText(x);
+    const placed = inputs.map((texts) => texts.map(text.put));
     let calls = 0, sink = 0;
     const start = performance.now();
     let elapsed = 0;
     do {
-        if (marshal)
-            for (const texts of inputs) {
-                const at = texts.map(put);
-                const out = x.velmora_solve(at[0], at[1], at[2], at[3]);
-                const heap = new Uint8Array(x.memory.buffer);
-                sink += decoder.decode(heap.subarray(out, heap.indexOf(0, out))).length;
-                at.forEach((p) => x.velmora_free(p));
-            }
+        if (marshal) for (const texts of inputs) sink += text.text('velmora_solve', ...texts).length;
         else for (const [a, b, c, s] of placed) sink += x.velmora_solve(a, b, c, s);
         calls += inputs.length;
         elapsed = (performance.now() - start) / 1000;
@@ -190,18 +175,18 @@ async function solveCalls(browser) {
     const [calls, seconds] = timed.trim().split(' ').map(Number);
     const native = perCall({ calls, seconds });
 
-    const node = perCall(await timeWasm(bytes, inputs, solveSeconds, false));
-    const nodeMarshal = perCall(await timeWasm(bytes, inputs, solveSeconds, true));
+    const node = perCall(await timeWasm(engineText, bytes, inputs, solveSeconds, false));
+    const nodeMarshal = perCall(await timeWasm(engineText, bytes, inputs, solveSeconds, true));
 
     const context = await browser.newContext();
     await context.route('**/*', (route) => route.abort());
     const page = await context.newPage();
     const chromium = perCall(await page.evaluate(
-        async ([source, encoded, inputs, seconds]) => {
+        async ([source, texts, encoded, inputs, seconds]) => {
             const bytes = Uint8Array.from(atob(encoded), (c) => c.charCodeAt(0));
-            return (0, eval)(`(${source})`)(bytes, inputs, seconds, false);
+            return (0, eval)(`(${source})`)((0, eval)(`(${texts})`), bytes, inputs, seconds, false);
         },
-        [timeWasm.toString(), bytes.toString('base64'), inputs, solveSeconds]));
+        [timeWasm.toString(), engineText.toString(), bytes.toString('base64'), inputs, solveSeconds]));
     await context.close();
 
     const line = (name, us) => console.log(`  ${name.padEnd(40)} ${us.toFixed(3).padStart(8)} us   wasm/native ${(us / native).toFixed(2)}`);

@@ -1,10 +1,12 @@
 #include "engine.h"
 
 #include "clockrandom.h"
+#include "controltable.h"
+#include "languagechoice.h"
 #include "languages.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
-#include "solve.h"
+#include "visit.h"
 
 #include <array>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #if defined(__wasm__)
 #define VELMORA_EXPORT(name) __attribute__((export_name(#name)))
@@ -21,51 +24,40 @@
 
 namespace {
 
-// The three coefficient texts of one call, and the transcript it writes.
-class PageWindow : public SolverWindow
-{
-public:
-    std::array<std::string, 3> coefficients;
-    std::string transcript;
+// Each catalogue as the module needs it. The page holds the captions, the
+// names and the introduction itself, so the module carries none of them:
+// only what the visit speaks.
+constexpr std::array<std::string_view, 0> NoLines{};
 
-    std::string CoefficientText(int k) const override
-    {
-        return k >= 1 && k <= 3 ? coefficients[static_cast<std::size_t>(k - 1)] : std::string();
-    }
-    std::string Transcript() const override { return transcript; }
-    void SetTranscript(const std::string &text) override { transcript = text; }
-};
-
-// Only the transcript's words, so the module carries none of the texts the
-// page holds itself (the introduction, the captions).
-struct Spoken
+constexpr Catalogue ForTheModule(const Catalogue &full)
 {
-    std::string_view code;
-    TranscriptTexts texts;
-};
+    Catalogue spoken = full;
+    for (const ControlEntry &entry : Controls)
+        spoken.controls.*entry.texts = ControlText{full.code, full.code};
+    spoken.introduction = Paragraphs(NoLines);
+    for (Phrase MessageTexts::*message :
+         {&MessageTexts::noDisplay, &MessageTexts::displayFailed, &MessageTexts::pageCannotLoad,
+          &MessageTexts::pageTitle, &MessageTexts::pageDescription, &MessageTexts::languageSwitch})
+        spoken.messages.*message = full.code;
+    return spoken;
+}
 
 template <std::size_t... I> constexpr auto SpokenOf(std::index_sequence<I...>)
 {
-    return std::array<Spoken, sizeof...(I)>{
-        Spoken{Catalogues[I]->code, Catalogues[I]->transcript}...};
+    return std::array<Catalogue, sizeof...(I)>{ForTheModule(*Catalogues[I])...};
 }
-constexpr auto Languages = SpokenOf(std::make_index_sequence<Catalogues.size()>());
+constexpr auto Spoken = SpokenOf(std::make_index_sequence<Catalogues.size()>());
 
-constexpr const TranscriptTexts &SpokenBy(std::string_view code)
+const Catalogue &SpokenIn(std::string_view code)
 {
-    for (const Spoken &spoken : Languages)
-        if (spoken.code == code)
-            return spoken.texts;
-    return Languages[0].texts;
+    for (const Catalogue &catalogue : Spoken)
+        if (catalogue.code.value == code)
+            return catalogue;
+    return Spoken[0];
 }
 
-// What the page's window owns between calls.
-PageWindow window;
-SolverValues values;
 ClockRandom sequence(0);
 std::deque<float> queued;
-std::string filled;
-const TranscriptTexts *language = &SpokenBy(Bulgarian.code);
 
 float draw()
 {
@@ -74,6 +66,48 @@ float draw()
     const float r = queued.front();
     queued.pop_front();
     return r;
+}
+
+// What the page's window holds between calls.
+constexpr std::string_view FirstLanguage = Bulgarian.code.value;
+Visit visit(draw, SpokenIn(FirstLanguage));
+std::string returned;
+
+void AppendJson(std::string &out, std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += Hex[byte >> 4];
+            out += Hex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+std::string_view FocusName(Focus focus)
+{
+    switch (focus) {
+    case Focus::Introduction:
+        return "introduction";
+    case Focus::Transcript:
+        return "transcript";
+    case Focus::Unchanged:
+        break;
+    }
+    return "";
 }
 
 } // namespace
@@ -98,28 +132,103 @@ VELMORA_EXPORT(velmora_queue_draw) void velmora_queue_draw(float r)
     queued.push_back(r);
 }
 
+VELMORA_EXPORT(velmora_choose_language)
+const char *velmora_choose_language(const char *address, const char *stored,
+                                    const char *browserTags)
+{
+    std::vector<std::string_view> tags;
+    for (std::string_view rest = browserTags; !rest.empty();) {
+        const std::size_t end = rest.find('\n');
+        tags.push_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? "" : rest.substr(end + 1);
+    }
+    returned = PageChoiceCode(address, stored, tags);
+    return returned.c_str();
+}
+
 VELMORA_EXPORT(velmora_language) int velmora_language(const char *code)
 {
-    for (const Spoken &spoken : Languages)
-        if (spoken.code == code) {
-            language = &spoken.texts;
+    for (const Catalogue &catalogue : Spoken)
+        if (catalogue.code.value == code) {
+            visit.SetLanguage(catalogue);
             return 1;
         }
     return 0;
 }
 
+VELMORA_EXPORT(velmora_separator) void velmora_separator(const char *separator)
+{
+    visit.SetDecimalSeparator(separator);
+}
+
+VELMORA_EXPORT(velmora_form_load) void velmora_form_load(void)
+{
+    visit.Form_Load();
+}
+
+VELMORA_EXPORT(velmora_button) void velmora_button(int index)
+{
+    visit.Buton_Click(index);
+}
+
+VELMORA_EXPORT(velmora_select_range) void velmora_select_range(int index)
+{
+    visit.Sluch_Click(index);
+}
+
+VELMORA_EXPORT(velmora_enter) void velmora_enter(void)
+{
+    visit.EnterInField();
+}
+
+VELMORA_EXPORT(velmora_edit) void velmora_edit(int k, const char *text)
+{
+    visit.Edit(k, text);
+}
+
+VELMORA_EXPORT(velmora_view) const char *velmora_view(void)
+{
+    returned = "{\"language\":";
+    AppendJson(returned, visit.Language().code);
+    returned += ",\"fields\":[";
+    for (int k = 1; k <= 3; ++k) {
+        if (k > 1)
+            returned += ',';
+        AppendJson(returned, visit.Field(k));
+    }
+    returned += "],\"locked\":";
+    returned += visit.FieldsLocked() ? "true" : "false";
+    returned += ",\"calculate\":";
+    returned += visit.CalculateEnabled() ? "true" : "false";
+    returned += ",\"range\":" + std::to_string(visit.SelectedRange());
+    returned += ",\"transcript\":";
+    AppendJson(returned, visit.TranscriptText());
+    returned += ",\"focus\":";
+    AppendJson(returned, FocusName(visit.FocusAfter()));
+    returned += ",\"accounts\":[";
+    for (std::size_t i = 0; i < visit.AccountCount(); ++i) {
+        if (i > 0)
+            returned += ',';
+        AppendJson(returned, visit.AccountText(i));
+    }
+    returned += "]}";
+    return returned.c_str();
+}
+
 VELMORA_EXPORT(velmora_solve)
 const char *velmora_solve(const char *a, const char *b, const char *c, const char *decimalSeparator)
 {
-    window.coefficients = {a, b, c};
-    window.transcript.clear();
-    static const RandomSource random = draw;
-    Solve(window, values, random, decimalSeparator, *language);
-    return window.transcript.c_str();
+    visit.Buton_Click(1);
+    visit.Edit(1, a);
+    visit.Edit(2, b);
+    visit.Edit(3, c);
+    visit.SetDecimalSeparator(decimalSeparator);
+    visit.Buton_Click(0);
+    return visit.TranscriptText().c_str();
 }
 
 VELMORA_EXPORT(velmora_fill) const char *velmora_fill(const char *range)
 {
-    filled = RandomCoefficient(draw(), ReadNumber(range));
-    return filled.c_str();
+    returned = RandomCoefficient(draw(), ReadNumber(range));
+    return returned.c_str();
 }

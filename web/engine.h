@@ -1,9 +1,11 @@
 #pragma once
 
-// The engine's C interface for the browser page. The page calls nothing else
-// of the solver: reading numbers, the transcript, every rounding and the
-// random sequence stay in C++. Texts cross as UTF-8 with a closing NUL in
-// the module's memory.
+// The engine's C interface for the browser page. The page holds no rule of
+// its own: it forwards the user's actions to one Visit (visit.h) and shows
+// what velmora_view() returns. Reading numbers, the transcript, every
+// rounding, the random sequence, the states of the inputs and the choice of
+// language stay in C++. Texts cross as UTF-8 with a closing NUL in the
+// module's memory; a returned text is valid until the next call.
 
 #include <stdint.h>
 
@@ -22,21 +24,53 @@ void velmora_seed(uint32_t low, uint32_t high);
 // For tests: r is handed out by the next draw, ahead of the sequence.
 void velmora_queue_draw(float r);
 
-// The language of the transcripts from now on, by its code ("bg", "en"):
-// 1 when the engine has that language, else 0 and the language stays.
-// Bulgarian until the page chooses.
+// ---- the page's language ----------------------------------------------------
+
+// The code ("bg", "en") of the language the page speaks: `address` is ?lang=
+// in its address, `stored` the choice kept from an earlier visit (either
+// empty where there is none), `browserTags` the browser's languages in
+// order, one a line.
+const char *velmora_choose_language(const char *address, const char *stored,
+                                    const char *browserTags);
+
+// The visit speaks the language of `code` from now on: 1 when the engine has
+// that language, else 0 and the language stays. A new language starts a new
+// account (see Visit::SetLanguage). Bulgarian until the page chooses.
 int velmora_language(const char *code);
 
-// One calculation over the three coefficient texts; it draws t only when it
-// reaches the check. Returns the transcript with its CR LF line ends, valid
-// until the next call. A, B, C and NOD outlive the call, as they outlive a
-// calculation in the desktop window.
+// ---- the visit ----------------------------------------------------------------
+
+// What the user's locale writes between a number's whole and its fraction.
+void velmora_separator(const char *separator);
+
+// The user's actions: start-up, a button (0 Изчисли, 1 Изчисти, 2 Данни), a
+// selection of range `index` in the list, Enter in a coefficient field, and
+// field k (1 to 3) now holding `text`.
+void velmora_form_load(void);
+void velmora_button(int index);
+void velmora_select_range(int index);
+void velmora_enter(void);
+void velmora_edit(int k, const char *text);
+
+// What the page shows, as JSON:
+//   {"language":"bg","fields":["3","5","7"],"locked":false,"calculate":true,
+//    "range":0,"transcript":"...\r\n","focus":"transcript","accounts":[]}
+// where focus, after the last action, is "introduction", "transcript" or
+// "" (where it was), and accounts holds each account's text in the order the
+// visit was given them.
+const char *velmora_view(void);
+
+// ---- one calculation, for the tests -----------------------------------------
+
+// Clears, enters the three texts and calculates; returns the transcript. The
+// visit's values A, B, C and NOD outlive the call, as they outlive a
+// calculation in the desktop window; it draws t only when it reaches the
+// check.
 const char *velmora_solve(const char *a, const char *b, const char *c,
                           const char *decimalSeparator);
 
 // One random coefficient: the next draw r, r * R + 1 rounded half to even,
-// where R is the range entry's text read as a number. Returns its digits,
-// valid until the next call.
+// where R is the range entry's text read as a number. Returns its digits.
 const char *velmora_fill(const char *range);
 
 #ifdef __cplusplus

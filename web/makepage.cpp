@@ -244,6 +244,18 @@ std::string languageSwitch()
     return html;
 }
 
+// page.js with the engine's text passing (enginetext.mjs, a module the tests
+// and the benchmark import) set in at its marker, as a plain function.
+std::string pageScript(const std::string &dir)
+{
+    std::string script = "\n" + ReadFile(dir + "/page.js");
+    std::string module = ReadFile(dir + "/enginetext.mjs");
+    for (std::size_t at; (at = module.find("export function")) != std::string::npos;)
+        module.erase(at, std::string_view("export ").size());
+    ReplaceMarker(script, "// @ENGINETEXT@", module);
+    return script;
+}
+
 // JSON to stand inside a <script> element: no "</" may end it early.
 std::string scriptData(QByteArray json)
 {
@@ -266,7 +278,7 @@ int main(int argc, char *argv[])
         std::string style = "\n" + ReadFile(dir + "/page.css") + controlStyle();
         for (std::size_t at; (at = style.find("@WINDOW@")) != std::string::npos;)
             style.replace(at, 8, media);
-        const std::string script = "\n" + ReadFile(dir + "/page.js");
+        const std::string script = pageScript(dir);
 
         const std::string policy =
             "default-src 'none'; script-src 'sha256-" + base64(sha256(script)) +

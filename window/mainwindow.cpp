@@ -5,7 +5,6 @@
 #include "qttranslations.h"
 #include "rangelist.h"
 #include "ranges.h"
-#include "solver.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -18,6 +17,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include <algorithm>
 #include <string_view>
@@ -74,7 +74,7 @@ QAccessibleInterface *windowAccessible(const QString &className, QObject *object
 } // namespace
 
 MainWindow::MainWindow(RandomSource random, const Catalogue &catalogue, QWidget *parent)
-    : QWidget(parent), catalogue_(catalogue), random_(std::move(random))
+    : QWidget(parent), catalogue_(catalogue), visit_(std::move(random), catalogue)
 {
     // Before the controls are made: making them may already ask for the
     // window's interface, which Qt then keeps.
@@ -147,7 +147,7 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
             box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         }
         pole_.at(static_cast<std::size_t>(entry.index)) = box;
-        // Pole(4) shows the transcript, whose own copy the window keeps.
+        // Pole(4) shows the transcript, which the visit holds.
         if (entry.index == 4)
             SetTranscript(std::string(TextsOf(entry, catalogue_).text.value));
         else
@@ -162,6 +162,13 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
         box->setMaxLength(entry.maxLength);
     box->setReadOnly(entry.settings & Locked);
     pole_.at(static_cast<std::size_t>(entry.index)) = box;
+    // Whatever puts text into the field (typing, pasting, undoing) hands it
+    // to the visit, which keeps the text a locked field already has.
+    const int k = entry.index;
+    connect(box, &QLineEdit::textChanged, this,
+            [this, k](const QString &text) { visit_.Edit(k, text.toStdString()); });
+    connect(box, &QLineEdit::returnPressed, this,
+            [this] { forward([this] { visit_.EnterInField(); }); });
     return box;
 }
 
@@ -290,80 +297,72 @@ std::string MainWindow::CoefficientText(int k) const
 
 std::string MainWindow::Transcript() const
 {
-    return transcript_;
+    return visit_.TranscriptText();
 }
 
 void MainWindow::SetTranscript(const std::string &text)
 {
-    transcript_ = text;
-    transcriptField()->setPlainText(shownText(transcript_));
+    visit_.ReplaceTranscript(text);
+    showTranscript();
 }
 
 void MainWindow::Buton_Click(std::int16_t index)
 {
-    switch (index) {
-    case 0:
-        Calculate();
-        break;
-    case 1:
-        ClearAll();
-        break;
-    case 2:
-        FillRandom();
-        break;
-    default:
-        break;
-    }
+    forward([this, index] { visit_.Buton_Click(index); });
 }
 
 void MainWindow::Sluch_Click()
 {
-    FillRandom();
+    forward([this] { visit_.Sluch_Click(sluch_->selectedRow()); });
 }
 
 void MainWindow::Form_Load()
 {
-    // The generator was seeded from the clock when it was made. Selecting the
-    // first range raises the list's selection signal here and now, so start-up
-    // ends with exactly one random fill.
-    sluch_->setCurrentRow(0);
+    forward([this] { visit_.Form_Load(); });
 }
 
-void MainWindow::Calculate()
+template <typename Command> void MainWindow::forward(Command command)
 {
-    SetTranscript({});
-    LockInputs();
-    // The result is what a keyboard or screen-reader user wants next. Left on
-    // the button, the focus would fall to "Изчисти" (clear) as the button goes
-    // disabled, where a second Space wipes the result unread.
-    transcriptField()->setFocus(Qt::OtherFocusReason);
-    buton_[0]->setEnabled(false);
-    Solve(*this, values_, random_, decimalSeparator(), catalogue_.transcript);
+    visit_.SetDecimalSeparator(decimalSeparator());
+    command();
+    showVisit();
 }
 
-void MainWindow::ClearAll()
+void MainWindow::showVisit()
 {
-    for (int i = 1; i <= 3; ++i)
-        coefficientField(i)->clear();
-    SetTranscript({});
-    for (int i = 1; i <= 3; ++i)
-        coefficientField(i)->setReadOnly(false);
-    buton_[0]->setEnabled(true);
+    for (int k = 1; k <= 3; ++k) {
+        QLineEdit *field = coefficientField(k);
+        const QString text = QString::fromStdString(visit_.Field(k));
+        if (field->text() != text)
+            field->setText(text);
+        field->setReadOnly(visit_.FieldsLocked());
+    }
+    showTranscript();
+    if (visit_.SelectedRange() != sluch_->selectedRow()) {
+        // The visit has chosen already: showing it is no new selection.
+        const QSignalBlocker quiet(sluch_);
+        sluch_->setCurrentRow(visit_.SelectedRange());
+    }
+    // Before Изчисли may go disabled, so that the focus never falls from it
+    // to "Изчисти" (clear), where a second Space would wipe the result unread.
+    switch (visit_.FocusAfter()) {
+    case Focus::Introduction:
+        pole_[0]->setFocus();
+        break;
+    case Focus::Transcript:
+        transcriptField()->setFocus(Qt::OtherFocusReason);
+        break;
+    case Focus::Unchanged:
+        break;
+    }
+    buton_[0]->setEnabled(visit_.CalculateEnabled());
+    emit visitShown();
 }
 
-void MainWindow::LockInputs()
+void MainWindow::showTranscript()
 {
-    for (int i = 1; i <= 3; ++i)
-        coefficientField(i)->setReadOnly(true);
-}
-
-void MainWindow::FillRandom()
-{
-    ClearAll();
-    const QListWidgetItem *entry = sluch_->item(sluch_->selectedRow());
-    if (!entry)
-        return; // only before Form_Load has selected a range
-    const double range = ReadNumber(entry->text().toStdString());
-    for (int i = 1; i <= 3; ++i)
-        coefficientField(i)->setText(QString::fromStdString(RandomCoefficient(random_(), range)));
+    if (shownTranscript_ == visit_.TranscriptText())
+        return;
+    shownTranscript_ = visit_.TranscriptText();
+    transcriptField()->setPlainText(shownText(shownTranscript_));
 }

@@ -5,23 +5,24 @@
 // Pole (text boxes), Buton (buttons) and Etiket (labels), and the single
 // controls Sluch (the range list) and Label1 (the title).
 //
-// The window owns everything a calculation works on: the coefficient fields,
-// the transcript and the solver's values A, B, C and NOD. It lends them to
-// Solve() through the SolverWindow interface, so the solver needs no Qt.
-// The transcript is kept here with the CR LF line ends the solver writes;
-// Pole(4) only shows it.
+// What a calculation works on (the coefficient texts, the transcript with
+// its CR LF line ends, the solver's values and the state of the inputs) is
+// held by a Visit, which needs no Qt. The window forwards each of the user's
+// actions to it and then shows what it holds; Pole(4) only shows the
+// transcript.
 //
 // Its texts come from one catalogue, the desktop's language by default.
 //
-// Three events drive it: Buton_Click for any of the buttons, Sluch_Click for
-// a selection in the list, and Form_Load once, before the window is shown.
-// They run on the GUI thread, each to its end.
+// Four events drive it: Buton_Click for any of the buttons, Sluch_Click for
+// a selection in the list, Enter in a coefficient field, and Form_Load once,
+// before the window is shown. They run on the GUI thread, each to its end.
 
 #include "calculation.h"
 #include "clockrandom.h"
 #include "controltable.h"
 #include "desktoplanguage.h"
 #include "value.h"
+#include "visit.h"
 
 #include <QWidget>
 
@@ -41,7 +42,7 @@ class QPlainTextEdit;
 class QPushButton;
 QT_END_NAMESPACE
 
-class MainWindow : public QWidget, public SolverWindow
+class MainWindow : public QWidget
 {
     Q_OBJECT
 
@@ -52,6 +53,16 @@ public:
 
     const Catalogue &Language() const { return catalogue_; }
 
+    // What the user's visit holds. A panel beside the window may add an
+    // account to it, and shows it again on visitShown().
+    const Visit &State() const { return visit_; }
+    Visit &State() { return visit_; }
+
+signals:
+    // After every action forwarded to the visit, once the window shows it.
+    void visitShown();
+
+public:
     // Pole(0) and Pole(4) are QPlainTextEdit, Pole(1) to Pole(3) QLineEdit.
     QWidget *Pole(int index) const;
     QPushButton *Buton(int index) const;
@@ -59,11 +70,11 @@ public:
     QListWidget *Sluch() const;
     QLabel *Label1() const;
 
-    const SolverValues &Values() const { return values_; }
+    const SolverValues &Values() const { return visit_.Values(); }
 
-    std::string CoefficientText(int k) const override;
-    std::string Transcript() const override;
-    void SetTranscript(const std::string &text) override;
+    std::string CoefficientText(int k) const;
+    std::string Transcript() const;
+    void SetTranscript(const std::string &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -73,10 +84,10 @@ private:
     void Sluch_Click();
     void Form_Load();
 
-    void Calculate();
-    void ClearAll();
-    void LockInputs();
-    void FillRandom();
+    // Runs one of the visit's commands, then shows the visit.
+    template <typename Command> void forward(Command command);
+    void showVisit();
+    void showTranscript();
 
     void createUi();
     QWidget *createTextBox(const ControlEntry &entry);
@@ -99,7 +110,6 @@ private:
     QButtonGroup *butonGroup_ = nullptr;
 
     const Catalogue &catalogue_;
-    RandomSource random_;
-    SolverValues values_;
-    std::string transcript_;
+    Visit visit_;
+    std::string shownTranscript_; // as Pole(4) has it, CR LF and all
 };

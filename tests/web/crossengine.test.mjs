@@ -8,46 +8,30 @@ import { after, before, test } from 'node:test';
 
 import { launchBrowser } from './browsers.mjs';
 import { calculateByButtons, compare, solveInputs } from './inputs.mjs';
-import { mulberry32, native } from './velmora.mjs';
+import { mulberry32, native, withEngineText } from './velmora.mjs';
 
 let browser;
 before(async () => (browser = await launchBrowser()));
 after(async () => browser?.close());
 
 // In the page: its embedded module, instantiated afresh, run through the
-// calls in one go (one round trip to the browser, whatever the driver).
-function runInPage(calls) {
+// calls in one go (one round trip to the browser, whatever the driver), its
+// texts passed as the page passes them.
+const runInPage = withEngineText((engineText, calls) => {
     const bytes = Uint8Array.from(atob(document.getElementById('engine').textContent.trim()), (c) => c.charCodeAt(0));
     return WebAssembly.instantiate(bytes, {}).then(({ instance }) => {
         const x = instance.exports;
         x._initialize();
-        const encoder = new TextEncoder();
-        const decoder = new TextDecoder();
-        const put = (text) => {
-            const utf8 = encoder.encode(text);
-            const at = x.velmora_alloc(utf8.length + 1);
-            const heap = new Uint8Array(x.memory.buffer);
-            heap.set(utf8, at);
-            heap[at + utf8.length] = 0;
-            return at;
-        };
-        const text = (at) => {
-            const heap = new Uint8Array(x.memory.buffer);
-            return decoder.decode(heap.subarray(at, heap.indexOf(0, at)));
-        };
+        const text = engineText(x);
         const out = [];
         for (const [name, ...args] of calls) {
             if (name === 'seed') x.velmora_seed(args[0], args[1]);
             else if (name === 'queue') x.velmora_queue_draw(args[0]);
-            else {
-                const at = args.map(put);
-                out.push(text(name === 'solve' ? x.velmora_solve(...at) : x.velmora_fill(...at)));
-                at.forEach((p) => x.velmora_free(p));
-            }
+            else out.push(text.text(`velmora_${name}`, ...args));
         }
         return out;
     });
-}
+});
 
 test('the module in the browser: seeded transcripts and fills as native', async (t) => {
     const list = solveInputs(mulberry32(41), { cube: 4, count: 1500 });

@@ -22,8 +22,10 @@ test('the module imports nothing and exports the engine', async () => {
     const module = new WebAssembly.Module(readFileSync(wasmPath));
     assert.deepEqual(WebAssembly.Module.imports(module), []);
     const exported = WebAssembly.Module.exports(module).map((e) => e.name).sort();
-    assert.deepEqual(exported, ['_initialize', 'memory', 'velmora_alloc', 'velmora_fill', 'velmora_free',
-        'velmora_language', 'velmora_queue_draw', 'velmora_seed', 'velmora_solve']);
+    assert.deepEqual(exported, ['_initialize', 'memory', 'velmora_alloc', 'velmora_button',
+        'velmora_choose_language', 'velmora_edit', 'velmora_enter', 'velmora_fill', 'velmora_form_load',
+        'velmora_free', 'velmora_language', 'velmora_queue_draw', 'velmora_seed', 'velmora_select_range',
+        'velmora_separator', 'velmora_solve', 'velmora_view']);
 });
 
 test('wasm and native write the same transcripts', async (t) => {
@@ -76,5 +78,44 @@ test('wasm and native draw the same sequence from a seed, fills and t interleave
     assert.ok(new Set(fills).size > 1500, 'fills vary');
     // The second seed's sequence is not the first's.
     assert.notDeepEqual(wasm.slice(0, 100), wasm.slice(wasm.length / seeds.length, wasm.length / seeds.length + 100));
+});
+
+// A user's visit through the C interface: random actions, each followed by
+// the view, the same in the module and in the native build.
+test('wasm and native hold the same visit through every command', async (t) => {
+    const engine = await loadEngine();
+    const pick = (list) => list[Math.floor(random() * list.length)];
+    const texts = ['3', '-5', '0', '', '12ab', '9e99', '1,5', '<"\\>', 'Я', '٫'];
+    const calls = [['seed', 7, 11], ['form_load'], ['view']];
+    for (let n = 0; n < 3000; n++) {
+        const action = pick(['button', 'button', 'select_range', 'edit', 'edit', 'edit', 'enter', 'language', 'separator']);
+        if (action === 'button') calls.push(['button', integer(-1, 3)]);
+        else if (action === 'select_range') calls.push(['select_range', integer(-1, 7)]);
+        else if (action === 'edit') calls.push(['edit', integer(0, 4), pick(texts)]);
+        else if (action === 'enter') calls.push(['enter']);
+        else if (action === 'language') calls.push(['language', pick(['bg', 'en', 'xx'])]);
+        else calls.push(['separator', pick(['.', ',', '٫'])]);
+        calls.push(['view']);
+    }
+    const keys = calls.filter(([name]) => name === 'view' || name === 'language');
+    const wasm = runCalls(engine, calls);
+    compare(t, 'views', keys, wasm, native(calls));
+    // Guard the comparison: the views are JSON and reach both states and
+    // both languages.
+    const views = wasm.filter((w) => w.startsWith('{')).map((w) => JSON.parse(w));
+    assert.ok(views.some((v) => v.locked && !v.calculate && v.transcript && v.focus === 'transcript'));
+    assert.ok(views.some((v) => !v.locked && v.calculate));
+    assert.deepEqual([...new Set(views.map((v) => v.language))].sort(), ['bg', 'en']);
+    assert.ok(views.some((v) => v.fields.includes('<"\\>')), 'texts escaped and read back');
+});
+
+test('wasm and native choose the page\'s language alike', async (t) => {
+    const engine = await loadEngine();
+    const rows = [['', '', 'bg-BG en-US'], ['en', '', 'bg-BG'], ['', 'en', 'bg'], ['', '', ''],
+        ['XX', 'BG', 'en'], ['', '', 'de-DE fr bg_BG.UTF-8'], ['', '', 'C EN-gb']];
+    const calls = rows.map((row) => ['choose_language', ...row]);
+    const wasm = runCalls(engine, calls);
+    compare(t, 'choices', rows, wasm, native(calls));
+    assert.deepEqual(wasm, ['bg', 'en', 'en', 'en', 'bg', 'bg', 'en']);
 });
 });

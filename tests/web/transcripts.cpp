@@ -10,6 +10,18 @@
 //                                           coefficient and a NUL
 //   language<TAB>code                       velmora_language; writes 1 or
 //                                           0 and a NUL
+//   choose_language<TAB>address<TAB>stored<TAB>tags
+//                                           velmora_choose_language, the
+//                                           tags split by spaces; writes
+//                                           the code and a NUL
+//   separator<TAB>text                      velmora_separator
+//   form_load, enter                        velmora_form_load, velmora_enter
+//   button<TAB>index, select_range<TAB>index
+//                                           velmora_button,
+//                                           velmora_select_range
+//   edit<TAB>k<TAB>text                     velmora_edit
+//   view                                    velmora_view; writes the JSON
+//                                           and a NUL
 //
 //   engine_transcripts time S   runs the solve lines over and over for about
 //                               S seconds; writes "<calls> <seconds>"
@@ -72,6 +84,16 @@ std::vector<std::vector<std::string>> ReadLines()
     std::exit(2);
 }
 
+// The browser's languages, one a line, from a field that holds them
+// separated by spaces.
+std::string Tags(std::string tags)
+{
+    for (char &c : tags)
+        if (c == ' ')
+            c = '\n';
+    return tags;
+}
+
 void WriteRecord(std::string_view text)
 {
     std::cout << text << '\0';
@@ -87,7 +109,12 @@ int main(int argc, char **argv)
         const std::size_t n = f.size();
         const bool known = (f[0] == "seed" && n == 3) || (f[0] == "queue" && n == 2) ||
                            (f[0] == "solve" && n == 5) || (f[0] == "fill" && n == 2) ||
-                           (f[0] == "language" && n == 2);
+                           (f[0] == "language" && n == 2) ||
+                           (f[0] == "choose_language" && n == 4) ||
+                           (f[0] == "separator" && n == 2) || (f[0] == "form_load" && n == 1) ||
+                           (f[0] == "enter" && n == 1) || (f[0] == "button" && n == 2) ||
+                           (f[0] == "select_range" && n == 2) || (f[0] == "edit" && n == 3) ||
+                           (f[0] == "view" && n == 1);
         if (!known)
             BadLine(f);
     }
@@ -127,8 +154,24 @@ int main(int argc, char **argv)
             WriteRecord(velmora_solve(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str()));
         else if (f[0] == "language")
             WriteRecord(std::to_string(velmora_language(f[1].c_str())));
-        else
+        else if (f[0] == "fill")
             WriteRecord(velmora_fill(f[1].c_str()));
+        else if (f[0] == "choose_language")
+            WriteRecord(velmora_choose_language(f[1].c_str(), f[2].c_str(), Tags(f[3]).c_str()));
+        else if (f[0] == "separator")
+            velmora_separator(f[1].c_str());
+        else if (f[0] == "form_load")
+            velmora_form_load();
+        else if (f[0] == "enter")
+            velmora_enter();
+        else if (f[0] == "button")
+            velmora_button(Parse<int>(f[1]));
+        else if (f[0] == "select_range")
+            velmora_select_range(Parse<int>(f[1]));
+        else if (f[0] == "edit")
+            velmora_edit(Parse<int>(f[1]), f[2].c_str());
+        else
+            WriteRecord(velmora_view());
     }
     return 0;
 }

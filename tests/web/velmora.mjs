@@ -10,6 +10,7 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 import { inflateSync } from 'node:zlib';
 
 import { within } from './deadline.mjs';
+import { engineText } from '../../web/page/enginetext.mjs';
 
 export const root = resolve(dirname(fileURLToPath(import.meta.url)), '../..');
 
@@ -63,82 +64,58 @@ export const rgb = (hex) => [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 1
 
 // ---- the module in node ----------------------------------------------------
 
-const encoder = new TextEncoder();
-const decoder = new TextDecoder('utf-8', { fatal: true });
-
 export async function loadEngine(bytes = readFileSync(wasmPath)) {
     const { instance } = await WebAssembly.instantiate(bytes, {});
     const x = instance.exports;
     x._initialize();
-
-    const put = (text) => {
-        const bytes = encoder.encode(text);
-        const at = x.velmora_alloc(bytes.length + 1);
-        const heap = new Uint8Array(x.memory.buffer);
-        heap.set(bytes, at);
-        heap[at + bytes.length] = 0;
-        return at;
-    };
-    const get = (at) => {
-        const heap = new Uint8Array(x.memory.buffer);
-        let end = at;
-        while (heap[end] !== 0) end++;
-        return decoder.decode(heap.subarray(at, end));
-    };
-    const withTexts = (texts, call) => {
-        const at = texts.map(put);
-        try {
-            return get(call(...at));
-        } finally {
-            at.forEach((p) => x.velmora_free(p));
-        }
-    };
-
+    const text = engineText(x);
     return {
         exports: x,
-        put,
-        solve: (a, b, c, separator) =>
-            withTexts([a, b, c, separator], (pa, pb, pc, ps) => x.velmora_solve(pa, pb, pc, ps)),
-        fill: (range) => withTexts([range], (p) => x.velmora_fill(p)),
-        language: (code) => {
-            const at = put(code);
-            try {
-                return String(x.velmora_language(at));
-            } finally {
-                x.velmora_free(at);
-            }
-        },
+        text,
+        solve: (a, b, c, separator) => text.text('velmora_solve', a, b, c, separator),
+        fill: (range) => text.text('velmora_fill', range),
+        language: (code) => String(text.number('velmora_language', code)),
         seed: (low, high) => x.velmora_seed(low, high),
         queue: (r) => x.velmora_queue_draw(r),
     };
+}
+
+// A function to evaluate in a browser: `run(engineText, arg)` with the page's
+// own text passing at hand (a page's script keeps it to itself).
+export function withEngineText(run) {
+    return new Function('arg', `return (${run})(${engineText}, arg);`);
 }
 
 // ---- the same engine built natively --------------------------------------
 
 // One run of the native tool over a list of calls, each an array whose first
 // element names it: ['seed', low, high], ['queue', r], ['solve', a, b, c,
-// separator], ['fill', range] or ['language', code]. Returns what the
-// solves, fills and language calls wrote.
+// separator], ['fill', range], ['language', code], or a command of the visit
+// (tests/web/transcripts.cpp lists them). Returns what the calls that answer
+// wrote.
 export function native(calls, args = []) {
     const lines = calls.map(([name, ...rest]) =>
         [name, ...rest.map((v) => (name === 'queue' ? floatText(v) : String(v)))].join('\t') + '\n');
     const run = spawnSync(nativePath, args, { input: lines.join(''), maxBuffer: 1 << 30 });
     if (run.error || run.status !== 0) throw new Error(`${nativePath} ${args.join(' ')}: ${run.error ?? ''} ${run.stderr}`);
     if (args.length) return run.stdout.toString();
-    const records = decoder.decode(run.stdout).split('\0');
+    const records = new TextDecoder('utf-8', { fatal: true }).decode(run.stdout).split('\0');
     records.pop(); // what follows the last NUL
     return records;
 }
 
-// The same calls on the module in node.
+// The same calls on the module in node: those that return a text or a
+// number give it, as the native tool writes it.
+const returning = { solve: 'text', fill: 'text', view: 'text', choose_language: 'text', language: 'number' };
 export function runCalls(engine, calls) {
     const out = [];
     for (const [name, ...args] of calls) {
         if (name === 'seed') engine.seed(...args);
         else if (name === 'queue') engine.queue(args[0]);
-        else if (name === 'solve') out.push(engine.solve(...args));
-        else if (name === 'language') out.push(engine.language(...args));
-        else out.push(engine.fill(...args));
+        else if (name === 'choose_language') out.push(engine.text.text('velmora_choose_language', args[0], args[1], args[2].replaceAll(' ', '\n')));
+        else if (returning[name] === 'text') out.push(engine.text.text(`velmora_${name}`, ...args));
+        else if (returning[name] === 'number') out.push(String(engine.text.number(`velmora_${name}`, ...args)));
+        else engine.text.number(`velmora_${name}`, ...args);
     }
     return out;
 }

@@ -1,5 +1,5 @@
-// The window's language: chosen from the locale as Linux programs choose it,
-// every caption, button and accessible name in it, Qt's own texts along, and
+// The window's language: as the environment chooses it (the rule itself is
+// tested with the visit), every caption, button and accessible name in it, Qt's own texts along, and
 // no caption cut off at its fixed place. ctest runs this under LANGUAGE=en,
 // bg_BG.UTF-8 and C.UTF-8, and names the language it expects in
 // VELMORA_TEST_LANGUAGE.
@@ -131,69 +131,12 @@ class LanguageTest : public QObject
     Q_OBJECT
 
 private slots:
-    void chooseCatalogue_data();
-    void chooseCatalogue();
     void everyLanguageHasRows();
     void windowSpeaksTheLocalesLanguage();
     void qtTextsFollow();
     void captionsWhole();
     void namesBeginWithTheCaption();
 };
-
-void LanguageTest::chooseCatalogue_data()
-{
-    QTest::addColumn<QString>("language");
-    QTest::addColumn<QString>("lcAll");
-    QTest::addColumn<QString>("lcMessages");
-    QTest::addColumn<QString>("lang");
-    QTest::addColumn<QString>("chosen");
-
-    // LANGUAGE, LC_ALL, LC_MESSAGES, LANG, and the language chosen. Greenlandic
-    // and Faroese stand for any language without a catalogue.
-    const auto row = [](const char *name, const char *language, const char *lcAll,
-                        const char *lcMessages, const char *lang, const char *chosen) {
-        QTest::newRow(name) << language << lcAll << lcMessages << lang << chosen;
-    };
-    // clang-format off
-    row("no locale at all",         "",               "",            "",            "",            "bg");
-    row("C",                        "",               "",            "",            "C",           "bg");
-    row("C.UTF-8",                  "",               "C.UTF-8",     "",            "",            "bg");
-    row("POSIX",                    "",               "",            "POSIX",       "",            "bg");
-    row("bg_BG.UTF-8",              "",               "",            "",            "bg_BG.UTF-8", "bg");
-    row("en_GB.UTF-8",              "",               "",            "",            "en_GB.UTF-8", "en");
-    row("kl_GL.UTF-8",              "",               "",            "",            "kl_GL.UTF-8", "en");
-    row("sr_RS@latin",              "",               "",            "",            "sr_RS@latin", "en");
-    row("LANGUAGE=en under C",      "en",             "",            "",            "C.UTF-8",     "en");
-    row("LANGUAGE=en under bg",     "en",             "bg_BG.UTF-8", "",            "",            "en");
-    row("LANGUAGE=bg under en",     "bg",             "",            "",            "en_US.UTF-8", "bg");
-    row("first usable of LANGUAGE", "kl:fo_FO:bg:en", "",            "",            "C",           "bg");
-    row("LANGUAGE of no catalogue", "kl:fo",          "",            "",            "bg_BG.UTF-8", "en");
-    row("LANGUAGE empty entries",   ":bg_BG:",        "",            "",            "en_US",       "bg");
-    row("LANGUAGE=C defers",        "C",              "",            "",            "en_US.UTF-8", "en");
-    row("LANGUAGE=C defers to bg",  "C",              "",            "",            "bg_BG.UTF-8", "bg");
-    row("LANGUAGE=POSIX:C defers",  "POSIX:C",        "",            "",            "bg_BG.UTF-8", "bg");
-    row("LANGUAGE=bg@latin",        "bg@latin",       "",            "",            "en_US.UTF-8", "bg");
-    row("LANGUAGE=bg_BG.UTF-8@x",   "bg_BG.UTF-8@x",  "",            "",            "en_US.UTF-8", "bg");
-    row("LANG=bg_BG@latin",         "",               "",            "",            "bg_BG@latin", "bg");
-    row("LC_ALL over LANG",         "",               "bg_BG.UTF-8", "",            "en_US.UTF-8", "bg");
-    row("LC_ALL=C over LANG",       "",               "C",           "",            "en_US.UTF-8", "bg");
-    row("LC_MESSAGES over LANG",    "",               "",            "en_US.UTF-8", "bg_BG.UTF-8", "en");
-    row("LC_ALL over LC_MESSAGES",  "",               "bg_BG",       "en_US",       "",            "bg");
-    // clang-format on
-}
-
-void LanguageTest::chooseCatalogue()
-{
-    QFETCH(QString, language);
-    QFETCH(QString, lcAll);
-    QFETCH(QString, lcMessages);
-    QFETCH(QString, lang);
-    QFETCH(QString, chosen);
-    const auto utf8 = [](const QString &text) { return text.toStdString(); };
-    const Catalogue &catalogue =
-        ChooseCatalogue(utf8(language), utf8(lcAll), utf8(lcMessages), utf8(lang));
-    QCOMPARE(qs(catalogue.code), chosen);
-}
 
 void LanguageTest::everyLanguageHasRows()
 {

@@ -1,4 +1,5 @@
-// The window's commands and states, driven through real key and mouse events.
+// The window's controls wired to the visit, driven through real key and mouse
+// events. The rules themselves are tested with the visit.
 
 #include "mainwindow.h"
 #include "scripteddraws.h"
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <array>
@@ -116,12 +118,10 @@ private slots:
     void clearInBothStates();
     void randomFillInBothStates_data();
     void randomFillInBothStates();
-    void fillRoundsTiesToEven_data();
-    void fillRoundsTiesToEven();
     void rangeStaysSelected();
     void fifthCharacterRefused();
     void lockedFieldsStaySelectable();
-    void commandsKeepSolverValues();
+    void enterInAFieldCalculates();
     void tabOrder();
     void controlsAsDesigned();
 };
@@ -320,35 +320,6 @@ void MainWindowTest::randomFillInBothStates()
     QVERIFY(f.ready());
 }
 
-void MainWindowTest::fillRoundsTiesToEven_data()
-{
-    QTest::addColumn<int>("row");
-    QTest::addColumn<float>("r");
-    QTest::addColumn<QString>("expected");
-
-    // r * R + 1 exactly halfway between two integers goes to the even one.
-    QTest::newRow("100, 13.5 up") << 1 << 0.125f << "14";
-    QTest::newRow("100, 38.5 down") << 1 << 0.375f << "38";
-    QTest::newRow("2000, 63.5 up") << 6 << 1.0f / 32 << "64";
-    QTest::newRow("2000, 188.5 down") << 6 << 3.0f / 32 << "188";
-    QTest::newRow("2000, top") << 6 << std::nextafter(1.0f, 0.0f) << "2001";
-    QTest::newRow("2000, bottom") << 6 << 0.0f << "1";
-    QTest::newRow("1500, 1.45 down to 1") << 5 << 0.0003f << "1";
-}
-
-void MainWindowTest::fillRoundsTiesToEven()
-{
-    QFETCH(int, row);
-    QFETCH(float, r);
-    QFETCH(QString, expected);
-
-    Fixture f;
-    f.selectRange(row); // draws with the default 0.5
-    f.draws->then = r;
-    f.click(2);
-    QCOMPARE(f.coefficients(), QStringList({expected, expected, expected}));
-}
-
 void MainWindowTest::rangeStaysSelected()
 {
     Fixture f;
@@ -410,25 +381,43 @@ void MainWindowTest::lockedFieldsStaySelectable()
     QVERIFY(f.box(0)->toPlainText().contains("xyz"));
 }
 
-void MainWindowTest::commandsKeepSolverValues()
+void MainWindowTest::enterInAFieldCalculates()
 {
     Fixture f;
-    f.enter("4", "6", "5"); // gcd 2 does not divide 5: nothing is reduced
-    f.click(0);
-    const auto check = [&f] {
-        const SolverValues &v = f.w().Values();
-        QCOMPARE(v.NOD, std::int16_t(2));
-        QCOMPARE(AsDouble(v.A), 4.0);
-        QCOMPARE(AsDouble(v.B), 6.0);
-        QCOMPARE(AsDouble(v.C), 5.0);
-    };
-    check();
-    f.click(1);
-    check();
+    f.enter("3", "5", "1");
+    f.draws->then = 0.25f;
+    QTest::keyClick(f.field(2), Qt::Key_Return);
+    QVERIFY(f.calculated());
+    QCOMPARE(text(f.w().Transcript()), text(solvedAlone("3", "5", "1", 0.25f, f.w().Language())));
+    QCOMPARE(f.w().focusWidget(), f.w().Pole(4));
+
+    // Shown once per action, so that a panel beside the window follows.
+    QSignalSpy shown(&f.w(), &MainWindow::visitShown);
     f.click(2);
-    check();
-    f.selectRange(2);
-    check();
+    QCOMPARE(shown.count(), 1);
+    f.click(1);
+    QTest::keyClicks(f.field(1), "3");
+    QTest::keyClicks(f.field(2), "5");
+    QTest::keyClicks(f.field(3), "1");
+    QCOMPARE(shown.count(), 2);
+    QTest::keyClick(f.field(2), Qt::Key_Return);
+    QCOMPARE(shown.count(), 3);
+
+    // While Изчисли is disabled, Enter in a locked field does nothing.
+    const int draws = f.draws->taken;
+    const std::string transcript = f.w().Transcript();
+    QTest::keyClick(f.field(3), Qt::Key_Enter);
+    QCOMPARE(f.draws->taken, draws);
+    QCOMPARE(f.w().Transcript(), transcript);
+
+    // From the keypad as well, once the fields are Ready again.
+    f.click(1);
+    QTest::keyClicks(f.field(1), "4");
+    QTest::keyClicks(f.field(2), "6");
+    QTest::keyClicks(f.field(3), "3");
+    QTest::keyClick(f.field(3), Qt::Key_Enter, Qt::KeypadModifier);
+    QVERIFY(f.calculated());
+    QVERIFY(text(f.w().Transcript()).contains("4x + 6y = 3"));
 }
 
 void MainWindowTest::tabOrder()

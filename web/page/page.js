@@ -1,6 +1,7 @@
-// The page's window: the controls, commands and states of the desktop one.
-// Reading numbers, the transcript and every rounding happen in the engine;
-// this script only wires the controls to it.
+// The page's window: the controls of the desktop one. What the user's visit
+// holds (the texts, the states, the random sequence, the language) and every
+// rule are the engine's; this script forwards the user's actions to it and
+// shows what it gives back.
 'use strict';
 
 (() => {
@@ -9,13 +10,15 @@
     const Buton = [0, 1, 2].map((i) => byId(`Buton${i}`));
     const Sluch = byId('Sluch');
 
+    // The engine's texts in and out of its memory (enginetext.mjs, set in
+    // here when the page is made).
+    // @ENGINETEXT@
+
     let engine = null;
-    let transcript = '';
+    // Until start-up shows the first view, the field holds why nothing
+    // works, should the engine never start.
+    let transcript = null;
     const earlyDraws = [];
-    let settle;
-    const ready = new Promise((resolve) => {
-        settle = resolve;
-    });
 
     // Named outright: a bare Intl.NumberFormat() may keep to en-US whatever
     // language the browser reports. A tag Intl refuses (WebKitGTK passes on a
@@ -36,50 +39,29 @@
         return '.';
     }
 
-    async function loadEngine() {
+    // Compiled at once where the browser allows it, so that the page speaks
+    // its language from the first frame; else in the background.
+    function instantiate(bytes) {
+        try {
+            return Promise.resolve(new WebAssembly.Instance(new WebAssembly.Module(bytes), {}));
+        } catch (error) {
+            if (!(error instanceof RangeError)) return Promise.reject(error);
+            return WebAssembly.instantiate(bytes, {}).then((result) => result.instance);
+        }
+    }
+
+    function loadEngine() {
         const encoded = atob(byId('engine').textContent.trim());
         const bytes = Uint8Array.from(encoded, (c) => c.charCodeAt(0));
-        const { instance } = await WebAssembly.instantiate(bytes, {});
-        const exports = instance.exports;
-        exports._initialize();
-
-        const encoder = new TextEncoder();
-        const decoder = new TextDecoder();
-        const separator = decimalSeparator();
-
-        // Hands the texts in as NUL-terminated UTF-8 and reads back the text
-        // the call returns, or gives what it returns where that is no text.
-        function withTexts(texts, call, returnsText = true) {
-            const pointers = texts.map((text) => {
-                const utf8 = encoder.encode(text);
-                const at = exports.velmora_alloc(utf8.length + 1);
-                // Taken after the allocation, which may grow the memory.
-                const memory = new Uint8Array(exports.memory.buffer);
-                memory.set(utf8, at);
-                memory[at + utf8.length] = 0;
-                return at;
-            });
-            try {
-                const at = call(pointers);
-                if (!returnsText) return at;
-                const memory = new Uint8Array(exports.memory.buffer);
-                const end = memory.indexOf(0, at);
-                return decoder.decode(memory.subarray(at, end));
-            } finally {
-                pointers.forEach((at) => exports.velmora_free(at));
-            }
-        }
-
-        const now = Date.now();
-        exports.velmora_seed(now >>> 0, Math.floor(now / 2 ** 32) ^ Math.floor(performance.now() * 1000));
-
-        return {
-            queueDraw: (r) => exports.velmora_queue_draw(r),
-            solve: (a, b, c) =>
-                withTexts([a, b, c, separator], ([pa, pb, pc, ps]) => exports.velmora_solve(pa, pb, pc, ps)),
-            fill: (range) => withTexts([range], ([p]) => exports.velmora_fill(p)),
-            language: (code) => withTexts([code], ([p]) => exports.velmora_language(p), false) === 1,
-        };
+        return instantiate(bytes).then((instance) => {
+            const exports = instance.exports;
+            exports._initialize();
+            const now = Date.now();
+            exports.velmora_seed(now >>> 0, Math.floor(now / 2 ** 32) ^ Math.floor(performance.now() * 1000));
+            const loaded = engineText(exports);
+            loaded.number('velmora_separator', decimalSeparator());
+            return loaded;
+        });
     }
 
     // The transcript keeps the engine's CR LF; the field shows plain lines.
@@ -88,43 +70,34 @@
         Pole[4].value = text.replace(/\r\n/g, '\n');
     }
 
-    function Buton_Click(index) {
-        switch (index) {
-            case 0:
-                Calculate();
-                break;
-            case 1:
-                ClearAll();
-                break;
-            case 2:
-                FillRandom();
-                break;
+    // Shows what the visit holds, as the engine tells it.
+    function render() {
+        const view = JSON.parse(engine.text('velmora_view'));
+        for (let i = 1; i <= 3; ++i) {
+            if (Pole[i].value !== view.fields[i - 1]) Pole[i].value = view.fields[i - 1];
+            Pole[i].readOnly = view.locked;
         }
+        if (view.transcript !== transcript) setTranscript(view.transcript);
+        if (Sluch.selectedIndex !== view.range) Sluch.selectedIndex = view.range;
+        if (view.focus === 'introduction') Pole[0].focus();
+        if (view.focus === 'transcript') {
+            // The result is what a keyboard or screen-reader user meets
+            // next, and no second key press can wipe it.
+            Pole[4].focus({ preventScroll: true });
+            Pole[4].setSelectionRange(0, 0);
+            Pole[4].scrollTop = 0;
+            showTranscriptStart();
+        }
+        Buton[0].disabled = !view.calculate;
+        return view;
     }
 
-    // A single-selection list box keeps one entry selected: the user can move
-    // the selection but not clear it, so every fill finds its range.
-    function Sluch_Click() {
-        FillRandom();
-    }
-
-    function Form_Load() {
-        // Selecting from code raises no change event, so the fill is called here.
-        Sluch.selectedIndex = 0;
-        Sluch_Click();
-    }
-
-    function Calculate() {
-        setTranscript('');
-        LockInputs();
-        Buton[0].disabled = true;
-        setTranscript(engine.solve(Pole[1].value, Pole[2].value, Pole[3].value));
-        // The result is what a keyboard or screen-reader user meets next, and
-        // no second key press can wipe it.
-        Pole[4].focus({ preventScroll: true });
-        Pole[4].setSelectionRange(0, 0);
-        Pole[4].scrollTop = 0;
-        showTranscriptStart();
+    // One of the user's actions, handed to the engine with the fields' texts
+    // as they stand (whatever wrote them), then shown.
+    function command(name, ...args) {
+        for (let i = 1; i <= 3; ++i) engine.number('velmora_edit', i, Pole[i].value);
+        engine.number(name, ...args);
+        return render();
     }
 
     // On a phone the transcript may start below the fold: bring its first
@@ -135,23 +108,6 @@
         const lines = 2 * (parseFloat(style.lineHeight) || 1.2 * parseFloat(style.fontSize));
         const height = window.visualViewport?.height ?? window.innerHeight;
         if (box.top < 0 || box.top + Math.min(lines, box.height) > height) Pole[4].scrollIntoView({ block: 'start' });
-    }
-
-    function ClearAll() {
-        for (let i = 1; i <= 3; ++i) Pole[i].value = '';
-        setTranscript('');
-        for (let i = 1; i <= 3; ++i) Pole[i].readOnly = false;
-        Buton[0].disabled = false;
-    }
-
-    function LockInputs() {
-        for (let i = 1; i <= 3; ++i) Pole[i].readOnly = true;
-    }
-
-    function FillRandom() {
-        ClearAll();
-        const range = Sluch.options[Sluch.selectedIndex].text;
-        for (let i = 1; i <= 3; ++i) Pole[i].value = engine.fill(range);
     }
 
     // The touch layout, which the style sheet chooses by the same query: the
@@ -185,7 +141,6 @@
     const languages = JSON.parse(byId('texts').textContent);
     const switchButtons = [...document.querySelectorAll('#Languages > button')];
     const storageKey = 'velmora.language';
-    let language = languages.first;
 
     // Storage may be missing or refused (private windows, file pages, strict
     // settings); the page then forgets the choice without a word.
@@ -204,25 +159,20 @@
         }
     }
 
-    // ?lang= in the address fixes the language, so a teacher can link to
-    // one; then the choice kept from an earlier visit; then the browser's
-    // languages in order, the first with a catalogue winning; else English.
-    function chosenLanguage() {
-        const known = (code) => (code && Object.prototype.hasOwnProperty.call(languages.texts, code) ? code : null);
-        let fromAddress = null;
+    // What the engine weighs to choose the page's language.
+    function askedLanguage() {
+        let address = null;
         try {
-            fromAddress = new URLSearchParams(location.search).get('lang');
+            address = new URLSearchParams(location.search).get('lang');
         } catch {
             // An address without a query.
         }
         const tags = navigator.languages?.length ? navigator.languages : [navigator.language];
-        const fromBrowser = tags.map((tag) => known(String(tag ?? '').toLowerCase().split(/[-_.@]/)[0])).find(Boolean);
-        return known(fromAddress) ?? known(stored()) ?? fromBrowser ?? 'en';
+        return [address ?? '', stored() ?? '', tags.map((tag) => String(tag ?? '').replace(/\n/g, ' ')).join('\n')];
     }
 
     function showLanguage(code) {
         const texts = languages.texts[code];
-        language = code;
         document.documentElement.lang = code;
         document.title = texts.title;
         document.querySelector('meta[name="description"]')?.setAttribute('content', texts.description);
@@ -238,52 +188,58 @@
         if (!engine) Pole[4].value = texts.cannotLoad;
         byId('Languages').setAttribute('aria-label', texts.languageSwitch);
         for (const button of switchButtons) button.setAttribute('aria-pressed', String(button.lang === code));
-        if (engine) engine.language(code);
     }
 
-    // A new language starts a new account: the transcript goes, the
-    // coefficients stay, and the window is ready to calculate them again.
+    // The engine decides what a new language changes; the page shows it, and
+    // keeps the choice for the next visit and in its address.
     function switchLanguage(code) {
-        if (code === language) return;
-        showLanguage(code);
-        store(code);
+        if (!engine) {
+            showLanguage(code);
+            return;
+        }
+        const before = document.documentElement.lang;
+        const view = command('velmora_language', code);
+        if (view.language === before) return;
+        showLanguage(view.language);
+        store(view.language);
         try {
             const address = new URL(location.href);
             if (address.searchParams.has('lang')) {
-                address.searchParams.set('lang', code);
+                address.searchParams.set('lang', view.language);
                 history.replaceState(history.state, '', address);
             }
         } catch {
             // The address stays as it is.
         }
-        if (!engine) return;
-        setTranscript('');
-        for (let i = 1; i <= 3; ++i) Pole[i].readOnly = false;
-        Buton[0].disabled = false;
     }
 
-    showLanguage(chosenLanguage());
     for (const button of switchButtons) button.addEventListener('click', () => switchLanguage(button.lang));
 
     const started = () => Pole[4].classList.remove('starting');
-    loadEngine().then(
+    const ready = loadEngine().then(
         (loaded) => {
             engine = loaded;
-            engine.language(language);
-            earlyDraws.splice(0).forEach(engine.queueDraw);
-            Buton.forEach((button, index) => button.addEventListener('click', () => Buton_Click(index)));
-            Sluch.addEventListener('change', Sluch_Click);
-            Pole[0].focus();
-            Form_Load();
+            showLanguage(engine.text('velmora_choose_language', ...askedLanguage()));
+            engine.number('velmora_language', document.documentElement.lang);
+            earlyDraws.splice(0).forEach((r) => engine.number('velmora_queue_draw', r));
+            Buton.forEach((button, index) => button.addEventListener('click', () => command('velmora_button', index)));
+            Sluch.addEventListener('change', () => command('velmora_select_range', Sluch.selectedIndex));
+            for (let i = 1; i <= 3; ++i) {
+                Pole[i].addEventListener('input', () => engine.number('velmora_edit', i, Pole[i].value));
+                Pole[i].addEventListener('keydown', (event) => {
+                    if (event.key === 'Enter' && !event.isComposing) command('velmora_enter');
+                });
+            }
+            command('velmora_form_load');
             started();
-            settle(true);
+            return true;
         },
         () => {
             // The message written into the transcript field stays.
             Buton.forEach((button) => (button.disabled = true));
             Sluch.disabled = true;
             started();
-            settle(false);
+            return false;
         },
     );
 
@@ -291,10 +247,10 @@
     // of their choosing ahead of the engine's sequence.
     window.velmora = Object.freeze({
         ready,
-        transcript: () => transcript,
+        transcript: () => transcript ?? '',
         queueDraws: (draws) => {
             for (const r of draws) {
-                if (engine) engine.queueDraw(r);
+                if (engine) engine.number('velmora_queue_draw', r);
                 else earlyDraws.push(r);
             }
         },

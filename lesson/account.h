@@ -1,0 +1,19 @@
+#pragma once
+
+#include "catalogue.h"
+
+#include <array>
+#include <string>
+
+// An account of the equation in the fields, written beside the transcript
+// when the user calculates and gone with the transcript. The visit keeps one
+// text per account it was given; a view shows them where it likes.
+class Account
+{
+public:
+    virtual ~Account() = default;
+
+    // The account of the three coefficient texts, A, B and C, as typed.
+    virtual std::string Write(const std::array<std::string, 3> &coefficients,
+                              const Catalogue &language) const = 0;
+};
