@@ -1,12 +1,15 @@
+#include "commandline.h"
 #include "desktoplanguage.h"
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -54,10 +57,28 @@ void platformFailed(QtMsgType type, const QMessageLogContext &context, const QSt
     std::_Exit(1);
 }
 
+// --help, --version and --explain print and exit, with no display needed.
+int runCommandLine(const std::vector<std::string_view> &arguments)
+{
+    ClockRandom clock;
+    const RandomSource random = [&clock] { return clock(); };
+    // The window's decimal separator too: the locale's numbers.
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const CommandLineResult result =
+        RunCommandLine(arguments, {DesktopCatalogue(), separator, random, VELMORA_VERSION});
+    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    return std::fflush(stdout) == 0 ? result.status : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (WantsCommandLine(arguments))
+        return runCommandLine(arguments);
+
     const Catalogue &language = DesktopCatalogue();
     if (!platformReachable(argc, argv)) {
         complain(language.messages.noDisplay);
