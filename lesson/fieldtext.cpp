@@ -79,9 +79,12 @@ std::string QuotedFieldText(std::string_view text, std::size_t limit)
             break;
         }
         const std::size_t length = SequenceLength(text, p);
-        if (length == 0 || IsControl(text.substr(p, length))) {
+        if (length == 0) {
             quoted += Replacement;
             ++p;
+        } else if (IsControl(text.substr(p, length))) {
+            quoted += Replacement;
+            p += length;
         } else {
             quoted += text.substr(p, length);
             p += length;
