@@ -191,9 +191,10 @@ Request Parse(std::span<const std::string_view> arguments)
                 code = argument.substr(7);
             }
             request.language = code;
-            if (const Catalogue *catalogue = FindCatalogue(Lower(code)))
-                request.catalogue = catalogue;
-            else
+            const Catalogue *catalogue = FindCatalogue(Lower(code));
+            if (!request.catalogue)
+                request.catalogue = catalogue; // the first one speaks
+            if (!catalogue)
                 fail(&say::unknownLanguage, code);
         } else {
             fail(&say::unknownArgument, argument);

@@ -34,8 +34,8 @@ std::string Expected(const std::string &a, const std::string &b, const std::stri
            LineFeeds(EuclidAccount(a, b, c, separator, language));
 }
 
-CommandLineResult Run(std::vector<std::string_view> arguments, const Catalogue &desktop = Bulgarian,
-                      std::string_view separator = ".")
+CommandLineResult Velmora(std::vector<std::string_view> arguments,
+                          const Catalogue &desktop = Bulgarian, std::string_view separator = ".")
 {
     const RandomSource random = FixedT({4});
     return RunCommandLine(arguments, {desktop, separator, random, "1.2.3"});
@@ -68,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLine, ExplainPrintsTheTranscriptThenEuclidsWay)
 {
-    const auto result = Run({"--explain", "91", "-35", "14", "--lang", "en"});
+    const auto result = Velmora({"--explain", "91", "-35", "14", "--lang", "en"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, Expected("91", "-35", "14", 4, English));
@@ -82,27 +82,28 @@ TEST(CommandLine, CoefficientsTakenAsTyped)
 {
     // Negative numbers, an option's look-alike and texts the reading rule
     // turns into numbers are all coefficients after --explain.
-    EXPECT_EQ(Run({"--explain", "-91", "-35", "-14"}).out,
+    EXPECT_EQ(Velmora({"--explain", "-91", "-35", "-14"}).out,
               Expected("-91", "-35", "-14", 4, Bulgarian));
-    EXPECT_EQ(Run({"--lang=en", "--explain", "--help", "", "1,5"}).out,
+    EXPECT_EQ(Velmora({"--lang=en", "--explain", "--help", "", "1,5"}).out,
               Expected("--help", "", "1,5", 4, English));
-    EXPECT_EQ(Run({"--explain", "1,5", "7", "3"}, English, ",").out,
+    EXPECT_EQ(Velmora({"--explain", "1,5", "7", "3"}, English, ",").out,
               Expected("1,5", "7", "3", 4, English, ","));
 }
 
 TEST(CommandLine, LanguageByOptionElseTheDesktops)
 {
-    EXPECT_EQ(Run({"--explain", "3", "5", "7"}, English).out, Expected("3", "5", "7", 4, English));
-    EXPECT_EQ(Run({"--explain", "3", "5", "7", "--lang", "BG"}, English).out,
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "7"}, English).out,
+              Expected("3", "5", "7", 4, English));
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "7", "--lang", "BG"}, English).out,
               Expected("3", "5", "7", 4, Bulgarian));
-    EXPECT_EQ(Run({"--lang=en", "--explain", "3", "5", "7"}).out,
+    EXPECT_EQ(Velmora({"--lang=en", "--explain", "3", "5", "7"}).out,
               Expected("3", "5", "7", 4, English));
 }
 
 TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
 {
     for (const Catalogue *language : Catalogues) {
-        const auto result = Run({"--help", "--lang", language->code.value});
+        const auto result = Velmora({"--help", "--lang", language->code.value});
         EXPECT_EQ(result.status, 0);
         const CommandLineTexts &say = language->commandLine;
         for (const auto &[option, text] : std::vector<std::pair<std::string, const Phrase *>>{
@@ -115,12 +116,12 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
                 << result.out;
         EXPECT_NE(result.out.find(say.exitStatus.value), std::string::npos);
     }
-    EXPECT_EQ(Run({"-h"}, English).out, Run({"--help", "--lang=en"}).out);
+    EXPECT_EQ(Velmora({"-h"}, English).out, Velmora({"--help", "--lang=en"}).out);
 }
 
 TEST(CommandLine, VersionLine)
 {
-    const auto result = Run({"--version"});
+    const auto result = Velmora({"--version"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "velmora 1.2.3\n");
 }
@@ -137,7 +138,7 @@ class BadArguments : public testing::TestWithParam<BadRow>
 
 TEST_P(BadArguments, OneLineOnStandardErrorAndStatusTwo)
 {
-    const auto result = Run(GetParam().arguments, English);
+    const auto result = Velmora(GetParam().arguments, English);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(result.err, "velmora: " + GetParam().message + "\n");
@@ -165,9 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
 {
-    EXPECT_EQ(Run({"--bogus"}, Bulgarian).err,
+    EXPECT_EQ(Velmora({"--bogus"}, Bulgarian).err,
               "velmora: непознат аргумент „--bogus“ (velmora --help изброява опциите)\n");
-    EXPECT_EQ(Run({"--bogus", "--lang", "bg"}, English).err,
+    EXPECT_EQ(Velmora({"--bogus", "--lang", "bg"}, English).err,
               "velmora: непознат аргумент „--bogus“ (velmora --help изброява опциите)\n");
 }
 
@@ -197,7 +198,7 @@ protected:
         return quoted + "'";
     }
 
-    Output Run(const std::vector<std::string> &arguments, const char *language = "") const
+    Output Spawn(const std::vector<std::string> &arguments, const char *language = "") const
     {
         const std::string errors = testing::TempDir() + "velmora_stderr.txt";
         std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET "
@@ -244,7 +245,8 @@ TEST_F(Binary, ExplainPrintsWhatTheLibraryWrites)
         {"3", "5", "1e20"},      {"-2147483648", "-32767", "2147483647"}};
     for (const Catalogue *language : Catalogues) {
         for (const auto &[a, b, c] : inputs) {
-            const auto output = Run({"--explain", a, b, c, "--lang", std::string(language->code)});
+            const auto output =
+                Spawn({"--explain", a, b, c, "--lang", std::string(language->code)});
             EXPECT_EQ(output.status, 0);
             EXPECT_EQ(output.err, "");
             EXPECT_EQ(output.out, Expected(a, b, c, DrawnT(output.out, *language), *language))
@@ -255,16 +257,16 @@ TEST_F(Binary, ExplainPrintsWhatTheLibraryWrites)
 
 TEST_F(Binary, LanguageFromTheDesktopWithoutLang)
 {
-    const auto output = Run({"--explain", "3", "5", "7"}, "en");
+    const auto output = Spawn({"--explain", "3", "5", "7"}, "en");
     EXPECT_EQ(output.out, Expected("3", "5", "7", DrawnT(output.out, English), English));
 }
 
 TEST_F(Binary, HelpAndVersionNeedNoDisplay)
 {
-    const auto help = Run({"--help"}, "en");
+    const auto help = Spawn({"--help"}, "en");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("--explain A B C"), std::string::npos);
-    const auto version = Run({"--version"});
+    const auto version = Spawn({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("velmora ", 0), 0u);
 }
@@ -273,7 +275,7 @@ TEST_F(Binary, BadArgumentsOneLineAndStatusTwo)
 {
     for (const auto &arguments : std::vector<std::vector<std::string>>{
              {"--explain", "1", "2"}, {"--bogus"}, {"--explain", "1", "2", "3", "--lang", "xx"}}) {
-        const auto output = Run(arguments, "en");
+        const auto output = Spawn(arguments, "en");
         EXPECT_EQ(output.status, 2) << arguments[0];
         EXPECT_EQ(output.out, "");
         EXPECT_EQ(output.err.rfind("velmora: ", 0), 0u) << output.err;
