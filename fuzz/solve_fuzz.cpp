@@ -217,7 +217,12 @@ void CheckUtf8(const Run &run, const std::string &t)
 {
     for (std::size_t k = 0; k < t.size();) {
         const auto c = static_cast<unsigned char>(t[k]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xe ? 3 : 0;
+        // Four bytes only where the account quotes a field (an emoji, say).
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xe  ? 3
+                                   : (c >> 3) == 0x1e ? 4
+                                                      : 0;
         if (length == 0 || k + length > t.size())
             run.Fail("a text is not valid UTF-8");
         for (std::size_t m = 1; m < length; ++m)

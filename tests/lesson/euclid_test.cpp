@@ -70,6 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Road{"highestEnds", {"2147483647", "32767", "2147483647"}},
                     Road{"mixedEnds", {"-2147483648", "32767", "2147483647"}},
                     Road{"fibonacci", {"1836311903", "28657", "1134903170"}},
+        Road{"longestChain", {"2147458663", "-28657", "-2147483648"}},
                     Road{"aTooLarge", {"2147483648", "1", "1"}},
                     Road{"bTooLarge", {"1", "32768", "1"}},
                     Road{"cTooSmall", {"1", "1", "-2147483649"}},
