@@ -1,13 +1,16 @@
+#include "commandline.h"
 #include "desktoplanguage.h"
 #include "mainwindow.h"
 #include "worksheetcommand.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -55,6 +58,20 @@ void platformFailed(QtMsgType type, const QMessageLogContext &context, const QSt
     std::_Exit(1);
 }
 
+// --help, --version and --explain print and exit, with no display needed.
+int runCommandLine(const std::vector<std::string_view> &arguments)
+{
+    ClockRandom clock;
+    const RandomSource random = [&clock] { return clock(); };
+    // The window's decimal separator too: the locale's numbers.
+    const std::string separator = QLocale().decimalPoint().toStdString();
+    const CommandLineResult result =
+        RunCommandLine(arguments, {DesktopCatalogue(), separator, random, VELMORA_VERSION});
+    std::fwrite(result.out.data(), 1, result.out.size(), stdout);
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    return std::fflush(stdout) == 0 ? result.status : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -62,6 +79,9 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--worksheet") == 0)
             return RunWorksheetCommand(argc, argv);
+    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    if (WantsCommandLine(arguments))
+        return runCommandLine(arguments);
 
     const Catalogue &language = DesktopCatalogue();
     if (!platformReachable(argc, argv)) {

@@ -1,7 +1,9 @@
 // How long one calculation takes: Solve on the worked examples, on the largest
 // allowed coefficients and on random allowed inputs, and the fast search
-// against the literal walk of the square where that walk finishes.
+// against the literal walk of the square where that walk finishes. Then
+// Euclid's way of an equation, on its longest division chain too.
 
+#include "euclid.h"
 #include "fakewindow.h"
 #include "oracle.h"
 #include "solver.h"
@@ -108,6 +110,32 @@ void SolveSweep(benchmark::State &state, const std::vector<Texts> &inputs)
     std::size_t next = 0;
     for (auto _ : state) {
         SolveOnce(inputs[next]);
+        next = (next + 1) % inputs.size();
+    }
+}
+
+// The longest chain of divisions the ranges allow: |B| = 28657 and |A| mod |B|
+// = 17711 are consecutive Fibonacci numbers, so Euclid's algorithm takes 22
+// divisions, and C at the end of its range makes the particular solution's
+// numbers the largest.
+const std::vector<Texts> AccountCases = {
+    {"2147458663", "-28657", "-2147483648"},
+    {"1836311903", "25632", "2147483647"},
+    {"91", "35", "14"},
+    {"4", "6", "3"},
+};
+
+void AccountOnce(const Texts &texts)
+{
+    std::string account = EuclidAccount(texts.a, texts.b, texts.c, ".", Bulgarian);
+    benchmark::DoNotOptimize(account);
+}
+
+void AccountSweep(benchmark::State &state, const std::vector<Texts> &inputs)
+{
+    std::size_t next = 0;
+    for (auto _ : state) {
+        AccountOnce(inputs[next]);
         next = (next + 1) % inputs.size();
     }
 }
@@ -224,6 +252,15 @@ int main(int argc, char **argv)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("FirstAcceptedPair/9973,9967,9999", FastSearch)
         ->Unit(benchmark::kNanosecond);
+    for (const Texts &texts : AccountCases)
+        benchmark::RegisterBenchmark(("EuclidAccount/" + Name(texts)).c_str(),
+                                     [texts](benchmark::State &state) {
+                                         for (auto _ : state)
+                                             AccountOnce(texts);
+                                     })
+            ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("EuclidAccount/random-solvable", AccountSweep, RandomSolvable())
+        ->Unit(benchmark::kMicrosecond);
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
@@ -248,6 +285,11 @@ int main(int argc, char **argv)
                     slowestSeconds < 20e-6 ? "within target" : "TARGET MISSED");
     PrintSlowestInput("random", Random());
     PrintSlowestInput("random solvable", RandomSolvable());
+
+    const std::string worst = "EuclidAccount/" + Name(AccountCases.front());
+    if (const double account = reporter.Seconds(worst); account > 0)
+        std::printf("\nEuclid's way, longest chain (%s): %.2f us -> %s\n", worst.c_str(),
+                    account * 1e6, account < 100e-6 ? "well under a millisecond" : "TARGET MISSED");
 
     const double walk = reporter.Seconds("LiteralSearch/9973,9967,9999");
     const double fast = reporter.Seconds("FirstAcceptedPair/9973,9967,9999");

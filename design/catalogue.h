@@ -122,6 +122,86 @@ struct TranscriptTexts
     } check;
 };
 
+// Euclid's way: the account of the same equation the way it is solved by
+// hand. Each entry is one whole line with named placeholders ("{gcd}") that
+// every language keeps; numbers standing inside a formula come already in
+// parentheses when negative.
+struct EuclidTexts
+{
+    Phrase title; // a heading wherever the account is shown apart
+
+    // How a field whose text is not a plain whole number was read.
+    Phrase readAs;    // {field} {text} {value}
+    Phrase readEmpty; // {field}
+
+    Phrase equation; // {equation}, as "91x - 35y = 14"
+    // One line where the transcript refuses the input: {reasons}, each
+    // reason a filled `refusedCoefficient`, joined by "; ".
+    Phrase refused;
+    Phrase refusedCoefficient; // {letter} {value} {lower} {upper}
+
+    // A = 0 and B = 0.
+    Phrase everyPair;
+    Phrase noPair; // {c}
+    // A = 0 (then B = 0 alike, with x and y swapped).
+    Phrase onlyY;       // {b} {c}
+    Phrase onlyYSolved; // {b} {c} {y}
+    Phrase onlyYNone;   // {b} {c}
+    Phrase onlyX;       // {a} {c}
+    Phrase onlyXSolved; // {a} {c} {x}
+    Phrase onlyXNone;   // {a} {c}
+
+    Phrase algorithm; // {a} {b}: |A| and |B|
+    Phrase division;  // {dividend} {quotient} {divisor} {remainder}
+    Phrase gcd;       // {a} {b} {gcd}
+    Phrase divides;   // {gcd} {c} {quotient}
+    Phrase doesNotDivide; // {gcd} {c}
+
+    Phrase backSubstitution; // the heading
+    Phrase backFirst;        // {gcd} {dividend} {quotient} {divisor}
+    // {gcd} {divisorFactor} {divisor} {remainderFactor} {dividend} {quotient}
+    // {dividendFactor} {newDivisorFactor}
+    Phrase backStep;
+    Phrase backNone; // {gcd} {dividend} {divisor}: the first division is exact
+    Phrase bezout;   // {gcd} {u} {a} {v} {b}
+    Phrase signs;    // {a} {b} {gcd} {u} {aTerm} {v} {bTerm}
+
+    Phrase multiply;   // {c} {cTerm} {gcd} {factor} {x1} {aTerm} {y1} {bTerm}
+    Phrase particular; // {x1} {y1}
+    Phrase check;      // {aTerm} {x1} {bTerm} {y1} {ax} {by} {c}
+
+    Phrase general;  // {bOverGcd} {aOverGcd}
+    Phrase generalX; // {x1} {bOverGcd}
+    Phrase generalY; // {y1} {aOverGcd}
+    Phrase anyT;
+
+    // The transcript's Xo, Yo as a member of the same family.
+    Phrase bridge;      // {xo} {yo} {k}
+    Phrase bridgeCheck; // {x1} {bOverGcd} {k} {xo} {y1} {aOverGcd} {yo}
+};
+
+// velmora run from a shell. The help lists each option with one line of
+// its own; the errors are one line each on standard error.
+struct CommandLineTexts
+{
+    Phrase usage;   // {program}
+    Phrase summary;
+    Phrase options; // the heading of the list
+    Phrase explain;
+    Phrase lang;
+    Phrase help;
+    Phrase version;
+    Phrase reading;    // how A, B and C are read
+    Phrase exitStatus;
+
+    Phrase unknownArgument;    // {argument}
+    Phrase missingCoefficients;
+    Phrase missingLanguage;    // {languages}
+    Phrase unknownLanguage;    // {language} {languages}
+    Phrase languageAlone;
+    Phrase repeated;           // {argument}
+};
+
 // Each control's text when the window is made (its caption, or what a field
 // holds until start-up replaces it) and the name a screen reader gives it.
 struct ControlText
@@ -269,4 +349,6 @@ struct Catalogue
     MessageTexts messages;
     WorksheetTexts worksheet;
     PracticeTexts practice;
+    EuclidTexts euclid;
+    CommandLineTexts commandLine;
 };

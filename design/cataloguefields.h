@@ -14,7 +14,7 @@
 template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &&visit)
 {
     const auto &[code, shortName, name, controls, introduction, transcript, messages, worksheet,
-                 practice] = catalogue;
+                 practice, euclid, commandLine] = catalogue;
     (void)introduction;
     visit(std::string("code"), code);
     visit(std::string("shortName"), shortName);
@@ -126,6 +126,7 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     visit(std::string("messages.pageTitle"), pageTitle);
     visit(std::string("messages.pageDescription"), pageDescription);
     visit(std::string("messages.languageSwitch"), languageSwitch);
+    {
 
     const auto sheet = [&](const char *key, const Phrase &phrase) {
         visit(std::string("worksheet.") + key, phrase);
@@ -209,5 +210,75 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         practised("noSolution.wrong", wrongClaim);
         practised("noSolution.whyNone", whyNone);
         practised("noSolution.whyNoneZero", whyNoneZero);
+    }
+    }
+    {
+    {
+        const auto &[title, readAs, readEmpty, equation, refused, refusedCoefficient, everyPair,
+                     noPair, onlyY, onlyYSolved, onlyYNone, onlyX, onlyXSolved, onlyXNone,
+                     algorithm, division, gcdLine, divides, doesNotDivide, backSubstitution,
+                     backFirst, backStep, backNone, bezout, signs, multiply, particular, checkLine,
+                     general, generalX, generalY, anyT, bridge, bridgeCheck] = euclid;
+        const auto line = [&](const char *key, const Phrase &phrase) {
+            visit(std::string("euclid.") + key, phrase);
+        };
+        line("title", title);
+        line("readAs", readAs);
+        line("readEmpty", readEmpty);
+        line("equation", equation);
+        line("refused", refused);
+        line("refusedCoefficient", refusedCoefficient);
+        line("everyPair", everyPair);
+        line("noPair", noPair);
+        line("onlyY", onlyY);
+        line("onlyYSolved", onlyYSolved);
+        line("onlyYNone", onlyYNone);
+        line("onlyX", onlyX);
+        line("onlyXSolved", onlyXSolved);
+        line("onlyXNone", onlyXNone);
+        line("algorithm", algorithm);
+        line("division", division);
+        line("gcd", gcdLine);
+        line("divides", divides);
+        line("doesNotDivide", doesNotDivide);
+        line("backSubstitution", backSubstitution);
+        line("backFirst", backFirst);
+        line("backStep", backStep);
+        line("backNone", backNone);
+        line("bezout", bezout);
+        line("signs", signs);
+        line("multiply", multiply);
+        line("particular", particular);
+        line("check", checkLine);
+        line("general", general);
+        line("generalX", generalX);
+        line("generalY", generalY);
+        line("anyT", anyT);
+        line("bridge", bridge);
+        line("bridgeCheck", bridgeCheck);
+    }
+    {
+        const auto &[usage, summary, options, explain, lang, help, version, reading, exitStatus,
+                     unknownArgument, missingCoefficients, missingLanguage, unknownLanguage,
+                     languageAlone, repeated] = commandLine;
+        const auto line = [&](const char *key, const Phrase &phrase) {
+            visit(std::string("commandLine.") + key, phrase);
+        };
+        line("usage", usage);
+        line("summary", summary);
+        line("options", options);
+        line("explain", explain);
+        line("lang", lang);
+        line("help", help);
+        line("version", version);
+        line("reading", reading);
+        line("exitStatus", exitStatus);
+        line("unknownArgument", unknownArgument);
+        line("missingCoefficients", missingCoefficients);
+        line("missingLanguage", missingLanguage);
+        line("unknownLanguage", unknownLanguage);
+        line("languageAlone", languageAlone);
+        line("repeated", repeated);
+    }
     }
 }

@@ -1,14 +1,20 @@
 // Feeds Solve three arbitrary coefficient texts, a decimal separator and a
 // random draw, and aborts when the transcript breaks what must always hold:
 // whole CR LF lines, a particular solution that is there and solves the
-// equation, and a check whose numbers really add up to C.
+// equation, and a check whose numbers really add up to C. Euclid's way of the
+// same texts is held to its own: whole lines of valid UTF-8, no placeholder
+// left, every formula it writes true, and the transcript's pair named.
 //
 // Input: A|B|C|<control>. Of the control bytes, an odd first byte picks ','
-// as the separator ('.' otherwise) and the next three give r = n / 2^24,
-// big-endian. Missing pieces are empty texts and zero bytes.
+// as the separator ('.' otherwise) and its second bit the account's language
+// (English, else Bulgarian); the next three give r = n / 2^24, big-endian.
+// Missing pieces are empty texts and zero bytes.
 
+#include "euclid.h"
 #include "fakewindow.h"
+#include "formula.h"
 #include "languages.h"
+#include "placeholders.h"
 #include "solver.h"
 
 #include <algorithm>
@@ -32,6 +38,7 @@ struct Input
 {
     std::string texts[3];
     char separator = '.';
+    bool english = false;
     float r = 0;
 };
 
@@ -49,6 +56,7 @@ Input Decode(const std::uint8_t *data, std::size_t size)
     for (std::size_t k = 0; k < 4 && p + k < size; ++k)
         control[k] = data[p + k];
     input.separator = control[0] & 1 ? ',' : '.';
+    input.english = (control[0] & 2) != 0;
     const std::uint32_t n = control[1] << 16 | control[2] << 8 | control[3];
     input.r = static_cast<float>(n) / 16777216.0f; // exact, and below 1
     return input;
@@ -190,11 +198,10 @@ bool StartsWith(std::string_view line, std::string_view prefix)
     return line.substr(0, prefix.size()) == prefix;
 }
 
-void CheckLineEnds(const Run &run)
+void CheckLineEnds(const Run &run, const std::string &t)
 {
-    const std::string &t = run.transcript;
     if (t.empty())
-        run.Fail("empty transcript: the echo line is always written");
+        run.Fail("empty text: the echo line is always written");
     if (t.size() < 2 || t.compare(t.size() - 2, 2, "\r\n") != 0)
         run.Fail("the last line does not end with CR LF");
     for (std::size_t k = 0; k < t.size(); ++k) {
@@ -206,17 +213,21 @@ void CheckLineEnds(const Run &run)
 }
 
 // Literals and numbers only: no byte of the input may leak into the text.
-void CheckUtf8(const Run &run)
+void CheckUtf8(const Run &run, const std::string &t)
 {
-    const std::string &t = run.transcript;
     for (std::size_t k = 0; k < t.size();) {
         const auto c = static_cast<unsigned char>(t[k]);
-        const std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xe ? 3 : 0;
+        // Four bytes only where the account quotes a field (an emoji, say).
+        const std::size_t length = c < 0x80           ? 1
+                                   : (c >> 5) == 0x6  ? 2
+                                   : (c >> 4) == 0xe  ? 3
+                                   : (c >> 3) == 0x1e ? 4
+                                                      : 0;
         if (length == 0 || k + length > t.size())
-            run.Fail("the transcript is not valid UTF-8");
+            run.Fail("a text is not valid UTF-8");
         for (std::size_t m = 1; m < length; ++m)
             if ((static_cast<unsigned char>(t[k + m]) & 0xc0) != 0x80)
-                run.Fail("the transcript is not valid UTF-8");
+                run.Fail("a text is not valid UTF-8");
         k += length;
     }
 }
@@ -313,6 +324,48 @@ void CheckSolution(const Run &run, const std::vector<std::string> &lines, int dr
         run.Fail("X or Y is not the general solution at t");
 }
 
+// Euclid's way of the same texts: the lines that quote no field hold no brace,
+// every chain of formulas is true, and where the transcript found its pair
+// the account names that pair in its last lines.
+void CheckAccount(const Run &run, const std::vector<std::string> &transcript)
+{
+    const Catalogue &language = run.input.english ? English : Bulgarian;
+    const std::string account =
+        EuclidAccount(run.input.texts[0], run.input.texts[1], run.input.texts[2],
+                      std::string(1, run.input.separator), language);
+    const Run accountRun{run.input, account};
+    CheckLineEnds(accountRun, account);
+    CheckUtf8(accountRun, account);
+    const std::vector<std::string> lines = Lines(account);
+    const EuclidTexts &say = language.euclid;
+    const std::string_view quoting =
+        std::string_view(say.readAs).substr(0, say.readAs.value.find('{'));
+    for (const std::string &line : lines) {
+        // A field's text is the user's: braces and " = " may stand in it.
+        if (line.starts_with(quoting))
+            continue;
+        if (line.find_first_of("{}") != std::string::npos)
+            accountRun.Fail("a placeholder is left: " + line);
+        if (!FormulaEqualities(line))
+            accountRun.Fail("a formula is false: " + line);
+    }
+
+    std::string pair;
+    for (const std::string &line : transcript) {
+        if (!StartsWith(line, FoundPrefix))
+            continue;
+        const auto found = Split(std::string_view(line).substr(FoundPrefix.size()), {"; Yо = "});
+        if (found)
+            pair = FillPlaceholders(
+                say.bridge, {{"xo", std::string((*found)[0])}, {"yo", std::string((*found)[1])}});
+    }
+    if (pair.empty())
+        return;
+    pair = pair.substr(0, pair.find("{k}"));
+    if (lines.size() < 2 || !StartsWith(lines[lines.size() - 2], pair))
+        accountRun.Fail("the account does not end on the transcript's pair: " + pair);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -329,10 +382,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Solve(window, values, random, separator, Bulgarian.transcript);
 
     const Run run{input, window.Transcript()};
-    CheckLineEnds(run);
-    CheckUtf8(run);
+    CheckLineEnds(run, run.transcript);
+    CheckUtf8(run, run.transcript);
     const std::vector<std::string> lines = Lines(run.transcript);
     CheckQuotients(run, lines);
     CheckSolution(run, lines, draws);
+    CheckAccount(run, lines);
     return 0;
 }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 void FindSolution(Calculation &calc)
 {
@@ -13,28 +14,20 @@ void FindSolution(Calculation &calc)
     const double B = AsDouble(v.B);
     const double C = AsDouble(v.C);
 
-    double SearchLimit = A;
-    if (SearchLimit < B)
-        SearchLimit = B;
-    if (SearchLimit < C)
-        SearchLimit = C;
-
-    const TranscriptTexts &say = calc.texts;
-    AppendLine(calc, {say.pleaseWait});
-    AppendLine(calc, {say.search.searching, std::int16_t{0}, say.search.comma, SearchLimit});
-
     // All values are exact integers here: |A|, |C| < 2^31, |B| < 2^15.
     const auto a = static_cast<std::int64_t>(A);
     const auto b = static_cast<std::int64_t>(B);
     const auto c = static_cast<std::int64_t>(C);
-    auto hit = FirstAcceptedPair(a, b, c, static_cast<std::int64_t>(SearchLimit));
-    const bool NotFound = !hit;
-    if (NotFound) {
-        // Some solution always has |x| <= |B| / 2 and |y| <= this bound.
-        const double bound = std::max({std::fabs(A), std::fabs(B), std::fabs(C)});
-        AppendLine(calc, {say.search.widened, std::int16_t{0}, say.search.comma, bound});
-        hit = FirstAcceptedPair(a, b, c, static_cast<std::int64_t>(bound));
-    }
+    const ParticularSearch search = SearchParticularSolution(a, b, c);
+
+    const TranscriptTexts &say = calc.texts;
+    AppendLine(calc, {say.pleaseWait});
+    AppendLine(calc, {say.search.searching, std::int16_t{0}, say.search.comma,
+                      static_cast<double>(search.limit)});
+    if (search.widenedLimit)
+        AppendLine(calc, {say.search.widened, std::int16_t{0}, say.search.comma,
+                          static_cast<double>(*search.widenedLimit)});
+    const std::optional<SearchHit> &hit = search.hit;
     Value Xo, Yo;
     if (hit) {
         Xo = static_cast<double>(hit->x);
@@ -59,4 +52,16 @@ void FindSolution(Calculation &calc)
     AppendLine(calc, {A, check.timesOpen, number(X), check.closePlus, B, check.timesOpen, number(Y),
                       check.closeEquals, C});
     AppendLine(calc, {number(a * X), check.plus, number(b * Y), check.equals, C});
+}
+
+ParticularSearch SearchParticularSolution(std::int64_t a, std::int64_t b, std::int64_t c)
+{
+    ParticularSearch search{std::max({a, b, c}), std::nullopt, std::nullopt};
+    search.hit = FirstAcceptedPair(a, b, c, search.limit);
+    if (!search.hit) {
+        // Some solution always has |x| <= |B| / 2 and |y| <= this bound.
+        search.widenedLimit = std::max({std::llabs(a), std::llabs(b), std::llabs(c)});
+        search.hit = FirstAcceptedPair(a, b, c, *search.widenedLimit);
+    }
+    return search;
 }

@@ -6,7 +6,8 @@
 
 // The window as designed, as data: controls, geometry, colours, tab order,
 // ranges, and for every language its captions, accessible names,
-// introduction, the page's cannot-load message and every transcript phrase.
+// introduction, the page's cannot-load message and every phrase of its
+// catalogue: the transcript's, Euclid's way's and the command line's.
 // The page's tests read it instead of the C++ tables.
 QByteArray designJson();
 

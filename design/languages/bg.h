@@ -231,6 +231,81 @@ inline constexpr Catalogue bg = {
                            "0 * y е 0 за всяка двойка, а не {c}.",
         },
     },
+    .euclid = {
+        .title = "Решение по алгоритъма на Евклид",
+        .readAs = "Полето {field} съдържа „{text}“, което не е цяло число в обикновен запис: "
+                  "чете се като {value}.",
+        .readEmpty = "Полето {field} е празно: чете се като 0.",
+        .equation = "Решаваме в цели числа уравнението {equation}",
+        .refused = "Уравнението не се решава: {reasons}.",
+        .refusedCoefficient = "{letter} = {value} е извън допустимия интервал от {lower} до "
+                              "{upper}",
+        .everyPair = "При A = 0, B = 0 и C = 0 равенството 0x + 0y = 0 е вярно за всяка двойка "
+                     "цели числа x, y.",
+        .noPair = "При A = 0 и B = 0 лявата страна е 0 за всички x и y и никога не е равна на "
+                  "{c}: уравнението няма решение.",
+        .onlyY = "При A = 0 уравнението е {bTerm} * y = {c} за всяко x.",
+        .onlyYSolved = "{b} е делител на {c}, затова y = {cTerm} / {bTerm} = {y}, а x е "
+                       "произволно цяло число.",
+        .onlyYNone = "{b} не е делител на {c}, затова няма цяло y, за което {bTerm} * y = {c}: "
+                     "уравнението няма решение в цели числа.",
+        .onlyX = "При B = 0 уравнението е {aTerm} * x = {c} за всяко y.",
+        .onlyXSolved = "{a} е делител на {c}, затова x = {cTerm} / {aTerm} = {x}, а y е "
+                       "произволно цяло число.",
+        .onlyXNone = "{a} не е делител на {c}, затова няма цяло x, за което {aTerm} * x = {c}: "
+                     "уравнението няма решение в цели числа.",
+        .algorithm = "Алгоритъм на Евклид за |A| = {a} и |B| = {b}, по едно деление на ред:",
+        .division = "{dividend} = {quotient} * {divisor} + {remainder}",
+        .gcd = "Последният ненулев остатък е НОД: НОД({a}, {b}) = {gcd}.",
+        .divides = "{gcd} е делител на {c}, тъй като {c} = {quotient} * {gcd}, следователно "
+                   "уравнението има решения в цели числа.",
+        .doesNotDivide = "{gcd} не е делител на {c}. За всички цели x и y числото A * x + B * y "
+                         "се дели на {gcd}, а {c} не се дели, следователно уравнението няма "
+                         "решение в цели числа.",
+        .backSubstitution = "Обратно заместване, от последното деление нагоре:",
+        .backFirst = "{gcd} = {dividend} - {quotient} * {divisor}",
+        .backStep = "{gcd} = {divisorFactor} * {divisor} + {remainderFactor} * ({dividend} - "
+                    "{quotient} * {divisor}) = {dividendFactor} * {dividend} + {newDivisorFactor} "
+                    "* {divisor}",
+        .backNone = "Първото деление е без остатък, затова {gcd} = 0 * {dividend} + 1 * "
+                    "{divisor}.",
+        .bezout = "Тъждество на Безу за |A| и |B|: {gcd} = {u} * {a} + {v} * {b}",
+        .signs = "Със знаците на A = {a} и B = {b}: {gcd} = {u} * {aTerm} + {v} * {bTerm}",
+        .multiply = "Умножаваме по C / НОД = {cTerm} / {gcd} = {factor}: {c} = {x1} * {aTerm} + "
+                    "{y1} * {bTerm}",
+        .particular = "Частно решение: x₁ = {x1}, y₁ = {y1}",
+        .check = "Проверка: A * x₁ + B * y₁ = {aTerm} * {x1} + {bTerm} * {y1} = {ax} + {by} = {c}",
+        .general = "Общо решение, където B / НОД = {bOverGcd} и A / НОД = {aOverGcd}:",
+        .generalX = "x = {x1} + {bOverGcd} * t",
+        .generalY = "y = {y1} - {aOverGcd} * t",
+        .anyT = "където t е произволно цяло число, включително отрицателно: …, -2, -1, 0, 1, 2, …",
+        .bridge = "Търсенето в хода на решението намери Xо = {xo}, Yо = {yo}: това е общото "
+                  "решение при t = {k}.",
+        .bridgeCheck = "x = {x1} + {bOverGcd} * {k} = {xo} и y = {y1} - {aOverGcd} * {k} = {yo}, "
+                       "така че и двата отговора са верни.",
+    },
+    .commandLine = {
+        .usage = "Употреба: {program} [ОПЦИЯ]...",
+        .summary = "Решава стъпка по стъпка линейното диофантово уравнение Ax + By = C. Без опции "
+                   "отваря прозореца си.",
+        .options = "Опции:",
+        .explain = "извежда като текст хода на решението и решението по алгоритъма на Евклид за "
+                   "Ax + By = C, без прозорец",
+        .lang = "езикът на --explain и --help (по подразбиране езикът на работната среда, както "
+                "за прозореца)",
+        .help = "извежда тази помощ и излиза",
+        .version = "извежда версията и излиза",
+        .reading = "A, B и C се четат така, както прозорецът чете полетата си, включително "
+                   "отрицателните числа: velmora --explain 91 -35 14",
+        .exitStatus = "Код на изход: 0 при успех, 1 когато прозорецът не може да се отвори, 2 при "
+                      "грешни аргументи.",
+        .unknownArgument = "непознат аргумент „{argument}“ (velmora --help изброява опциите)",
+        .missingCoefficients = "--explain изисква три коефициента: A, B и C",
+        .missingLanguage = "--lang изисква език: {languages}",
+        .unknownLanguage = "непознат език „{language}“; езиците са {languages}",
+        .languageAlone = "--lang се използва заедно с --explain или --help",
+        .repeated = "{argument} е зададен повече от веднъж",
+    },
 };
 // clang-format on
 

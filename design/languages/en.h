@@ -228,6 +228,78 @@ inline constexpr Catalogue en = {
                            "every pair, never {c}.",
         },
     },
+    .euclid = {
+        .title = "Euclid's way",
+        .readAs = "Field {field} holds “{text}”, which is not a plain whole number: it is read "
+                  "as {value}.",
+        .readEmpty = "Field {field} is empty: it is read as 0.",
+        .equation = "The equation to solve in integers: {equation}",
+        .refused = "The equation is not solved: {reasons}.",
+        .refusedCoefficient = "{letter} = {value} lies outside the allowed range from {lower} to "
+                              "{upper}",
+        .everyPair = "With A = 0, B = 0 and C = 0, the equation 0x + 0y = 0 holds for every pair "
+                     "of integers x, y.",
+        .noPair = "With A = 0 and B = 0 the left-hand side is 0 for every x and y, never {c}: no "
+                  "pair of integers is a solution.",
+        .onlyY = "With A = 0 the equation reads {bTerm} * y = {c}, whatever x is.",
+        .onlyYSolved = "{b} divides {c}, so y = {cTerm} / {bTerm} = {y}, and x can be any integer.",
+        .onlyYNone = "{b} does not divide {c}, so no integer y makes {bTerm} * y = {c}: the "
+                     "equation has no integer solution.",
+        .onlyX = "With B = 0 the equation reads {aTerm} * x = {c}, whatever y is.",
+        .onlyXSolved = "{a} divides {c}, so x = {cTerm} / {aTerm} = {x}, and y can be any integer.",
+        .onlyXNone = "{a} does not divide {c}, so no integer x makes {aTerm} * x = {c}: the "
+                     "equation has no integer solution.",
+        .algorithm = "Euclid's algorithm for |A| = {a} and |B| = {b}, one division per line:",
+        .division = "{dividend} = {quotient} * {divisor} + {remainder}",
+        .gcd = "The last non-zero remainder is the GCD: GCD({a}, {b}) = {gcd}.",
+        .divides = "{gcd} divides {c}, since {c} = {quotient} * {gcd}, so the equation has integer "
+                   "solutions.",
+        .doesNotDivide = "{gcd} does not divide {c}. For all integers x and y, A * x + B * y is a "
+                         "multiple of {gcd}, and {c} is not, so the equation has no integer "
+                         "solution.",
+        .backSubstitution = "Back-substitution, from the last division up:",
+        .backFirst = "{gcd} = {dividend} - {quotient} * {divisor}",
+        .backStep = "{gcd} = {divisorFactor} * {divisor} + {remainderFactor} * ({dividend} - "
+                    "{quotient} * {divisor}) = {dividendFactor} * {dividend} + {newDivisorFactor} "
+                    "* {divisor}",
+        .backNone = "The first division leaves no remainder, so {gcd} = 0 * {dividend} + 1 * "
+                    "{divisor}.",
+        .bezout = "Bézout's identity for |A| and |B|: {gcd} = {u} * {a} + {v} * {b}",
+        .signs = "With the signs of A = {a} and B = {b}: {gcd} = {u} * {aTerm} + {v} * {bTerm}",
+        .multiply = "Multiplying by C / GCD = {cTerm} / {gcd} = {factor}: {c} = {x1} * {aTerm} + "
+                    "{y1} * {bTerm}",
+        .particular = "A particular solution: x₁ = {x1}, y₁ = {y1}",
+        .check = "Check: A * x₁ + B * y₁ = {aTerm} * {x1} + {bTerm} * {y1} = {ax} + {by} = {c}",
+        .general = "The general solution, with B / GCD = {bOverGcd} and A / GCD = {aOverGcd}:",
+        .generalX = "x = {x1} + {bOverGcd} * t",
+        .generalY = "y = {y1} - {aOverGcd} * t",
+        .anyT = "where t is any integer, negative ones too: …, -2, -1, 0, 1, 2, …",
+        .bridge = "The transcript's search found Xo = {xo}, Yo = {yo}: the same family at t = {k}.",
+        .bridgeCheck = "x = {x1} + {bOverGcd} * {k} = {xo} and y = {y1} - {aOverGcd} * {k} = {yo}, "
+                       "so both answers are right.",
+    },
+    .commandLine = {
+        .usage = "Usage: {program} [OPTION]...",
+        .summary = "Solves the linear Diophantine equation Ax + By = C step by step. Without "
+                   "options it opens its window.",
+        .options = "Options:",
+        .explain = "print the transcript and Euclid's way for Ax + By = C as text, without a "
+                   "window",
+        .lang = "the language of --explain and --help (by default the desktop's language, as for "
+                "the window)",
+        .help = "print this help and exit",
+        .version = "print the version and exit",
+        .reading = "A, B and C are read as the window reads its fields, negative numbers too: "
+                   "velmora --explain 91 -35 14",
+        .exitStatus = "Exit status: 0 on success, 1 when the window cannot be opened, 2 for bad "
+                      "arguments.",
+        .unknownArgument = "unknown argument “{argument}” (velmora --help lists the options)",
+        .missingCoefficients = "--explain needs three coefficients: A, B and C",
+        .missingLanguage = "--lang needs a language: {languages}",
+        .unknownLanguage = "unknown language “{language}”; the languages are {languages}",
+        .languageAlone = "--lang goes with --explain or --help",
+        .repeated = "{argument} is given more than once",
+    },
 };
 // clang-format on
 

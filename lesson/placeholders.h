@@ -1,0 +1,17 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// One named value for a message: "{gcd}" in the message becomes `value`.
+struct Placeholder
+{
+    std::string_view name;
+    std::string value;
+};
+
+// The message with each "{name}" replaced by its value, in one pass, so a
+// value that itself holds braces (a field's text) is never read again. A
+// placeholder without a value stays as it is written.
+std::string FillPlaceholders(std::string_view message, std::initializer_list<Placeholder> values);

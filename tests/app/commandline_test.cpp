@@ -1,0 +1,286 @@
+// velmora's command line: which arguments it takes over from the window, what
+// --explain, --help and --version print, the one-line errors with status 2,
+// and the built program run with no display.
+
+#include "commandline.h"
+#include "euclid.h"
+#include "fakewindow.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace {
+
+std::string LineFeeds(std::string text)
+{
+    std::string out;
+    for (std::size_t k = 0; k < text.size(); ++k)
+        if (!(text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n'))
+            out += text[k];
+    return out;
+}
+
+// The transcript as the solver writes it for t, then Euclid's way.
+std::string Expected(const std::string &a, const std::string &b, const std::string &c, int t,
+                     const Catalogue &language, std::string_view separator = ".")
+{
+    return LineFeeds(SolveTexts(a, b, c, t, separator, language)) + "\n" +
+           std::string(language.euclid.title.value) + "\n" +
+           LineFeeds(EuclidAccount(a, b, c, separator, language));
+}
+
+CommandLineResult Velmora(std::vector<std::string_view> arguments,
+                          const Catalogue &desktop = Bulgarian, std::string_view separator = ".")
+{
+    const RandomSource random = FixedT({4});
+    return RunCommandLine(arguments, {desktop, separator, random, "1.2.3"});
+}
+
+struct WantsRow
+{
+    std::vector<std::string_view> arguments;
+    bool wanted;
+};
+
+class WantsCommandLineRows : public testing::TestWithParam<WantsRow>
+{
+};
+
+TEST_P(WantsCommandLineRows, OwnOptionsAndUnknownOnesButNotQts)
+{
+    EXPECT_EQ(WantsCommandLine(GetParam().arguments), GetParam().wanted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, WantsCommandLineRows,
+    testing::Values(WantsRow{{}, false}, WantsRow{{"-platform", "offscreen"}, false},
+                    WantsRow{{"--platform", "xcb"}, false}, WantsRow{{"--style=fusion"}, false},
+                    WantsRow{{"-session", "abc"}, false}, WantsRow{{"-reverse"}, false},
+                    WantsRow{{"--help"}, true}, WantsRow{{"-h"}, true},
+                    WantsRow{{"--version"}, true}, WantsRow{{"--explain", "1", "2", "3"}, true},
+                    WantsRow{{"--lang=en"}, true}, WantsRow{{"--explian"}, true},
+                    WantsRow{{"-platform", "xcb", "--bogus"}, true}));
+
+TEST(CommandLine, ExplainPrintsTheTranscriptThenEuclidsWay)
+{
+    const auto result = Velmora({"--explain", "91", "-35", "14", "--lang", "en"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, Expected("91", "-35", "14", 4, English));
+    EXPECT_EQ(result.out.find('\r'), std::string::npos);
+    EXPECT_NE(
+        result.out.find("\nEuclid's way\nThe equation to solve in integers: 91x - 35y = 14\n"),
+        std::string::npos);
+}
+
+TEST(CommandLine, CoefficientsTakenAsTyped)
+{
+    // Negative numbers, an option's look-alike and texts the reading rule
+    // turns into numbers are all coefficients after --explain.
+    EXPECT_EQ(Velmora({"--explain", "-91", "-35", "-14"}).out,
+              Expected("-91", "-35", "-14", 4, Bulgarian));
+    EXPECT_EQ(Velmora({"--lang=en", "--explain", "--help", "", "1,5"}).out,
+              Expected("--help", "", "1,5", 4, English));
+    EXPECT_EQ(Velmora({"--explain", "1,5", "7", "3"}, English, ",").out,
+              Expected("1,5", "7", "3", 4, English, ","));
+}
+
+TEST(CommandLine, LanguageByOptionElseTheDesktops)
+{
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "7"}, English).out,
+              Expected("3", "5", "7", 4, English));
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "7", "--lang", "BG"}, English).out,
+              Expected("3", "5", "7", 4, Bulgarian));
+    EXPECT_EQ(Velmora({"--lang=en", "--explain", "3", "5", "7"}).out,
+              Expected("3", "5", "7", 4, English));
+}
+
+TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
+{
+    for (const Catalogue *language : Catalogues) {
+        const auto result = Velmora({"--help", "--lang", language->code.value});
+        EXPECT_EQ(result.status, 0);
+        const CommandLineTexts &say = language->commandLine;
+        for (const auto &[option, text] : std::vector<std::pair<std::string, const Phrase *>>{
+                 {"  --explain A B C  ", &say.explain},
+                 {"  --lang bg|en     ", &say.lang},
+                 {"  -h, --help       ", &say.help},
+                 {"  --version        ", &say.version}})
+            EXPECT_NE(result.out.find(option + std::string(text->value) + "\n"), std::string::npos)
+                << option << " in " << language->code.value << ":\n"
+                << result.out;
+        EXPECT_NE(result.out.find(say.exitStatus.value), std::string::npos);
+    }
+    EXPECT_EQ(Velmora({"-h"}, English).out, Velmora({"--help", "--lang=en"}).out);
+}
+
+TEST(CommandLine, VersionLine)
+{
+    const auto result = Velmora({"--version"});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "velmora 1.2.3\n");
+}
+
+struct BadRow
+{
+    std::vector<std::string_view> arguments;
+    std::string message; // in English, the desktop's language here
+};
+
+class BadArguments : public testing::TestWithParam<BadRow>
+{
+};
+
+TEST_P(BadArguments, OneLineOnStandardErrorAndStatusTwo)
+{
+    const auto result = Velmora(GetParam().arguments, English);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, "velmora: " + GetParam().message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, BadArguments,
+    testing::Values(
+        BadRow{{"--explain", "1", "2"}, "--explain needs three coefficients: A, B and C"},
+        BadRow{{"--explain"}, "--explain needs three coefficients: A, B and C"},
+        BadRow{{"--explain", "1", "2", "3", "4"},
+               "unknown argument “4” (velmora --help lists the options)"},
+        BadRow{{"--explian", "1", "2", "3"},
+               "unknown argument “--explian” (velmora --help lists the options)"},
+        BadRow{{"--explain", "1", "2", "3", "--explain", "1", "2", "3"},
+               "--explain is given more than once"},
+        BadRow{{"--explain", "1", "2", "3", "--lang"}, "--lang needs a language: bg, en"},
+        BadRow{{"--explain", "1", "2", "3", "--lang", "de"},
+               "unknown language “de”; the languages are bg, en"},
+        BadRow{{"--lang=en", "--lang=bg", "--help"}, "--lang is given more than once"},
+        BadRow{{"--lang", "en"}, "--lang goes with --explain or --help"},
+        BadRow{{"--help", "--nope"},
+               "unknown argument “--nope” (velmora --help lists the "
+               "options)"}));
+
+TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
+{
+    EXPECT_EQ(Velmora({"--bogus"}, Bulgarian).err,
+              "velmora: непознат аргумент „--bogus“ (velmora --help изброява опциите)\n");
+    EXPECT_EQ(Velmora({"--bogus", "--lang", "bg"}, English).err,
+              "velmora: непознат аргумент „--bogus“ (velmora --help изброява опциите)\n");
+}
+
+// The built program, run as a shell runs it, with no display at all.
+class Binary : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const char *path = std::getenv("VELMORA_BINARY");
+        if (!path || !*path)
+            GTEST_SKIP() << "VELMORA_BINARY names no program";
+        binary_ = path;
+    }
+
+    struct Output
+    {
+        int status;
+        std::string out, err;
+    };
+
+    static std::string Quoted(std::string_view text)
+    {
+        std::string quoted = "'";
+        for (const char c : text)
+            quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return quoted + "'";
+    }
+
+    Output Spawn(const std::vector<std::string> &arguments, const char *language = "") const
+    {
+        const std::string errors = testing::TempDir() + "velmora_stderr.txt";
+        std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u WAYLAND_SOCKET "
+                              "-u QT_QPA_PLATFORM LC_ALL=C.UTF-8 LANGUAGE=" +
+                              std::string(language) + " " + Quoted(binary_);
+        for (const std::string &argument : arguments)
+            command += " " + Quoted(argument);
+        command += " 2>" + Quoted(errors);
+        Output output{};
+        FILE *pipe = popen(command.c_str(), "r");
+        if (!pipe) {
+            ADD_FAILURE() << "cannot run " << command;
+            return output;
+        }
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.out.append(buffer, n);
+        const int status = pclose(pipe);
+        output.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        std::ifstream file(errors);
+        std::stringstream text;
+        text << file.rdbuf();
+        output.err = text.str();
+        return output;
+    }
+
+    std::string binary_;
+};
+
+// The t of the transcript's check, drawn from the clock; 4 where none is.
+int DrawnT(const std::string &out, const Catalogue &language)
+{
+    const std::string_view checking = language.transcript.check.checking.value;
+    const std::size_t at = out.find(checking);
+    return at == std::string::npos ? 4 : std::atoi(out.c_str() + at + checking.size());
+}
+
+TEST_F(Binary, ExplainPrintsWhatTheLibraryWrites)
+{
+    const std::vector<std::array<std::string, 3>> inputs = {
+        {"91", "35", "14"},      {"-91", "-35", "-14"},
+        {"1534", "1309", "652"}, {"4", "6", "3"},
+        {"0", "4", "6"},         {"1,5", "abc", ""},
+        {"3", "5", "1e20"},      {"-2147483648", "-32767", "2147483647"}};
+    for (const Catalogue *language : Catalogues) {
+        for (const auto &[a, b, c] : inputs) {
+            const auto output =
+                Spawn({"--explain", a, b, c, "--lang", std::string(language->code)});
+            EXPECT_EQ(output.status, 0);
+            EXPECT_EQ(output.err, "");
+            EXPECT_EQ(output.out, Expected(a, b, c, DrawnT(output.out, *language), *language))
+                << a << " " << b << " " << c;
+        }
+    }
+}
+
+TEST_F(Binary, LanguageFromTheDesktopWithoutLang)
+{
+    const auto output = Spawn({"--explain", "3", "5", "7"}, "en");
+    EXPECT_EQ(output.out, Expected("3", "5", "7", DrawnT(output.out, English), English));
+}
+
+TEST_F(Binary, HelpAndVersionNeedNoDisplay)
+{
+    const auto help = Spawn({"--help"}, "en");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("--explain A B C"), std::string::npos);
+    const auto version = Spawn({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out.rfind("velmora ", 0), 0u);
+}
+
+TEST_F(Binary, BadArgumentsOneLineAndStatusTwo)
+{
+    for (const auto &arguments : std::vector<std::vector<std::string>>{
+             {"--explain", "1", "2"}, {"--bogus"}, {"--explain", "1", "2", "3", "--lang", "xx"}}) {
+        const auto output = Spawn(arguments, "en");
+        EXPECT_EQ(output.status, 2) << arguments[0];
+        EXPECT_EQ(output.out, "");
+        EXPECT_EQ(output.err.rfind("velmora: ", 0), 0u) << output.err;
+        EXPECT_EQ(output.err.find('\n'), output.err.size() - 1) << output.err;
+    }
+}
+
+} // namespace
