@@ -162,6 +162,34 @@ struct MessageTexts
     Phrase languageSwitch;  // the accessible name of the page's language switch
 };
 
+// The window's worksheet dialog: each control's caption, with "&" before its
+// mnemonic, and the name a screen reader gives it.
+struct WorksheetDialogTexts
+{
+    Phrase title; // the dialog's caption
+    ControlText count;
+    ControlText range;
+    ControlText variants;
+    ControlText code;
+    ControlText newCode; // the button that draws another code
+    ControlText language;
+    ControlText unsolvable; // the share of equations without integer solutions
+    ControlText zeros;
+    ControlText euclid;
+    ControlText paper;
+    ControlText preview;
+    ControlText print;
+    ControlText save; // as PDF
+    ControlText close;
+    Phrase a4; // the papers' names in the list
+    Phrase letter;
+    Phrase badCode;   // {value} {largest}: a code that cannot be used
+    Phrase saveTitle; // the file dialog's caption
+    Phrase pdfFiles;  // the file dialog's filter
+    Phrase fileName;  // {code}: the file name offered
+    Phrase printFailed;
+};
+
 // The teacher's worksheet and its answer key. Each phrase is one whole line
 // with named placeholders in braces, filled by the worksheet's builder.
 struct WorksheetTexts
@@ -184,6 +212,7 @@ struct WorksheetTexts
     Phrase unknownOption; // {option} {allowed}
     Phrase missingOutput; // no -o FILE.pdf given
     Phrase cannotWrite;   // {file}
+    WorksheetDialogTexts dialog;
 };
 
 // "Your answer": the pupil's own solution, checked. Every feedback line is one
