@@ -91,7 +91,7 @@ void WorksheetDialog::CreateControls()
     preview_ = Named(new QPrintPreviewWidget(&printer_), say.preview);
     preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
-    preview_->setMinimumSize(360, 460);
+    preview_->setMinimumSize(420, 560);
     message_ = new QLabel;
     message_->setWordWrap(true);
     message_->setTextFormat(Qt::PlainText);
@@ -234,6 +234,8 @@ void WorksheetDialog::ChoicesChanged()
     message_->hide();
     code_->setAccessibleDescription(QString());
     document_ = ChosenWorksheetDocument(*choices);
+    // Set at once: the preview draws itself when first shown, timer or not.
+    SetWorksheetPage(printer_, document_->paper);
     previewTimer_->start();
 }
 

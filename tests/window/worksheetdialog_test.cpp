@@ -259,12 +259,19 @@ void WorksheetDialogTest::previewShowsTheFirstPage()
 {
     const auto dialog = openDialog();
     QVERIFY(dialog);
-    dialog->Code()->setText(QStringLiteral("4711"));
-    QTRY_VERIFY(dialog->Preview()->pageCount() >= 1);
-    QCOMPARE(dialog->Preview()->currentPage(), 1);
+    QPrintPreviewWidget *preview = dialog->Preview();
+    QSignalSpy painted(preview, &QPrintPreviewWidget::paintRequested);
+    const auto choose = [&](const auto &change) {
+        painted.clear();
+        change();
+        QTRY_VERIFY(!painted.isEmpty());
+    };
+    choose([&] { retype(dialog->Code(), QStringLiteral("4711")); });
+    QVERIFY(preview->pageCount() >= 1);
+    QCOMPARE(preview->currentPage(), 1);
 
     // The page is white with dark text on it.
-    const QImage shot = dialog->Preview()->grab().toImage();
+    const QImage shot = preview->grab().toImage();
     int white = 0;
     int dark = 0;
     for (int y = 0; y < shot.height(); ++y)
@@ -279,12 +286,16 @@ void WorksheetDialogTest::previewShowsTheFirstPage()
     dialog->grab().save(QStringLiteral(VELMORA_SCREENSHOT_DIR "/worksheet-dialog.png"));
 #endif
 
-    // More equations, more pages.
-    const int pages = dialog->Preview()->pageCount();
-    dialog->Count()->setValue(40);
-    dialog->Variants()->setValue(3);
-    QTRY_VERIFY(dialog->Preview()->pageCount() > pages);
-    QCOMPARE(dialog->Preview()->currentPage(), 1);
+    // Another code, another first page; more equations, more pages.
+    choose([&] { retype(dialog->Code(), QStringLiteral("4712")); });
+    QVERIFY(preview->grab().toImage() != shot);
+    const int pages = preview->pageCount();
+    choose([&] {
+        dialog->Count()->setValue(40);
+        dialog->Variants()->setValue(3);
+    });
+    QVERIFY(preview->pageCount() > pages);
+    QCOMPARE(preview->currentPage(), 1);
 }
 
 void WorksheetDialogTest::savedPdfIsTheCommandLines_data()
