@@ -223,8 +223,8 @@ struct PracticeTexts
     // The controls' captions and the names a screen reader gives them.
     struct Controls
     {
-        ControlText heading;    // the section: the fields, the claim and the button
-        ControlText x0;         // the particular solution
+        ControlText heading; // the section: the fields, the claim and the button
+        ControlText x0;      // the particular solution
         ControlText y0;
         ControlText stepX;      // p in x = x0 + p*t
         ControlText stepY;      // q in y = y0 + q*t

@@ -156,12 +156,20 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
                      zeros, euclid, paper, preview, print, save, close, a4, letter, badCode,
                      saveTitle, pdfFiles, fileName, printFailed] = dialog;
         sheet("dialog.title", dialogTitle);
-        const std::pair<const char *, const ControlText *> fields[] = {
-            {"count", &count},         {"range", &range},     {"variants", &variants},
-            {"code", &sheetCode},      {"newCode", &newCode}, {"language", &language},
-            {"unsolvable", &unsolvable}, {"zeros", &zeros},   {"euclid", &euclid},
-            {"paper", &paper},         {"preview", &preview}, {"print", &print},
-            {"save", &save},           {"close", &close}};
+        const std::pair<const char *, const ControlText *> fields[] = {{"count", &count},
+                                                                       {"range", &range},
+                                                                       {"variants", &variants},
+                                                                       {"code", &sheetCode},
+                                                                       {"newCode", &newCode},
+                                                                       {"language", &language},
+                                                                       {"unsolvable", &unsolvable},
+                                                                       {"zeros", &zeros},
+                                                                       {"euclid", &euclid},
+                                                                       {"paper", &paper},
+                                                                       {"preview", &preview},
+                                                                       {"print", &print},
+                                                                       {"save", &save},
+                                                                       {"close", &close}};
         for (const auto &[key, texts] : fields) {
             sheet((std::string("dialog.") + key + ".text").c_str(), texts->text);
             sheet((std::string("dialog.") + key + ".accessibleName").c_str(),
@@ -184,11 +192,16 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         const auto &[heading, x0, y0, stepX, stepY, noSolutionBox, check, feedback, tallyField,
                      clearTally] = practiceControls;
         const std::pair<const char *, const ControlText *> fields[] = {
-            {"heading", &heading},   {"x0", &x0},
-            {"y0", &y0},             {"stepX", &stepX},
-            {"stepY", &stepY},       {"noSolution", &noSolutionBox},
-            {"check", &check},       {"feedback", &feedback},
-            {"tally", &tallyField},  {"clearTally", &clearTally}};
+            {"heading", &heading},
+            {"x0", &x0},
+            {"y0", &y0},
+            {"stepX", &stepX},
+            {"stepY", &stepY},
+            {"noSolution", &noSolutionBox},
+            {"check", &check},
+            {"feedback", &feedback},
+            {"tally", &tallyField},
+            {"clearTally", &clearTally}};
         for (const auto &[key, texts] : fields) {
             practised(std::string("controls.") + key + ".text", texts->text);
             practised(std::string("controls.") + key + ".accessibleName", texts->accessibleName);

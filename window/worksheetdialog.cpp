@@ -198,15 +198,14 @@ std::optional<WorksheetChoices> WorksheetDialog::Choices() const
 void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
 {
     const QSignalBlocker blockers[] = {
-        QSignalBlocker(count_),   QSignalBlocker(range_),      QSignalBlocker(variants_),
-        QSignalBlocker(code_),    QSignalBlocker(language_),   QSignalBlocker(unsolvable_),
-        QSignalBlocker(zeros_),   QSignalBlocker(euclid_),     QSignalBlocker(paper_)};
+        QSignalBlocker(count_), QSignalBlocker(range_),    QSignalBlocker(variants_),
+        QSignalBlocker(code_),  QSignalBlocker(language_), QSignalBlocker(unsolvable_),
+        QSignalBlocker(zeros_), QSignalBlocker(euclid_),   QSignalBlocker(paper_)};
     count_->setValue(choices.count);
-    const auto range = std::find(RangeEntries.begin(), RangeEntries.end(),
-                                 std::to_string(choices.range));
-    range_->setCurrentIndex(range == RangeEntries.end()
-                                ? 1
-                                : static_cast<int>(range - RangeEntries.begin()));
+    const auto range =
+        std::find(RangeEntries.begin(), RangeEntries.end(), std::to_string(choices.range));
+    range_->setCurrentIndex(
+        range == RangeEntries.end() ? 1 : static_cast<int>(range - RangeEntries.begin()));
     variants_->setValue(choices.variants);
     code_->setText(QString::number(choices.code == 0 ? DrawnCode() : choices.code));
     const int language = language_->findData(qs(choices.language));
@@ -225,10 +224,9 @@ void WorksheetDialog::ChoicesChanged()
     save_->setEnabled(choices.has_value());
     preview_->setEnabled(choices.has_value());
     if (!choices) {
-        ShowProblem(qs(FillMessage(
-            catalogue_.worksheet.dialog.badCode,
-            {{"value", code_->text().toStdString()},
-             {"largest", std::to_string(LargestWorksheetCode)}})));
+        ShowProblem(qs(FillMessage(catalogue_.worksheet.dialog.badCode,
+                                   {{"value", code_->text().toStdString()},
+                                    {"largest", std::to_string(LargestWorksheetCode)}})));
         return;
     }
     message_->hide();
@@ -314,8 +312,7 @@ bool WorksheetDialog::SaveAsPdf(const QString &path)
         return false;
     const SheetDocument document = ChosenWorksheetDocument(*choices);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !WriteWorksheetPdf(document, file) ||
-        !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || !WriteWorksheetPdf(document, file) || !file.commit()) {
         ShowProblem(qs(FillMessage(catalogue_.worksheet.cannotWrite,
                                    {{"file", QFileInfo(path).fileName().toStdString()}})));
         return false;
@@ -336,8 +333,7 @@ void WorksheetDialog::SaveSheet()
     QFileDialog dialog(this, qs(say.saveTitle), folder_, qs(say.pdfFiles));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(
-        qs(FillMessage(say.fileName, {{"code", std::to_string(choices->code)}})));
+    dialog.selectFile(qs(FillMessage(say.fileName, {{"code", std::to_string(choices->code)}})));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         SaveAsPdf(dialog.selectedFiles().constFirst());
 }

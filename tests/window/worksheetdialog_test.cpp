@@ -150,10 +150,10 @@ void WorksheetDialogTest::tabVisitsEveryControlInOrder()
     QVERIFY(dialog);
     QCOMPARE(focused(), dialog->Count());
     const QList<QWidget *> order = {
-        dialog->Range(),       dialog->Variants(),  dialog->Code(),        dialog->NewCode(),
-        dialog->SheetLanguage(), dialog->Unsolvable(), dialog->Zeros(),    dialog->Euclid(),
-        dialog->PaperList(),   dialog->Preview(),   dialog->PrintButton(), dialog->SaveButton(),
-        dialog->CloseButton(), dialog->Count()};
+        dialog->Range(),         dialog->Variants(),   dialog->Code(),        dialog->NewCode(),
+        dialog->SheetLanguage(), dialog->Unsolvable(), dialog->Zeros(),       dialog->Euclid(),
+        dialog->PaperList(),     dialog->Preview(),    dialog->PrintButton(), dialog->SaveButton(),
+        dialog->CloseButton(),   dialog->Count()};
     for (QWidget *expected : order) {
         QTest::keyClick(focused(), Qt::Key_Tab);
         QWidget *now = focused();
@@ -304,8 +304,8 @@ void WorksheetDialogTest::savedPdfIsTheCommandLines_data()
     QTest::newRow("defaults") << WorksheetChoices{.code = 4711};
     QTest::newRow("English, mixed, Letter")
         << WorksheetChoices{12, 500, 3, "en", 25, true, true, Paper::Letter, 99};
-    QTest::newRow("range 10, many") << WorksheetChoices{40, 10, 2, "bg", 50, false, false,
-                                                         Paper::A4, 999999};
+    QTest::newRow("range 10, many")
+        << WorksheetChoices{40, 10, 2, "bg", 50, false, false, Paper::A4, 999999};
 }
 
 // The dialog's PDF, and its printer's, hold the command line's text.
@@ -331,8 +331,8 @@ void WorksheetDialogTest::savedPdfIsTheCommandLines()
 
     const QString written = folder.filePath(QStringLiteral("command.pdf"));
     QProcess command;
-    command.start(QStringLiteral(VELMORA_BINARY),
-                  commandLine(choices) << QStringLiteral("-o") << written);
+    command.start(QStringLiteral(VELMORA_BINARY), commandLine(choices)
+                                                      << QStringLiteral("-o") << written);
     QVERIFY(command.waitForFinished(60000));
     QCOMPARE(command.exitCode(), 0);
 
