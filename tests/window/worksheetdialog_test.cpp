@@ -13,9 +13,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -24,7 +26,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -98,6 +102,27 @@ QWidget *focused()
     return QApplication::focusWidget();
 }
 
+// Presses the button by keyboard and hands the modal dialog it opens, once
+// shown, to `answer`, which closes it.
+template <typename Modal>
+bool answerModal(QPushButton *button, const std::function<void(Modal *)> &answer)
+{
+    bool answered = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto *modal = qobject_cast<Modal *>(QApplication::activeModalWidget());
+            modal && modal->isVisible()) {
+            poll.stop();
+            answered = true;
+            answer(modal);
+        }
+    });
+    poll.start(20);
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Space);
+    return answered;
+}
+
 } // namespace
 
 class WorksheetDialogTest : public QObject
@@ -117,6 +142,7 @@ private slots:
     void badCodeIsRefused_data();
     void badCodeIsRefused();
     void unwritableFileIsReported();
+    void buttonsOpenTheSystemDialogs();
 };
 
 void WorksheetDialogTest::opensWithTheDefaults()
@@ -394,6 +420,37 @@ void WorksheetDialogTest::unwritableFileIsReported()
     QVERIFY(dialog->Message()->isVisible());
     QVERIFY(dialog->Message()->text().contains(QStringLiteral("sheet.pdf")));
     QVERIFY(!QFile::exists(path));
+}
+
+// "Save as PDF…" offers a file named for the code and writes the one chosen;
+// "Print…" opens the print dialog on the sheet's paper.
+void WorksheetDialogTest::buttonsOpenTheSystemDialogs()
+{
+    const auto dialog = openDialog();
+    QVERIFY(dialog);
+    retype(dialog->Code(), QStringLiteral("4711"));
+    dialog->PaperList()->setCurrentIndex(1);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("chosen.pdf"));
+    QString offered;
+    QVERIFY(answerModal<QFileDialog>(dialog->SaveButton(), [&](QFileDialog *files) {
+        offered = files->selectedFiles().value(0);
+        files->selectFile(path);
+        static_cast<QDialog *>(files)->accept(); // as its Save button does
+    }));
+    QVERIFY2(offered.endsWith(QStringLiteral("/работен-лист-4711.pdf")), qPrintable(offered));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QVERIFY(pdfText(path).contains(QStringLiteral("Вариант 4711-1")));
+    else
+        QVERIFY(QFileInfo(path).size() > 0);
+
+    QPageSize::PageSizeId paper = QPageSize::A4;
+    QVERIFY(answerModal<QPrintDialog>(dialog->PrintButton(), [&](QPrintDialog *print) {
+        paper = print->printer()->pageLayout().pageSize().id();
+        print->reject();
+    }));
+    QCOMPARE(paper, QPageSize::Letter);
+    QVERIFY(dialog->isVisible());
 }
 
 QTEST_MAIN(WorksheetDialogTest)
