@@ -3,6 +3,7 @@
 // read back with pdftotext and held against the command line's for the same
 // code and choices.
 
+#include "controltable.h"
 #include "languages.h"
 #include "worksheetdialog.h"
 #include "worksheetpainter.h"
@@ -42,9 +43,10 @@ QString qs(std::string_view text)
 }
 
 // The dialog shown and active, as the window's menu opens it.
-std::unique_ptr<WorksheetDialog> openDialog(const Catalogue &language = Bulgarian)
+std::unique_ptr<WorksheetDialog> openDialog(const Catalogue &language = Bulgarian,
+                                            QWidget *window = nullptr)
 {
-    auto dialog = std::make_unique<WorksheetDialog>(language);
+    auto dialog = std::make_unique<WorksheetDialog>(language, window);
     dialog->show();
     dialog->activateWindow();
     if (!QTest::qWaitForWindowActive(dialog.get()))
@@ -283,7 +285,11 @@ void WorksheetDialogTest::fontFollowsTheWindow()
 
 void WorksheetDialogTest::previewShowsTheFirstPage()
 {
-    const auto dialog = openDialog();
+    // Opened from a window in the program's own font, as the picture shows it.
+    QWidget window;
+    window.setFont(QFont(QString::fromUtf8(FontFamily.data(), qsizetype(FontFamily.size())),
+                         FontPointSize));
+    const auto dialog = openDialog(Bulgarian, &window);
     QVERIFY(dialog);
     QPrintPreviewWidget *preview = dialog->Preview();
     QSignalSpy painted(preview, &QPrintPreviewWidget::paintRequested);
