@@ -3,8 +3,6 @@
 #include "desktoplanguage.h"
 #include "languages.h"
 #include "messagefill.h"
-#include "sheeteuclid.h"
-#include "worksheet.h"
 #include "worksheetdocument.h"
 #include "worksheetoptions.h"
 #include "worksheetpdf.h"
@@ -88,8 +86,7 @@ int RunWorksheetCommand(int argc, char *argv[])
         std::fflush(stdout);
     }
     const Catalogue &language = *FindCatalogue(choices.language);
-    const SheetDocument document =
-        WorksheetDocument(GenerateWorksheet(choices), language, SheetEuclidWriter());
+    const SheetDocument document = ChosenWorksheetDocument(choices);
 
     // Paper needs no screen: the offscreen platform, whatever the session has.
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -242,6 +242,34 @@ struct MessageTexts
     Phrase languageSwitch;  // the accessible name of the page's language switch
 };
 
+// The window's worksheet dialog: each control's caption, with "&" before its
+// mnemonic, and the name a screen reader gives it.
+struct WorksheetDialogTexts
+{
+    Phrase title; // the dialog's caption
+    ControlText count;
+    ControlText range;
+    ControlText variants;
+    ControlText code;
+    ControlText newCode; // the button that draws another code
+    ControlText language;
+    ControlText unsolvable; // the share of equations without integer solutions
+    ControlText zeros;
+    ControlText euclid;
+    ControlText paper;
+    ControlText preview;
+    ControlText print;
+    ControlText save; // as PDF
+    ControlText close;
+    Phrase a4; // the papers' names in the list
+    Phrase letter;
+    Phrase badCode;   // {value} {largest}: a code that cannot be used
+    Phrase saveTitle; // the file dialog's caption
+    Phrase pdfFiles;  // the file dialog's filter
+    Phrase fileName;  // {code}: the file name offered
+    Phrase printFailed;
+};
+
 // The teacher's worksheet and its answer key. Each phrase is one whole line
 // with named placeholders in braces, filled by the worksheet's builder.
 struct WorksheetTexts
@@ -264,6 +292,7 @@ struct WorksheetTexts
     Phrase unknownOption; // {option} {allowed}
     Phrase missingOutput; // no -o FILE.pdf given
     Phrase cannotWrite;   // {file}
+    WorksheetDialogTexts dialog;
 };
 
 // "Your answer": the pupil's own solution, checked. Every feedback line is one
@@ -274,8 +303,8 @@ struct PracticeTexts
     // The controls' captions and the names a screen reader gives them.
     struct Controls
     {
-        ControlText heading;    // the section: the fields, the claim and the button
-        ControlText x0;         // the particular solution
+        ControlText heading; // the section: the fields, the claim and the button
+        ControlText x0;      // the particular solution
         ControlText y0;
         ControlText stepX;      // p in x = x0 + p*t
         ControlText stepY;      // q in y = y0 + q*t

@@ -133,7 +133,7 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     };
     const auto &[sheetTitle, variant, nameLine, task, numbered, keyTitle, settings, settingsZeros,
                  gcdLine, divides, doesNotDivide, keyParticular, generalLine, keyEuclid, badValue,
-                 unknownOption, missingOutput, cannotWrite] = worksheet;
+                 unknownOption, missingOutput, cannotWrite, dialog] = worksheet;
     sheet("title", sheetTitle);
     sheet("variant", variant);
     sheet("nameLine", nameLine);
@@ -152,6 +152,38 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     sheet("unknownOption", unknownOption);
     sheet("missingOutput", missingOutput);
     sheet("cannotWrite", cannotWrite);
+    {
+        const auto &[dialogTitle, count, range, variants, sheetCode, newCode, language, unsolvable,
+                     zeros, euclid, paper, preview, print, save, close, a4, letter, badCode,
+                     saveTitle, pdfFiles, fileName, printFailed] = dialog;
+        sheet("dialog.title", dialogTitle);
+        const std::pair<const char *, const ControlText *> fields[] = {{"count", &count},
+                                                                       {"range", &range},
+                                                                       {"variants", &variants},
+                                                                       {"code", &sheetCode},
+                                                                       {"newCode", &newCode},
+                                                                       {"language", &language},
+                                                                       {"unsolvable", &unsolvable},
+                                                                       {"zeros", &zeros},
+                                                                       {"euclid", &euclid},
+                                                                       {"paper", &paper},
+                                                                       {"preview", &preview},
+                                                                       {"print", &print},
+                                                                       {"save", &save},
+                                                                       {"close", &close}};
+        for (const auto &[key, texts] : fields) {
+            sheet((std::string("dialog.") + key + ".text").c_str(), texts->text);
+            sheet((std::string("dialog.") + key + ".accessibleName").c_str(),
+                  texts->accessibleName);
+        }
+        sheet("dialog.a4", a4);
+        sheet("dialog.letter", letter);
+        sheet("dialog.badCode", badCode);
+        sheet("dialog.saveTitle", saveTitle);
+        sheet("dialog.pdfFiles", pdfFiles);
+        sheet("dialog.fileName", fileName);
+        sheet("dialog.printFailed", printFailed);
+    }
     const auto practised = [&](const std::string &key, const Phrase &phrase) {
         visit("practice." + key, phrase);
     };
@@ -161,11 +193,16 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         const auto &[heading, x0, y0, stepX, stepY, noSolutionBox, check, feedback, tallyField,
                      clearTally] = practiceControls;
         const std::pair<const char *, const ControlText *> fields[] = {
-            {"heading", &heading},   {"x0", &x0},
-            {"y0", &y0},             {"stepX", &stepX},
-            {"stepY", &stepY},       {"noSolution", &noSolutionBox},
-            {"check", &check},       {"feedback", &feedback},
-            {"tally", &tallyField},  {"clearTally", &clearTally}};
+            {"heading", &heading},
+            {"x0", &x0},
+            {"y0", &y0},
+            {"stepX", &stepX},
+            {"stepY", &stepY},
+            {"noSolution", &noSolutionBox},
+            {"check", &check},
+            {"feedback", &feedback},
+            {"tally", &tallyField},
+            {"clearTally", &clearTally}};
         for (const auto &[key, texts] : fields) {
             practised(std::string("controls.") + key + ".text", texts->text);
             practised(std::string("controls.") + key + ".accessibleName", texts->accessibleName);

@@ -1,5 +1,7 @@
 #include "visit.h"
 
+#include "euclidway.h"
+
 #include "randomcoefficient.h"
 #include "ranges.h"
 #include "readcoefficient.h"
@@ -16,7 +18,9 @@ bool IsCoefficient(int k)
 
 Visit::Visit(RandomSource random, const Catalogue &language)
     : random_(std::move(random)), language_(&language)
-{}
+{
+    AddAccount(std::make_unique<EuclidWay>());
+}
 
 void Visit::Form_Load()
 {
@@ -113,7 +117,7 @@ void Visit::Calculate()
     focus_ = Focus::Transcript;
     Solve(*this, values_, random_, separator_, language_->transcript);
     for (std::size_t i = 0; i < accounts_.size(); ++i)
-        accountTexts_[i] = accounts_[i]->Write(fields_, *language_);
+        accountTexts_[i] = accounts_[i]->Write(fields_, separator_, *language_);
 }
 
 void Visit::ClearAll()

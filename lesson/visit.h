@@ -55,6 +55,8 @@ public:
     // What the user's locale writes between a number's whole and its fraction.
     void SetDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
 
+    // Euclid's way is the account every visit has, at this index.
+    static constexpr std::size_t EuclidWayAccount = 0;
     // An account written on every calculation; its index for AccountText.
     std::size_t AddAccount(std::unique_ptr<Account> account);
 

@@ -2,7 +2,9 @@
 
 #include "equationtext.h"
 #include "keyanswer.h"
+#include "languages.h"
 #include "messagefill.h"
+#include "sheeteuclid.h"
 
 #include <cstdlib>
 
@@ -114,4 +116,11 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
             AddKeyEntry(document, ++number, e, language, choices.euclid ? euclid : none);
     }
     return document;
+}
+
+SheetDocument ChosenWorksheetDocument(const WorksheetChoices &choices)
+{
+    const Catalogue *language = FindCatalogue(choices.language);
+    return WorksheetDocument(GenerateWorksheet(choices), language ? *language : Bulgarian,
+                             SheetEuclidWriter());
 }

@@ -19,5 +19,10 @@ using EuclidWriter = std::function<std::string(const SheetEquation &, const Cata
 SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &language,
                                 const EuclidWriter &euclid = {});
 
+// The sheet the choices fix, in their language, with Euclid's way where the
+// choices ask for it and this build has it: the same document wherever it is
+// printed. Expects valid choices with a code.
+SheetDocument ChosenWorksheetDocument(const WorksheetChoices &choices);
+
 // An equation as the transcript writes it, in that language.
 std::string SheetEquationText(const SheetEquation &equation, const Catalogue &language);

@@ -6,6 +6,8 @@
 #include "languages.h"
 #include "visit.h"
 
+#include "euclid.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -316,7 +318,8 @@ TEST_F(VisitTest, FractionsInTheUsersSeparator)
 class EchoAccount : public Account
 {
 public:
-    std::string Write(const std::array<std::string, 3> &c, const Catalogue &language) const override
+    std::string Write(const std::array<std::string, 3> &c, std::string_view,
+                      const Catalogue &language) const override
     {
         return std::string(language.code) + ":" + c[0] + "," + c[1] + "," + c[2];
     }
@@ -336,6 +339,24 @@ TEST_F(VisitTest, AccountsAreWrittenOnCalculateAndGoWithTheTranscript)
     visit.Buton_Click(2);
     EXPECT_EQ(visit.AccountText(account), "");
     EXPECT_EQ(visit.AccountText(account + 1), "");
+}
+
+// Every visit explains its calculation by Euclid's way too, in its language
+// and with its decimal separator, and drops it with the transcript.
+TEST_F(VisitTest, EuclidsWayFollowsEveryCalculation)
+{
+    const std::size_t euclid = Visit::EuclidWayAccount;
+    visit.Form_Load();
+    visit.SetDecimalSeparator(",");
+    Calculate("91", "35", "1,5");
+    EXPECT_EQ(visit.AccountText(euclid), EuclidAccount("91", "35", "1,5", ",", Bulgarian));
+    EXPECT_NE(visit.AccountText(euclid).find("91 = 2 * 35 + 21\r\n"), std::string::npos);
+    visit.SetLanguage(English);
+    EXPECT_EQ(visit.AccountText(euclid), "");
+    visit.EnterInField();
+    EXPECT_EQ(visit.AccountText(euclid), EuclidAccount("91", "35", "1,5", ",", English));
+    visit.Buton_Click(1);
+    EXPECT_EQ(visit.AccountText(euclid), "");
 }
 
 // The fill rule's distribution from the program's own generator.
