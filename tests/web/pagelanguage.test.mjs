@@ -176,6 +176,8 @@ describe('the switch', () => {
             }
             await s.close();
         }
+    });
+
     test('the language already shown changes nothing', async () => {
         const s = await browser.open({ locale: 'bg-BG' });
         await s.fill('#Pole0', 'бележка');
