@@ -121,6 +121,7 @@ std::string HelpText(const Catalogue &language)
         {languageSyntax, &say.lang},
         {"-h, --help", &say.help},
         {"--version", &say.version},
+        {"--worksheet -o FILE.pdf", &say.worksheet},
     };
     std::size_t width = 0;
     for (const auto &[syntax, phrase] : options)

@@ -191,6 +191,7 @@ struct CommandLineTexts
     Phrase lang;
     Phrase help;
     Phrase version;
+    Phrase worksheet;  // --worksheet and its options
     Phrase reading;    // how A, B and C are read
     Phrase exitStatus;
 

@@ -295,7 +295,8 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         line("bridgeCheck", bridgeCheck);
     }
     {
-        const auto &[usage, summary, options, explain, lang, help, version, reading, exitStatus,
+        const auto &[usage, summary, options, explain, lang, help, version, worksheetLine, reading,
+                     exitStatus,
                      unknownArgument, missingCoefficients, missingLanguage, unknownLanguage,
                      languageAlone, repeated] = commandLine;
         const auto line = [&](const char *key, const Phrase &phrase) {
@@ -308,6 +309,7 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         line("lang", lang);
         line("help", help);
         line("version", version);
+        line("worksheet", worksheetLine);
         line("reading", reading);
         line("exitStatus", exitStatus);
         line("unknownArgument", unknownArgument);

@@ -308,12 +308,18 @@ inline constexpr Catalogue en = {
         .summary = "Solves the linear Diophantine equation Ax + By = C step by step. Without "
                    "options it opens its window.",
         .options = "Options:",
-        .explain = "print the transcript and Euclid's way for Ax + By = C as text, without a "
+        .explain = "print the working and Euclid's way for Ax + By = C as text, without a "
                    "window",
         .lang = "the language of --explain and --help (by default the desktop's language, as for "
                 "the window)",
         .help = "print this help and exit",
         .version = "print the version and exit",
+        .worksheet = "write a worksheet with its answer key as a PDF file, without a window; "
+                     "--count 1-40 equations (10), --range 10|100|200|500|1000|1500|2000 (100), "
+                     "--variants 1-40 (1), --code 1-999999 (drawn and printed when left out), "
+                     "--lang, --unsolvable 0-100 per cent without integer solutions (0), --zeros "
+                     "(zero coefficients may appear), --euclid (Euclid's way in the key), --paper "
+                     "a4|letter (a4)",
         .reading = "A, B and C are read as the window reads its fields, negative numbers too: "
                    "velmora --explain 91 -35 14",
         .exitStatus = "Exit status: 0 on success, 1 when the window cannot be opened, 2 for bad "
