@@ -141,20 +141,13 @@ void AppendLabels(std::string &out, const Catalogue &language)
 {
     const WorksheetDialogTexts &d = language.worksheet.dialog;
     const std::pair<std::string_view, std::string> labels[] = {
-        {"title", std::string(d.title)},
-        {"count", Caption(d.count.text)},
-        {"range", Caption(d.range.text)},
-        {"variants", Caption(d.variants.text)},
-        {"code", Caption(d.code.text)},
-        {"newCode", Caption(d.newCode.text)},
-        {"lang", Caption(d.language.text)},
-        {"unsolvable", Caption(d.unsolvable.text)},
-        {"zeros", Caption(d.zeros.text)},
-        {"euclid", Caption(d.euclid.text)},
-        {"paper", Caption(d.paper.text)},
-        {"print", Caption(d.print.text)},
-        {"a4", std::string(d.a4)},
-        {"letter", std::string(d.letter)},
+        {"title", std::string(d.title)},    {"count", Caption(d.count.text)},
+        {"range", Caption(d.range.text)},   {"variants", Caption(d.variants.text)},
+        {"code", Caption(d.code.text)},     {"newCode", Caption(d.newCode.text)},
+        {"lang", Caption(d.language.text)}, {"unsolvable", Caption(d.unsolvable.text)},
+        {"zeros", Caption(d.zeros.text)},   {"euclid", Caption(d.euclid.text)},
+        {"paper", Caption(d.paper.text)},   {"print", Caption(d.print.text)},
+        {"a4", std::string(d.a4)},          {"letter", std::string(d.letter)},
     };
     out += "\"labels\":{";
     for (const auto &[name, text] : labels) {

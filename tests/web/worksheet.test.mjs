@@ -84,7 +84,12 @@ test('the form\'s choices go into the address and the sheet', async () => {
     assert.match(start.search, /count=10&range=100&variants=1&code=77&lang=en&unsolvable=0&paper=a4/);
     await s.fill('#SheetForm [name=count]', '5');
     await s.evaluate(() => document.getElementById('SheetForm').dispatchEvent(new Event('change')));
-    await s.select('#SheetForm [name=range]', '10');
+    // A drop-down's choice as the user's pick ends: the value and a change.
+    await s.evaluate(() => {
+        const range = document.querySelector('#SheetForm [name=range]');
+        range.value = '10';
+        range.dispatchEvent(new Event('change', { bubbles: true }));
+    });
     await s.click('#SheetForm [name=euclid]');
     const changed = await shown(s);
     assert.equal(changed.equations.length, 5);
