@@ -105,6 +105,19 @@ test('the form\'s choices go into the address and the sheet', async () => {
     await s.close();
 });
 
+test('every rule of the view matches something in it', async () => {
+    const s = await openSheet('?worksheet&count=2&variants=2&code=8&euclid&paper=letter');
+    const unmatched = await s.evaluate(() => {
+        const rules = (list) => [...list].flatMap((r) => (r.cssRules ? rules(r.cssRules) : [r]));
+        return rules(document.styleSheets[0].cssRules)
+            .filter((r) => r.selectorText && /worksheet-view|#Worksheet|#Sheet|\.sheet-/.test(r.selectorText))
+            .filter((r) => document.querySelectorAll(r.selectorText).length === 0)
+            .map((r) => r.selectorText);
+    });
+    await s.close();
+    assert.deepEqual(unmatched, []);
+});
+
 test('bad values give the one-line message and no sheet', async (t) => {
     const rows = [
         ['?worksheet&count=41&lang=en', /count/, /1-40/],
