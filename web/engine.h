@@ -73,6 +73,24 @@ const char *velmora_solve(const char *a, const char *b, const char *c,
 // where R is the range entry's text read as a number. Returns its digits.
 const char *velmora_fill(const char *range);
 
+// ---- the teacher's worksheet ------------------------------------------------
+// (web/worksheetexports.cpp)
+
+// The worksheet a page address asks for, as JSON. `query` holds its options
+// by the command line's names, as an address's query has them
+// ("worksheet&count=12&range=100&code=4711&lang=bg": pairs split by "&" or
+// line feeds, percent-encoded, the name "worksheet" itself skipped).
+// `language` is the page's: it speaks the refusals and the sheet where the
+// query names none. `fresh` makes the code when the query gives none.
+//   {"ok":true,"problem":"","code":4711,"drawn":false,"title":"…",
+//    "lang":"bg","paper":"a4","choices":{"count":12,"range":100,
+//    "variants":3,"unsolvable":0,"zeros":false,"euclid":false},
+//    "lines":[{"role":"title","text":"…"},…],"labels":{…},
+//    "ranges":["10",…],"languages":[{"code":"bg","name":"…"},…]}
+// On a refused option ok is false, problem is its one line, lines is empty
+// and choices hold what was read before it.
+const char *velmora_worksheet(const char *query, const char *language, uint32_t fresh);
+
 #ifdef __cplusplus
 }
 #endif

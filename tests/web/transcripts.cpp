@@ -22,6 +22,10 @@
 //   edit<TAB>k<TAB>text                     velmora_edit
 //   view                                    velmora_view; writes the JSON
 //                                           and a NUL
+//   worksheet<TAB>query<TAB>language<TAB>fresh
+//                                           velmora_worksheet, the query's
+//                                           line feeds written as "\n";
+//                                           writes the JSON and a NUL
 //
 //   engine_transcripts time S   runs the solve lines over and over for about
 //                               S seconds; writes "<calls> <seconds>"
@@ -94,6 +98,21 @@ std::string Tags(std::string tags)
     return tags;
 }
 
+// A query's line feeds, which a line of calls cannot hold, written "\n".
+std::string LineFeeds(const std::string &text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == 'n') {
+            out += '\n';
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 void WriteRecord(std::string_view text)
 {
     std::cout << text << '\0';
@@ -114,7 +133,7 @@ int main(int argc, char **argv)
                            (f[0] == "separator" && n == 2) || (f[0] == "form_load" && n == 1) ||
                            (f[0] == "enter" && n == 1) || (f[0] == "button" && n == 2) ||
                            (f[0] == "select_range" && n == 2) || (f[0] == "edit" && n == 3) ||
-                           (f[0] == "view" && n == 1);
+                           (f[0] == "view" && n == 1) || (f[0] == "worksheet" && n == 4);
         if (!known)
             BadLine(f);
     }
@@ -170,6 +189,9 @@ int main(int argc, char **argv)
             velmora_select_range(Parse<int>(f[1]));
         else if (f[0] == "edit")
             velmora_edit(Parse<int>(f[1]), f[2].c_str());
+        else if (f[0] == "worksheet")
+            WriteRecord(velmora_worksheet(LineFeeds(f[1]).c_str(), f[2].c_str(),
+                                          Parse<std::uint32_t>(f[3])));
         else
             WriteRecord(velmora_view());
     }

@@ -254,5 +254,161 @@
                 else earlyDraws.push(r);
             }
         },
+        // The teacher's worksheet as JSON (velmora_worksheet), once ready.
+        worksheet: (query, language, fresh) => (engine ? JSON.parse(engine.text('velmora_worksheet', query, language, fresh >>> 0)) : null),
     });
+})();
+
+// ---- the teacher's worksheet ------------------------------------------------
+// With ?worksheet in its address the page is a printable worksheet instead of
+// the window: a form of the command line's options, which it keeps in the
+// address so that the link gives the same sheet again, and the sheet the
+// engine writes, set as pages. Every choice is checked and every line
+// written by the engine.
+(() => {
+    const query = () => location.search.replace(/^\?/, '');
+    if (!/^(?:.*&)?worksheet(?:[=&]|$)/.test(query())) return;
+    document.documentElement.classList.add('worksheet-view');
+    // The view's elements follow this script in the page.
+    const parsed = new Promise((done) => {
+        if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', done, { once: true });
+        else done();
+    });
+    Promise.all([window.velmora.ready, parsed]).then(([ok]) => {
+        if (ok) start();
+    });
+    function start() {
+        const byId = (id) => document.getElementById(id);
+        const view = byId('Worksheet');
+        const form = byId('SheetForm');
+        const sheet = byId('Sheet');
+        const problem = byId('SheetProblem');
+        const field = (name) => form.elements.namedItem(name);
+        const fresh = () => crypto.getRandomValues(new Uint32Array(1))[0];
+        let pageRule = null;
+
+        // The choices in the command line's order and names; flags by name alone.
+        function formQuery() {
+            const pairs = ['worksheet'];
+            for (const name of ['count', 'range', 'variants', 'code', 'lang', 'unsolvable', 'paper']) {
+                const value = field(name).value.trim();
+                // An empty code is one to draw, as on the command line.
+                if (name !== 'code' || value) pairs.push(`${name}=${encodeURIComponent(value)}`);
+            }
+            for (const name of ['zeros', 'euclid']) if (field(name).checked) pairs.push(name);
+            return pairs.join('&');
+        }
+
+        function setAddress(search) {
+            try {
+                const address = new URL(location.href);
+                address.search = `?${search}`;
+                history.replaceState(history.state, '', address);
+            } catch {
+                // The address stays; the sheet is shown all the same.
+            }
+        }
+
+        function fillOptions(select, entries) {
+            const wanted = entries.map(([value, text]) => `${value}\t${text}`).join('\n');
+            if (select.dataset.entries === wanted) return;
+            select.dataset.entries = wanted;
+            select.replaceChildren(...entries.map(([value, text]) => new Option(text, value)));
+        }
+
+        // The labels in the sheet's language, and the choices the engine read.
+        function showForm(answer) {
+            for (const [name, text] of Object.entries(answer.labels)) {
+                const label = form.querySelector(`[data-label="${name}"]`);
+                if (label) label.textContent = text;
+            }
+            fillOptions(field('range'), answer.ranges.map((r) => [r, r]));
+            fillOptions(field('lang'), answer.languages.map((l) => [l.code, l.name]));
+            fillOptions(field('paper'), [['a4', answer.labels.a4], ['letter', answer.labels.letter]]);
+            const c = answer.choices;
+            field('count').value = c.count;
+            field('range').value = String(c.range);
+            field('variants').value = c.variants;
+            field('code').value = answer.code || '';
+            field('lang').value = answer.lang;
+            field('unsolvable').value = c.unsolvable;
+            field('paper').value = answer.paper;
+            field('zeros').checked = c.zeros;
+            field('euclid').checked = c.euclid;
+        }
+
+        // The sheet's lines as pages: a page break starts one; a key entry and
+        // its lines stay together.
+        const tags = { title: 'h1', code: 'h2' };
+        function showSheet(answer) {
+            const pages = [];
+            let page = null;
+            let entry = null;
+            const newPage = () => {
+                page = document.createElement('article');
+                page.className = 'sheet-page';
+                pages.push(page);
+                entry = null;
+            };
+            newPage();
+            for (const { role, text } of answer.lines) {
+                if (role === 'pageBreak') {
+                    newPage();
+                    continue;
+                }
+                const line = document.createElement(tags[role] ?? 'p');
+                line.className = `sheet-${role}`;
+                line.textContent = text;
+                if (role === 'keyEquation') {
+                    entry = document.createElement('div');
+                    entry.className = 'sheet-entry';
+                    page.append(entry);
+                } else if (role !== 'keyLine' && role !== 'smallPrint') {
+                    entry = null;
+                }
+                (entry ?? page).append(line);
+            }
+            sheet.replaceChildren(...pages);
+
+            // The paper the sheet asks for, as the printer's page.
+            const styles = document.styleSheets[0];
+            if (pageRule) styles.deleteRule([...styles.cssRules].indexOf(pageRule));
+            const size = answer.paper === 'letter' ? 'letter' : 'A4';
+            pageRule = styles.cssRules[styles.insertRule(`@page { size: ${size}; margin: 18mm 20mm; }`, styles.cssRules.length)];
+            sheet.dataset.paper = answer.paper;
+        }
+
+        function show(search, initial) {
+            const answer = window.velmora.worksheet(search, document.documentElement.lang, fresh());
+            document.documentElement.lang = answer.lang;
+            document.title = answer.title;
+            if (initial || answer.ok) showForm(answer);
+            if (initial && !answer.ok) {
+                // The values as the address had them, the refused one among them.
+                for (const [name, value] of new URLSearchParams(search))
+                    if (field(name) && field(name).type !== 'checkbox' && field(name).tagName === 'INPUT') field(name).value = value;
+            }
+            problem.textContent = answer.problem;
+            problem.hidden = answer.ok;
+            sheet.hidden = !answer.ok;
+            if (answer.ok) {
+                showSheet(answer);
+                setAddress(formQuery());
+            } else {
+                setAddress(search);
+            }
+            view.dataset.state = answer.ok ? 'sheet' : 'problem';
+            return answer;
+        }
+
+        view.hidden = false;
+        form.addEventListener('submit', (event) => event.preventDefault());
+        form.addEventListener('change', () => show(formQuery(), false));
+        byId('SheetNewCode').addEventListener('click', () => {
+            field('code').value = '';
+            show(formQuery(), false);
+        });
+        byId('SheetPrint').addEventListener('click', () => window.print());
+        show(query(), true);
+    }
 })();

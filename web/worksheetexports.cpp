@@ -1,0 +1,242 @@
+// The teacher's worksheet behind the page's C interface: the query read by
+// the command line's rules, the sheet as the PDF's lines. The page only sets
+// them in HTML.
+
+#include "engine.h"
+
+#include "catalogues.h"
+#include "languages.h"
+#include "ranges.h"
+#include "worksheetdocument.h"
+#include "worksheetoptions.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#if defined(__wasm__)
+#define VELMORA_EXPORT(name) __attribute__((export_name(#name)))
+#else
+#define VELMORA_EXPORT(name)
+#endif
+
+namespace {
+
+std::string answer;
+
+void Json(std::string &out, std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    out += '"';
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            out += "\\u00";
+            out += Hex[byte >> 4];
+            out += Hex[byte & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+int HexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// As a form encodes it: "+" a blank, "%xx" a byte; a stray "%" stays.
+std::string Decoded(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '+') {
+            out += ' ';
+        } else if (c == '%' && i + 2 < text.size() && HexDigit(text[i + 1]) >= 0 &&
+                   HexDigit(text[i + 2]) >= 0) {
+            out += static_cast<char>(HexDigit(text[i + 1]) * 16 + HexDigit(text[i + 2]));
+            i += 2;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> Pairs(std::string_view query)
+{
+    if (query.starts_with('?'))
+        query.remove_prefix(1);
+    std::vector<std::pair<std::string, std::string>> pairs;
+    while (!query.empty()) {
+        const std::size_t end = query.find_first_of("&\n");
+        std::string_view pair = query.substr(0, end);
+        query = end == std::string_view::npos ? "" : query.substr(end + 1);
+        if (!pair.empty() && pair.back() == '\r')
+            pair.remove_suffix(1);
+        if (pair.empty())
+            continue;
+        const std::size_t equals = pair.find('=');
+        std::string name = Decoded(pair.substr(0, equals));
+        if (name == "worksheet")
+            continue;
+        pairs.emplace_back(std::move(name), equals == std::string_view::npos
+                                                ? std::string()
+                                                : Decoded(pair.substr(equals + 1)));
+    }
+    return pairs;
+}
+
+std::string_view RoleName(SheetRole role)
+{
+    switch (role) {
+    case SheetRole::Title:
+        return "title";
+    case SheetRole::Code:
+        return "code";
+    case SheetRole::NameLine:
+        return "nameLine";
+    case SheetRole::Task:
+        return "task";
+    case SheetRole::Equation:
+        return "equation";
+    case SheetRole::KeyEquation:
+        return "keyEquation";
+    case SheetRole::KeyLine:
+        return "keyLine";
+    case SheetRole::SmallPrint:
+        return "smallPrint";
+    case SheetRole::PageBreak:
+        break;
+    }
+    return "pageBreak";
+}
+
+// A dialog caption without its mnemonic's "&" (a doubled one stands for itself).
+std::string Caption(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&')
+            out += text[i++];
+        else if (text[i] != '&')
+            out += text[i];
+    }
+    return out;
+}
+
+void AppendLabels(std::string &out, const Catalogue &language)
+{
+    const WorksheetDialogTexts &d = language.worksheet.dialog;
+    const std::pair<std::string_view, std::string> labels[] = {
+        {"title", std::string(d.title)},    {"count", Caption(d.count.text)},
+        {"range", Caption(d.range.text)},   {"variants", Caption(d.variants.text)},
+        {"code", Caption(d.code.text)},     {"newCode", Caption(d.newCode.text)},
+        {"lang", Caption(d.language.text)}, {"unsolvable", Caption(d.unsolvable.text)},
+        {"zeros", Caption(d.zeros.text)},   {"euclid", Caption(d.euclid.text)},
+        {"paper", Caption(d.paper.text)},   {"print", Caption(d.print.text)},
+        {"a4", std::string(d.a4)},          {"letter", std::string(d.letter)},
+    };
+    out += "\"labels\":{";
+    for (const auto &[name, text] : labels) {
+        if (out.back() != '{')
+            out += ',';
+        Json(out, name);
+        out += ':';
+        Json(out, text);
+    }
+    out += '}';
+}
+
+} // namespace
+
+VELMORA_EXPORT(velmora_worksheet)
+const char *velmora_worksheet(const char *query, const char *language, uint32_t fresh)
+{
+    WorksheetChoices choices;
+    if (FindCatalogue(language))
+        choices.language = language;
+    std::string problem;
+    for (const auto &[name, value] : Pairs(query))
+        if (const auto refused = ApplyWorksheetOption(choices, name, value)) {
+            problem = OptionProblemText(*refused, *FindCatalogue(choices.language), "");
+            break;
+        }
+    const bool drawn = problem.empty() && choices.code == 0;
+    if (drawn)
+        choices.code = fresh % LargestWorksheetCode + 1;
+    const Catalogue &speaks = *FindCatalogue(choices.language);
+
+    std::string &out = answer;
+    out = "{\"ok\":";
+    out += problem.empty() ? "true" : "false";
+    out += ",\"problem\":";
+    Json(out, problem);
+    out += ",\"code\":" + std::to_string(choices.code);
+    out += ",\"drawn\":";
+    out += drawn ? "true" : "false";
+    out += ",\"lang\":";
+    Json(out, choices.language);
+    out += ",\"paper\":";
+    out += choices.paper == Paper::Letter ? "\"letter\"" : "\"a4\"";
+    out += ",\"choices\":{\"count\":" + std::to_string(choices.count);
+    out += ",\"range\":" + std::to_string(choices.range);
+    out += ",\"variants\":" + std::to_string(choices.variants);
+    out += ",\"unsolvable\":" + std::to_string(choices.unsolvablePercent);
+    out += ",\"zeros\":";
+    out += choices.zeros ? "true" : "false";
+    out += ",\"euclid\":";
+    out += choices.euclid ? "true" : "false";
+    out += "},\"title\":";
+
+    if (problem.empty()) {
+        const SheetDocument document = ChosenWorksheetDocument(choices);
+        Json(out, document.title);
+        out += ",\"lines\":[";
+        for (const SheetLine &line : document.lines) {
+            if (out.back() != '[')
+                out += ',';
+            out += "{\"role\":";
+            Json(out, RoleName(line.role));
+            out += ",\"text\":";
+            Json(out, line.text);
+            out += '}';
+        }
+        out += "],";
+    } else {
+        Json(out, speaks.worksheet.title);
+        out += ",\"lines\":[],";
+    }
+
+    AppendLabels(out, speaks);
+    out += ",\"ranges\":[";
+    for (const std::string_view range : RangeEntries) {
+        if (out.back() != '[')
+            out += ',';
+        Json(out, range);
+    }
+    out += "],\"languages\":[";
+    for (const Catalogue *catalogue : Catalogues) {
+        if (out.back() != '[')
+            out += ',';
+        out += "{\"code\":";
+        Json(out, catalogue->code);
+        out += ",\"name\":";
+        Json(out, catalogue->name);
+        out += '}';
+    }
+    out += "]}";
+    return out.c_str();
+}
