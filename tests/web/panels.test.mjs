@@ -337,6 +337,28 @@ describe('your answer', () => {
     });
 });
 
+describe('the panel in both languages', () => {
+    // Runs in the page: every caption and name of the panel as shown.
+    const panelShown = (s, ids) => s.evaluate((list) => ({
+        captions: Object.fromEntries(list.captions.map((id) => [id, document.getElementById(id).textContent])),
+        names: Object.fromEntries(list.names.map((id) => [id, document.getElementById(id).getAttribute('aria-label')])),
+    }), ids);
+    test('captions and names as design.json has them, and again after a switch', async () => {
+        const ids = { captions: Object.keys(design('bg').texts.panel.captions), names: Object.keys(design('bg').texts.panel.accessibleNames) };
+        assert.deepEqual(Object.keys(design('en').texts.panel.captions).sort(), [...ids.captions].sort());
+        const s = await browser.open({ search: '?lang=bg' });
+        assert.deepEqual(await panelShown(s, ids), { captions: design('bg').texts.panel.captions, names: design('bg').texts.panel.accessibleNames });
+        await calculate(s, [91, 35, 14]);
+        await s.click('#AnswerCheck');
+        await s.click('#Languages > button[lang="en"]');
+        assert.deepEqual(await panelShown(s, ids), { captions: design('en').texts.panel.captions, names: design('en').texts.panel.accessibleNames });
+        // A new language starts a new account: nothing is left in the old one.
+        const left = await s.evaluate(() => [document.getElementById('EuclidWay').textContent, document.getElementById('Feedback').textContent]);
+        assert.deepEqual(left, ['', '']);
+        await s.close();
+    });
+});
+
 // ---- phones: touch, the two fixes, and axe ------------------------------------
 
 describe('on a Pixel 7', chromiumOnly, () => {
