@@ -1,13 +1,12 @@
 #pragma once
 
-#include <initializer_list>
-#include <string>
-#include <string_view>
-#include <utility>
+#include "placeholders.h"
 
-// One named value of a message: "{name}" in the message becomes the text.
-using MessageValue = std::pair<std::string_view, std::string>;
+// The worksheet's name for a message's values; one filling rule for every
+// message of the program.
+using MessageValue = Placeholder;
 
-// The message with each {name} replaced by its value. A brace that names
-// no value stays as it is, so a translator's slip shows instead of vanishing.
-std::string FillMessage(std::string_view message, std::initializer_list<MessageValue> values);
+inline std::string FillMessage(std::string_view message, std::initializer_list<MessageValue> values)
+{
+    return FillPlaceholders(message, values);
+}

@@ -1,6 +1,6 @@
 #include "placeholders.h"
 
-std::string FillPlaceholders(std::string_view message, std::initializer_list<Placeholder> values)
+std::string FillPlaceholders(std::string_view message, std::span<const Placeholder> values)
 {
     std::string text;
     text.reserve(message.size() + 32);

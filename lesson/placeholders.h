@@ -1,6 +1,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,4 +15,10 @@ struct Placeholder
 // The message with each "{name}" replaced by its value, in one pass, so a
 // value that itself holds braces (a field's text) is never read again. A
 // placeholder without a value stays as it is written.
-std::string FillPlaceholders(std::string_view message, std::initializer_list<Placeholder> values);
+std::string FillPlaceholders(std::string_view message, std::span<const Placeholder> values);
+
+inline std::string FillPlaceholders(std::string_view message,
+                                    std::initializer_list<Placeholder> values)
+{
+    return FillPlaceholders(message, std::span<const Placeholder>(values.begin(), values.size()));
+}

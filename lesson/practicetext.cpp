@@ -2,31 +2,6 @@
 
 #include <algorithm>
 
-std::string FillMessage(std::string_view message, const std::vector<Slot> &slots)
-{
-    std::string text;
-    std::size_t from = 0;
-    while (from < message.size()) {
-        const std::size_t open = message.find('{', from);
-        const std::size_t close =
-            open == std::string_view::npos ? open : message.find('}', open + 1);
-        if (close == std::string_view::npos) {
-            text += message.substr(from);
-            break;
-        }
-        const std::string_view name = message.substr(open + 1, close - open - 1);
-        const auto slot =
-            std::find_if(slots.begin(), slots.end(), [&](const Slot &s) { return s.name == name; });
-        text += message.substr(from, open - from);
-        if (slot == slots.end())
-            text += message.substr(open, close + 1 - open);
-        else
-            text += slot->value;
-        from = close + 1;
-    }
-    return text;
-}
-
 std::string WholeText(Wide n)
 {
     // Digits from the lowest up; a negative n is taken apart digit by digit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "placeholders.h"
 #include "wideint.h"
 
 #include <string>
@@ -7,15 +8,14 @@
 #include <vector>
 
 // One named value of a message: "{sum}" in the message becomes `value`.
-struct Slot
-{
-    std::string_view name;
-    std::string value;
-};
+using Slot = Placeholder;
 
 // The message with every "{name}" of a slot replaced by its value; braces
 // naming no slot stay as they are.
-std::string FillMessage(std::string_view message, const std::vector<Slot> &slots);
+inline std::string FillMessage(std::string_view message, const std::vector<Slot> &slots)
+{
+    return FillPlaceholders(message, slots);
+}
 
 // An integer in digits, a minus sign before a negative one: "-3".
 std::string WholeText(Wide n);

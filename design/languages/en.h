@@ -153,7 +153,7 @@ inline constexpr Catalogue en = {
         .gcd = "GCD({a}, {b}) = {gcd}",
         .divides = "{gcd} divides {c}: the equation has integer solutions.",
         .doesNotDivide = "{gcd} does not divide {c}: the equation has no integer solution.",
-        .particular = "Particular solution: Xo = {x}; Yo = {y}",
+        .particular = "Particular solution: x₀ = {x}; y₀ = {y}",
         .general = "General solution: X = {x} - ( {b} * t ); Y = {y} + ( {a} * t ) for every "
                    "integer t",
         .euclid = "Euclid's way:",
@@ -218,10 +218,10 @@ inline constexpr Catalogue en = {
             .signOfY = "Your pair solves {equation} instead: the sign of y₀ is wrong.",
             .signsOfBoth = "Your pair solves {equation} instead: the signs of both x₀ and y₀ are "
                            "wrong.",
-            .sameAsTranscript = "This is the pair the transcript found: Xo = {xo}, Yo = {yo}.",
-            .bridge = "The transcript found Xo = {xo}, Yo = {yo}, and both pairs are right: its "
-                      "general solution X = {xo} - ({b} * t), Y = {yo} + ({a} * t) gives yours "
-                      "at t = {t}.",
+            .sameAsTranscript = "This is the particular solution the working found: x₀ = {xo}, y₀ = {yo}.",
+            .bridge = "The working found the particular solution x₀ = {xo}, y₀ = {yo}, and both "
+                      "pairs are right: its general solution x = {xo} - ({b} * t), "
+                      "y = {yo} + ({a} * t) gives yours at t = {t}.",
         },
         .steps = {
             .right = "Steps {p} and {q}, right: {product} = 0, and they are as small "
@@ -299,7 +299,7 @@ inline constexpr Catalogue en = {
         .generalX = "x = {x1} + {bOverGcd} * t",
         .generalY = "y = {y1} - {aOverGcd} * t",
         .anyT = "where t is any integer, negative ones too: …, -2, -1, 0, 1, 2, …",
-        .bridge = "The transcript's search found Xo = {xo}, Yo = {yo}: the same family at t = {k}.",
+        .bridge = "The working's search found x₀ = {xo}, y₀ = {yo}: the same family at t = {k}.",
         .bridgeCheck = "x = {x1} + {bOverGcd} * {k} = {xo} and y = {y1} - {aOverGcd} * {k} = {yo}, "
                        "so both answers are right.",
     },

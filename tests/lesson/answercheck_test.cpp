@@ -68,8 +68,8 @@ const Row Rows[] = {
      Pair("-3", "2", "5", "-3"),
      Verdict::Right,
      {"3 * (-3) + 5 * 2 = 1, right.", StepsRight3x5y,
-      "The transcript found Xo = 2, Yo = -1, and both pairs are right: its general solution "
-      "X = 2 - (5 * t), Y = -1 + (3 * t) gives yours at t = 1."}},
+      "The working found the particular solution x₀ = 2, y₀ = -1, and both pairs are right: its "
+      "general solution x = 2 - (5 * t), y = -1 + (3 * t) gives yours at t = 1."}},
     {"StepsWithBothSignsTurned",
      "3",
      "5",
@@ -78,7 +78,7 @@ const Row Rows[] = {
      Verdict::Right,
      {"3 * 2 + 5 * (-1) = 1, right.",
       "Steps -5 and 3, right: 3 * (-5) + 5 * 3 = 0, and they are as small as they can be.",
-      "This is the pair the transcript found: Xo = 2, Yo = -1."}},
+      "This is the particular solution the working found: x₀ = 2, y₀ = -1."}},
     {"SignOfYWrong",
      "3",
      "5",
@@ -127,7 +127,7 @@ const Row Rows[] = {
      Verdict::Wrong,
      {"4 * (-1) + 6 * 1 = 2, right.",
       "Steps 6 and -4 give solutions but miss some: divide them by the GCD, 2, to get 3 and -2.",
-      "This is the pair the transcript found: Xo = -1, Yo = 1."}},
+      "This is the particular solution the working found: x₀ = -1, y₀ = 1."}},
     {"StepsTimesAnotherFactor",
      "3",
      "5",
@@ -136,8 +136,8 @@ const Row Rows[] = {
      Verdict::Wrong,
      {"3 * (-3) + 5 * 2 = 1, right.",
       "Steps -10 and 6 give solutions but miss some: divide them by 2 to get -5 and 3.",
-      "The transcript found Xo = 2, Yo = -1, and both pairs are right: its general solution "
-      "X = 2 - (5 * t), Y = -1 + (3 * t) gives yours at t = 1."}},
+      "The working found the particular solution x₀ = 2, y₀ = -1, and both pairs are right: its "
+      "general solution x = 2 - (5 * t), y = -1 + (3 * t) gives yours at t = 1."}},
     {"StepsWithTheWrongSignRelation",
      "3",
      "5",
@@ -146,7 +146,7 @@ const Row Rows[] = {
      Verdict::Wrong,
      {"3 * 2 + 5 * (-1) = 1, right.",
       "Steps 5 and 3: 3 * 5 + 5 * 3 = 30, not 0; the steps must satisfy A * p + B * q = 0.",
-      "This is the pair the transcript found: Xo = 2, Yo = -1."}},
+      "This is the particular solution the working found: x₀ = 2, y₀ = -1."}},
     {"StepsSwapped",
      "3",
      "5",
@@ -156,7 +156,7 @@ const Row Rows[] = {
      {"3 * 2 + 5 * (-1) = 1, right.",
       "Steps -3 and 5: 3 * (-3) + 5 * 5 = 16, not 0; the steps must satisfy A * p + B * q = 0.",
       "The steps of x and y are the wrong way round: the step of x is 5, the step of y is -3.",
-      "This is the pair the transcript found: Xo = 2, Yo = -1."}},
+      "This is the particular solution the working found: x₀ = 2, y₀ = -1."}},
     {"StepsZero",
      "3",
      "5",
@@ -166,7 +166,7 @@ const Row Rows[] = {
      {"3 * 2 + 5 * (-1) = 1, right.",
       "With steps 0 and 0, t changes nothing and only one solution is found: the steps are 5 "
       "and -3, or both with the opposite sign.",
-      "This is the pair the transcript found: Xo = 2, Yo = -1."}},
+      "This is the particular solution the working found: x₀ = 2, y₀ = -1."}},
     {"NegativeB",
      "3",
      "-5",
@@ -175,7 +175,7 @@ const Row Rows[] = {
      Verdict::Right,
      {"3 * 2 + (-5) * 1 = 1, right.",
       "Steps 5 and 3, right: 3 * 5 + (-5) * 3 = 0, and they are as small as they can be.",
-      "This is the pair the transcript found: Xo = 2, Yo = 1."}},
+      "This is the particular solution the working found: x₀ = 2, y₀ = 1."}},
     {"ZeroConstantHasNoTranscriptPair",
      "4",
      "6",
@@ -319,8 +319,8 @@ const Row Rows[] = {
      Pair("-3", "2", "5", "-3"),
      Verdict::Right,
      {"3 * (-3) + 5 * 2 = 1, right.", StepsRight3x5y,
-      "The transcript found Xo = 2, Yo = -1, and both pairs are right: its general solution "
-      "X = 2 - (5 * t), Y = -1 + (3 * t) gives yours at t = 1."}},
+      "The working found the particular solution x₀ = 2, y₀ = -1, and both pairs are right: its "
+      "general solution x = 2 - (5 * t), y = -1 + (3 * t) gives yours at t = 1."}},
     {"EntryNotWholeIsReadAndChecked",
      "3",
      "5",
@@ -329,8 +329,8 @@ const Row Rows[] = {
      Verdict::Wrong,
      {"x₀: “-3.0” is not a whole number; it was read as -3.", "3 * (-3) + 5 * 2 = 1, right.",
       StepsRight3x5y,
-      "The transcript found Xo = 2, Yo = -1, and both pairs are right: its general solution "
-      "X = 2 - (5 * t), Y = -1 + (3 * t) gives yours at t = 1."}},
+      "The working found the particular solution x₀ = 2, y₀ = -1, and both pairs are right: its "
+      "general solution x = 2 - (5 * t), y = -1 + (3 * t) gives yours at t = 1."}},
     {"EveryEntryMisreadInOrder",
      "3",
      "5",
@@ -356,8 +356,8 @@ const Row Rows[] = {
      Pair(" -3 ", "+2", "\t5", "-3 "),
      Verdict::Right,
      {"3 * (-3) + 5 * 2 = 1, right.", StepsRight3x5y,
-      "The transcript found Xo = 2, Yo = -1, and both pairs are right: its general solution "
-      "X = 2 - (5 * t), Y = -1 + (3 * t) gives yours at t = 1."}},
+      "The working found the particular solution x₀ = 2, y₀ = -1, and both pairs are right: its "
+      "general solution x = 2 - (5 * t), y = -1 + (3 * t) gives yours at t = 1."}},
     {"ExactBeyondDoubles",
      "2147483647",
      "32767",

@@ -118,7 +118,7 @@ TEST(EuclidAccount, WorkedExampleLineByLine)
         "x = 4 + 5 * t",
         "y = (-10) - 13 * t",
         "where t is any integer, negative ones too: …, -2, -1, 0, 1, 2, …",
-        "The transcript's search found Xo = -1, Yo = 3: the same family at t = -1.",
+        "The working's search found x₀ = -1, y₀ = 3: the same family at t = -1.",
         "x = 4 + 5 * (-1) = -1 and y = (-10) - 13 * (-1) = 3, so both answers are right.",
     };
     EXPECT_EQ(Account({"91", "35", "14"}, English), expected);

@@ -141,7 +141,7 @@ struct Tally
 // The transcript's own Xo and Yo for the equation, from its text.
 std::optional<std::pair<Big, Big>> TranscriptPair(std::int64_t a, std::int64_t b, std::int64_t c)
 {
-    static const std::regex found(R"(Solution found: Xo = (-?\d+); Yo = (-?\d+))");
+    static const std::regex found(R"(Found the particular solution x₀ = (-?\d+), y₀ = (-?\d+))");
     const std::string transcript =
         SolveTexts(std::to_string(a), std::to_string(b), std::to_string(c), 4, ".", English);
     std::smatch m;
@@ -205,7 +205,7 @@ void CheckOne(const std::array<std::int64_t, 3> &abc, const ModelEquation &e, co
         if (k.x == xo && k.y == yo) {
             ASSERT_EQ(last.finding, Finding::SameAsTranscript) << where;
         } else {
-            static const std::regex bridge(R"(Xo = (-?\d+), Yo = (-?\d+),.* at t = (-?\d+)\.$)");
+            static const std::regex bridge(R"(x₀ = (-?\d+), y₀ = (-?\d+),.* at t = (-?\d+)\.$)");
             std::smatch m;
             ASSERT_EQ(last.finding, Finding::TranscriptParameter) << where;
             ASSERT_TRUE(std::regex_search(last.text, m, bridge)) << last.text;

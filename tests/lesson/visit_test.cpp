@@ -422,9 +422,9 @@ std::vector<std::string> Solvable(const Catalogue &language, int a, int b, int c
 {
     const std::string A = std::to_string(a), B = std::to_string(b), C = std::to_string(c);
     if (&language == &English)
-        return {"The computed GCD of " + A + " and " + B + " divides " + C,
+        return {"The GCD of " + A + " and " + B + " divides " + C,
                 "The Diophantine equation has a solution in the integers.",
-                "Please wait while the data are processed!"};
+                "Please wait while the search runs."};
     return {"Изчисленият НОД на " + A + " и " + B + " е делител на " + C,
             "Диофантовото уравнение има решение в областта на целите числа.",
             "Моля, изчакайте обработката на данните!"};
@@ -433,10 +433,10 @@ std::vector<std::string> Solvable(const Catalogue &language, int a, int b, int c
 std::vector<std::string> Check(const Catalogue &language, int t, int a, int x, int b, int y, int c)
 {
     const auto n = [](int v) { return std::to_string(v); };
-    return {(&language == &English ? "Checking the solution for t = "
-                                   : "Извършва се проверка за t = ") +
-                n(t) + ": ",
-            "A*X + B*Y = C;  ",
+    const bool english = &language == &English;
+    return {(english ? "Checking the solution for t = " + n(t) + ":"
+                     : "Извършва се проверка за t = " + n(t) + ": "),
+            english ? "A*x + B*y = C" : "A*X + B*Y = C;  ",
             n(a) + " * (" + n(x) + ") + " + n(b) + " * (" + n(y) + ") = " + n(c),
             n(a * x) + " + " + n(b * y) + " = " + n(c)};
 }

@@ -313,7 +313,7 @@ TEST(WorksheetDocument, KeyEntryOfAKnownEquation)
     EXPECT_NE(key.find("1. 91x - 35y = 14\n"
                        "GCD(91, 35) = 7\n"
                        "7 divides 14: the equation has integer solutions.\n"
-                       "Particular solution: Xo = -1; Yo = -3\n"
+                       "Particular solution: x₀ = -1; y₀ = -3\n"
                        "General solution: X = -1 - ( -5 * t ); Y = -3 + ( 13 * t ) for every "
                        "integer t\n"
                        "2. 4x + 6y = 3\n"

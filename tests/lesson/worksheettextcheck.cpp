@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
     const std::regex codeLine(R"(^\S+ (\d+)-(\d+)$)");
     const std::regex equationLine(R"(^(\d+)\. (-?\d+)x ([+-]) (\d+)y = (-?\d+)$)");
     const std::regex gcdLine(R"(\((\d+), (\d+)\) = (\d+)$)");
-    const std::regex particularLine(R"(X\S+ = (-?\d+); Y\S+ = (-?\d+)$)");
+    const std::regex particularLine(R"([Xx]\S+ = (-?\d+); [Yy]\S+ = (-?\d+)$)");
     const std::regex generalLine(
         R"(X = (-?\d+) - \( (-?\d+) \* t \); Y = (-?\d+) \+ \( (-?\d+) \* t \))");
 

