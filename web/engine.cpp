@@ -153,7 +153,7 @@ void AppendPractice(std::string &out)
     out += ",\"verdict\":";
     AppendJson(out, feedback ? VerdictName(feedback->verdict) : "");
     out += ",\"heading\":";
-    AppendJson(out, !feedback                              ? std::string_view()
+    AppendJson(out, !feedback                             ? std::string_view()
                     : feedback->verdict == Verdict::Right ? std::string_view(texts.right)
                                                           : std::string_view(texts.wrong));
     out += ",\"lines\":[";

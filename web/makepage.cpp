@@ -166,8 +166,8 @@ std::string controlStyle()
     // Below the language switch, which keeps the screen's top right corner.
     css << "#Reading { height: calc(100vh - " << SwitchHeight << "px - " << scaled(WindowMargin)
         << "); }\n";
-    css << "@supports (height: 1dvh) { #Reading { height: calc(100dvh - " << SwitchHeight
-        << "px - " << scaled(WindowMargin) << "); } }\n";
+    css << "@supports (height: 1dvh) { #Reading { height: calc(100dvh - " << SwitchHeight << "px - "
+        << scaled(WindowMargin) << "); } }\n";
     css << "}\n";
     css << "#Panel { font-family: \"" << FontFamily << "\", \"Liberation Serif\", serif; }\n";
     for (const ControlEntry &entry : Controls)
@@ -294,21 +294,20 @@ std::string panelElements()
                 caption(captionId) + "</label><input type=\"text\" " + named(id) +
                 " inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\">\n";
     }
-    html += "        </div>\n"
-            "        <label class=\"claim\"><input type=\"checkbox\" " +
-            named("AnswerNone") + "><span id=\"AnswerNoneCaption\">" +
-            caption("AnswerNoneCaption") +
-            "</span></label>\n"
-            "        <button type=\"button\" " +
-            named("AnswerCheck") + ">" + caption("AnswerCheck") +
-            "</button>\n"
-            "        <div " +
-            named("Feedback") +
-            " role=\"status\" aria-live=\"polite\"></div>\n"
-            "        <p class=\"tally\"><span id=\"TallyCaption\">" +
-            caption("TallyCaption") +
-            "</span>: <span id=\"Tally\"></span> <button type=\"button\" " + named("TallyClear") +
-            ">" + caption("TallyClear") + "</button></p>\n    </section>\n</div>";
+    html +=
+        "        </div>\n"
+        "        <label class=\"claim\"><input type=\"checkbox\" " +
+        named("AnswerNone") + "><span id=\"AnswerNoneCaption\">" + caption("AnswerNoneCaption") +
+        "</span></label>\n"
+        "        <button type=\"button\" " +
+        named("AnswerCheck") + ">" + caption("AnswerCheck") +
+        "</button>\n"
+        "        <div " +
+        named("Feedback") +
+        " role=\"status\" aria-live=\"polite\"></div>\n"
+        "        <p class=\"tally\"><span id=\"TallyCaption\">" +
+        caption("TallyCaption") + "</span>: <span id=\"Tally\"></span> <button type=\"button\" " +
+        named("TallyClear") + ">" + caption("TallyClear") + "</button></p>\n    </section>\n</div>";
     return html;
 }
 
