@@ -54,6 +54,7 @@ public:
     void SetLanguage(const Catalogue &language);
     // What the user's locale writes between a number's whole and its fraction.
     void SetDecimalSeparator(std::string separator) { separator_ = std::move(separator); }
+    const std::string &DecimalSeparator() const { return separator_; }
 
     // Euclid's way is the account every visit has, at this index.
     static constexpr std::size_t EuclidWayAccount = 0;

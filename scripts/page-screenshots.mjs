@@ -1,6 +1,8 @@
 // Screenshots of the page for the README: a phone upright and on its side,
 // and a 1920 × 1080 projector, each after one calculation; in Bulgarian, and
-// the phone and the projector in English too.
+// the phone and the projector in English too; Euclid's way beside the window
+// on a projector and in its own section on a phone, and a wrong and a
+// corrected answer of the pupil's on a phone.
 //
 //   node scripts/page-screenshots.mjs [OUT_DIR]     (default docs/)
 //
@@ -14,24 +16,42 @@ import { contextOptions, profiles } from '../tests/web/layouts.mjs';
 import { launch, openPage, root } from '../tests/web/velmora.mjs';
 
 const out = resolve(process.argv[2] ?? resolve(root, 'docs'));
+// The pupil's answer to 91x + 35y = 14, typed and checked, then the section
+// scrolled to the top of the screen.
+const answer = (entries) => async (page) => {
+    for (const [id, value] of Object.entries(entries)) await page.fill(id, value);
+    await page.tap('#AnswerCheck');
+    await page.evaluate(() => document.getElementById('Practice').scrollIntoView({ block: 'start' }));
+};
+const wrong = { '#AnswerX0': '4', '#AnswerY0': '10', '#AnswerP': '5', '#AnswerQ': '-13' };
+
+// file, screen, locale, equation, and what follows Calculate.
 const shots = [
     ['page-phone.png', 'Pixel 7', 'bg-BG'],
     ['page-phone-landscape.png', 'Pixel 7 landscape', 'bg-BG'],
     ['page-projector.png', '1920 × 1080', 'bg-BG'],
     ['page-phone-en.png', 'Pixel 7', 'en-US'],
     ['page-projector-en.png', '1920 × 1080', 'en-US'],
+    ['page-projector-euclid.png', '1920 × 1080', 'en-US', ['1534', '1309', '652']],
+    ['page-phone-euclid.png', 'Pixel 7', 'en-US', ['91', '35', '14'], (page) => page.tap('#EuclidLink')],
+    ['page-phone-practice-wrong.png', 'Pixel 7', 'en-US', ['91', '35', '14'], answer(wrong)],
+    ['page-phone-practice-right.png', 'Pixel 7', 'en-US', ['91', '35', '14'], async (page) => {
+        await answer(wrong)(page);
+        await answer({ '#AnswerY0': '-10' })(page);
+    }],
 ];
 
 const browser = await launch();
 try {
-    for (const [file, name, locale] of shots) {
+    for (const [file, name, locale, [a, b, c] = ['3', '5', '1'], then] of shots) {
         const profile = profiles.find((p) => p.name === name);
         const { page, context } = await openPage(browser, { locale, device: contextOptions(profile) });
-        await page.fill('#Pole1', '3');
-        await page.fill('#Pole2', '5');
-        await page.fill('#Pole3', '1');
+        await page.fill('#Pole1', a);
+        await page.fill('#Pole2', b);
+        await page.fill('#Pole3', c);
         await page.evaluate(() => window.velmora.queueDraws([0.25]));
         await (profile.options.hasTouch ? page.tap('#Buton0') : page.click('#Buton0'));
+        if (then) await then(page);
         // No caret or focus ring in the picture.
         await page.evaluate(() => document.activeElement?.blur());
         const path = resolve(out, file);

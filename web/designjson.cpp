@@ -4,6 +4,7 @@
 #include "controltable.h"
 #include "languages.h"
 #include "pagenames.h"
+#include "panelcontrols.h"
 #include "ranges.h"
 
 #include <QJsonArray>
@@ -78,6 +79,16 @@ QJsonObject pageTexts(const Catalogue &catalogue)
             captions.insert(id(entry), text(texts.text));
         accessibleNames.insert(id(entry), text(texts.accessibleName));
     }
+    // Euclid's way and "Your answer" beside the window, by element too.
+    QJsonObject panelCaptions;
+    QJsonObject panelNames;
+    for (const PanelControl &panel : PanelControls(catalogue)) {
+        const QString element = text(panel.id);
+        if (!panel.caption.empty())
+            panelCaptions.insert(element, text(panel.caption));
+        if (!panel.name.empty())
+            panelNames.insert(element, text(panel.name));
+    }
     QJsonArray introduction;
     for (const std::string_view line : catalogue.introduction.lines)
         introduction.append(text(line));
@@ -86,6 +97,7 @@ QJsonObject pageTexts(const Catalogue &catalogue)
         {"name", text(catalogue.name)},
         {"captions", captions},
         {"accessibleNames", accessibleNames},
+        {"panel", QJsonObject{{"captions", panelCaptions}, {"accessibleNames", panelNames}}},
         {"introduction", introduction},
         {"cannotLoad", text(catalogue.messages.pageCannotLoad)},
         {"title", text(catalogue.messages.pageTitle)},

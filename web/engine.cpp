@@ -1,9 +1,11 @@
 #include "engine.h"
 
+#include "answercheck.h"
 #include "clockrandom.h"
 #include "controltable.h"
 #include "languagechoice.h"
 #include "languages.h"
+#include "practiceround.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
 #include "visit.h"
@@ -11,6 +13,7 @@
 #include <array>
 #include <cstdlib>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -73,6 +76,18 @@ constexpr std::string_view FirstLanguage = Bulgarian.code.value;
 Visit visit(draw, SpokenIn(FirstLanguage));
 std::string returned;
 
+// "Your answer" for the equation in the fields, and this visit's round.
+PupilAnswer answer;
+std::optional<AnswerCheck> feedback;
+PracticeRound practiceRound;
+
+// A new equation or language: the pupil starts the answer afresh.
+void ForgetAnswer()
+{
+    answer = PupilAnswer();
+    feedback.reset();
+}
+
 void AppendJson(std::string &out, std::string_view text)
 {
     static constexpr char Hex[] = "0123456789abcdef";
@@ -108,6 +123,52 @@ std::string_view FocusName(Focus focus)
         break;
     }
     return "";
+}
+
+std::string_view VerdictName(Verdict verdict)
+{
+    switch (verdict) {
+    case Verdict::Right:
+        return "right";
+    case Verdict::Wrong:
+        return "wrong";
+    case Verdict::Refused:
+        break;
+    }
+    return "refused";
+}
+
+void AppendPractice(std::string &out)
+{
+    const PracticeTexts &texts = visit.Language().practice;
+    out += "{\"answer\":[";
+    const std::string *entries[] = {&answer.x0, &answer.y0, &answer.stepX, &answer.stepY};
+    for (const std::string *entry : entries) {
+        if (entry != entries[0])
+            out += ',';
+        AppendJson(out, *entry);
+    }
+    out += "],\"noSolution\":";
+    out += answer.noSolution ? "true" : "false";
+    out += ",\"verdict\":";
+    AppendJson(out, feedback ? VerdictName(feedback->verdict) : "");
+    out += ",\"heading\":";
+    AppendJson(out, !feedback                             ? std::string_view()
+                    : feedback->verdict == Verdict::Right ? std::string_view(texts.right)
+                                                          : std::string_view(texts.wrong));
+    out += ",\"lines\":[";
+    if (feedback)
+        for (const FeedbackLine &line : feedback->lines) {
+            if (&line != &feedback->lines.front())
+                out += ',';
+            out += "{\"text\":";
+            AppendJson(out, line.text);
+            out += ",\"mistake\":";
+            out += line.mistake ? "true}" : "false}";
+        }
+    out += "],\"tally\":";
+    AppendJson(out, practiceRound.Tally(texts));
+    out += '}';
 }
 
 } // namespace
@@ -150,6 +211,8 @@ VELMORA_EXPORT(velmora_language) int velmora_language(const char *code)
 {
     for (const Catalogue &catalogue : Spoken)
         if (catalogue.code.value == code) {
+            if (&catalogue != &visit.Language())
+                ForgetAnswer();
             visit.SetLanguage(catalogue);
             return 1;
         }
@@ -168,11 +231,15 @@ VELMORA_EXPORT(velmora_form_load) void velmora_form_load(void)
 
 VELMORA_EXPORT(velmora_button) void velmora_button(int index)
 {
+    if (index == 1 || index == 2)
+        ForgetAnswer();
     visit.Buton_Click(index);
 }
 
 VELMORA_EXPORT(velmora_select_range) void velmora_select_range(int index)
 {
+    if (index != visit.SelectedRange())
+        ForgetAnswer();
     visit.Sluch_Click(index);
 }
 
@@ -211,7 +278,33 @@ VELMORA_EXPORT(velmora_view) const char *velmora_view(void)
             returned += ',';
         AppendJson(returned, visit.AccountText(i));
     }
-    returned += "]}";
+    returned += "],\"practice\":";
+    AppendPractice(returned);
+    returned += '}';
+    return returned.c_str();
+}
+
+VELMORA_EXPORT(velmora_answer)
+void velmora_answer(const char *x0, const char *y0, const char *p, const char *q, int noSolution)
+{
+    answer = PupilAnswer{x0, y0, p, q, noSolution != 0};
+}
+
+VELMORA_EXPORT(velmora_check) const char *velmora_check(void)
+{
+    feedback = CheckAnswer(visit.Field(1), visit.Field(2), visit.Field(3), answer,
+                           visit.DecimalSeparator(), visit.Language().practice);
+    practiceRound.Record(visit.Field(1), visit.Field(2), visit.Field(3), feedback->verdict);
+    returned.clear();
+    AppendPractice(returned);
+    return returned.c_str();
+}
+
+VELMORA_EXPORT(velmora_clear_tally) const char *velmora_clear_tally(void)
+{
+    practiceRound.Clear();
+    returned.clear();
+    AppendPractice(returned);
     return returned.c_str();
 }
 
@@ -225,6 +318,12 @@ const char *velmora_solve(const char *a, const char *b, const char *c, const cha
     visit.SetDecimalSeparator(decimalSeparator);
     visit.Buton_Click(0);
     return visit.TranscriptText().c_str();
+}
+
+VELMORA_EXPORT(velmora_account) const char *velmora_account(int index)
+{
+    returned = index < 0 ? std::string() : visit.AccountText(static_cast<std::size_t>(index));
+    return returned.c_str();
 }
 
 VELMORA_EXPORT(velmora_fill) const char *velmora_fill(const char *range)

@@ -54,11 +54,30 @@ void velmora_edit(int k, const char *text);
 
 // What the page shows, as JSON:
 //   {"language":"bg","fields":["3","5","7"],"locked":false,"calculate":true,
-//    "range":0,"transcript":"...\r\n","focus":"transcript","accounts":[]}
+//    "range":0,"transcript":"...\r\n","focus":"transcript","accounts":[],
+//    "practice":{"answer":["","","",""],"noSolution":false,"verdict":"",
+//                "heading":"","lines":[],"tally":"0 of 0 right"}}
 // where focus, after the last action, is "introduction", "transcript" or
 // "" (where it was), and accounts holds each account's text in the order the
-// visit was given them.
+// visit was given them. practice is "Your answer": the pupil's four entries
+// and claim, the last check's verdict ("right", "wrong", "refused" or "" for
+// none), its heading and lines ({"text":"...","mistake":true}), and the
+// round's tally.
 const char *velmora_view(void);
+
+// ---- "Your answer" -----------------------------------------------------------
+
+// The pupil's entries as they stand: x0, y0, the steps p and q, and the
+// claim that there is no integer solution. A new equation (New data, a
+// range, Clear) or a new language empties them and the feedback.
+void velmora_answer(const char *x0, const char *y0, const char *p, const char *q, int noSolution);
+
+// Checks the answer against the equation in the fields and counts it in the
+// round; returns the view's "practice" object as JSON.
+const char *velmora_check(void);
+
+// Starts the round's count again; returns the view's "practice" object.
+const char *velmora_clear_tally(void);
 
 // ---- one calculation, for the tests -----------------------------------------
 
@@ -68,6 +87,10 @@ const char *velmora_view(void);
 // check.
 const char *velmora_solve(const char *a, const char *b, const char *c,
                           const char *decimalSeparator);
+
+// The text of the visit's account `index` (0 is Euclid's way), as the view's
+// accounts hold it; empty for an index it does not have.
+const char *velmora_account(int index);
 
 // One random coefficient: the next draw r, r * R + 1 rounded half to even,
 // where R is the range entry's text read as a number. Returns its digits.

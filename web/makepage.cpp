@@ -11,6 +11,7 @@
 #include "designjson.h"
 #include "languages.h"
 #include "pagenames.h"
+#include "panelcontrols.h"
 #include "ranges.h"
 #include "site.h"
 #include "textfile.h"
@@ -108,13 +109,28 @@ std::string windowMedia()
            "px) and (min-height: " + std::to_string(LayoutHeight) + "px)";
 }
 
+// Beside the window, on a screen wide enough for both at scale 1 or more:
+// the panel, its two columns this many window pixels wide together, and a
+// margin on its right.
+constexpr int PanelWidth = 775;
+// The language switch's height in CSS pixels (page.css).
+constexpr int SwitchHeight = 28;
+constexpr int WideWidth = LayoutWidth + PanelWidth + WindowMargin;
+
+std::string wideMedia()
+{
+    return windowMedia() + " and (min-width: " + std::to_string(WideWidth) +
+           "px) and (min-aspect-ratio: " + std::to_string(LayoutWidth) + "/" +
+           std::to_string(LayoutHeight) + ")";
+}
+
 // One window pixel when the window fills the viewport, margins included, in
 // whichever of the two directions is tighter. Firefox keeps a min() of
 // lengths to 1/60 px, which times hundreds of window pixels would miss by
 // several: taken for a thousand window pixels, it stays exact.
-std::string fitUnit(std::string_view viewportHeight)
+std::string fitUnit(std::string_view viewportHeight, int width = LayoutWidth)
 {
-    return "calc(min(100000vw / " + std::to_string(LayoutWidth) + ", 100000" +
+    return "calc(min(100000vw / " + std::to_string(width) + ", 100000" +
            std::string(viewportHeight) + " / " + std::to_string(LayoutHeight) + ") / 1000)";
 }
 
@@ -139,6 +155,21 @@ std::string controlStyle()
             << "; height: " << scaled(Pixels(entry.height)) << "; }\n";
     }
     css << "}\n";
+    // The panel beside the window at the window's scale, which now leaves
+    // room for it, as high as the screen.
+    css << "@media " << wideMedia() << " {\n";
+    css << "#MainWindow, #Panel { --u: " << fitUnit("vh", WideWidth) << "; }\n";
+    css << "@supports (height: 1dvh) { #MainWindow, #Panel { --u: " << fitUnit("dvh", WideWidth)
+        << "; } }\n";
+    css << "#Panel { width: " << scaled(PanelWidth) << "; font-size: max(" << fontPixels << "px, "
+        << scaled(fontPixels) << "); }\n";
+    // Below the language switch, which keeps the screen's top right corner.
+    css << "#Reading { height: calc(100vh - " << SwitchHeight << "px - " << scaled(WindowMargin)
+        << "); }\n";
+    css << "@supports (height: 1dvh) { #Reading { height: calc(100dvh - " << SwitchHeight << "px - "
+        << scaled(WindowMargin) << "); } }\n";
+    css << "}\n";
+    css << "#Panel { font-family: \"" << FontFamily << "\", \"Liberation Serif\", serif; }\n";
     for (const ControlEntry &entry : Controls)
         if (entry.backColour != DefaultColour)
             css << '#' << elementId(entry) << " { background-color: " << cssColour(entry.backColour)
@@ -227,6 +258,59 @@ std::string controlElements()
     return html;
 }
 
+// Euclid's way and "Your answer", in the page's first language: on a wide
+// screen beside the window, else after it, reached from the link that
+// follows the window. The copy of the transcript there is the window's own
+// field shown whole, so screen readers meet it once, in the window.
+std::string panelElements()
+{
+    const auto caption = [](std::string_view id) {
+        return escaped(PanelControlOf(language, id).caption);
+    };
+    const auto named = [](std::string_view id) {
+        return "id=\"" + std::string(id) + "\" aria-label=\"" +
+               escaped(PanelControlOf(language, id).name) + "\"";
+    };
+    std::string html = "<a id=\"EuclidLink\" href=\"#Euclid\">" + caption("EuclidLink") +
+                       "</a>\n<div id=\"Panel\">\n";
+    // Plain text rather than a field, so that on a projector its lines
+    // continue from one column into the next.
+    html += "    <div id=\"Reading\">\n";
+    html += "    <pre id=\"TranscriptCopy\" aria-hidden=\"true\"></pre>\n";
+    html += "    <section id=\"Euclid\" tabindex=\"-1\" aria-labelledby=\"EuclidTitle\">\n"
+            "        <h2 id=\"EuclidTitle\">" +
+            caption("EuclidTitle") +
+            "</h2>\n"
+            "        <pre id=\"EuclidWay\"></pre>\n"
+            "    </section>\n    </div>\n";
+    html += "    <section " + named("Practice") +
+            ">\n"
+            "        <h2 id=\"PracticeTitle\">" +
+            caption("PracticeTitle") + "</h2>\n        <div class=\"entries\">\n";
+    // The entries take whole numbers with a sign, as the coefficients do.
+    for (const std::string_view id : {"AnswerX0", "AnswerY0", "AnswerP", "AnswerQ"}) {
+        const std::string captionId = std::string(id) + "Caption";
+        html += "            <label id=\"" + captionId + "\" for=\"" + std::string(id) + "\">" +
+                caption(captionId) + "</label><input type=\"text\" " + named(id) +
+                " inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\">\n";
+    }
+    html +=
+        "        </div>\n"
+        "        <label class=\"claim\"><input type=\"checkbox\" " +
+        named("AnswerNone") + "><span id=\"AnswerNoneCaption\">" + caption("AnswerNoneCaption") +
+        "</span></label>\n"
+        "        <button type=\"button\" " +
+        named("AnswerCheck") + ">" + caption("AnswerCheck") +
+        "</button>\n"
+        "        <div " +
+        named("Feedback") +
+        " role=\"status\" aria-live=\"polite\"></div>\n"
+        "        <p class=\"tally\"><span id=\"TallyCaption\">" +
+        caption("TallyCaption") + "</span>: <span id=\"Tally\"></span> <button type=\"button\" " +
+        named("TallyClear") + ">" + caption("TallyClear") + "</button></p>\n    </section>\n</div>";
+    return html;
+}
+
 // "БГ | EN": a button for each language, in its own language, the page's
 // first one pressed. Each is named by what it shows and the language's
 // name, so that a user who speaks "EN" to a speech control reaches it.
@@ -276,6 +360,8 @@ int main(int argc, char *argv[])
         std::string page = ReadFile(dir + "/page.html");
         const std::string media = windowMedia();
         std::string style = "\n" + ReadFile(dir + "/page.css") + controlStyle();
+        for (std::size_t at; (at = style.find("@WIDE@")) != std::string::npos;)
+            style.replace(at, 6, wideMedia());
         for (std::size_t at; (at = style.find("@WINDOW@")) != std::string::npos;)
             style.replace(at, 8, media);
         const std::string script = pageScript(dir);
@@ -293,6 +379,7 @@ int main(int argc, char *argv[])
         ReplaceMarker(page, "@SWITCHNAME@", escaped(language.messages.languageSwitch));
         ReplaceMarker(page, "@SWITCH@", languageSwitch());
         ReplaceMarker(page, "@CONTROLS@", controlElements());
+        ReplaceMarker(page, "@PANEL@", panelElements());
         ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
         ReplaceMarker(page, "@TEXTS@", scriptData(pageTextsJson()));
         ReplaceMarker(page, "@SCRIPT@", script);

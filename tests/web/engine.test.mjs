@@ -22,10 +22,31 @@ test('the module imports nothing and exports the engine', async () => {
     const module = new WebAssembly.Module(readFileSync(wasmPath));
     assert.deepEqual(WebAssembly.Module.imports(module), []);
     const exported = WebAssembly.Module.exports(module).map((e) => e.name).sort();
-    assert.deepEqual(exported, ['_initialize', 'memory', 'velmora_alloc', 'velmora_button',
-        'velmora_choose_language', 'velmora_edit', 'velmora_enter', 'velmora_fill', 'velmora_form_load',
+    assert.deepEqual(exported, ['_initialize', 'memory', 'velmora_account', 'velmora_alloc', 'velmora_answer',
+        'velmora_button', 'velmora_check', 'velmora_choose_language', 'velmora_clear_tally', 'velmora_edit', 'velmora_enter', 'velmora_fill', 'velmora_form_load',
         'velmora_free', 'velmora_language', 'velmora_queue_draw', 'velmora_seed', 'velmora_select_range',
         'velmora_separator', 'velmora_solve', 'velmora_view']);
+});
+
+test('wasm and native check the same answers and keep the same tally', async (t) => {
+    const engine = await loadEngine();
+    const random = mulberry32(5150);
+    const int = (n) => String(Math.floor(random() * (2 * n + 1)) - n);
+    const calls = [['language', 'en']];
+    for (let i = 0; i < 400; ++i) {
+        if (i % 9 === 0) calls.push(['button', 1]);
+        for (const k of [1, 2, 3]) calls.push(['edit', k, int(k === 3 ? 40 : 12)]);
+        const none = random() < 0.15 ? 1 : 0;
+        calls.push(['answer', int(30), int(30), int(12), random() < 0.1 ? '1,5' : int(12), none]);
+        calls.push(['check']);
+        if (i % 50 === 49) calls.push(['clear_tally']);
+        if (i % 25 === 0) calls.push(['view']);
+    }
+    const keys = calls.filter(([name]) => ['check', 'clear_tally', 'view', 'language'].includes(name));
+    const wasm = runCalls(engine, calls);
+    compare(t, 'checks', keys, wasm, native(calls));
+    const verdicts = new Set(wasm.filter((w) => w.startsWith('{"answer"')).map((w) => JSON.parse(w).verdict));
+    assert.deepEqual([...verdicts].sort(), ['right', 'wrong'], 'right and wrong answers among them');
 });
 
 test('wasm and native write the same transcripts', async (t) => {

@@ -53,6 +53,10 @@ export function measure() {
     const viewport = { width: document.documentElement.clientWidth, height: window.innerHeight };
     const rect = (e) => e.getBoundingClientRect();
     const box = rect(main);
+    // Euclid's way and the answer, beside the window where the screen is
+    // wide enough: together they fill it.
+    const panel = rect($('Panel'));
+    const beside = panel.left >= box.right && panel.top < box.bottom;
 
     // The smallest target by its shorter side.
     const smallest = targets
@@ -75,6 +79,8 @@ export function measure() {
         viewport,
         scrollWidth: document.documentElement.scrollWidth,
         window: { width: box.width, height: box.height },
+        beside,
+        withPanel: { width: beside ? panel.right - box.left : box.width },
         smallestTarget: smallest,
         targets: targets.map((e) => ({ id: name(e), width: rect(e).width, height: rect(e).height })),
         smallestFont: Math.min(...fontSizes),

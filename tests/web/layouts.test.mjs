@@ -59,7 +59,7 @@ describe('every screen, measured', chromiumOnly, () => {
             } else {
                 scale = seen.window.width / designed.width;
                 assert.ok(scale >= 1, `scale ${scale}`);
-                const share = Math.max(seen.window.width / seen.viewport.width, seen.window.height / seen.viewport.height);
+                const share = Math.max(seen.withPanel.width / seen.viewport.width, seen.window.height / seen.viewport.height);
                 assert.ok(share >= 0.9 && share <= 1, `fills ${share} of the viewport`);
                 const aspect = seen.window.width / seen.window.height / (designed.width / designed.height);
                 assert.ok(Math.abs(aspect - 1) < 0.005, `aspect ${aspect} of the designed one`);

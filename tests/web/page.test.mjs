@@ -320,6 +320,8 @@ describe('the style sheet', () => {
     test('every rule applies somewhere: none is outranked everywhere', async () => {
         const s = await browser.open();
         await s.click('#Buton0');
+        // Feedback with more than one mistake: the four entries left empty.
+        await s.click('#AnswerCheck');
         const unapplied = await s.evaluate(() => {
             const probe = document.createElement('div');
             probe.style.display = 'none';

@@ -55,7 +55,7 @@ describe('each size its layout', () => {
                     assert.ok(c.width >= 44 && c.height >= 44, `${c.id} is ${c.width} × ${c.height}`);
             } else {
                 const scale = seen.window.width / designed.width;
-                const share = Math.max(seen.window.width / seen.viewport.width, seen.window.height / seen.viewport.height);
+                const share = Math.max(seen.withPanel.width / seen.viewport.width, seen.window.height / seen.viewport.height);
                 const aspect = seen.window.width / seen.window.height / (designed.width / designed.height);
                 assert.ok(scale >= 1 && share >= 0.9 && share <= 1, `scale ${scale}, ${share} of the viewport`);
                 assert.ok(Math.abs(aspect - 1) < 0.005, `aspect ${aspect} of the designed one`);

@@ -26,6 +26,14 @@
 //                                           velmora_worksheet, the query's
 //                                           line feeds written as "\n";
 //                                           writes the JSON and a NUL
+//   euclid<TAB>a<TAB>b<TAB>c<TAB>separator  velmora_solve, then
+//                                           velmora_account(0): writes
+//                                           Euclid's way and a NUL
+//   answer<TAB>x0<TAB>y0<TAB>p<TAB>q<TAB>none
+//                                           velmora_answer
+//   check, clear_tally                      velmora_check,
+//                                           velmora_clear_tally; write the
+//                                           JSON and a NUL
 //
 //   engine_transcripts time S   runs the solve lines over and over for about
 //                               S seconds; writes "<calls> <seconds>"
@@ -133,7 +141,10 @@ int main(int argc, char **argv)
                            (f[0] == "separator" && n == 2) || (f[0] == "form_load" && n == 1) ||
                            (f[0] == "enter" && n == 1) || (f[0] == "button" && n == 2) ||
                            (f[0] == "select_range" && n == 2) || (f[0] == "edit" && n == 3) ||
-                           (f[0] == "view" && n == 1) || (f[0] == "worksheet" && n == 4);
+                           (f[0] == "view" && n == 1) || (f[0] == "worksheet" && n == 4) ||
+                           (f[0] == "euclid" && n == 5) ||
+                           (f[0] == "answer" && n == 6) || (f[0] == "check" && n == 1) ||
+                           (f[0] == "clear_tally" && n == 1);
         if (!known)
             BadLine(f);
     }
@@ -192,6 +203,16 @@ int main(int argc, char **argv)
         else if (f[0] == "worksheet")
             WriteRecord(velmora_worksheet(LineFeeds(f[1]).c_str(), f[2].c_str(),
                                           Parse<std::uint32_t>(f[3])));
+        else if (f[0] == "euclid") {
+            velmora_solve(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str());
+            WriteRecord(velmora_account(0));
+        } else if (f[0] == "answer")
+            velmora_answer(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str(),
+                           Parse<int>(f[5]));
+        else if (f[0] == "check")
+            WriteRecord(velmora_check());
+        else if (f[0] == "clear_tally")
+            WriteRecord(velmora_clear_tally());
         else
             WriteRecord(velmora_view());
     }

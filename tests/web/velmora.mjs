@@ -106,14 +106,17 @@ export function native(calls, args = []) {
 
 // The same calls on the module in node: those that return a text or a
 // number give it, as the native tool writes it.
-const returning = { solve: 'text', fill: 'text', view: 'text', choose_language: 'text', language: 'number' };
+const returning = { solve: 'text', fill: 'text', view: 'text', check: 'text', clear_tally: 'text', choose_language: 'text', language: 'number' };
 export function runCalls(engine, calls) {
     const out = [];
     for (const [name, ...args] of calls) {
         if (name === 'seed') engine.seed(...args);
         else if (name === 'queue') engine.queue(args[0]);
         else if (name === 'choose_language') out.push(engine.text.text('velmora_choose_language', args[0], args[1], args[2].replaceAll(' ', '\n')));
-        else if (returning[name] === 'text') out.push(engine.text.text(`velmora_${name}`, ...args));
+        else if (name === 'euclid') {
+            engine.text.text('velmora_solve', ...args);
+            out.push(engine.text.text('velmora_account', 0));
+        } else if (returning[name] === 'text') out.push(engine.text.text(`velmora_${name}`, ...args));
         else if (returning[name] === 'number') out.push(String(engine.text.number(`velmora_${name}`, ...args)));
         else engine.text.number(`velmora_${name}`, ...args);
     }

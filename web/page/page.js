@@ -9,6 +9,12 @@
     const Pole = [0, 1, 2, 3, 4].map((i) => byId(`Pole${i}`));
     const Buton = [0, 1, 2].map((i) => byId(`Buton${i}`));
     const Sluch = byId('Sluch');
+    // Beside the window: Euclid's way, and the pupil's own answer.
+    const euclidWay = byId('EuclidWay');
+    const transcriptCopy = byId('TranscriptCopy');
+    const answerFields = ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map(byId);
+    const noSolution = byId('AnswerNone');
+    const feedback = byId('Feedback');
 
     // The engine's texts in and out of its memory (enginetext.mjs, set in
     // here when the page is made).
@@ -68,6 +74,41 @@
     function setTranscript(text) {
         transcript = text;
         Pole[4].value = text.replace(/\r\n/g, '\n');
+        transcriptCopy.textContent = Pole[4].value;
+    }
+
+    // A box as high as its lines, so that none is hidden behind a scroll.
+    function fitHeight(box) {
+        box.style.height = 'auto';
+        const style = getComputedStyle(box);
+        const borders = parseFloat(style.borderTopWidth) + parseFloat(style.borderBottomWidth);
+        box.style.height = `${box.scrollHeight + borders}px`;
+    }
+
+    // On a phone the transcript takes the height its lines need; in the
+    // window it keeps the window's size.
+    function fitBoxes() {
+        if (windowLayout.matches) Pole[4].style.height = '';
+        else fitHeight(Pole[4]);
+    }
+
+    // "Your answer" as the engine holds it, and the last check's findings,
+    // one a line, the mistakes marked.
+    let shownFeedback = null;
+    function renderPractice(practice) {
+        answerFields.forEach((field, i) => {
+            if (field.value !== practice.answer[i]) field.value = practice.answer[i];
+        });
+        noSolution.checked = practice.noSolution;
+        byId('Tally').textContent = practice.tally;
+        const said = JSON.stringify([practice.heading, practice.lines]);
+        if (said === shownFeedback) return;
+        shownFeedback = said;
+        feedback.dataset.verdict = practice.verdict;
+        feedback.replaceChildren(
+            ...(practice.heading ? [Object.assign(document.createElement('p'), { textContent: practice.heading, className: 'verdict' })] : []),
+            ...practice.lines.map((line) => Object.assign(document.createElement('p'), { textContent: line.text, className: line.mistake ? 'mistake' : 'found' })),
+        );
     }
 
     // Shows what the visit holds, as the engine tells it.
@@ -89,6 +130,10 @@
             showTranscriptStart();
         }
         Buton[0].disabled = !view.calculate;
+        const account = (view.accounts[0] ?? '').replace(/\r\n/g, '\n');
+        if (euclidWay.textContent !== account) euclidWay.textContent = account;
+        renderPractice(view.practice);
+        fitBoxes();
         return view;
     }
 
@@ -96,6 +141,7 @@
     // as they stand (whatever wrote them), then shown.
     function command(name, ...args) {
         for (let i = 1; i <= 3; ++i) engine.number('velmora_edit', i, Pole[i].value);
+        engine.number('velmora_answer', ...answerFields.map((field) => field.value), noSolution.checked ? 1 : 0);
         engine.number(name, ...args);
         return render();
     }
@@ -123,11 +169,24 @@
     }
     arrange();
     windowLayout.addEventListener('change', arrange);
-    Pole[0].addEventListener('click', () => Pole[0].classList.add('open'));
+    // A second tap closes it again.
+    Pole[0].addEventListener('click', () => Pole[0].classList.toggle('open'));
+    window.addEventListener('resize', () => fitBoxes());
+
+    // "Your answer": Check, or Enter in one of its fields, asks the engine;
+    // the tally starts again on request.
+    function wirePractice() {
+        byId('AnswerCheck').addEventListener('click', () => command('velmora_check'));
+        byId('TallyClear').addEventListener('click', () => command('velmora_clear_tally'));
+        for (const field of answerFields)
+            field.addEventListener('keydown', (event) => {
+                if (event.key === 'Enter' && !event.isComposing) command('velmora_check');
+            });
+    }
 
     // iOS's keypad of digits has no minus sign, so there the fields keep the
     // full keyboard, whose page of digits has one.
-    if ('standalone' in navigator) for (let i = 1; i <= 3; ++i) Pole[i].removeAttribute('inputmode');
+    if ('standalone' in navigator) for (const field of [...Pole.slice(1, 4), ...answerFields]) field.removeAttribute('inputmode');
 
     // Hosted on a web site, the page keeps itself for offline use; from a
     // file there is nothing to register and nothing to ask for.
@@ -180,6 +239,8 @@
         document.querySelector('link[rel="manifest"]')?.setAttribute('href', `manifest.${code}.webmanifest`);
         for (const [id, caption] of Object.entries(texts.captions)) byId(id).textContent = caption;
         for (const [id, name] of Object.entries(texts.accessibleNames)) byId(id).setAttribute('aria-label', name);
+        for (const [id, caption] of Object.entries(texts.panel.captions)) byId(id).textContent = caption;
+        for (const [id, name] of Object.entries(texts.panel.accessibleNames)) byId(id).setAttribute('aria-label', name);
         // From its first line, where the caret and the view stand in the
         // page as written; a new value puts the caret at its end.
         Pole[0].value = texts.introduction.map((line) => `${line}\n`).join('');
@@ -230,6 +291,7 @@
                     if (event.key === 'Enter' && !event.isComposing) command('velmora_enter');
                 });
             }
+            wirePractice();
             command('velmora_form_load');
             started();
             return true;

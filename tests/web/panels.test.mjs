@@ -1,0 +1,437 @@
+// Euclid's way and "Your answer" on the page, in the engine VELMORA_BROWSER
+// names: the account the page shows is the native engine's byte for byte;
+// the section is reached by keyboard and by a tap; on a projector it stands
+// beside the window and shows the transcript and the account whole; and the
+// pupil's answers get the verdicts and first findings of a model of our own.
+
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import { devices } from 'playwright-core';
+
+import { browserName, launchBrowser } from './browsers.mjs';
+import { runAxe } from './layouts.mjs';
+import { design, launch, mulberry32, native, openPage } from './velmora.mjs';
+
+let browser;
+before(async () => (browser = await launchBrowser()));
+after(async () => browser?.close());
+
+const chromiumOnly = browserName === 'chromium' ? {} : { skip: `Chromium's phone profiles only, not ${browserName}` };
+const { defaultBrowserType, ...pixel7 } = devices['Pixel 7'];
+const phone = { ...pixel7, deviceScaleFactor: 1 };
+const phoneSize = { width: pixel7.viewport.width, height: pixel7.viewport.height };
+
+async function calculate(s, [a, b, c]) {
+    await s.fill('#Pole1', String(a));
+    await s.fill('#Pole2', String(b));
+    await s.fill('#Pole3', String(c));
+    await s.click('#Buton0');
+}
+
+const shownAccount = (s) => s.evaluate(() => document.getElementById('EuclidWay').textContent);
+const lf = (text) => text.replace(/\r\n/g, '\n');
+
+// ---- the account --------------------------------------------------------
+
+describe("Euclid's way after Calculate", () => {
+    const equations = [
+        [1534, 1309, 652],
+        [91, 35, 14],
+        [-91, 35, -14],
+        [0, 4, 8],
+        [0, 4, 6],
+        [4, 6, 0],
+        [0, 0, 5],
+        ['1,5', 'abc', '7'],
+        ['-1.5', '6', '9'],
+    ];
+    for (const code of ['bg', 'en'])
+        test(`is the native engine's, byte for byte (${code})`, async () => {
+            const s = await browser.open({ search: `?lang=${code}` });
+            const separator = await s.evaluate(() => {
+                const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
+                return parts.find((p) => p.type === 'decimal')?.value ?? '.';
+            });
+            const expected = native([['language', code], ...equations.map(([a, b, c]) => ['euclid', a, b, c, separator])]).slice(1);
+            for (const [i, equation] of equations.entries()) {
+                await s.click('#Buton1');
+                await calculate(s, equation);
+                const shown = await shownAccount(s);
+                assert.ok(shown.length > 0, `${equation}: an account`);
+                assert.equal(shown, lf(expected[i]), equation.join(' '));
+            }
+            // A new equation leaves no account of the old one behind.
+            await s.click('#Buton1');
+            assert.equal(await shownAccount(s), '');
+            await s.close();
+        });
+
+    test('is reached from the link after the transcript, by keyboard and by click', async () => {
+        const s = await browser.open({ viewport: phoneSize });
+        await calculate(s, [91, 35, 14]);
+        const reached = () => s.evaluate(() => {
+            const box = document.getElementById('Euclid').getBoundingClientRect();
+            return { hash: location.hash, top: Math.round(box.top), height: innerHeight };
+        });
+        const link = await s.evaluate(() => {
+            const e = document.getElementById('EuclidLink');
+            const box = e.getBoundingClientRect();
+            return { text: e.textContent, shown: box.height >= 44 && box.bottom <= innerHeight + 1 };
+        });
+        assert.equal(link.text, design('bg').texts.phrases['euclid.title']);
+        assert.ok(link.shown, 'the link stands on the first screen, 44 px high');
+        await s.focus('#EuclidLink');
+        await s.press('Enter');
+        let at = await reached();
+        assert.equal(at.hash, '#Euclid');
+        assert.ok(at.top >= -1 && at.top < at.height / 2, `section top at ${at.top}`);
+        await s.evaluate(() => {
+            history.replaceState(null, '', location.pathname);
+            scrollTo(0, 0);
+        });
+        await s.click('#EuclidLink');
+        at = await reached();
+        assert.equal(at.hash, '#Euclid');
+        assert.ok(at.top >= -1 && at.top < at.height / 2, `section top at ${at.top}`);
+        await s.close();
+    });
+});
+
+// ---- a projector ------------------------------------------------------------
+
+// Runs in the page: where the window, the panel and every line of the
+// transcript's copy and of the account lie.
+function projected() {
+    const $ = (id) => document.getElementById(id);
+    const box = (e) => e.getBoundingClientRect();
+    const lines = (e) => {
+        const range = document.createRange();
+        range.selectNodeContents(e);
+        return [...range.getClientRects()].filter((r) => r.width > 0);
+    };
+    const all = [...lines($('TranscriptCopy')), ...lines($('EuclidWay'))];
+    return {
+        window: box($('MainWindow')).toJSON(),
+        reading: box($('Reading')).toJSON(),
+        lowest: Math.max(...all.map((r) => r.bottom)),
+        rightmost: Math.max(...all.map((r) => r.right)),
+        leftmost: Math.min(...all.map((r) => r.left)),
+        overflow: [$('Reading').scrollHeight - $('Reading').clientHeight, $('Reading').scrollWidth - $('Reading').clientWidth],
+        viewport: [innerWidth, innerHeight],
+        fontSizes: [$('TranscriptCopy'), $('EuclidWay'), $('Pole4')].map((e) => parseFloat(getComputedStyle(e).fontSize)),
+        copy: $('TranscriptCopy').textContent,
+        copyShown: getComputedStyle($('TranscriptCopy')).display !== 'none',
+    };
+}
+
+describe('on a projector', () => {
+    for (const [width, height, least] of [[1920, 1080, 24], [1280, 720, 16]])
+        test(`${width} × ${height}: the transcript and Euclid's way beside the window, whole`, async (t) => {
+            const s = await browser.open({ viewport: { width, height } });
+            await calculate(s, [1534, 1309, 652]);
+            const m = await s.evaluate(projected);
+            t.diagnostic(`${width} × ${height}: text ${m.fontSizes[1].toFixed(2)} px, lowest line ${m.lowest.toFixed(0)} of ${m.viewport[1]}, `
+                + `reading box ${m.reading.width.toFixed(0)} × ${m.reading.height.toFixed(0)}, overflow ${m.overflow}`);
+            assert.deepEqual(m.viewport, [width, height]);
+            assert.ok(m.copyShown, 'the transcript shown whole beside the window');
+            assert.equal(m.copy, lf(await s.transcript()));
+            assert.ok(m.leftmost >= m.window.right, 'beside the window, not over it');
+            assert.ok(m.lowest <= height && m.rightmost <= width, 'every line on the screen');
+            assert.ok(m.overflow.every((o) => o <= 0), `nothing to scroll: ${m.overflow}`);
+            assert.ok(m.fontSizes.every((size) => size >= least), `text of ${m.fontSizes} px`);
+            // At the window's scale: the panel's text is the window's.
+            assert.ok(Math.abs(m.fontSizes[1] - m.fontSizes[2]) < 0.05, `${m.fontSizes}`);
+            await s.close();
+        });
+});
+
+// ---- "Your answer" ------------------------------------------------------------
+
+const fill = (template, slots) => template.replace(/\{(\w+)\}/g, (all, name) => (name in slots ? String(slots[name]) : all));
+const factor = (n) => (n < 0n ? `(${n})` : String(n));
+
+// The model: the GCD and a solution of |A| x + |B| y = GCD, in BigInt.
+function euclid(a, b) {
+    let [r0, r1, s0, s1, t0, t1] = [a, b, 1n, 0n, 0n, 1n];
+    while (r1 !== 0n) {
+        const q = r0 / r1;
+        [r0, r1, s0, s1, t0, t1] = [r1, r0 - q * r1, s1, s0 - q * s1, t1, t0 - q * t1];
+    }
+    return { gcd: r0, x: s0, y: t0 };
+}
+
+// Equations with positive coefficients, and answers of every kind with what
+// the first finding must say (a model of our own, in English).
+function cases(random, count) {
+    const phrases = design('en').texts.phrases;
+    const p = (key) => phrases[`practice.${key}`];
+    const int = (lo, hi) => BigInt(lo + Math.floor(random() * (hi - lo + 1)));
+    const out = [];
+    while (out.length < count) {
+        const g0 = int(1, 4);
+        const a = g0 * int(2, 30);
+        const b = g0 * int(2, 30);
+        const { gcd, x, y } = euclid(a, b);
+        const solvable = random() < 0.8;
+        const c = solvable ? gcd * int(-20, 20) : gcd * int(-10, 10) + int(1, Number(gcd) - 1 || 1);
+        if (!solvable && (gcd === 1n || c % gcd === 0n)) continue;
+        const eq = [a, b, c];
+        if (!solvable) {
+            out.push({ kind: 'no solution claimed, rightly', eq, answer: ['', '', '', '', true], verdict: 'right',
+                first: fill(p('noSolution.right'), { a, b, gcd, c }) });
+            continue;
+        }
+        const k = c / gcd;
+        const t = int(-3, 3);
+        const x0 = x * k + (b / gcd) * t;
+        const y0 = y * k - (a / gcd) * t;
+        const [sx, sy] = random() < 0.5 ? [b / gcd, -a / gcd] : [-b / gcd, a / gcd];
+        const right = { kind: 'right', eq, answer: [x0, y0, sx, sy, false], verdict: 'right',
+            first: fill(p('particular.right'), { a, x: factor(x0), b, y: factor(y0), c }) };
+        const kinds = [
+            right,
+            { kind: 'wrong pair', eq, answer: [x0 + 1n, y0, sx, sy, false], verdict: 'wrong',
+                first: fill(p('particular.wrong'), { a, x: factor(x0 + 1n), b, y: factor(y0), sum: a * (x0 + 1n) + b * y0, c }) },
+            { kind: 'no solution claimed, wrongly', eq, answer: ['', '', '', '', true], verdict: 'wrong', claimWrong: true },
+        ];
+        if (y0 !== 0n)
+            kinds.push({ kind: 'sign of y₀ swapped', eq, answer: [x0, -y0, sx, sy, false], verdict: 'wrong',
+                first: fill(p('particular.wrong'), { a, x: factor(x0), b, y: factor(-y0), sum: a * x0 - b * y0, c }),
+                also: p('particular.signOfY').split('{equation}')[1] });
+        if (gcd > 1n)
+            kinds.push({ kind: 'steps times the GCD', eq, answer: [x0, y0, b, -a, false], verdict: 'wrong',
+                first: fill(p('steps.multipleOfGcd'), { p: b, q: -a, gcd, stepX: b / gcd, stepY: -a / gcd }) });
+        out.push(kinds[Math.floor(random() * kinds.length)]);
+    }
+    return out;
+}
+
+// Runs in the page: the feedback as shown and named.
+function feedbackShown() {
+    const e = document.getElementById('Feedback');
+    return {
+        verdict: e.dataset.verdict,
+        lines: [...e.querySelectorAll('p')].map((p) => ({ text: p.textContent, mistake: p.classList.contains('mistake') })),
+        role: e.getAttribute('role'),
+        live: e.getAttribute('aria-live'),
+        name: e.getAttribute('aria-label'),
+        tally: document.getElementById('Tally').textContent,
+    };
+}
+
+function assertFinding(seen, c) {
+    const label = `${c.kind}: ${c.eq.join(', ')} answered ${c.answer.join(', ')}`;
+    assert.equal(seen.verdict, c.verdict, label);
+    const findings = seen.lines.slice(1);
+    if (c.verdict === 'right') {
+        assert.ok(findings.every((l) => !l.mistake), label);
+        assert.equal(findings[0].text, c.first, label);
+        return;
+    }
+    const mistakes = findings.filter((l) => l.mistake);
+    assert.ok(mistakes.length > 0, label);
+    if (c.claimWrong) {
+        // The solution the feedback offers must solve the equation.
+        const template = design('en').texts.phrases['practice.noSolution.wrong'];
+        const pattern = new RegExp(`^${template.replace(/[.*+?^$()|[\]\\]/g, '\\$&').replace(/\{(\w+)\}/g, '(?<$1>.+?)')}$`);
+        const found = mistakes[0].text.match(pattern);
+        assert.ok(found, `${label}: "${mistakes[0].text}"`);
+        const [a, b, cc] = c.eq;
+        assert.equal(a * BigInt(found.groups.x) + b * BigInt(found.groups.y), cc, label);
+        return;
+    }
+    assert.equal(mistakes[0].text, c.first, label);
+    if (c.also) assert.ok(mistakes.some((l) => l.text.endsWith(c.also)), `${label}: the swapped sign named`);
+}
+
+// One answer typed into the empty fields and checked, by keyboard: Tab from
+// field to field, Space on the claim, Enter on Check.
+async function answerByKeyboard(s, [x0, y0, p, q, none]) {
+    await s.focus('#AnswerX0');
+    for (const [i, value] of [x0, y0, p, q].entries()) {
+        if (i > 0) await s.press('Tab');
+        if (String(value) !== '') await s.type(String(value));
+    }
+    await s.press('Tab');
+    const checked = await s.evaluate(() => document.getElementById('AnswerNone').checked);
+    if (checked !== none) await s.press('Space');
+    await s.press('Tab');
+    await s.press('Enter');
+}
+
+describe('your answer', () => {
+    test('a round by keyboard: right, wrong, swapped signs, multiple steps and the claim both ways', async (t) => {
+        const list = cases(mulberry32(2027), 14);
+        const s = await browser.open({ search: '?lang=en' });
+        let right = 0;
+        for (const [i, c] of list.entries()) {
+            await s.click('#Buton1');
+            await calculate(s, c.eq.map(String));
+            await answerByKeyboard(s, c.answer);
+            const seen = await s.evaluate(feedbackShown);
+            assertFinding(seen, c);
+            right += c.verdict === 'right' ? 1 : 0;
+            assert.equal(seen.tally, fill(design('en').texts.phrases['practice.tally'], { right, total: i + 1 }));
+        }
+        const kinds = new Set(list.map((c) => c.kind));
+        t.diagnostic(`${list.length} answers: ${[...kinds].join('; ')}`);
+        assert.ok(kinds.size >= 5, [...kinds].join('; '));
+        await s.click('#TallyClear');
+        assert.equal(await s.evaluate(() => document.getElementById('Tally').textContent),
+            fill(design('en').texts.phrases['practice.tally'], { right: 0, total: 0 }));
+        await s.close();
+    });
+
+    test('the feedback is a polite live region named in the page language; a correction counts once', async () => {
+        for (const code of ['bg', 'en']) {
+            const s = await browser.open({ search: `?lang=${code}` });
+            const texts = design(code).texts;
+            await s.fill('#Pole1', '3');
+            await s.fill('#Pole2', '5');
+            await s.fill('#Pole3', '1');
+            // Before Calculate: the equation in the fields is checked.
+            await s.fill('#AnswerX0', '2');
+            await s.fill('#AnswerY0', '1');
+            await s.fill('#AnswerP', '5');
+            await s.fill('#AnswerQ', '-3');
+            await s.click('#AnswerCheck');
+            let seen = await s.evaluate(feedbackShown);
+            assert.equal(seen.role, 'status');
+            assert.equal(seen.live, 'polite');
+            assert.equal(seen.name, texts.practiceControls.feedback.accessibleName);
+            assert.equal(seen.verdict, 'wrong');
+            assert.equal(seen.lines[0].text, texts.phrases['practice.wrong']);
+            await s.fill('#AnswerX0', '-3');
+            await s.fill('#AnswerY0', '2');
+            await s.click('#AnswerCheck');
+            seen = await s.evaluate(feedbackShown);
+            assert.equal(seen.verdict, 'right');
+            assert.equal(seen.lines[0].text, texts.phrases['practice.right']);
+            assert.equal(seen.tally, fill(texts.phrases['practice.tally'], { right: 1, total: 1 }));
+            // New data: the next equation, and the answer starts afresh.
+            await s.click('#Buton2');
+            const after = await s.evaluate(() => ({
+                fields: ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map((id) => document.getElementById(id).value),
+                feedback: document.getElementById('Feedback').textContent,
+                equation: [1, 2, 3].map((k) => document.getElementById(`Pole${k}`).value),
+            }));
+            assert.deepEqual(after.fields, ['', '', '', '']);
+            assert.equal(after.feedback, '');
+            assert.notDeepEqual(after.equation, ['3', '5', '1']);
+            await s.close();
+        }
+    });
+
+    test('its controls are named as design.json names them, and take whole numbers with a sign', async () => {
+        const s = await browser.open({ search: '?lang=en' });
+        const seen = await s.evaluate(() => Object.fromEntries(['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerNone', 'AnswerCheck', 'TallyClear']
+            .map((id) => [id, [document.getElementById(id).getAttribute('aria-label'), document.getElementById(id).getAttribute('inputmode')]])));
+        const names = design('en').texts.practiceControls;
+        const expected = { AnswerX0: 'x0', AnswerY0: 'y0', AnswerP: 'stepX', AnswerQ: 'stepY', AnswerNone: 'noSolution', AnswerCheck: 'check', TallyClear: 'clearTally' };
+        for (const [id, key] of Object.entries(expected)) assert.equal(seen[id][0], names[key].accessibleName, id);
+        for (const [id, start] of [['AnswerX0', 'x₀'], ['AnswerY0', 'y₀'], ['AnswerP', 'Step of x'], ['AnswerQ', 'Step of y'], ['AnswerNone', 'No integer solution'], ['AnswerCheck', 'Check']])
+            assert.ok(seen[id][0].startsWith(start), `${id}: ${seen[id][0]}`);
+        for (const id of ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ']) assert.equal(seen[id][1], 'numeric', id);
+        await s.close();
+    });
+});
+
+describe('the panel in both languages', () => {
+    // Runs in the page: every caption and name of the panel as shown.
+    const panelShown = (s, ids) => s.evaluate((list) => ({
+        captions: Object.fromEntries(list.captions.map((id) => [id, document.getElementById(id).textContent])),
+        names: Object.fromEntries(list.names.map((id) => [id, document.getElementById(id).getAttribute('aria-label')])),
+    }), ids);
+    test('captions and names as design.json has them, and again after a switch', async () => {
+        const ids = { captions: Object.keys(design('bg').texts.panel.captions), names: Object.keys(design('bg').texts.panel.accessibleNames) };
+        assert.deepEqual(Object.keys(design('en').texts.panel.captions).sort(), [...ids.captions].sort());
+        const s = await browser.open({ search: '?lang=bg' });
+        assert.deepEqual(await panelShown(s, ids), { captions: design('bg').texts.panel.captions, names: design('bg').texts.panel.accessibleNames });
+        await calculate(s, [91, 35, 14]);
+        await s.click('#AnswerCheck');
+        await s.click('#Languages > button[lang="en"]');
+        assert.deepEqual(await panelShown(s, ids), { captions: design('en').texts.panel.captions, names: design('en').texts.panel.accessibleNames });
+        // A new language starts a new account: nothing is left in the old one.
+        const left = await s.evaluate(() => [document.getElementById('EuclidWay').textContent, document.getElementById('Feedback').textContent]);
+        assert.deepEqual(left, ['', '']);
+        await s.close();
+    });
+});
+
+// ---- phones: touch, the two fixes, and axe ------------------------------------
+
+describe('on a Pixel 7', chromiumOnly, () => {
+    let chromium;
+    before(async () => {
+        if (!chromiumOnly.skip) chromium = await launch();
+    });
+    after(async () => chromium?.close());
+
+    test('a second tap closes the introduction; the transcript shows every line after Calculate', async () => {
+        const { page, context } = await openPage(chromium, { device: phone });
+        const height = () => page.evaluate(() => document.getElementById('Pole0').getBoundingClientRect().height);
+        const closed = await height();
+        await page.tap('#Pole0');
+        const open = await height();
+        assert.ok(open > closed * 2, `open ${open} px, closed ${closed} px`);
+        await page.tap('#Pole0');
+        assert.equal(await height(), closed);
+        // Opened again, as a reader leaves it, then Calculate.
+        await page.tap('#Pole0');
+        for (const [id, value] of [['#Pole1', '1534'], ['#Pole2', '1309'], ['#Pole3', '652']]) await page.fill(id, value);
+        await page.tap('#Buton0');
+        const box = await page.evaluate(() => {
+            const e = document.getElementById('Pole4');
+            return { scroll: e.scrollHeight, client: e.clientHeight, lines: e.value.split('\n').filter(Boolean).length };
+        });
+        assert.ok(box.lines >= 12, `${box.lines} lines`);
+        assert.ok(box.scroll <= box.client, `${box.scroll} px of lines in ${box.client} px`);
+        await context.close();
+    });
+
+    test('a round by touch: wrong, then corrected', async () => {
+        const { page, context } = await openPage(chromium, { device: phone, search: '?lang=en' });
+        for (const [id, value] of [['#Pole1', '91'], ['#Pole2', '35'], ['#Pole3', '14']]) await page.fill(id, value);
+        await page.tap('#Buton0');
+        await page.tap('#EuclidLink');
+        const type = async (answer) => {
+            for (const [id, value] of Object.entries(answer)) {
+                await page.tap(id);
+                await page.fill(id, value);
+            }
+            await page.tap('#AnswerCheck');
+            return page.evaluate(feedbackShown);
+        };
+        // 91 * 2 + 35 * (-5) = 7: times 2 gives 4, -10; the steps 5, -13.
+        let seen = await type({ '#AnswerX0': '4', '#AnswerY0': '10', '#AnswerP': '5', '#AnswerQ': '-13' });
+        assert.equal(seen.verdict, 'wrong');
+        assert.equal(seen.lines.find((l) => l.mistake).text, '91 * 4 + 35 * 10 = 714, not 14.');
+        seen = await type({ '#AnswerY0': '-10' });
+        assert.equal(seen.verdict, 'right');
+        assert.equal(seen.tally, '1 of 1 right');
+        const targets = await page.evaluate(() => ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerCheck', 'TallyClear', 'EuclidLink']
+            .map((id) => {
+                const e = document.getElementById(id);
+                return [id, e.getBoundingClientRect().height, parseFloat(getComputedStyle(e).fontSize)];
+            }));
+        for (const [id, h, size] of targets) {
+            assert.ok(h >= 44, `${id}: ${h} px high`);
+            assert.ok(size >= 16, `${id}: ${size} px text`);
+        }
+        await context.close();
+    });
+
+    for (const [name, device] of [['Pixel 7', phone], ['1920 × 1080', { viewport: { width: 1920, height: 1080 }, deviceScaleFactor: 1 }]])
+        test(`axe-core: the panel with an account and feedback, ${name}`, async () => {
+            const { page, context } = await openPage(chromium, { device });
+            for (const [id, value] of [['#Pole1', '4'], ['#Pole2', '6'], ['#Pole3', '3']]) await page.fill(id, value);
+            await page.click('#Buton0');
+            await page.fill('#AnswerX0', '1');
+            await page.click('#AnswerCheck');
+            const { violations, incomplete } = await runAxe(page);
+            assert.deepEqual(violations, []);
+            assert.deepEqual(incomplete.filter((r) => r.id === 'aria-prohibited-attr'), []);
+            await context.close();
+        });
+});

@@ -1,0 +1,35 @@
+#include "panelcontrols.h"
+
+std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
+{
+    const std::string_view title = catalogue.euclid.title;
+    const PracticeTexts::Controls &c = catalogue.practice.controls;
+    return {
+        {"EuclidLink", title, ""},
+        {"EuclidTitle", title, ""},
+        {"Practice", "", c.heading.accessibleName},
+        {"PracticeTitle", c.heading.text, ""},
+        {"AnswerX0Caption", c.x0.text, ""},
+        {"AnswerX0", "", c.x0.accessibleName},
+        {"AnswerY0Caption", c.y0.text, ""},
+        {"AnswerY0", "", c.y0.accessibleName},
+        {"AnswerPCaption", c.stepX.text, ""},
+        {"AnswerP", "", c.stepX.accessibleName},
+        {"AnswerQCaption", c.stepY.text, ""},
+        {"AnswerQ", "", c.stepY.accessibleName},
+        {"AnswerNoneCaption", c.noSolution.text, ""},
+        {"AnswerNone", "", c.noSolution.accessibleName},
+        {"AnswerCheck", c.check.text, c.check.accessibleName},
+        {"Feedback", "", c.feedback.accessibleName},
+        {"TallyCaption", c.tally.text, ""},
+        {"TallyClear", c.clearTally.text, c.clearTally.accessibleName},
+    };
+}
+
+PanelControl PanelControlOf(const Catalogue &catalogue, std::string_view id)
+{
+    for (const PanelControl &control : PanelControls(catalogue))
+        if (control.id == id)
+            return control;
+    return {id, "", ""};
+}
