@@ -158,6 +158,7 @@ void LessonWindow::SetZoom(double zoom)
     side_->setFixedSize(std::max(scaled(PanelWidth, zoom), needed), client_->height());
     Action(Command::ZoomIn)->setEnabled(zoom < ZoomSteps.back());
     Action(Command::ZoomOut)->setEnabled(zoom > ZoomSteps.front());
+    keepOnScreen();
 }
 
 void LessonWindow::showPanels()
@@ -165,6 +166,7 @@ void LessonWindow::showPanels()
     euclid_->setVisible(Action(Command::EuclidPanel)->isChecked());
     answer_->setVisible(Action(Command::AnswerPanel)->isChecked());
     side_->setVisible(euclid_->isVisibleTo(side_) || answer_->isVisibleTo(side_));
+    keepOnScreen();
     // Opened by keyboard, the panel takes the focus there.
     if (auto *action = qobject_cast<QAction *>(sender()); action && action->isChecked()) {
         QWidget *first = euclid_->Account();
@@ -172,6 +174,24 @@ void LessonWindow::showPanels()
             first = answer_->X0();
         first->setFocus(Qt::ShortcutFocusReason);
     }
+}
+
+void LessonWindow::keepOnScreen()
+{
+    // A window that grows to the right or down by a panel or the zoom stays
+    // whole on its screen, as far as it fits.
+    adjustSize();
+    const QScreen *screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    if (frame.topLeft() != frameGeometry().topLeft())
+        move(frame.topLeft());
 }
 
 void LessonWindow::showAccount()

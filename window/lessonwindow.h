@@ -65,6 +65,7 @@ private:
     void createMenus();
     void step(int direction);
     void showPanels();
+    void keepOnScreen();
     void showAccount();
 
     const Catalogue &language_;
