@@ -1,6 +1,6 @@
 #include "commandline.h"
 #include "desktoplanguage.h"
-#include "mainwindow.h"
+#include "lessonwindow.h"
 #include "worksheetcommand.h"
 
 #include <QApplication>
@@ -95,7 +95,7 @@ int main(int argc, char *argv[])
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 
-    MainWindow window(ClockRandom(), language);
+    LessonWindow window(ClockRandom(), language);
     window.show();
     return app.exec();
 }

@@ -368,6 +368,22 @@ struct PracticeTexts
     } noSolution;
 };
 
+// The window's menu bar and the panel beside the client area: each entry's
+// caption with "&" before its mnemonic.
+struct MenuTexts
+{
+    Phrase file;
+    Phrase worksheet; // opens the worksheet dialog
+    Phrase quit;
+    Phrase view;
+    Phrase euclidPanel; // shows or hides Euclid's way beside the window
+    Phrase answerPanel; // shows or hides "Your answer"
+    Phrase zoomIn;
+    Phrase zoomOut;
+    Phrase actualSize;
+    Phrase euclidEmpty; // what the panel says before anything is calculated
+};
+
 struct Catalogue
 {
     Phrase code;      // the language's code, as in LANGUAGE or <html lang>
@@ -381,4 +397,5 @@ struct Catalogue
     PracticeTexts practice;
     EuclidTexts euclid;
     CommandLineTexts commandLine;
+    MenuTexts menus;
 };

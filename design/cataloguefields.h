@@ -14,7 +14,7 @@
 template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &&visit)
 {
     const auto &[code, shortName, name, controls, introduction, transcript, messages, worksheet,
-                 practice, euclid, commandLine] = catalogue;
+                 practice, euclid, commandLine, menus] = catalogue;
     (void)introduction;
     visit(std::string("code"), code);
     visit(std::string("shortName"), shortName);
@@ -319,5 +319,22 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
         line("languageAlone", languageAlone);
         line("repeated", repeated);
     }
+    }
+    {
+        const auto &[file, sheet, quit, view, euclidPanel, answerPanel, zoomIn, zoomOut,
+                     actualSize, euclidEmpty] = menus;
+        const auto entry = [&](const char *key, const Phrase &phrase) {
+            visit(std::string("menus.") + key, phrase);
+        };
+        entry("file", file);
+        entry("worksheet", sheet);
+        entry("quit", quit);
+        entry("view", view);
+        entry("euclidPanel", euclidPanel);
+        entry("answerPanel", answerPanel);
+        entry("zoomIn", zoomIn);
+        entry("zoomOut", zoomOut);
+        entry("actualSize", actualSize);
+        entry("euclidEmpty", euclidEmpty);
     }
 }

@@ -20,6 +20,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace {
@@ -32,6 +33,21 @@ QString qs(std::string_view text)
 QRect pixelRect(const ControlEntry &entry)
 {
     return QRect(Pixels(entry.left), Pixels(entry.top), Pixels(entry.width), Pixels(entry.height));
+}
+
+// Twips times the zoom, in logical pixels. Edges are rounded, not sizes, so
+// that controls meeting in the table still meet.
+int zoomed(int twips, double zoom)
+{
+    return static_cast<int>(std::lround(twips * zoom / TwipsPerPixel));
+}
+
+QRect zoomedRect(const ControlEntry &entry, double zoom)
+{
+    const int left = zoomed(entry.left, zoom);
+    const int top = zoomed(entry.top, zoom);
+    return QRect(left, top, zoomed(entry.left + entry.width, zoom) - left,
+                 zoomed(entry.top + entry.height, zoom) - top);
 }
 
 QColor fromBgr(std::uint32_t bgr)
@@ -240,6 +256,23 @@ void MainWindow::tieCaptions()
     for (std::size_t i = 0; i < Controls.size(); ++i)
         if (const std::size_t control = CaptionedControl(i); control < Controls.size())
             static_cast<QLabel *>(controls_[i])->setBuddy(controls_[control]);
+}
+
+void MainWindow::SetZoom(double zoom)
+{
+    if (zoom <= 0 || zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    // At 1 exactly the table's own rounding, so that going back restores
+    // every pixel.
+    const bool actual = zoom == 1;
+    setFixedSize(actual ? QSize(Pixels(ClientWidth), Pixels(ClientHeight))
+                        : QSize(zoomed(ClientWidth, zoom), zoomed(ClientHeight, zoom)));
+    QFont scaled = font();
+    scaled.setPointSizeF(FontPointSize * zoom);
+    setFont(scaled);
+    for (std::size_t i = 0; i < Controls.size(); ++i)
+        controls_[i]->setGeometry(actual ? pixelRect(Controls[i]) : zoomedRect(Controls[i], zoom));
 }
 
 void MainWindow::centreOnScreen()

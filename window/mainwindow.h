@@ -72,6 +72,11 @@ public:
 
     const SolverValues &Values() const { return visit_.Values(); }
 
+    // Scales the client area as a scale factor given at start would: every
+    // control's geometry from the table times `zoom`, and the font with it.
+    void SetZoom(double zoom);
+    double Zoom() const { return zoom_; }
+
     std::string CoefficientText(int k) const;
     std::string Transcript() const;
     void SetTranscript(const std::string &text);
@@ -112,4 +117,5 @@ private:
     const Catalogue &catalogue_;
     Visit visit_;
     std::string shownTranscript_; // as Pole(4) has it, CR LF and all
+    double zoom_ = 1;
 };

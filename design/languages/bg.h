@@ -336,6 +336,18 @@ inline constexpr Catalogue bg = {
         .languageAlone = "--lang се използва заедно с --explain или --help",
         .repeated = "{argument} е зададен повече от веднъж",
     },
+    .menus = {
+        .file = "&Файл",
+        .worksheet = "&Работен лист…",
+        .quit = "&Изход",
+        .view = "&Изглед",
+        .euclidPanel = "По алгоритъма на &Евклид",
+        .answerPanel = "&Вашият отговор",
+        .zoomIn = "&Увеличи",
+        .zoomOut = "&Намали",
+        .actualSize = "&Обичаен размер",
+        .euclidEmpty = "Натиснете „Изчисли“ и тук ще видите решението по алгоритъма на Евклид.",
+    },
 };
 // clang-format on
 

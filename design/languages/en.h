@@ -331,6 +331,18 @@ inline constexpr Catalogue en = {
         .languageAlone = "--lang goes with --explain or --help",
         .repeated = "{argument} is given more than once",
     },
+    .menus = {
+        .file = "&File",
+        .worksheet = "&Worksheet…",
+        .quit = "&Quit",
+        .view = "&View",
+        .euclidPanel = "&Euclid's way",
+        .answerPanel = "Your &answer",
+        .zoomIn = "Zoom &in",
+        .zoomOut = "Zoom &out",
+        .actualSize = "Actual si&ze",
+        .euclidEmpty = "Press Calculate, and Euclid's way for the equation appears here.",
+    },
 };
 // clang-format on
 

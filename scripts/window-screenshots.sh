@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Makes docs/window-euclid.png and docs/window-practice*.png from the built
+# program, driven by keyboard under Xvfb: Euclid's way for 91x + 35y = 14,
+# and "Your answer" with a wrong pair and then the corrected one.
+# Usage: scripts/window-screenshots.sh [path/to/velmora]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=${1:-build/default/app/velmora}
+caption="https://velmora.example Velmora"
+
+. scripts/xvfb.sh
+start_xvfb
+runtime=$(mktemp -d)
+trap 'stop_xvfb; rm -rf "$runtime"' EXIT
+
+start() {
+    LANGUAGE=$1 XDG_RUNTIME_DIR="$runtime" QT_QPA_PLATFORM=xcb "$program" &
+    app=$!
+    window=$(xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+    sleep 0.5
+    # With no window manager the keyboard follows the pointer: keep it on
+    # the client area's bare corner, where it marks nothing.
+    xdotool mousemove --window "$window" 3 60
+    xdotool windowfocus --sync "$window"
+}
+keys() { xdotool key --delay 60 "$@"; }
+type_in() { printf %s "$1" | xdotool type --delay 40 --file -; }
+# The coefficient fields, reached from the introduction, which has the focus.
+coefficients() {
+    keys Tab ctrl+a; type_in "$1"
+    keys Tab ctrl+a; type_in "$2"
+    keys Tab ctrl+a; type_in "$3"
+}
+answer() {
+    keys ctrl+a; type_in "$1"
+    keys Tab ctrl+a; type_in "$2"
+    keys Tab ctrl+a; type_in "$3"
+    keys Tab ctrl+a; type_in "$4"
+    keys Return
+}
+shoot() {
+    sleep 0.5
+    import -window "$window" "$1"
+    echo "wrote $1"
+}
+stop() {
+    kill "$app"
+    wait "$app" || true
+}
+
+mkdir -p docs
+for language in bg en; do
+    suffix=""
+    [ "$language" = bg ] || suffix="-$language"
+    start "$language"
+    coefficients 91 35 14
+    keys Return F2
+    shoot "docs/window-euclid$suffix.png"
+    stop
+
+    # Before Calculate, as a pupil practises: the sign of y0 wrong, then right.
+    start "$language"
+    coefficients 91 35 14
+    keys F3
+    answer 4 10 5 -13
+    shoot "docs/window-practice$suffix.png"
+    keys shift+Tab shift+Tab shift+Tab
+    answer 4 -10 5 -13
+    shoot "docs/window-practice-right$suffix.png"
+    stop
+done

@@ -1,0 +1,390 @@
+// The window as the program opens it: the client area under a menu bar, with
+// Euclid's way and "Your answer" beside it, driven by real key and mouse
+// events. VELMORA_TEST_LANGUAGE names the language the run expects.
+
+#include "answerpanel.h"
+#include "controltable.h"
+#include "euclidpanel.h"
+#include "lessonwindow.h"
+#include "mainwindow.h"
+#include "messagefill.h"
+#include "scripteddraws.h"
+#include "worksheetdialog.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <numeric>
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString accessibleName(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
+}
+
+using Command = LessonWindow::Command;
+
+struct Fixture
+{
+    std::shared_ptr<ScriptedDraws> draws = std::make_shared<ScriptedDraws>();
+    std::unique_ptr<LessonWindow> window = std::make_unique<LessonWindow>(scriptedSource(draws));
+
+    bool open()
+    {
+        window->show();
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+    MainWindow &client() { return window->Client(); }
+    AnswerPanel &answer() { return window->Answer(); }
+    QLineEdit *field(int k) { return qobject_cast<QLineEdit *>(client().Pole(k)); }
+    const Catalogue &language() { return client().Language(); }
+
+    // Clears, then types the coefficients, as a pupil does.
+    void enter(const QString &a, const QString &b, const QString &c)
+    {
+        QTest::mouseClick(client().Buton(1), Qt::LeftButton);
+        for (int k = 1; k <= 3; ++k) {
+            field(k)->selectAll();
+            QTest::keyClicks(field(k), QStringList{a, b, c}.at(k - 1));
+        }
+    }
+
+    // Types the answer into the panel's entries by keyboard and presses
+    // Enter in the last one.
+    void answerWith(const QStringList &entries)
+    {
+        QLineEdit *boxes[] = {answer().X0(), answer().Y0(), answer().StepX(), answer().StepY()};
+        boxes[0]->setFocus();
+        for (int i = 0; i < 4; ++i) {
+            QWidget *focused = QApplication::focusWidget();
+            QCOMPARE(focused, boxes[i]);
+            boxes[i]->selectAll();
+            QTest::keyClicks(focused, entries.at(i));
+            QTest::keyClick(focused, i < 3 ? Qt::Key_Tab : Qt::Key_Return);
+        }
+    }
+
+    QStringList feedback() { return answer().Feedback()->toPlainText().split(QLatin1Char('\n')); }
+};
+
+// A right answer to Ax + By = C, found the long way round: the pair by
+// search, the steps from the GCD. Empty where no pair exists.
+QStringList rightAnswer(long a, long b, long c)
+{
+    const long g = std::gcd(a, b);
+    for (long x = -2000; x <= 2000; ++x)
+        if (b != 0 && (c - a * x) % b == 0)
+            return {QString::number(x), QString::number((c - a * x) / b), QString::number(b / g),
+                    QString::number(-a / g)};
+    return {};
+}
+
+} // namespace
+
+class PanelsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        const QByteArray expected = qgetenv("VELMORA_TEST_LANGUAGE");
+        QVERIFY2(!expected.isEmpty(), "VELMORA_TEST_LANGUAGE names the language to expect");
+        QCOMPARE(QByteArray(DesktopCatalogue().code.value.data()), expected);
+    }
+
+    // F2 shows and hides Euclid's way beside the client area, which stays
+    // where and as large as it was; the View menu does the same by mouse.
+    void euclidPanelByKeyboardAndMouse()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        EuclidPanel &panel = f.window->Euclid();
+        const QSize client = f.client().size();
+        const QPoint clientAt = f.client().mapTo(f.window.get(), QPoint());
+        QVERIFY(!panel.isVisible());
+        QCOMPARE(f.window->width(), client.width());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QTRY_VERIFY(panel.isVisible());
+        QCOMPARE(QApplication::focusWidget(), panel.Account());
+        QCOMPARE(f.client().size(), client);
+        QCOMPARE(f.client().mapTo(f.window.get(), QPoint()), clientAt);
+        QTRY_VERIFY(f.window->width() > client.width());
+        QVERIFY(panel.mapTo(f.window.get(), QPoint()).x() >= client.width());
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QTRY_VERIFY(!panel.isVisible());
+        QTRY_COMPARE(f.window->width(), client.width());
+
+        QMenuBar *bar = f.window->menuBar();
+        QMenu *view = f.window->ViewMenu();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(view->menuAction()).center());
+        QTRY_VERIFY(view->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(view));
+        QAction *entry = f.window->Action(Command::EuclidPanel);
+        QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(entry).center());
+        QTRY_VERIFY(panel.isVisible());
+        QVERIFY(entry->isChecked());
+    }
+
+    // After Calculate the panel holds the visit's account of the same
+    // equation in plain lines; it can be copied by keyboard, and goes with
+    // the transcript.
+    void accountAfterCalculateCopied()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        QPlainTextEdit *account = f.window->Euclid().Account();
+        QCOMPARE(accessibleName(account), qs(f.language().euclid.title));
+        QVERIFY(account->isReadOnly());
+        QVERIFY(!account->placeholderText().isEmpty());
+
+        f.enter(QStringLiteral("91"), QStringLiteral("35"), QStringLiteral("14"));
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        const std::string &held = f.client().State().AccountText(Visit::EuclidWayAccount);
+        QStringList lines = qs(held).split(QStringLiteral("\r\n"));
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        QCOMPARE(account->toPlainText().split(QLatin1Char('\n')), lines);
+        QVERIFY(account->toPlainText().contains(QStringLiteral("91 = 2 * 35 + 21")));
+        QVERIFY(!account->toPlainText().contains(QLatin1Char('\r')));
+
+        QTest::keyClick(f.window.get(), Qt::Key_F2);
+        QTRY_COMPARE(QApplication::focusWidget(), account);
+        QApplication::clipboard()->clear();
+        QTest::keyClick(account, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(account, Qt::Key_C, Qt::ControlModifier);
+        QTRY_COMPARE(QApplication::clipboard()->text(), account->toPlainText());
+
+        QTest::mouseClick(f.client().Buton(1), Qt::LeftButton);
+        QCOMPARE(account->toPlainText(), QString());
+    }
+
+    // The answer's controls carry the catalogue's names, so a screen reader
+    // finds them by the words it says.
+    void answerControlsNamed()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        f.window->Action(Command::AnswerPanel)->trigger();
+        const PracticeTexts::Controls &c = f.language().practice.controls;
+        AnswerPanel &p = f.answer();
+        const std::pair<QObject *, const ControlText *> named[] = {{p.X0(), &c.x0},
+                                                                   {p.Y0(), &c.y0},
+                                                                   {p.StepX(), &c.stepX},
+                                                                   {p.StepY(), &c.stepY},
+                                                                   {p.NoSolution(), &c.noSolution},
+                                                                   {p.CheckButton(), &c.check},
+                                                                   {p.Feedback(), &c.feedback},
+                                                                   {p.Tally(), &c.tally},
+                                                                   {p.ClearTally(), &c.clearTally},
+                                                                   {&p, &c.heading}};
+        for (const auto &[object, texts] : named)
+            QCOMPARE(accessibleName(object), qs(texts->accessibleName));
+        if (f.language().code.value == "en") {
+            QVERIFY(accessibleName(p.X0()).startsWith(QStringLiteral("x₀")));
+            QVERIFY(accessibleName(p.StepY()).startsWith(QStringLiteral("Step of y")));
+            QCOMPARE(accessibleName(p.Feedback()), QStringLiteral("Feedback"));
+        }
+        // Big numbers fit: twenty digits and a sign.
+        const QString big = QStringLiteral("-4611686018427387904");
+        QTRY_VERIFY(p.X0()->isVisible());
+        QVERIFY(p.X0()->width() - 8 >= p.X0()->fontMetrics().horizontalAdvance(big));
+    }
+
+    // A round by keyboard: a right answer, then New data, a wrong answer
+    // and its correction. The tally counts each equation once.
+    void practiceRoundByKeyboard()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        const PracticeTexts &texts = f.language().practice;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+        QTRY_COMPARE(QApplication::focusWidget(), f.answer().X0());
+
+        f.enter(QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("1"));
+        // Right though the transcript would find another pair.
+        f.answerWith(
+            {QStringLiteral("-3"), QStringLiteral("2"), QStringLiteral("-5"), QStringLiteral("3")});
+        QCOMPARE(f.feedback().first(), qs(texts.right));
+        QCOMPARE(f.feedback().at(1),
+                 qs(FillMessage(texts.particular.right,
+                                {{"a", "3"}, {"x", "(-3)"}, {"b", "5"}, {"y", "2"}, {"c", "1"}})));
+        QCOMPARE(f.answer().Tally()->text(),
+                 qs(FillMessage(texts.tally, {{"right", "1"}, {"total", "1"}})));
+
+        // New data: the feedback about the old equation goes.
+        QTest::mouseClick(f.client().Buton(2), Qt::LeftButton);
+        QCOMPARE(f.answer().Feedback()->toPlainText(), QString());
+        const Visit &visit = f.client().State();
+        const long a = std::stol(visit.Field(1)), b = std::stol(visit.Field(2)),
+                   c = std::stol(visit.Field(3));
+        const QStringList right = rightAnswer(a, b, c);
+        if (right.isEmpty()) {
+            QSKIP("the draw gave an equation without solutions");
+        }
+        QVERIFY(a != 0);
+        QStringList wrong = right;
+        wrong[0] = QString::number(right[0].toLong() + 1);
+        f.answerWith(wrong);
+        QCOMPARE(f.feedback().first(), qs(texts.wrong));
+        QCOMPARE(f.feedback().at(1),
+                 qs(FillMessage(texts.particular.wrong,
+                                {{"a", QString::number(a).toStdString()},
+                                 {"x", wrong[0].toLong() < 0 ? "(" + wrong[0].toStdString() + ")"
+                                                             : wrong[0].toStdString()},
+                                 {"b", b < 0 ? "(" + std::to_string(b) + ")" : std::to_string(b)},
+                                 {"y", right[1].toLong() < 0 ? "(" + right[1].toStdString() + ")"
+                                                             : right[1].toStdString()},
+                                 {"sum", std::to_string(c + a)},
+                                 {"c", std::to_string(c)}})));
+        QCOMPARE(f.answer().Tally()->text(),
+                 qs(FillMessage(texts.tally, {{"right", "1"}, {"total", "2"}})));
+
+        f.answerWith(right);
+        QCOMPARE(f.feedback().first(), qs(texts.right));
+        QCOMPARE(f.answer().Tally()->text(),
+                 qs(FillMessage(texts.tally, {{"right", "2"}, {"total", "2"}})));
+
+        QTest::mouseClick(f.answer().ClearTally(), Qt::LeftButton);
+        QCOMPARE(f.answer().Tally()->text(),
+                 qs(FillMessage(texts.tally, {{"right", "0"}, {"total", "0"}})));
+    }
+
+    // "No integer solution" claimed by keyboard, right and then wrong; a
+    // screen reader reads the feedback from the field's text.
+    void noSolutionClaimRead()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        const PracticeTexts &texts = f.language().practice;
+        f.window->Action(Command::AnswerPanel)->trigger();
+
+        f.enter(QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("7"));
+        f.answer().NoSolution()->setFocus();
+        QTest::keyClick(f.answer().NoSolution(), Qt::Key_Space);
+        QVERIFY(f.answer().NoSolution()->isChecked());
+        QVERIFY(!f.answer().X0()->isEnabled());
+        QTest::keyClick(f.answer().NoSolution(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.answer().CheckButton());
+        QTest::keyClick(f.answer().CheckButton(), Qt::Key_Space);
+        QCOMPARE(f.feedback().first(), qs(texts.right));
+        QAccessibleTextInterface *read =
+            QAccessible::queryAccessibleInterface(f.answer().Feedback())->textInterface();
+        QVERIFY(read);
+        QCOMPARE(read->text(0, read->characterCount()), f.answer().Feedback()->toPlainText());
+
+        f.enter(QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8"));
+        QTest::mouseClick(f.answer().CheckButton(), Qt::LeftButton);
+        QCOMPARE(f.feedback().first(), qs(texts.wrong));
+        QCOMPARE(read->text(0, read->characterCount()), f.answer().Feedback()->toPlainText());
+        // Both entries are enabled again once the claim is withdrawn.
+        f.answer().NoSolution()->setFocus();
+        QTest::keyClick(f.answer().NoSolution(), Qt::Key_Space);
+        QVERIFY(f.answer().X0()->isEnabled());
+    }
+
+    // Zoom scales the client area and the panel from the table, keeps every
+    // control's proportions, and Ctrl+0 brings back every pixel.
+    void zoomScalesAndRestores()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        f.window->Action(Command::EuclidPanel)->trigger();
+        MainWindow &client = f.client();
+        const QSize clientSize = client.size();
+        const QSize windowSize = f.window->size();
+        const QRect button = client.Buton(0)->geometry();
+        const qreal points = client.font().pointSizeF();
+        QCOMPARE(clientSize, QSize(Pixels(ClientWidth), Pixels(ClientHeight)));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(f.window->Zoom(), 1.25);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Equal, Qt::ControlModifier);
+        QCOMPARE(f.window->Zoom(), 1.5);
+        QTRY_COMPARE(client.size(), QSize(std::lround(ClientWidth * 1.5 / TwipsPerPixel),
+                                          std::lround(ClientHeight * 1.5 / TwipsPerPixel)));
+        QCOMPARE(client.font().pointSizeF(), points * 1.5);
+        QCOMPARE(f.window->Euclid().Account()->font().pointSizeF(), points * 1.5);
+        // The panel follows its captions' widths and the style's margins,
+        // which do not scale exactly; the client area does, to the pixel.
+        QTRY_VERIFY(std::abs(f.window->width() - windowSize.width() * 1.5) <=
+                    windowSize.width() * 0.05);
+        QCOMPARE(f.window->Euclid().height() <= client.height(), true);
+        for (std::size_t i = 0; i < Controls.size(); ++i) {
+            const ControlEntry &e = Controls[i];
+            const QWidget *control = client.childAt(
+                QPoint(int(std::lround((e.left + e.width / 2) * 1.5 / TwipsPerPixel)),
+                       int(std::lround((e.top + e.height / 2) * 1.5 / TwipsPerPixel))));
+            QVERIFY2(control, e.name.data());
+        }
+        const QRect bigger = client.Buton(0)->geometry();
+        QVERIFY(std::abs(bigger.width() - button.width() * 1.5) <= 1);
+        QVERIFY(std::abs(bigger.height() - button.height() * 1.5) <= 1);
+        QVERIFY(std::abs(bigger.left() - button.left() * 1.5) <= 1);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(f.window->Zoom(), 1.0);
+        QCOMPARE(client.size(), clientSize);
+        QCOMPARE(client.Buton(0)->geometry(), button);
+        QCOMPARE(client.font().pointSizeF(), points);
+        QTRY_COMPARE(f.window->size(), windowSize);
+
+        // Down to the smallest step and no further.
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(f.window->Zoom(), LessonWindow::ZoomSteps.front());
+        QVERIFY(!f.window->Action(Command::ZoomOut)->isEnabled());
+        QTRY_VERIFY(f.window->width() < windowSize.width());
+    }
+
+    // Ctrl+P opens the worksheet dialog, in the program's font.
+    void worksheetFromTheMenu()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        QPointer<WorksheetDialog> seen;
+        QString family;
+        QTimer closer;
+        closer.setInterval(50);
+        connect(&closer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<WorksheetDialog *>(QApplication::activeModalWidget())) {
+                seen = dialog;
+                family = dialog->font().family();
+                dialog->reject();
+            }
+        });
+        closer.start();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        closer.stop();
+        QVERIFY(!family.isEmpty());
+        QCOMPARE(family, f.client().font().family());
+        QVERIFY(seen.isNull()); // gone with its menu entry's return
+    }
+};
+
+QTEST_MAIN(PanelsTest)
+#include "panels_test.moc"

@@ -1,0 +1,209 @@
+#include "lessonwindow.h"
+
+#include "answerpanel.h"
+#include "controltable.h"
+#include "euclidpanel.h"
+#include "mainwindow.h"
+#include "worksheetdialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString qs(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The side panel at zoom 1, in logical pixels: as high as the client area,
+// and wide enough for two answer entries of twenty digits side by side.
+constexpr int PanelWidth = 540;
+
+int scaled(int pixels, double zoom)
+{
+    return static_cast<int>(std::lround(pixels * zoom));
+}
+
+QFont programFont(double zoom)
+{
+    QFont font(qs(FontFamily));
+    font.setPointSizeF(FontPointSize * zoom);
+    font.setStyleHint(QFont::Serif);
+    return font;
+}
+
+} // namespace
+
+LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : language_(language)
+{
+    client_ = new MainWindow(std::move(random), language, this);
+    setWindowTitle(client_->windowTitle());
+    setWindowIcon(client_->windowIcon());
+    setFont(programFont(1));
+
+    euclid_ = new EuclidPanel(language, this);
+    answer_ = new AnswerPanel(*client_, language, this);
+    side_ = new QWidget(this);
+    auto *sideLayout = new QVBoxLayout(side_);
+    sideLayout->addWidget(euclid_, 1);
+    sideLayout->addWidget(answer_, 1);
+
+    auto *central = new QWidget(this);
+    auto *row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(client_, 0, Qt::AlignTop);
+    row->addWidget(side_, 0, Qt::AlignTop);
+    setCentralWidget(central);
+    // The size follows the client area, the panels and the zoom; the user
+    // zooms instead of dragging an edge.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    createMenus();
+    connect(client_, &MainWindow::visitShown, this, &LessonWindow::showAccount);
+    showAccount();
+    euclid_->hide();
+    answer_->hide();
+    showPanels();
+    SetZoom(1);
+
+    // The client area had the focus before it came here.
+    client_->Pole(0)->setFocus();
+    if (const QScreen *screen = this->screen()) {
+        adjustSize();
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void LessonWindow::createMenus()
+{
+    const MenuTexts &t = language_.menus;
+    const auto add = [this](Command command, QMenu *menu, std::string_view text,
+                            const QList<QKeySequence> &keys) {
+        QAction *action = menu->addAction(qs(text));
+        action->setShortcuts(keys);
+        actions_[static_cast<std::size_t>(command)] = action;
+        return action;
+    };
+
+    fileMenu_ = menuBar()->addMenu(qs(t.file));
+    connect(add(Command::Worksheet, fileMenu_, t.worksheet, {QKeySequence(Qt::CTRL | Qt::Key_P)}),
+            &QAction::triggered, this, &LessonWindow::OpenWorksheet);
+    fileMenu_->addSeparator();
+    connect(add(Command::Quit, fileMenu_, t.quit, {QKeySequence(Qt::CTRL | Qt::Key_Q)}),
+            &QAction::triggered, this, &QWidget::close);
+
+    viewMenu_ = menuBar()->addMenu(qs(t.view));
+    QAction *euclid = add(Command::EuclidPanel, viewMenu_, t.euclidPanel, {Qt::Key_F2});
+    QAction *answer = add(Command::AnswerPanel, viewMenu_, t.answerPanel, {Qt::Key_F3});
+    for (QAction *panel : {euclid, answer}) {
+        panel->setCheckable(true);
+        connect(panel, &QAction::toggled, this, &LessonWindow::showPanels);
+    }
+    viewMenu_->addSeparator();
+    // Ctrl++ needs Shift on most keyboards; Ctrl+= is the same key without.
+    connect(add(Command::ZoomIn, viewMenu_, t.zoomIn,
+                {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+            &QAction::triggered, this, [this] { step(+1); });
+    connect(add(Command::ZoomOut, viewMenu_, t.zoomOut, {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
+            &QAction::triggered, this, [this] { step(-1); });
+    connect(add(Command::ActualSize, viewMenu_, t.actualSize, {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+            &QAction::triggered, this, [this] { SetZoom(1); });
+}
+
+QAction *LessonWindow::Action(Command command) const
+{
+    return actions_.at(static_cast<std::size_t>(command));
+}
+
+void LessonWindow::step(int direction)
+{
+    // The next step up or down from the zoom as it is, even between steps.
+    if (direction > 0) {
+        const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom_);
+        if (next != ZoomSteps.end())
+            SetZoom(*next);
+    } else {
+        const auto next = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom_);
+        if (next != ZoomSteps.begin())
+            SetZoom(*std::prev(next));
+    }
+}
+
+void LessonWindow::SetZoom(double zoom)
+{
+    zoom = std::clamp(zoom, ZoomSteps.front(), ZoomSteps.back());
+    zoom_ = zoom;
+    client_->SetZoom(zoom);
+    const QFont font = programFont(zoom);
+    setFont(font);
+    // Menus open as windows of their own, which take no font from here.
+    for (QMenu *menu : {fileMenu_, viewMenu_})
+        menu->setFont(font);
+    // Wider where a language's captions need it, whichever panel shows.
+    const QMargins margins = side_->layout()->contentsMargins();
+    const int needed = answer_->minimumSizeHint().width() + margins.left() + margins.right();
+    side_->setFixedSize(std::max(scaled(PanelWidth, zoom), needed), client_->height());
+    Action(Command::ZoomIn)->setEnabled(zoom < ZoomSteps.back());
+    Action(Command::ZoomOut)->setEnabled(zoom > ZoomSteps.front());
+    keepOnScreen();
+}
+
+void LessonWindow::showPanels()
+{
+    euclid_->setVisible(Action(Command::EuclidPanel)->isChecked());
+    answer_->setVisible(Action(Command::AnswerPanel)->isChecked());
+    side_->setVisible(euclid_->isVisibleTo(side_) || answer_->isVisibleTo(side_));
+    keepOnScreen();
+    // Opened by keyboard, the panel takes the focus there.
+    if (auto *action = qobject_cast<QAction *>(sender()); action && action->isChecked()) {
+        QWidget *first = euclid_->Account();
+        if (action == Action(Command::AnswerPanel))
+            first = answer_->X0();
+        first->setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
+void LessonWindow::keepOnScreen()
+{
+    // A window that grows to the right or down by a panel or the zoom stays
+    // whole on its screen, as far as it fits.
+    adjustSize();
+    const QScreen *screen = this->screen();
+    if (!screen || !isVisible())
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+    if (frame.topLeft() != frameGeometry().topLeft())
+        move(frame.topLeft());
+}
+
+void LessonWindow::showAccount()
+{
+    const Visit &visit = client_->State();
+    euclid_->SetAccount(visit.AccountCount() > Visit::EuclidWayAccount
+                            ? visit.AccountText(Visit::EuclidWayAccount)
+                            : std::string());
+}
+
+void LessonWindow::OpenWorksheet()
+{
+    WorksheetDialog dialog(language_, this);
+    dialog.exec();
+}
