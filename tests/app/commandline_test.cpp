@@ -106,14 +106,26 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
         const auto result = Velmora({"--help", "--lang", language->code.value});
         EXPECT_EQ(result.status, 0);
         const CommandLineTexts &say = language->commandLine;
+        // Each option on a line of its own, its words after it in one column.
+        std::size_t column = 0;
         for (const auto &[option, text] : std::vector<std::pair<std::string, const Phrase *>>{
-                 {"  --explain A B C  ", &say.explain},
-                 {"  --lang bg|en     ", &say.lang},
-                 {"  -h, --help       ", &say.help},
-                 {"  --version        ", &say.version}})
-            EXPECT_NE(result.out.find(option + std::string(text->value) + "\n"), std::string::npos)
+                 {"--explain A B C", &say.explain},
+                 {"--lang bg|en", &say.lang},
+                 {"-h, --help", &say.help},
+                 {"--version", &say.version},
+                 {"--worksheet -o FILE.pdf", &say.worksheet}}) {
+            const std::size_t line = result.out.find("\n  " + option + " ");
+            ASSERT_NE(line, std::string::npos) << option << " in " << language->code.value;
+            const std::size_t words = result.out.find_first_not_of(' ', line + 3 + option.size());
+            EXPECT_EQ(result.out.compare(words, text->value.size() + 1,
+                                         std::string(text->value) + "\n"),
+                      0)
                 << option << " in " << language->code.value << ":\n"
                 << result.out;
+            if (column == 0)
+                column = words - line;
+            EXPECT_EQ(words - line, column) << option;
+        }
         EXPECT_NE(result.out.find(say.exitStatus.value), std::string::npos);
     }
     EXPECT_EQ(Velmora({"-h"}, English).out, Velmora({"--help", "--lang=en"}).out);
