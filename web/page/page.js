@@ -52,7 +52,8 @@
     // Compiled off the main thread: the first frame waits for none of it, as
     // it needs nothing of the engine (its language is chosen below).
     function loadEngine() {
-        return WebAssembly.compile(moduleBytes())
+        // Inside the promise, so that a browser without WebAssembly rejects it.
+        return new Promise((resolve) => resolve(WebAssembly.compile(moduleBytes())))
             .then((module) => WebAssembly.instantiate(module, {}))
             .then((instance) => {
                 const exports = instance.exports;
