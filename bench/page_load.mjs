@@ -101,6 +101,34 @@ async function pageLoads(browser, site, locale) {
 
 // Gzipped, as web hosts serve text; --plain serves it as the files stand.
 const plain = process.argv.includes('--plain');
+// The installed page on a stalled network: visited once, so that its worker
+// holds it, then reloaded with the server answering nothing.
+async function stalledOpen(browser, site) {
+    const context = await browser.newContext({ locale: 'bg-BG' });
+    await context.route('**/*', (route) =>
+        route.request().url().startsWith(site.url) ? route.continue() : route.abort('blockedbyclient'));
+    const page = await context.newPage();
+    await page.addInitScript(observe);
+    await page.goto(site.url);
+    await page.evaluate(async () => {
+        await navigator.serviceWorker.ready;
+        if (!navigator.serviceWorker.controller)
+            await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, { once: true }));
+    });
+    site.stall(true);
+    try {
+        const t0 = performance.now();
+        await page.reload({ waitUntil: 'commit' });
+        await page.waitForFunction(() => window.readyAt !== undefined);
+        const opened = performance.now() - t0;
+        const paints = await page.evaluate(() => Object.fromEntries(performance.getEntriesByType('paint').map((p) => [p.name, p.startTime])));
+        return { opened, contentful: paints['first-contentful-paint'] };
+    } finally {
+        site.stall(false);
+        await context.close();
+    }
+}
+
 const site = await serve(sitePath, { compress: !plain });
 try {
     console.log(`hosted page: ${sitePath}, served ${plain ? 'uncompressed' : 'gzipped'}`);
@@ -119,6 +147,8 @@ try {
             const f = await pageLoads(browser, site, locale);
             console.log(`  ${locale} (page in "${f.lang}"): first paint ${ms(median(f.paint))}, first contentful paint ${ms(median(f.contentful))}, engine ready ${ms(median(f.ready))}, layout shift ${median(f.shift).toFixed(3)}`);
         }
+        const stalled = await stalledOpen(browser, site);
+        console.log(`  installed, network stalled: first contentful paint ${ms(stalled.contentful)}, engine ready ${ms(stalled.opened)} after the reload began`);
     } finally {
         await browser.close();
     }
