@@ -10,7 +10,8 @@
 // default build's hosted folder and tests/web's packages (npm ci there).
 // Lighthouse drives Debian's chromium (CHROME_PATH, /usr/bin/chromium).
 
-import { spawnSync } from 'node:child_process';
+import { execFile } from 'node:child_process';
+import { promisify } from 'node:util';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
 
@@ -28,20 +29,23 @@ const median = (values) => {
 };
 const ms = (x) => `${Math.round(x)} ms`;
 
-// One Lighthouse run, mobile preset (its default), over the CLI.
-function lighthouse(url, retried = false) {
+// One Lighthouse run, mobile preset (its default), over the CLI. Not
+// spawned synchronously: this process serves the page it loads.
+async function lighthouse(url, retried = false) {
     const require = createRequire(resolve(root, 'tests/web/package.json'));
     const cli = require.resolve('lighthouse/cli/index.js');
-    const run = spawnSync(process.execPath, [cli, url, '--quiet', '--output=json', '--output-path=stdout',
-        '--only-categories=performance', '--chrome-flags=--headless=new --no-sandbox'], {
-        env: { ...process.env, CHROME_PATH: process.env.CHROME_PATH ?? '/usr/bin/chromium' },
-        maxBuffer: 1 << 28,
-        timeout: 300_000,
-    });
-    if (run.status !== 0) {
-        // Chromium now and then closes its first tab under Lighthouse: once more.
+    let run;
+    try {
+        run = await promisify(execFile)(process.execPath, [cli, url, '--quiet', '--output=json', '--output-path=stdout',
+            '--only-categories=performance', '--chrome-flags=--headless=new --no-sandbox'], {
+            env: { ...process.env, CHROME_PATH: process.env.CHROME_PATH ?? '/usr/bin/chromium' },
+            maxBuffer: 1 << 28,
+            timeout: 300_000,
+        });
+    } catch (error) {
+        // A run that fails is tried once more before the figures are given up.
         if (!retried) return lighthouse(url, true);
-        throw new Error(`lighthouse: ${run.error ?? ''} ${run.stderr}`);
+        throw new Error(`lighthouse: ${error.message}`);
     }
     const report = JSON.parse(run.stdout);
     const audit = (id) => report.audits[id].numericValue;
@@ -134,7 +138,7 @@ try {
     console.log(`hosted page: ${sitePath}, served ${plain ? 'uncompressed' : 'gzipped'}`);
     if (lighthouseRuns) {
         const runs = [];
-        for (let i = 0; i < lighthouseRuns; i++) runs.push(lighthouse(site.url));
+        for (let i = 0; i < lighthouseRuns; i++) runs.push(await lighthouse(site.url));
         const m = (key) => median(runs.map((r) => r[key]));
         console.log(`Lighthouse, mobile preset, median of ${runs.length}:`);
         console.log(`  Performance ${m('performance')} (runs: ${runs.map((r) => r.performance).join(', ')})`);

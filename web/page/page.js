@@ -234,7 +234,8 @@
         }
         return otherwise;
     }
-    if (firstLanguage() !== document.documentElement.lang) showLanguage(firstLanguage());
+    const first = firstLanguage();
+    if (first !== document.documentElement.lang) showLanguage(first);
 
     const started = () => Pole[4].classList.remove('starting');
     const ready = loadEngine().then(
