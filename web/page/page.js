@@ -238,7 +238,10 @@
     if (first !== document.documentElement.lang) showLanguage(first);
 
     const started = () => Pole[4].classList.remove('starting');
-    const ready = loadEngine().then(
+    // The engine's start and the first view, each a task of its own, so
+    // that neither holds the main thread long.
+    const nextTask = (value) => new Promise((resolve) => setTimeout(() => resolve(value), 0));
+    const ready = loadEngine().then(nextTask).then(
         (loaded) => {
             engine = loaded;
             const chosen = engine.text('velmora_choose_language', ...askedLanguage());
