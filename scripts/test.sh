@@ -59,6 +59,7 @@ cmake --preset bench
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/solve_bench --benchmark_min_time=0.01
 node bench/page_bench.mjs --quick
+node bench/page_load.mjs --quick
 stages=$((stages + 1))
 
 echo "== install tree and Debian package"
