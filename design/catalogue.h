@@ -151,10 +151,10 @@ struct EuclidTexts
     Phrase onlyXSolved; // {a} {c} {x}
     Phrase onlyXNone;   // {a} {c}
 
-    Phrase algorithm; // {a} {b}: |A| and |B|
-    Phrase division;  // {dividend} {quotient} {divisor} {remainder}
-    Phrase gcd;       // {a} {b} {gcd}
-    Phrase divides;   // {gcd} {c} {quotient}
+    Phrase algorithm;     // {a} {b}: |A| and |B|
+    Phrase division;      // {dividend} {quotient} {divisor} {remainder}
+    Phrase gcd;           // {a} {b} {gcd}
+    Phrase divides;       // {gcd} {c} {quotient}
     Phrase doesNotDivide; // {gcd} {c}
 
     Phrase backSubstitution; // the heading
@@ -184,23 +184,23 @@ struct EuclidTexts
 // its own; the errors are one line each on standard error.
 struct CommandLineTexts
 {
-    Phrase usage;   // {program}
+    Phrase usage; // {program}
     Phrase summary;
     Phrase options; // the heading of the list
     Phrase explain;
     Phrase lang;
     Phrase help;
     Phrase version;
-    Phrase worksheet;  // --worksheet and its options
-    Phrase reading;    // how A, B and C are read
+    Phrase worksheet; // --worksheet and its options
+    Phrase reading;   // how A, B and C are read
     Phrase exitStatus;
 
-    Phrase unknownArgument;    // {argument}
+    Phrase unknownArgument; // {argument}
     Phrase missingCoefficients;
-    Phrase missingLanguage;    // {languages}
-    Phrase unknownLanguage;    // {language} {languages}
+    Phrase missingLanguage; // {languages}
+    Phrase unknownLanguage; // {language} {languages}
     Phrase languageAlone;
-    Phrase repeated;           // {argument}
+    Phrase repeated; // {argument}
 };
 
 // Each control's text when the window is made (its caption, or what a field

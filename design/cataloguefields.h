@@ -128,213 +128,214 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     visit(std::string("messages.languageSwitch"), languageSwitch);
     {
 
-    const auto sheet = [&](const char *key, const Phrase &phrase) {
-        visit(std::string("worksheet.") + key, phrase);
-    };
-    const auto &[sheetTitle, variant, nameLine, task, numbered, keyTitle, settings, settingsZeros,
-                 gcdLine, divides, doesNotDivide, keyParticular, generalLine, keyEuclid, badValue,
-                 unknownOption, missingOutput, cannotWrite, dialog] = worksheet;
-    sheet("title", sheetTitle);
-    sheet("variant", variant);
-    sheet("nameLine", nameLine);
-    sheet("task", task);
-    sheet("numbered", numbered);
-    sheet("keyTitle", keyTitle);
-    sheet("settings", settings);
-    sheet("settingsZeros", settingsZeros);
-    sheet("gcd", gcdLine);
-    sheet("divides", divides);
-    sheet("doesNotDivide", doesNotDivide);
-    sheet("particular", keyParticular);
-    sheet("general", generalLine);
-    sheet("euclid", keyEuclid);
-    sheet("badValue", badValue);
-    sheet("unknownOption", unknownOption);
-    sheet("missingOutput", missingOutput);
-    sheet("cannotWrite", cannotWrite);
-    {
-        const auto &[dialogTitle, count, range, variants, sheetCode, newCode, language, unsolvable,
-                     zeros, euclid, paper, preview, print, save, close, a4, letter, badCode,
-                     saveTitle, pdfFiles, fileName, printFailed] = dialog;
-        sheet("dialog.title", dialogTitle);
-        const std::pair<const char *, const ControlText *> fields[] = {{"count", &count},
-                                                                       {"range", &range},
-                                                                       {"variants", &variants},
-                                                                       {"code", &sheetCode},
-                                                                       {"newCode", &newCode},
-                                                                       {"language", &language},
-                                                                       {"unsolvable", &unsolvable},
-                                                                       {"zeros", &zeros},
-                                                                       {"euclid", &euclid},
-                                                                       {"paper", &paper},
-                                                                       {"preview", &preview},
-                                                                       {"print", &print},
-                                                                       {"save", &save},
-                                                                       {"close", &close}};
-        for (const auto &[key, texts] : fields) {
-            sheet((std::string("dialog.") + key + ".text").c_str(), texts->text);
-            sheet((std::string("dialog.") + key + ".accessibleName").c_str(),
-                  texts->accessibleName);
+        const auto sheet = [&](const char *key, const Phrase &phrase) {
+            visit(std::string("worksheet.") + key, phrase);
+        };
+        const auto &[sheetTitle, variant, nameLine, task, numbered, keyTitle, settings,
+                     settingsZeros, gcdLine, divides, doesNotDivide, keyParticular, generalLine,
+                     keyEuclid, badValue, unknownOption, missingOutput, cannotWrite, dialog] =
+            worksheet;
+        sheet("title", sheetTitle);
+        sheet("variant", variant);
+        sheet("nameLine", nameLine);
+        sheet("task", task);
+        sheet("numbered", numbered);
+        sheet("keyTitle", keyTitle);
+        sheet("settings", settings);
+        sheet("settingsZeros", settingsZeros);
+        sheet("gcd", gcdLine);
+        sheet("divides", divides);
+        sheet("doesNotDivide", doesNotDivide);
+        sheet("particular", keyParticular);
+        sheet("general", generalLine);
+        sheet("euclid", keyEuclid);
+        sheet("badValue", badValue);
+        sheet("unknownOption", unknownOption);
+        sheet("missingOutput", missingOutput);
+        sheet("cannotWrite", cannotWrite);
+        {
+            const auto &[dialogTitle, count, range, variants, sheetCode, newCode, language,
+                         unsolvable, zeros, euclid, paper, preview, print, save, close, a4, letter,
+                         badCode, saveTitle, pdfFiles, fileName, printFailed] = dialog;
+            sheet("dialog.title", dialogTitle);
+            const std::pair<const char *, const ControlText *> fields[] = {
+                {"count", &count},
+                {"range", &range},
+                {"variants", &variants},
+                {"code", &sheetCode},
+                {"newCode", &newCode},
+                {"language", &language},
+                {"unsolvable", &unsolvable},
+                {"zeros", &zeros},
+                {"euclid", &euclid},
+                {"paper", &paper},
+                {"preview", &preview},
+                {"print", &print},
+                {"save", &save},
+                {"close", &close}};
+            for (const auto &[key, texts] : fields) {
+                sheet((std::string("dialog.") + key + ".text").c_str(), texts->text);
+                sheet((std::string("dialog.") + key + ".accessibleName").c_str(),
+                      texts->accessibleName);
+            }
+            sheet("dialog.a4", a4);
+            sheet("dialog.letter", letter);
+            sheet("dialog.badCode", badCode);
+            sheet("dialog.saveTitle", saveTitle);
+            sheet("dialog.pdfFiles", pdfFiles);
+            sheet("dialog.fileName", fileName);
+            sheet("dialog.printFailed", printFailed);
         }
-        sheet("dialog.a4", a4);
-        sheet("dialog.letter", letter);
-        sheet("dialog.badCode", badCode);
-        sheet("dialog.saveTitle", saveTitle);
-        sheet("dialog.pdfFiles", pdfFiles);
-        sheet("dialog.fileName", fileName);
-        sheet("dialog.printFailed", printFailed);
-    }
-    const auto practised = [&](const std::string &key, const Phrase &phrase) {
-        visit("practice." + key, phrase);
-    };
-    const auto &[practiceControls, right, wrong, tally, reading, particular, steps, noSolution] =
-        practice;
-    {
-        const auto &[heading, x0, y0, stepX, stepY, noSolutionBox, check, feedback, tallyField,
-                     clearTally] = practiceControls;
-        const std::pair<const char *, const ControlText *> fields[] = {
-            {"heading", &heading},
-            {"x0", &x0},
-            {"y0", &y0},
-            {"stepX", &stepX},
-            {"stepY", &stepY},
-            {"noSolution", &noSolutionBox},
-            {"check", &check},
-            {"feedback", &feedback},
-            {"tally", &tallyField},
-            {"clearTally", &clearTally}};
-        for (const auto &[key, texts] : fields) {
-            practised(std::string("controls.") + key + ".text", texts->text);
-            practised(std::string("controls.") + key + ".accessibleName", texts->accessibleName);
+        const auto practised = [&](const std::string &key, const Phrase &phrase) {
+            visit("practice." + key, phrase);
+        };
+        const auto &[practiceControls, right, wrong, tally, reading, particular, steps,
+                     noSolution] = practice;
+        {
+            const auto &[heading, x0, y0, stepX, stepY, noSolutionBox, check, feedback, tallyField,
+                         clearTally] = practiceControls;
+            const std::pair<const char *, const ControlText *> fields[] = {
+                {"heading", &heading},
+                {"x0", &x0},
+                {"y0", &y0},
+                {"stepX", &stepX},
+                {"stepY", &stepY},
+                {"noSolution", &noSolutionBox},
+                {"check", &check},
+                {"feedback", &feedback},
+                {"tally", &tallyField},
+                {"clearTally", &clearTally}};
+            for (const auto &[key, texts] : fields) {
+                practised(std::string("controls.") + key + ".text", texts->text);
+                practised(std::string("controls.") + key + ".accessibleName",
+                          texts->accessibleName);
+            }
+        }
+        practised("right", right);
+        practised("wrong", wrong);
+        practised("tally", tally);
+        {
+            const auto &[empty, notWhole, tooLarge, outOfRange] = reading;
+            practised("reading.empty", empty);
+            practised("reading.notWhole", notWhole);
+            practised("reading.tooLarge", tooLarge);
+            practised("reading.outOfRange", outOfRange);
+        }
+        {
+            const auto &[rightPair, wrongPair, swapped, signOfX, signOfY, signsOfBoth, same,
+                         bridge] = particular;
+            practised("particular.right", rightPair);
+            practised("particular.wrong", wrongPair);
+            practised("particular.swapped", swapped);
+            practised("particular.signOfX", signOfX);
+            practised("particular.signOfY", signOfY);
+            practised("particular.signsOfBoth", signsOfBoth);
+            practised("particular.sameAsTranscript", same);
+            practised("particular.bridge", bridge);
+        }
+        {
+            const auto &[rightSteps, relation, swapped, multipleOfGcd, multiple, zero, free] =
+                steps;
+            practised("steps.right", rightSteps);
+            practised("steps.relation", relation);
+            practised("steps.swapped", swapped);
+            practised("steps.multipleOfGcd", multipleOfGcd);
+            practised("steps.multiple", multiple);
+            practised("steps.zero", zero);
+            practised("steps.free", free);
+        }
+        {
+            const auto &[rightClaim, rightZero, wrongClaim, whyNone, whyNoneZero] = noSolution;
+            practised("noSolution.right", rightClaim);
+            practised("noSolution.rightZero", rightZero);
+            practised("noSolution.wrong", wrongClaim);
+            practised("noSolution.whyNone", whyNone);
+            practised("noSolution.whyNoneZero", whyNoneZero);
         }
     }
-    practised("right", right);
-    practised("wrong", wrong);
-    practised("tally", tally);
-    {
-        const auto &[empty, notWhole, tooLarge, outOfRange] = reading;
-        practised("reading.empty", empty);
-        practised("reading.notWhole", notWhole);
-        practised("reading.tooLarge", tooLarge);
-        practised("reading.outOfRange", outOfRange);
-    }
-    {
-        const auto &[rightPair, wrongPair, swapped, signOfX, signOfY, signsOfBoth, same, bridge] =
-            particular;
-        practised("particular.right", rightPair);
-        practised("particular.wrong", wrongPair);
-        practised("particular.swapped", swapped);
-        practised("particular.signOfX", signOfX);
-        practised("particular.signOfY", signOfY);
-        practised("particular.signsOfBoth", signsOfBoth);
-        practised("particular.sameAsTranscript", same);
-        practised("particular.bridge", bridge);
-    }
-    {
-        const auto &[rightSteps, relation, swapped, multipleOfGcd, multiple, zero, free] = steps;
-        practised("steps.right", rightSteps);
-        practised("steps.relation", relation);
-        practised("steps.swapped", swapped);
-        practised("steps.multipleOfGcd", multipleOfGcd);
-        practised("steps.multiple", multiple);
-        practised("steps.zero", zero);
-        practised("steps.free", free);
-    }
-    {
-        const auto &[rightClaim, rightZero, wrongClaim, whyNone, whyNoneZero] = noSolution;
-        practised("noSolution.right", rightClaim);
-        practised("noSolution.rightZero", rightZero);
-        practised("noSolution.wrong", wrongClaim);
-        practised("noSolution.whyNone", whyNone);
-        practised("noSolution.whyNoneZero", whyNoneZero);
-    }
-    }
-    {
-    {
-        const auto &[title, readAs, readEmpty, equation, refused, refusedCoefficient, everyPair,
-                     noPair, onlyY, onlyYSolved, onlyYNone, onlyX, onlyXSolved, onlyXNone,
-                     algorithm, division, gcdLine, divides, doesNotDivide, backSubstitution,
-                     backFirst, backStep, backNone, bezout, signs, multiply, particular, checkLine,
-                     general, generalX, generalY, anyT, bridge, bridgeCheck] = euclid;
-        const auto line = [&](const char *key, const Phrase &phrase) {
-            visit(std::string("euclid.") + key, phrase);
-        };
-        line("title", title);
-        line("readAs", readAs);
-        line("readEmpty", readEmpty);
-        line("equation", equation);
-        line("refused", refused);
-        line("refusedCoefficient", refusedCoefficient);
-        line("everyPair", everyPair);
-        line("noPair", noPair);
-        line("onlyY", onlyY);
-        line("onlyYSolved", onlyYSolved);
-        line("onlyYNone", onlyYNone);
-        line("onlyX", onlyX);
-        line("onlyXSolved", onlyXSolved);
-        line("onlyXNone", onlyXNone);
-        line("algorithm", algorithm);
-        line("division", division);
-        line("gcd", gcdLine);
-        line("divides", divides);
-        line("doesNotDivide", doesNotDivide);
-        line("backSubstitution", backSubstitution);
-        line("backFirst", backFirst);
-        line("backStep", backStep);
-        line("backNone", backNone);
-        line("bezout", bezout);
-        line("signs", signs);
-        line("multiply", multiply);
-        line("particular", particular);
-        line("check", checkLine);
-        line("general", general);
-        line("generalX", generalX);
-        line("generalY", generalY);
-        line("anyT", anyT);
-        line("bridge", bridge);
-        line("bridgeCheck", bridgeCheck);
-    }
-    {
-        const auto &[usage, summary, options, explain, lang, help, version, worksheetLine, reading,
-                     exitStatus,
-                     unknownArgument, missingCoefficients, missingLanguage, unknownLanguage,
-                     languageAlone, repeated] = commandLine;
-        const auto line = [&](const char *key, const Phrase &phrase) {
-            visit(std::string("commandLine.") + key, phrase);
-        };
-        line("usage", usage);
-        line("summary", summary);
-        line("options", options);
-        line("explain", explain);
-        line("lang", lang);
-        line("help", help);
-        line("version", version);
-        line("worksheet", worksheetLine);
-        line("reading", reading);
-        line("exitStatus", exitStatus);
-        line("unknownArgument", unknownArgument);
-        line("missingCoefficients", missingCoefficients);
-        line("missingLanguage", missingLanguage);
-        line("unknownLanguage", unknownLanguage);
-        line("languageAlone", languageAlone);
-        line("repeated", repeated);
-    }
-    }
-    {
-        const auto &[file, sheet, quit, view, euclidPanel, answerPanel, zoomIn, zoomOut,
-                     actualSize, euclidEmpty] = menus;
-        const auto entry = [&](const char *key, const Phrase &phrase) {
-            visit(std::string("menus.") + key, phrase);
-        };
-        entry("file", file);
-        entry("worksheet", sheet);
-        entry("quit", quit);
-        entry("view", view);
-        entry("euclidPanel", euclidPanel);
-        entry("answerPanel", answerPanel);
-        entry("zoomIn", zoomIn);
-        entry("zoomOut", zoomOut);
-        entry("actualSize", actualSize);
-        entry("euclidEmpty", euclidEmpty);
-    }
+    {{const auto &[title, readAs, readEmpty, equation, refused, refusedCoefficient, everyPair,
+                   noPair, onlyY, onlyYSolved, onlyYNone, onlyX, onlyXSolved, onlyXNone, algorithm,
+                   division, gcdLine, divides, doesNotDivide, backSubstitution, backFirst, backStep,
+                   backNone, bezout, signs, multiply, particular, checkLine, general, generalX,
+                   generalY, anyT, bridge, bridgeCheck] = euclid;
+    const auto line = [&](const char *key, const Phrase &phrase) {
+        visit(std::string("euclid.") + key, phrase);
+    };
+    line("title", title);
+    line("readAs", readAs);
+    line("readEmpty", readEmpty);
+    line("equation", equation);
+    line("refused", refused);
+    line("refusedCoefficient", refusedCoefficient);
+    line("everyPair", everyPair);
+    line("noPair", noPair);
+    line("onlyY", onlyY);
+    line("onlyYSolved", onlyYSolved);
+    line("onlyYNone", onlyYNone);
+    line("onlyX", onlyX);
+    line("onlyXSolved", onlyXSolved);
+    line("onlyXNone", onlyXNone);
+    line("algorithm", algorithm);
+    line("division", division);
+    line("gcd", gcdLine);
+    line("divides", divides);
+    line("doesNotDivide", doesNotDivide);
+    line("backSubstitution", backSubstitution);
+    line("backFirst", backFirst);
+    line("backStep", backStep);
+    line("backNone", backNone);
+    line("bezout", bezout);
+    line("signs", signs);
+    line("multiply", multiply);
+    line("particular", particular);
+    line("check", checkLine);
+    line("general", general);
+    line("generalX", generalX);
+    line("generalY", generalY);
+    line("anyT", anyT);
+    line("bridge", bridge);
+    line("bridgeCheck", bridgeCheck);
+}
+{
+    const auto &[usage, summary, options, explain, lang, help, version, worksheetLine, reading,
+                 exitStatus, unknownArgument, missingCoefficients, missingLanguage, unknownLanguage,
+                 languageAlone, repeated] = commandLine;
+    const auto line = [&](const char *key, const Phrase &phrase) {
+        visit(std::string("commandLine.") + key, phrase);
+    };
+    line("usage", usage);
+    line("summary", summary);
+    line("options", options);
+    line("explain", explain);
+    line("lang", lang);
+    line("help", help);
+    line("version", version);
+    line("worksheet", worksheetLine);
+    line("reading", reading);
+    line("exitStatus", exitStatus);
+    line("unknownArgument", unknownArgument);
+    line("missingCoefficients", missingCoefficients);
+    line("missingLanguage", missingLanguage);
+    line("unknownLanguage", unknownLanguage);
+    line("languageAlone", languageAlone);
+    line("repeated", repeated);
+}
+}
+{
+    const auto &[file, sheet, quit, view, euclidPanel, answerPanel, zoomIn, zoomOut, actualSize,
+                 euclidEmpty] = menus;
+    const auto entry = [&](const char *key, const Phrase &phrase) {
+        visit(std::string("menus.") + key, phrase);
+    };
+    entry("file", file);
+    entry("worksheet", sheet);
+    entry("quit", quit);
+    entry("view", view);
+    entry("euclidPanel", euclidPanel);
+    entry("answerPanel", answerPanel);
+    entry("zoomIn", zoomIn);
+    entry("zoomOut", zoomOut);
+    entry("actualSize", actualSize);
+    entry("euclidEmpty", euclidEmpty);
+}
 }

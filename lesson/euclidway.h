@@ -7,6 +7,5 @@ class EuclidWay : public Account
 {
 public:
     std::string Write(const std::array<std::string, 3> &coefficients,
-                      std::string_view decimalSeparator,
-                      const Catalogue &language) const override;
+                      std::string_view decimalSeparator, const Catalogue &language) const override;
 };

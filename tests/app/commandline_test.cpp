@@ -117,9 +117,9 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
             const std::size_t line = result.out.find("\n  " + option + " ");
             ASSERT_NE(line, std::string::npos) << option << " in " << language->code.value;
             const std::size_t words = result.out.find_first_not_of(' ', line + 3 + option.size());
-            EXPECT_EQ(result.out.compare(words, text->value.size() + 1,
-                                         std::string(text->value) + "\n"),
-                      0)
+            EXPECT_EQ(
+                result.out.compare(words, text->value.size() + 1, std::string(text->value) + "\n"),
+                0)
                 << option << " in " << language->code.value << ":\n"
                 << result.out;
             if (column == 0)

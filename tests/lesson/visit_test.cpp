@@ -622,8 +622,7 @@ INSTANTIATE_TEST_SUITE_P(
                   &en,
                   ".",
                   {"Solving the Diophantine equation 4x + 6y = 3",
-                   "The coefficients 4 and 6 have GCD = 2",
-                   "The GCD of 4 and 6 does not divide 3",
+                   "The coefficients 4 and 6 have GCD = 2", "The GCD of 4 and 6 does not divide 3",
                    "The Diophantine equation has no solution in the integers."}},
         WorkedRow{
             "3", "5", "1", 0.25f, &en, ".",

@@ -142,9 +142,8 @@ int main(int argc, char **argv)
                            (f[0] == "enter" && n == 1) || (f[0] == "button" && n == 2) ||
                            (f[0] == "select_range" && n == 2) || (f[0] == "edit" && n == 3) ||
                            (f[0] == "view" && n == 1) || (f[0] == "worksheet" && n == 4) ||
-                           (f[0] == "euclid" && n == 5) ||
-                           (f[0] == "answer" && n == 6) || (f[0] == "check" && n == 1) ||
-                           (f[0] == "clear_tally" && n == 1);
+                           (f[0] == "euclid" && n == 5) || (f[0] == "answer" && n == 6) ||
+                           (f[0] == "check" && n == 1) || (f[0] == "clear_tally" && n == 1);
         if (!known)
             BadLine(f);
     }

@@ -1,8 +1,7 @@
 // The window's language: as the environment chooses it (the rule itself is
-// tested with the visit), every caption, button and accessible name in it, Qt's own texts along, and
-// no caption cut off at its fixed place. ctest runs this under LANGUAGE=en,
-// bg_BG.UTF-8 and C.UTF-8, and names the language it expects in
-// VELMORA_TEST_LANGUAGE.
+// tested with the visit), every caption, button and accessible name in it, Qt's own texts along,
+// and no caption cut off at its fixed place. ctest runs this under LANGUAGE=en, bg_BG.UTF-8 and
+// C.UTF-8, and names the language it expects in VELMORA_TEST_LANGUAGE.
 
 #include "desktoplanguage.h"
 #include "languages.h"

@@ -287,8 +287,8 @@ void WorksheetDialogTest::previewShowsTheFirstPage()
 {
     // Opened from a window in the program's own font, as the picture shows it.
     QWidget window;
-    window.setFont(QFont(QString::fromUtf8(FontFamily.data(), qsizetype(FontFamily.size())),
-                         FontPointSize));
+    window.setFont(
+        QFont(QString::fromUtf8(FontFamily.data(), qsizetype(FontFamily.size())), FontPointSize));
     const auto dialog = openDialog(Bulgarian, &window);
     QVERIFY(dialog);
     QPrintPreviewWidget *preview = dialog->Preview();
