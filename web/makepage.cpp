@@ -166,16 +166,17 @@ std::string controlStyle()
     // The panel beside the window at the window's scale, which now leaves
     // room for it, as high as the screen.
     css << "@media " << wideMedia() << " {\n";
-    css << "#MainWindow, #Panel { --u: " << fitUnit("vh", WideWidth) << "; }\n";
-    css << "@supports (height: 1dvh) { #MainWindow, #Panel { --u: " << fitUnit("dvh", WideWidth)
+    css << "#MainWindow, #Panel, #Languages { --u: " << fitUnit("vh", WideWidth) << "; }\n";
+    css << "@supports (height: 1dvh) { #MainWindow, #Panel, #Languages { --u: "
+        << fitUnit("dvh", WideWidth)
         << "; } }\n";
     css << "#Panel { width: " << scaled(PanelWidth) << "; font-size: max(" << fontPixels << "px, "
         << scaled(fontPixels) << "); }\n";
     // Below the language switch, which keeps the screen's top right corner.
-    css << "#Reading { height: calc(100vh - " << SwitchHeight << "px - " << scaled(WindowMargin)
-        << "); }\n";
-    css << "@supports (height: 1dvh) { #Reading { height: calc(100dvh - " << SwitchHeight << "px - "
-        << scaled(WindowMargin) << "); } }\n";
+    css << "#Reading { height: calc(100vh - " << scaled(SwitchHeight) << " - "
+        << scaled(WindowMargin) << "); }\n";
+    css << "@supports (height: 1dvh) { #Reading { height: calc(100dvh - " << scaled(SwitchHeight)
+        << " - " << scaled(WindowMargin) << "); } }\n";
     css << "}\n";
     css << "#Panel { font-family: \"" << FontFamily << "\", \"Liberation Serif\", serif; }\n";
     for (const ControlEntry &entry : Controls)

@@ -25,7 +25,7 @@ test('the module imports nothing and exports the engine', async () => {
     assert.deepEqual(exported, ['_initialize', 'memory', 'velmora_account', 'velmora_alloc', 'velmora_answer',
         'velmora_button', 'velmora_check', 'velmora_choose_language', 'velmora_clear_tally', 'velmora_edit', 'velmora_enter', 'velmora_fill', 'velmora_form_load',
         'velmora_free', 'velmora_language', 'velmora_queue_draw', 'velmora_seed', 'velmora_select_range',
-        'velmora_separator', 'velmora_solve', 'velmora_view']);
+        'velmora_separator', 'velmora_solve', 'velmora_view', 'velmora_worksheet']);
 });
 
 test('wasm and native check the same answers and keep the same tally', async (t) => {
