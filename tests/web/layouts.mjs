@@ -10,7 +10,6 @@ import { readFile } from 'node:fs/promises';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { extname, join, normalize, sep } from 'node:path';
-import { gzipSync } from 'node:zlib';
 
 import { devices } from 'playwright-core';
 
@@ -190,9 +189,8 @@ const types = {
 };
 
 // Serves a folder as a plain static host does; `requests` lists the paths
-// asked for. With `compress`, gzipped where the browser accepts it, as web
-// hosts serve text. Call close() when done.
-export async function serve(folder, { compress = false } = {}) {
+// asked for. Call close() when done.
+export async function serve(folder) {
     const requests = [];
     // A stalled network: requests arrive and are counted, and none is answered.
     let stalled = false;
@@ -210,10 +208,7 @@ export async function serve(folder, { compress = false } = {}) {
         }
         try {
             const body = replaced.get(path) ?? await readFile(file);
-            const headers = { 'Content-Type': type, 'Cache-Control': 'no-cache' };
-            if (compress && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && type !== types['.png'])
-                response.writeHead(200, { ...headers, 'Content-Encoding': 'gzip' }).end(gzipSync(body));
-            else response.writeHead(200, headers).end(body);
+            response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-cache' }).end(body);
         } catch {
             response.writeHead(404).end();
         }
