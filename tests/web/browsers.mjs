@@ -21,7 +21,7 @@ import { By, Key, Origin, WebDriver } from 'selenium-webdriver';
 import http from 'selenium-webdriver/http/index.js';
 import { within } from './deadline.mjs';
 
-import { launch, openPage, pageUrl, windowViewport } from './velmora.mjs';
+import { decodePng, launch, openPage, pageUrl, windowViewport } from './velmora.mjs';
 
 export const browserName = process.env.VELMORA_BROWSER || 'chromium';
 if (!['chromium', 'firefox', 'webkit'].includes(browserName))
@@ -101,7 +101,7 @@ adapters.chromium = async (locale) => {
                 press: (combo) => page.keyboard.press(combo),
                 type: (text) => page.keyboard.type(text),
                 select: (selector, value) => page.selectOption(selector, value),
-                screenshot: (selector) => page.locator(selector).screenshot(),
+                screenshot: async (selector) => decodePng(await page.locator(selector).screenshot()),
                 close: () => context.close(),
             }, waitReady);
         },
@@ -176,12 +176,19 @@ adapters.firefox = async (locale) => {
             // their centre: the driver's element handles cost a round trip
             // or three each over BiDi.
             const centre = async (selector) => {
-                const at = await page.evaluate((sel) => {
+                const at = await page.evaluate(async (sel) => {
                     const e = document.querySelector(sel);
                     if (!e) return null;
                     e.scrollIntoView({ block: 'nearest' });
-                    const r = e.getBoundingClientRect();
-                    return [r.x + r.width / 2, r.y + r.height / 2];
+                    // Under load a scroll can still be settling: the point
+                    // is taken once the element is what lies under it.
+                    for (let frames = 0; ; frames++) {
+                        const r = e.getBoundingClientRect();
+                        const x = r.x + r.width / 2, y = r.y + r.height / 2;
+                        const hit = document.elementFromPoint(x, y);
+                        if (frames === 30 || (hit && (hit === e || e.contains(hit) || hit.contains(e)))) return [x, y];
+                        await new Promise((done) => requestAnimationFrame(done));
+                    }
                 }, selector);
                 if (!at) throw new Error(`no element ${selector}`);
                 return at;
@@ -213,7 +220,7 @@ adapters.firefox = async (locale) => {
                     if (index < 0) throw new Error(`${selector} has no option ${value}`);
                     await page.mouse.click(...(await centre(`${selector} > option:nth-child(${index + 1})`)));
                 },
-                screenshot: async (selector) => Buffer.from(await (await page.$(selector)).screenshot()),
+                screenshot: async (selector) => decodePng(Buffer.from(await (await page.$(selector)).screenshot())),
                 close: () => tab.release(),
             }, waitReady);
         },
@@ -367,7 +374,17 @@ adapters.webkit = async (locale) => {
                     if (!option) throw new Error(`${selector} has no option ${value}`);
                     await (await element(option)).click();
                 },
-                screenshot: async (selector) => Buffer.from(await (await element(selector)).takeScreenshot(), 'base64'),
+                // The element cut from a picture of the viewport: WebKit's own
+                // picture of an element is taken from the wrong place once the
+                // page can scroll (the panel below the window).
+                screenshot: async (selector) => {
+                    const [left, top, width, height] = await evaluate((sel) => {
+                        const r = document.querySelector(sel).getBoundingClientRect();
+                        return [r.left, r.top, r.width, r.height].map((v) => Math.round(v * devicePixelRatio));
+                    }, selector);
+                    const view = decodePng(Buffer.from(await driver.takeScreenshot(), 'base64'));
+                    return { width, height, pixel: (x, y) => view.pixel(left + x, top + y) };
+                },
                 close: async () => {
                     await driver.get('about:blank');
                     idle.push(w);
