@@ -12,7 +12,7 @@ namespace {
 // "bg_BG.UTF-8", "bg-BG" and "bg@latin" give "bg"; "C.UTF-8" gives "C".
 std::string_view LanguageOf(std::string_view tag)
 {
-    return tag.substr(0, tag.find_first_of("-_.@"));
+    return tag.substr(0, tag.find_first_of(TagLanguageEnd));
 }
 
 bool SameLetters(std::string_view a, std::string_view b)
@@ -94,6 +94,11 @@ std::string_view PageChoiceCode(std::string_view address, std::string_view store
     for (std::string_view tag : browserTags)
         if (const std::string_view code = LanguageOfTag(tag); !code.empty())
             return code;
+    return PageFallbackCode();
+}
+
+std::string_view PageFallbackCode()
+{
     return EnglishCode;
 }
 

@@ -37,3 +37,9 @@ const Catalogue &PageChoice(std::string_view address, std::string_view stored,
 // catalogue whole, looks up.
 std::string_view PageChoiceCode(std::string_view address, std::string_view stored,
                                 std::span<const std::string_view> browserTags);
+
+// The page's rule as data, for its first frame, before its engine has
+// started: what ends a tag's language ("bg" of "bg_BG.UTF-8") and the
+// language when nothing asked names one with a catalogue.
+inline constexpr std::string_view TagLanguageEnd = "-_.@";
+std::string_view PageFallbackCode();

@@ -61,6 +61,7 @@ build/bench/bench/solve_bench --benchmark_min_time=0.01
 # The largest worksheet, 40 variants of 40 equations with the key, as PDF.
 build/default/worksheet_bench 1
 node bench/page_bench.mjs --quick
+node bench/page_load.mjs --quick
 stages=$((stages + 1))
 
 echo "== install tree and Debian package"

@@ -9,6 +9,7 @@
 
 #include "controltable.h"
 #include "designjson.h"
+#include "languagechoice.h"
 #include "languages.h"
 #include "pagenames.h"
 #include "panelcontrols.h"
@@ -20,6 +21,9 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <algorithm>
 #include <array>
@@ -29,6 +33,7 @@
 #include <iostream>
 #include <iterator>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -144,11 +149,14 @@ std::string controlStyle()
     // less, as the scale is never below 1 here, should an engine's rounding
     // of the unit make it a hair smaller.
     const int fontPixels = FontPointSize * 96 / 72;
-    css << "#MainWindow { --u: " << fitUnit("vh") << "; width: " << scaled(Pixels(ClientWidth))
+    // The language switch stands outside the window and scales with it.
+    css << "#MainWindow, #Languages { --u: " << fitUnit("vh") << "; }\n";
+    css << "#MainWindow { width: " << scaled(Pixels(ClientWidth))
         << "; height: " << scaled(Pixels(ClientHeight)) << "; font-size: max(" << fontPixels
         << "px, " << scaled(fontPixels) << "); }\n";
     // The height a phone's browser leaves when its toolbars show.
-    css << "@supports (height: 1dvh) { #MainWindow { --u: " << fitUnit("dvh") << "; } }\n";
+    css << "@supports (height: 1dvh) { #MainWindow, #Languages { --u: " << fitUnit("dvh")
+        << "; } }\n";
     for (const ControlEntry &entry : Controls) {
         css << '#' << elementId(entry) << " { left: " << scaled(Pixels(entry.left))
             << "; top: " << scaled(Pixels(entry.top)) << "; width: " << scaled(Pixels(entry.width))
@@ -158,16 +166,17 @@ std::string controlStyle()
     // The panel beside the window at the window's scale, which now leaves
     // room for it, as high as the screen.
     css << "@media " << wideMedia() << " {\n";
-    css << "#MainWindow, #Panel { --u: " << fitUnit("vh", WideWidth) << "; }\n";
-    css << "@supports (height: 1dvh) { #MainWindow, #Panel { --u: " << fitUnit("dvh", WideWidth)
+    css << "#MainWindow, #Panel, #Languages { --u: " << fitUnit("vh", WideWidth) << "; }\n";
+    css << "@supports (height: 1dvh) { #MainWindow, #Panel, #Languages { --u: "
+        << fitUnit("dvh", WideWidth)
         << "; } }\n";
     css << "#Panel { width: " << scaled(PanelWidth) << "; font-size: max(" << fontPixels << "px, "
         << scaled(fontPixels) << "); }\n";
     // Below the language switch, which keeps the screen's top right corner.
-    css << "#Reading { height: calc(100vh - " << SwitchHeight << "px - " << scaled(WindowMargin)
-        << "); }\n";
-    css << "@supports (height: 1dvh) { #Reading { height: calc(100dvh - " << SwitchHeight << "px - "
-        << scaled(WindowMargin) << "); } }\n";
+    css << "#Reading { height: calc(100vh - " << scaled(SwitchHeight) << " - "
+        << scaled(WindowMargin) << "); }\n";
+    css << "@supports (height: 1dvh) { #Reading { height: calc(100dvh - " << scaled(SwitchHeight)
+        << " - " << scaled(WindowMargin) << "); } }\n";
     css << "}\n";
     css << "#Panel { font-family: \"" << FontFamily << "\", \"Liberation Serif\", serif; }\n";
     for (const ControlEntry &entry : Controls)
@@ -340,6 +349,90 @@ std::string pageScript(const std::string &dir)
     return script;
 }
 
+// The built page carries its style and script without what only a reader
+// needs. Nothing is renamed or reordered: only comments and the blanks that
+// separate nothing go, so the result means what the source means.
+
+// A style sheet's comments go, and its lines are joined: a line break is a
+// blank in CSS, and none is needed after a brace, semicolon or comma, nor
+// before a closing brace.
+std::string minifiedStyle(std::string_view css)
+{
+    std::string plain;
+    for (std::size_t at = 0; at < css.size();) {
+        const char c = css[at];
+        if (c == '"' || c == '\'') {
+            const std::size_t end = css.find(c, at + 1);
+            if (end == std::string_view::npos)
+                throw std::runtime_error("style: a string without its end");
+            plain.append(css.substr(at, end + 1 - at));
+            at = end + 1;
+        } else if (css.substr(at, 2) == "/*") {
+            const std::size_t end = css.find("*/", at + 2);
+            if (end == std::string_view::npos)
+                throw std::runtime_error("style: a comment without its end");
+            at = end + 2;
+        } else {
+            plain += c;
+            ++at;
+        }
+    }
+    std::string out;
+    std::istringstream lines(plain);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos)
+            continue;
+        line = line.substr(first, line.find_last_not_of(" \t\r") + 1 - first);
+        if (!out.empty() && std::string_view("{};,").find(out.back()) == std::string_view::npos &&
+            line.front() != '}')
+            out += ' ';
+        out += line;
+    }
+    return out;
+}
+
+// A script loses its lines that are comments alone, its indentation and its
+// blank lines; every line break stays, so semicolon insertion reads it as
+// before. A template literal over several lines would lose its indentation
+// too, so a script with one is refused.
+std::string minifiedScript(std::string_view script)
+{
+    std::string out;
+    std::istringstream lines{std::string(script)};
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos || line.compare(first, 2, "//") == 0)
+            continue;
+        line.erase(0, first);
+        if (line.starts_with("/*"))
+            throw std::runtime_error("script: a block comment, which lines alone cannot tell");
+        if (std::count(line.begin(), line.end(), '`') % 2 != 0)
+            throw std::runtime_error("script: a template literal over several lines: " + line);
+        out.append(line).append("\n");
+    }
+    return out;
+}
+
+// The page's rule for its language, as data its first frame applies before
+// the engine has started: the languages' codes, what ends a tag's language,
+// and the language when nothing names one. The engine decides again once
+// started, by the same rule.
+QByteArray pageTexts()
+{
+    QJsonObject all = QJsonDocument::fromJson(pageTextsJson()).object();
+    const auto text = [](std::string_view s) {
+        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    };
+    QJsonArray codes;
+    for (const Catalogue *catalogue : Catalogues)
+        codes.append(text(catalogue->code.value));
+    all.insert("choice", QJsonObject{{"codes", codes},
+                                     {"ends", text(TagLanguageEnd)},
+                                     {"otherwise", text(PageFallbackCode())}});
+    return QJsonDocument(all).toJson(QJsonDocument::Compact);
+}
+
 // JSON to stand inside a <script> element: no "</" may end it early.
 std::string scriptData(QByteArray json)
 {
@@ -359,12 +452,13 @@ int main(int argc, char *argv[])
         const std::string dir = argv[1];
         std::string page = ReadFile(dir + "/page.html");
         const std::string media = windowMedia();
-        std::string style = "\n" + ReadFile(dir + "/page.css") + controlStyle();
+        std::string style = ReadFile(dir + "/page.css") + controlStyle();
         for (std::size_t at; (at = style.find("@WIDE@")) != std::string::npos;)
             style.replace(at, 6, wideMedia());
         for (std::size_t at; (at = style.find("@WINDOW@")) != std::string::npos;)
             style.replace(at, 8, media);
-        const std::string script = pageScript(dir);
+        style = minifiedStyle(style);
+        const std::string script = minifiedScript(pageScript(dir));
 
         const std::string policy =
             "default-src 'none'; script-src 'sha256-" + base64(sha256(script)) +
@@ -381,7 +475,7 @@ int main(int argc, char *argv[])
         ReplaceMarker(page, "@CONTROLS@", controlElements());
         ReplaceMarker(page, "@PANEL@", panelElements());
         ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
-        ReplaceMarker(page, "@TEXTS@", scriptData(pageTextsJson()));
+        ReplaceMarker(page, "@TEXTS@", scriptData(pageTexts()));
         ReplaceMarker(page, "@SCRIPT@", script);
 
         std::string single = page;

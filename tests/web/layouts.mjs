@@ -10,6 +10,7 @@ import { readFile } from 'node:fs/promises';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { extname, join, normalize, sep } from 'node:path';
+import { gzipSync } from 'node:zlib';
 
 import { devices } from 'playwright-core';
 
@@ -189,8 +190,9 @@ const types = {
 };
 
 // Serves a folder as a plain static host does; `requests` lists the paths
-// asked for. Call close() when done.
-export async function serve(folder) {
+// asked for. With `compress`, gzipped where the browser accepts it, as web
+// hosts serve text. Call close() when done.
+export async function serve(folder, { compress = false } = {}) {
     const requests = [];
     // A stalled network: requests arrive and are counted, and none is answered.
     let stalled = false;
@@ -208,7 +210,10 @@ export async function serve(folder) {
         }
         try {
             const body = replaced.get(path) ?? await readFile(file);
-            response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-cache' }).end(body);
+            const headers = { 'Content-Type': type, 'Cache-Control': 'no-cache' };
+            if (compress && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '') && type !== types['.png'])
+                response.writeHead(200, { ...headers, 'Content-Encoding': 'gzip' }).end(gzipSync(body));
+            else response.writeHead(200, headers).end(body);
         } catch {
             response.writeHead(404).end();
         }

@@ -45,29 +45,31 @@
         return '.';
     }
 
-    // Compiled at once where the browser allows it, so that the page speaks
-    // its language from the first frame; else in the background.
-    function instantiate(bytes) {
-        try {
-            return Promise.resolve(new WebAssembly.Instance(new WebAssembly.Module(bytes), {}));
-        } catch (error) {
-            if (!(error instanceof RangeError)) return Promise.reject(error);
-            return WebAssembly.instantiate(bytes, {}).then((result) => result.instance);
-        }
+    // The module's bytes, decoded natively where the browser can.
+    function moduleBytes() {
+        const encoded = byId('engine').textContent.trim();
+        if (Uint8Array.fromBase64) return Uint8Array.fromBase64(encoded);
+        const binary = atob(encoded);
+        const bytes = new Uint8Array(binary.length);
+        for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+        return bytes;
     }
 
+    // Compiled off the main thread: the first frame waits for none of it, as
+    // it needs nothing of the engine (its language is chosen below).
     function loadEngine() {
-        const encoded = atob(byId('engine').textContent.trim());
-        const bytes = Uint8Array.from(encoded, (c) => c.charCodeAt(0));
-        return instantiate(bytes).then((instance) => {
-            const exports = instance.exports;
-            exports._initialize();
-            const now = Date.now();
-            exports.velmora_seed(now >>> 0, Math.floor(now / 2 ** 32) ^ Math.floor(performance.now() * 1000));
-            const loaded = engineText(exports);
-            loaded.number('velmora_separator', decimalSeparator());
-            return loaded;
-        });
+        // Inside the promise, so that a browser without WebAssembly rejects it.
+        return new Promise((resolve) => resolve(WebAssembly.compile(moduleBytes())))
+            .then((module) => WebAssembly.instantiate(module, {}))
+            .then((instance) => {
+                const exports = instance.exports;
+                exports._initialize();
+                const now = Date.now();
+                exports.velmora_seed(now >>> 0, Math.floor(now / 2 ** 32) ^ Math.floor(performance.now() * 1000));
+                const loaded = engineText(exports);
+                loaded.number('velmora_separator', decimalSeparator());
+                return loaded;
+            });
     }
 
     // The transcript keeps the engine's CR LF; the field shows plain lines.
@@ -191,8 +193,9 @@
     // Hosted on a web site, the page keeps itself for offline use; from a
     // file there is nothing to register and nothing to ask for.
     const worker = document.documentElement.dataset.worker;
+    // Once the page has loaded, so that caching it competes with nothing.
     if (worker && 'serviceWorker' in navigator && /^https?:$/.test(location.protocol))
-        navigator.serviceWorker.register(worker).catch(() => {});
+        window.addEventListener('load', () => navigator.serviceWorker.register(worker).catch(() => {}), { once: true });
 
     // ---- the language ------------------------------------------------------
 
@@ -276,11 +279,34 @@
 
     for (const button of switchButtons) button.addEventListener('click', () => switchLanguage(button.lang));
 
+    // The engine's rule for the language, as the build wrote it down, so
+    // that the first frame is already in the language the engine will
+    // choose: the first asked tag whose language has a catalogue, else the
+    // fallback.
+    function firstLanguage() {
+        const { codes, ends, otherwise } = languages.choice;
+        const [address, kept, tags] = askedLanguage();
+        for (const tag of [address, kept, ...tags.split('\n')]) {
+            let end = tag.length;
+            for (const c of ends) if (tag.includes(c)) end = Math.min(end, tag.indexOf(c));
+            const language = tag.slice(0, end).replace(/[A-Z]/g, (c) => c.toLowerCase());
+            const code = codes.find((c) => c.toLowerCase() === language);
+            if (language && code) return code;
+        }
+        return otherwise;
+    }
+    const first = firstLanguage();
+    if (first !== document.documentElement.lang) showLanguage(first);
+
     const started = () => Pole[4].classList.remove('starting');
-    const ready = loadEngine().then(
+    // The engine's start and the first view, each a task of its own, so
+    // that neither holds the main thread long.
+    const nextTask = (value) => new Promise((resolve) => setTimeout(() => resolve(value), 0));
+    const ready = loadEngine().then(nextTask).then(
         (loaded) => {
             engine = loaded;
-            showLanguage(engine.text('velmora_choose_language', ...askedLanguage()));
+            const chosen = engine.text('velmora_choose_language', ...askedLanguage());
+            if (chosen !== document.documentElement.lang) showLanguage(chosen);
             engine.number('velmora_language', document.documentElement.lang);
             earlyDraws.splice(0).forEach((r) => engine.number('velmora_queue_draw', r));
             Buton.forEach((button, index) => button.addEventListener('click', () => command('velmora_button', index)));
