@@ -459,9 +459,13 @@ int main(int argc, char *argv[])
             style.replace(at, 8, media);
         style = minifiedStyle(style);
         const std::string script = minifiedScript(pageScript(dir));
+        // Ahead of the content, so that no frame shows it before the script
+        // has put it in its language; the page's script takes the class away.
+        const std::string opening = "document.documentElement.classList.add('opening')";
 
         const std::string policy =
-            "default-src 'none'; script-src 'sha256-" + base64(sha256(script)) +
+            "default-src 'none'; script-src 'sha256-" + base64(sha256(opening)) + "' 'sha256-" +
+            base64(sha256(script)) +
             "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(sha256(style)) +
             "'; img-src data:; base-uri 'none'; form-action 'none'";
 
@@ -476,6 +480,7 @@ int main(int argc, char *argv[])
         ReplaceMarker(page, "@PANEL@", panelElements());
         ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
         ReplaceMarker(page, "@TEXTS@", scriptData(pageTexts()));
+        ReplaceMarker(page, "@OPENING@", opening);
         ReplaceMarker(page, "@SCRIPT@", script);
 
         std::string single = page;

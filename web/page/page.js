@@ -297,6 +297,7 @@
     }
     const first = firstLanguage();
     if (first !== document.documentElement.lang) showLanguage(first);
+    document.documentElement.classList.remove('opening');
 
     const started = () => Pole[4].classList.remove('starting');
     // The engine's start and the first view, each a task of its own, so
