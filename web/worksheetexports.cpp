@@ -3,6 +3,7 @@
 // them in HTML.
 
 #include "engine.h"
+#include "jsonstring.h"
 
 #include "catalogues.h"
 #include "languages.h"
@@ -24,26 +25,6 @@
 namespace {
 
 std::string answer;
-
-void Json(std::string &out, std::string_view text)
-{
-    static constexpr char Hex[] = "0123456789abcdef";
-    out += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            out += "\\u00";
-            out += Hex[byte >> 4];
-            out += Hex[byte & 0xF];
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
-}
 
 int HexDigit(char c)
 {
@@ -153,9 +134,9 @@ void AppendLabels(std::string &out, const Catalogue &language)
     for (const auto &[name, text] : labels) {
         if (out.back() != '{')
             out += ',';
-        Json(out, name);
+        AppendJson(out, name);
         out += ':';
-        Json(out, text);
+        AppendJson(out, text);
     }
     out += '}';
 }
@@ -183,12 +164,12 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     out = "{\"ok\":";
     out += problem.empty() ? "true" : "false";
     out += ",\"problem\":";
-    Json(out, problem);
+    AppendJson(out, problem);
     out += ",\"code\":" + std::to_string(choices.code);
     out += ",\"drawn\":";
     out += drawn ? "true" : "false";
     out += ",\"lang\":";
-    Json(out, choices.language);
+    AppendJson(out, choices.language);
     out += ",\"paper\":";
     out += choices.paper == Paper::Letter ? "\"letter\"" : "\"a4\"";
     out += ",\"choices\":{\"count\":" + std::to_string(choices.count);
@@ -203,20 +184,20 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
 
     if (problem.empty()) {
         const SheetDocument document = ChosenWorksheetDocument(choices);
-        Json(out, document.title);
+        AppendJson(out, document.title);
         out += ",\"lines\":[";
         for (const SheetLine &line : document.lines) {
             if (out.back() != '[')
                 out += ',';
             out += "{\"role\":";
-            Json(out, RoleName(line.role));
+            AppendJson(out, RoleName(line.role));
             out += ",\"text\":";
-            Json(out, line.text);
+            AppendJson(out, line.text);
             out += '}';
         }
         out += "],";
     } else {
-        Json(out, speaks.worksheet.title);
+        AppendJson(out, speaks.worksheet.title);
         out += ",\"lines\":[],";
     }
 
@@ -225,16 +206,16 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     for (const std::string_view range : RangeEntries) {
         if (out.back() != '[')
             out += ',';
-        Json(out, range);
+        AppendJson(out, range);
     }
     out += "],\"languages\":[";
     for (const Catalogue *catalogue : Catalogues) {
         if (out.back() != '[')
             out += ',';
         out += "{\"code\":";
-        Json(out, catalogue->code);
+        AppendJson(out, catalogue->code);
         out += ",\"name\":";
-        Json(out, catalogue->name);
+        AppendJson(out, catalogue->name);
         out += '}';
     }
     out += "]}";
