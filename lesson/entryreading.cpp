@@ -1,5 +1,6 @@
 #include "entryreading.h"
 
+#include "fieldtext.h"
 #include "readcoefficient.h"
 
 #include <charconv>
@@ -20,18 +21,6 @@ std::string_view Trimmed(std::string_view text)
     return text;
 }
 
-bool IsPlainWhole(std::string_view text)
-{
-    if (!text.empty() && (text.front() == '+' || text.front() == '-'))
-        text.remove_prefix(1);
-    if (text.empty())
-        return false;
-    for (const char c : text)
-        if (c < '0' || c > '9')
-            return false;
-    return true;
-}
-
 } // namespace
 
 EntryReading ReadEntry(std::string_view text)
@@ -41,7 +30,7 @@ EntryReading ReadEntry(std::string_view text)
     if (number.empty())
         return {Kind::Empty, 0};
 
-    if (IsPlainWhole(number)) {
+    if (IsPlainInteger(number)) {
         if (number.front() == '+')
             number.remove_prefix(1); // from_chars takes no plus sign
         std::int64_t value = 0;
