@@ -1,10 +1,10 @@
 #include "keyanswer.h"
 
+#include "findsolution.h"
 #include "prepareequation.h"
-#include "search.h"
 
-#include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 KeyAnswer AnswerOf(const SheetEquation &e)
 {
@@ -30,11 +30,7 @@ KeyAnswer AnswerOf(const SheetEquation &e)
         return answer;
     }
 
-    // As the transcript searches: up to the largest signed coefficient, and
-    // should that hold no pair, up to the largest magnitude.
-    auto hit = FirstAcceptedPair(a, b, c, std::max({a, b, c}));
-    if (!hit)
-        hit = FirstAcceptedPair(a, b, c, std::max({std::llabs(a), std::llabs(b), std::llabs(c)}));
+    const std::optional<SearchHit> hit = SearchParticularSolution(a, b, c).hit;
     answer.xo = hit->x;
     answer.yo = hit->y;
     return answer;
