@@ -66,9 +66,7 @@
                 exports._initialize();
                 const now = Date.now();
                 exports.velmora_seed(now >>> 0, Math.floor(now / 2 ** 32) ^ Math.floor(performance.now() * 1000));
-                const loaded = engineText(exports);
-                loaded.number('velmora_separator', decimalSeparator());
-                return loaded;
+                return engineText(exports);
             });
     }
 
@@ -141,7 +139,17 @@
 
     // One of the user's actions, handed to the engine with the fields' texts
     // as they stand (whatever wrote them), then shown.
+    // Intl's first use loads the locale's data, a long task on a phone: put
+    // off from the page's start until the first command that reads a number.
+    let separatorSet = false;
+    function setSeparator() {
+        if (separatorSet) return;
+        separatorSet = true;
+        engine.number('velmora_separator', decimalSeparator());
+    }
+
     function command(name, ...args) {
+        if (name !== 'velmora_form_load') setSeparator();
         for (let i = 1; i <= 3; ++i) engine.number('velmora_edit', i, Pole[i].value);
         engine.number('velmora_answer', ...answerFields.map((field) => field.value), noSolution.checked ? 1 : 0);
         engine.number(name, ...args);
@@ -295,8 +303,9 @@
         }
         return otherwise;
     }
-    const first = firstLanguage();
-    if (first !== document.documentElement.lang) showLanguage(first);
+    // Shown even in the language the page was built in: a reload can bring
+    // back the fields' values of the last visit, in its language.
+    showLanguage(firstLanguage());
     document.documentElement.classList.remove('opening');
 
     const started = () => Pole[4].classList.remove('starting');
@@ -344,7 +353,7 @@
             }
         },
         // The teacher's worksheet as JSON (velmora_worksheet), once ready.
-        worksheet: (query, language, fresh) => (engine ? JSON.parse(engine.text('velmora_worksheet', query, language, fresh >>> 0)) : null),
+        worksheet: (query, language, fresh) => (engine ? (setSeparator(), JSON.parse(engine.text('velmora_worksheet', query, language, fresh >>> 0))) : null),
     });
 })();
 
