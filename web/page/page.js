@@ -241,7 +241,7 @@
         return [address ?? '', stored() ?? '', tags.map((tag) => String(tag ?? '').replace(/\n/g, ' ')).join('\n')];
     }
 
-    function showLanguage(code) {
+    function showLanguage(code, starting = false) {
         const texts = languages.texts[code];
         document.documentElement.lang = code;
         document.title = texts.title;
@@ -256,7 +256,9 @@
         // page as written; a new value puts the caret at its end.
         Pole[0].value = texts.introduction.map((line) => `${line}\n`).join('');
         Pole[0].setSelectionRange(0, 0);
-        Pole[0].scrollTop = 0;
+        // Not at the start, where nothing has scrolled it yet: asked then, it
+        // would lay the page out inside the script's task.
+        if (!starting) Pole[0].scrollTop = 0;
         if (!engine) Pole[4].value = texts.cannotLoad;
         byId('Languages').setAttribute('aria-label', texts.languageSwitch);
         for (const button of switchButtons) button.setAttribute('aria-pressed', String(button.lang === code));
@@ -305,7 +307,7 @@
     }
     // Shown even in the language the page was built in: a reload can bring
     // back the fields' values of the last visit, in its language.
-    showLanguage(firstLanguage());
+    showLanguage(firstLanguage(), true);
     document.documentElement.classList.remove('opening');
 
     const started = () => Pole[4].classList.remove('starting');
