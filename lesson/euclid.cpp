@@ -1,8 +1,8 @@
 #include "euclid.h"
 
 #include "fieldtext.h"
-#include "integertext.h"
 #include "placeholders.h"
+#include "practicetext.h"
 
 #include "findsolution.h"
 #include "numbertext.h"
@@ -15,6 +15,10 @@
 #include <vector>
 
 namespace {
+
+// Wide enough for every product of the account: a Bézout coefficient times
+// C / GCD times A reaches about 2^77.
+using Integer = Wide;
 
 // The lines of the account, each one filled message.
 class Account
@@ -37,12 +41,12 @@ private:
 
 std::string N(Integer n)
 {
-    return IntegerText(n);
+    return WholeText(n);
 }
 
 std::string T(Integer n)
 {
-    return TermText(n);
+    return FactorText(n);
 }
 
 Integer Abs(Integer n)
@@ -53,12 +57,6 @@ Integer Abs(Integer n)
 Integer Sign(Integer n)
 {
     return n < 0 ? -1 : 1;
-}
-
-// "91x - 35y = 14", as the transcript writes an equation.
-std::string EquationText(Integer a, Integer b, Integer c)
-{
-    return N(a) + (b < 0 ? "x - " : "x + ") + N(Abs(b)) + "y = " + N(c);
 }
 
 struct Division
