@@ -11,18 +11,13 @@
 import { readFileSync } from 'node:fs';
 
 import { engineText } from '../web/page/enginetext.mjs';
-import { launch, mulberry32, native as nativeTool, openPage, pagePath, wasmPath } from '../tests/web/velmora.mjs';
+import { launch, median, mulberry32, native as nativeTool, openPage, pagePath, wasmPath } from '../tests/web/velmora.mjs';
 
 const quick = process.argv.includes('--quick');
 const coldRuns = quick ? 5 : 11;
 const clickRounds = quick ? 11 : 31;
 const solveSeconds = quick ? 0.3 : 1.5;
 
-const median = (values) => {
-    const v = [...values].sort((a, b) => a - b);
-    const n = v.length;
-    return n % 2 ? v[(n - 1) / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-};
 const ms = (x) => `${x.toFixed(x < 1 ? 3 : 1)} ms`;
 
 // In the page before its script runs: when start-up is over, click Изчисли

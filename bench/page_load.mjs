@@ -16,17 +16,12 @@ import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
 
 import { contextOptions, profiles, serve } from '../tests/web/layouts.mjs';
-import { launch, root, sitePath } from '../tests/web/velmora.mjs';
+import { launch, median, root, sitePath } from '../tests/web/velmora.mjs';
 
 const quick = process.argv.includes('--quick');
 const lighthouseRuns = quick ? 0 : 3;
 const pageRuns = quick ? 1 : 5;
 
-const median = (values) => {
-    const v = [...values].sort((a, b) => a - b);
-    const n = v.length;
-    return n % 2 ? v[(n - 1) / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-};
 const ms = (x) => `${Math.round(x)} ms`;
 
 // One Lighthouse run, mobile preset (its default), over the CLI. Not

@@ -2,6 +2,7 @@
 
 #include "cataloguefields.h"
 #include "controltable.h"
+#include "languagechoice.h"
 #include "languages.h"
 #include "pagenames.h"
 #include "panelcontrols.h"
@@ -141,7 +142,12 @@ QByteArray pageTextsJson()
     QJsonObject languages;
     for (const Catalogue *catalogue : Catalogues)
         languages.insert(text(catalogue->code), pageTexts(*catalogue));
-    const QJsonObject all{{"first", text(Bulgarian.code)}, {"texts", languages}};
+    // The rule for the language as data, for the first frame, before the
+    // engine has started: what ends a tag's language, and the language when
+    // nothing asked names one of those above. The engine decides again once
+    // started, by the same rule.
+    const QJsonObject choice{{"ends", text(TagLanguageEnd)}, {"otherwise", text(PageFallbackCode())}};
+    const QJsonObject all{{"first", text(Bulgarian.code)}, {"texts", languages}, {"choice", choice}};
     return QJsonDocument(all).toJson(QJsonDocument::Compact);
 }
 

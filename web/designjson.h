@@ -13,5 +13,6 @@ QByteArray designJson();
 
 // Every language's texts for the page's script to switch between: the
 // captions and accessible names by element, the introduction, the title,
-// description and messages, in order of the languages' codes.
+// description and messages, in order of the languages' codes; and the rule
+// that chooses among them, as data.
 QByteArray pageTextsJson();

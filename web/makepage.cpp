@@ -9,7 +9,6 @@
 
 #include "controltable.h"
 #include "designjson.h"
-#include "languagechoice.h"
 #include "languages.h"
 #include "pagenames.h"
 #include "panelcontrols.h"
@@ -21,9 +20,6 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <algorithm>
 #include <array>
@@ -414,25 +410,6 @@ std::string minifiedScript(std::string_view script)
     return out;
 }
 
-// The page's rule for its language, as data its first frame applies before
-// the engine has started: the languages' codes, what ends a tag's language,
-// and the language when nothing names one. The engine decides again once
-// started, by the same rule.
-QByteArray pageTexts()
-{
-    QJsonObject all = QJsonDocument::fromJson(pageTextsJson()).object();
-    const auto text = [](std::string_view s) {
-        return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-    };
-    QJsonArray codes;
-    for (const Catalogue *catalogue : Catalogues)
-        codes.append(text(catalogue->code.value));
-    all.insert("choice", QJsonObject{{"codes", codes},
-                                     {"ends", text(TagLanguageEnd)},
-                                     {"otherwise", text(PageFallbackCode())}});
-    return QJsonDocument(all).toJson(QJsonDocument::Compact);
-}
-
 // JSON to stand inside a <script> element: no "</" may end it early.
 std::string scriptData(QByteArray json)
 {
@@ -479,7 +456,7 @@ int main(int argc, char *argv[])
         ReplaceMarker(page, "@CONTROLS@", controlElements());
         ReplaceMarker(page, "@PANEL@", panelElements());
         ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
-        ReplaceMarker(page, "@TEXTS@", scriptData(pageTexts()));
+        ReplaceMarker(page, "@TEXTS@", scriptData(pageTextsJson()));
         ReplaceMarker(page, "@OPENING@", opening);
         ReplaceMarker(page, "@SCRIPT@", script);
 

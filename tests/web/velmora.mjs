@@ -124,6 +124,14 @@ export function runCalls(engine, calls) {
 }
 
 // The text that reads back as exactly this float.
+// The middle of the figures, or the mean of the middle two: what the
+// benchmarks print.
+export const median = (values) => {
+    const v = [...values].sort((a, b) => a - b);
+    const n = v.length;
+    return n % 2 ? v[(n - 1) / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+};
+
 export const floatText = (r) => Math.fround(r).toPrecision(9);
 
 // A small generator of our own, so that every run draws the same inputs.

@@ -137,8 +137,6 @@
         return view;
     }
 
-    // One of the user's actions, handed to the engine with the fields' texts
-    // as they stand (whatever wrote them), then shown.
     // Intl's first use loads the locale's data, a long task on a phone: put
     // off from the page's start until the first command that reads a number.
     let separatorSet = false;
@@ -148,6 +146,8 @@
         engine.number('velmora_separator', decimalSeparator());
     }
 
+    // One of the user's actions, handed to the engine with the fields' texts
+    // as they stand (whatever wrote them), then shown.
     function command(name, ...args) {
         if (name !== 'velmora_form_load') setSeparator();
         for (let i = 1; i <= 3; ++i) engine.number('velmora_edit', i, Pole[i].value);
@@ -294,11 +294,11 @@
     // choose: the first asked tag whose language has a catalogue, else the
     // fallback.
     function firstLanguage() {
-        const { codes, ends, otherwise } = languages.choice;
+        const { ends, otherwise } = languages.choice;
+        const codes = Object.keys(languages.texts);
         const [address, kept, tags] = askedLanguage();
         for (const tag of [address, kept, ...tags.split('\n')]) {
-            let end = tag.length;
-            for (const c of ends) if (tag.includes(c)) end = Math.min(end, tag.indexOf(c));
+            const end = Math.min(tag.length, ...[...ends].map((c) => tag.indexOf(c)).filter((at) => at >= 0));
             const language = tag.slice(0, end).replace(/[A-Z]/g, (c) => c.toLowerCase());
             const code = codes.find((c) => c.toLowerCase() === language);
             if (language && code) return code;
