@@ -1,14 +1,20 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
-// Every text a user meets, for one language. Each language is one header in
-// languages/, holding one constexpr Catalogue filled with designated
-// initialisers: no entry has a default, so a missing one fails the build, and
-// every entry has a name, so an extra or misspelt one fails it too.
+// Every text a user meets, for one language: the schema of the catalogues.
+// Each language is one gettext file, po/CODE.po, whose messages are named by
+// their msgctxt after the members here ("transcript.gcd.between"); the build
+// writes one constexpr Catalogue from each (design/makecatalogue.py), with
+// designated initialisers in the order of po/en.po, which follows the order
+// declared here. No entry has a default, so a message missing from en.po
+// fails the build, and every entry has a name, so an extra or misspelt one
+// fails it too; the other languages are held to en.po by the generator.
 
 // One text of the catalogue, made only from a string literal.
 struct Phrase
@@ -19,7 +25,30 @@ struct Phrase
     std::string_view value;
 };
 
-// The paragraphs of the introduction: an array in the language's own file.
+// Which of a message's plural forms goes with the number n: the rule of the
+// language's Plural-Forms header, written as a function by the build.
+using PluralRule = std::size_t (*)(std::uint64_t n);
+
+// The most plural forms a language has (Arabic's six).
+inline constexpr std::size_t MaxPluralForms = 6;
+
+// A message whose words follow a number ("{count} equations"), in each of the
+// language's plural forms; the number stands in the message as a placeholder.
+struct PluralPhrase
+{
+    PluralRule rule;
+    std::size_t count; // of the forms below, as the language's nplurals
+    std::array<std::string_view, MaxPluralForms> forms;
+
+    // The form that goes with n.
+    constexpr std::string_view For(std::uint64_t n) const
+    {
+        return forms[std::min(rule(n), count - 1)];
+    }
+};
+
+// The paragraphs of the introduction, one message in the po file with a line
+// break between paragraphs.
 struct Paragraphs
 {
     template <std::size_t N>
@@ -386,7 +415,8 @@ struct MenuTexts
 
 struct Catalogue
 {
-    Phrase code;      // the language's code, as in LANGUAGE or <html lang>
+    Phrase code;        // the language's code, as in LANGUAGE or <html lang>: its po file's name
+    Phrase pluralForms; // the po file's Plural-Forms header, whose rule `PluralPhrase` follows
     Phrase shortName; // in the page's language switch
     Phrase name;      // the language's own name for itself
     ControlTexts controls;
