@@ -1,5 +1,6 @@
 #include "expression.h"
 
+#include <algorithm>
 #include <utility>
 
 struct ExpressionNode
@@ -60,12 +61,18 @@ Expression Operation(Kind kind, std::vector<Expression> parts, Wide neutral)
     return ExpressionNode::Make(kind, std::move(parts));
 }
 
+bool IsZero(const Expression &e)
+{
+    return e.kind() == Kind::Integer && e.integer() == 0;
+}
+
+// 0, 0x, and −(0)t: a term of the algebra with a factor 0. A product shown
+// (0·5) is arithmetic the caller wants to see.
 bool IsZeroTerm(const Expression &e)
 {
-    if (e.kind() == Kind::Integer)
-        return e.integer() == 0;
-    return e.kind() == Kind::Implicit && e.parts().front().kind() == Kind::Integer &&
-           e.parts().front().integer() == 0;
+    if (e.kind() == Kind::Implicit)
+        return std::any_of(e.parts().begin(), e.parts().end(), IsZero);
+    return IsZero(e);
 }
 
 } // namespace
@@ -172,4 +179,9 @@ Expression Implications(std::vector<Expression> statements)
 Expression InIntegers(Expression e)
 {
     return ExpressionNode::Make(Kind::InIntegers, {std::move(e)});
+}
+
+Expression LinearEquation(Wide a, Wide b, Wide c)
+{
+    return Equation(Sum({Term(a, "x"), Term(b, "y")}), Int(c));
 }

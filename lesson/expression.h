@@ -59,19 +59,23 @@ private:
 using Relation = Expression::Relation;
 
 // Whether a sum leaves out its terms that are 0 (an integer 0, or a term
-// whose coefficient is 0): `x = 3t` rather than `x = 0 + 3t`. Arithmetic
-// being shown keeps them (`91·0 + 35·2 = 0 + 70`), and so does an equation
-// as the pupil was given it (`0x + 4y = 6`).
+// of juxtaposed factors one of which is 0, 0t): `x = 3t` rather than
+// `x = 0 + 3t`. Arithmetic being shown keeps them (`91·0 + 35·2 = 0 + 70`),
+// and so does an equation as the pupil was given it (`0x + 4y = 6`).
 enum class Zeros { Keep, Drop };
 
 Expression Int(Wide n);
-// A letter, or any name the lesson uses: "x", "t", "GCD".
+// A letter as the formulas name it: "x", "t", "x₀". Juxtaposed factors stand
+// side by side with nothing between, so a name is one letter (and its
+// subscript) for Ap to read as A times p.
 Expression Name(std::string_view name);
 // The letter with its index in subscript digits: Name("x", 0) is x₀.
 Expression Name(std::string_view letter, unsigned index);
 
+// A product shown, every factor written: Times(35, -10) is 35·(−10).
 Expression Times(std::vector<Expression> factors);
 Expression Times(Wide left, Wide right);
+// Factors of the algebra side by side: Implicit({Name("A"), Name("p")}) is Ap.
 Expression Implicit(std::vector<Expression> factors);
 // coefficient·factor written as the algebra writes it: 5t, −t, t, 0x.
 Expression Term(Wide coefficient, Expression factor);
@@ -94,3 +98,7 @@ Expression Equation(Expression left, Expression right);
 Expression Equalities(std::vector<Expression> sides);
 Expression Implications(std::vector<Expression> statements);
 Expression InIntegers(Expression e);
+
+// Ax + By = C as the pupil was given it, a coefficient 0 kept:
+// 91x − 35y = 14, x + y = 1, 0x + 4y = 6.
+Expression LinearEquation(Wide a, Wide b, Wide c);

@@ -206,12 +206,14 @@ private:
         if (rest.front().kind() == Kind::Integer) {
             const Wide c = rest.front().integer();
             rest = rest.subspan(1);
-            const bool more = std::any_of(rest.begin(), rest.end(), [](const Expression &f) {
+            const auto first = std::find_if(rest.begin(), rest.end(), [](const Expression &f) {
                 return !(f.kind() == Kind::Integer && f.integer() == 1);
             });
             if (c < 0 && withSign)
                 text += n_.minus;
-            if ((c != 1 && c != -1) || !more) {
+            // A 1 goes unwritten only where juxtaposition shows the product:
+            // t, −(b − c); before a number it stays, −1·5, never −5 or −0.
+            if ((c != 1 && c != -1) || first == rest.end() || first->kind() == Kind::Integer) {
                 text += Digits(c);
                 written = true;
             }
