@@ -152,6 +152,11 @@ private:
         case Kind::Integer:
             return {e.integer() < 0, Digits(e.integer())};
         case Kind::Implicit:
+            // −(q·b) as a term is − q·b: the product binds tighter than the
+            // sum's minus, so r = a − q·b needs no brackets.
+            if (e.parts().size() == 2 && e.parts()[0].kind() == Kind::Integer &&
+                e.parts()[0].integer() == -1 && e.parts()[1].kind() == Kind::Times)
+                return {true, Text(e.parts()[1])};
             if (IsNegativeInteger(e.parts().front()))
                 return {true, Juxtaposed(e, false)};
             break;

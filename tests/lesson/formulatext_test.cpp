@@ -146,6 +146,10 @@ std::vector<Row> ImplicitProductsRows()
                      Sum({C, Implicit({Sum({Implicit({A, p}), Implicit({B, q})}), t})})),
             "A(x₀ + pt) + B(y₀ + qt) = C + (Ap + Bq)t"},
         Row{"NegatedSum", Term(-1, Sum({N("b"), Term(-1, "c")})), "−(b − c)"},
+        // A product shown binds tighter than the minus before it.
+        Row{"RemainderFromItsDivision",
+            Equation(N("c"), Sum({N("b"), Implicit({Int(-1), Times({q, d})})})), "c = b − q·d"},
+        Row{"NegatedProductAloneKeepsItsBrackets", Implicit({Int(-1), Times({q, d})}), "−(q·d)"},
         Row{"UnitCoefficientBeforeANumberWritten",
             List({Term(-1, Int(5)), Term(-1, Int(0)), Term(1, Int(-5))}), "−1·5, −1·0, 1·(−5)"},
         Row{"NumberAfterALetterTakesTheSign", Implicit({t, Int(5)}), "t·5"},
