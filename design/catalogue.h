@@ -97,6 +97,11 @@ struct TranscriptTexts
     Phrase anyX;         // A = 0: then C / B
     Phrase anyY;         // B = 0: then C / A
     Phrase solutionForX; // C = 0: then -B / A
+    // The same three where that quotient is not a whole number, so that the
+    // line says what follows from it. Bulgarian keeps its one line for both.
+    Phrase anyXFraction;
+    Phrase anyYFraction;
+    Phrase solutionForXFraction;
 
     // "<gcdOf>4<between>6<notDivisor>3" or "<gcdOf>3<between>5<divisor>7"
     struct Verdict
@@ -111,12 +116,16 @@ struct TranscriptTexts
 
     Phrase pleaseWait;
     // "<searching>0<comma>7", and where that interval holds no pair,
-    // "<widened>0<comma>5"
+    // "<widened>0<comma>5". Where the first bound is below 0 the interval is
+    // empty: "<skipped>0<comma>-1", then "<instead>0<comma>5" (Bulgarian
+    // keeps its lines for both).
     struct Search
     {
         Phrase searching;
         Phrase comma;
         Phrase widened;
+        Phrase skipped;
+        Phrase instead;
     } search;
 
     // "<xo>2<yo>-1"
@@ -151,62 +160,90 @@ struct TranscriptTexts
     } check;
 };
 
-// Euclid's way: the account of the same equation the way it is solved by
-// hand. Each entry is one whole line with named placeholders ("{gcd}") that
-// every language keeps; numbers standing inside a formula come already in
-// parentheses when negative.
+// Euclid's way: the same equation solved as a teacher solves it on the
+// board. Each entry is one whole line with named placeholders ("{gcd}") that
+// every language keeps; a placeholder named for a formula ({equation},
+// {equality}, {pair}, ...) is filled with the formula as the language's
+// school notation writes it (formulatext.h), a number alone likewise. The
+// lines that are a formula and nothing else have no entry.
 struct EuclidTexts
 {
-    Phrase title; // a heading wherever the account is shown apart
+    Phrase title; // the section's one name, wherever it is shown
 
     // How a field whose text is not a plain whole number was read.
     Phrase readAs;    // {field} {text} {value}
     Phrase readEmpty; // {field}
 
-    Phrase equation; // {equation}, as "91x - 35y = 14"
-    // One line where the transcript refuses the input: {reasons}, each
-    // reason a filled `refusedCoefficient`, joined by "; ".
+    Phrase equation; // {equation}, as "91x − 35y = 14"
+    // Why the equation is not solved, in one line: {reasons}, each reason a
+    // filled `refusedCoefficient`, joined by "; ".
     Phrase refused;
     Phrase refusedCoefficient; // {letter} {value} {lower} {upper}
 
     // A = 0 and B = 0.
-    Phrase everyPair;
-    Phrase noPair; // {c}
+    Phrase everyPair; // {equation}
+    Phrase noPair;    // {c}
     // A = 0 (then B = 0 alike, with x and y swapped).
-    Phrase onlyY;       // {b} {c}
-    Phrase onlyYSolved; // {b} {c} {y}
-    Phrase onlyYNone;   // {b} {c}
-    Phrase onlyX;       // {a} {c}
-    Phrase onlyXSolved; // {a} {c} {x}
-    Phrase onlyXNone;   // {a} {c}
+    Phrase onlyY;       // {equation}
+    Phrase onlyYSolved; // {b} {c} {solution}: y = 8/4 = 2
+    Phrase onlyYNone;   // {b} {c} {equation}
+    Phrase onlyX;       // {equation}
+    Phrase onlyXSolved; // {a} {c} {solution}
+    Phrase onlyXNone;   // {a} {c} {equation}
 
-    Phrase algorithm;     // {a} {b}: |A| and |B|
-    Phrase division;      // {dividend} {quotient} {divisor} {remainder}
-    Phrase gcd;           // {a} {b} {gcd}
-    Phrase divides;       // {gcd} {c} {quotient}
-    Phrase doesNotDivide; // {gcd} {c}
+    // The divisions, one a line, then the GCD: {a} {b} are |A| = 91 and
+    // |B| = 35, {gcd} the GCD d.
+    Phrase algorithm; // {a} {b}
+    Phrase gcd;       // {a} {b} {gcd}: after a remainder that is not 0
+    Phrase gcdExact;  // {a} {b} {gcd}: the first division leaves none
+    // The same as a table with the columns q, r, s, t: {a} {b} the
+    // magnitudes, {rule} r = s·91 + t·35; after the table, {division} the
+    // division that leaves no remainder.
+    Phrase tableHeading; // {a} {b} {rule}
+    Phrase tableRule;    // {a} {b}: how each row comes from the two above
+    Phrase tableEnd;     // {division} {a} {b} {gcd}
+    Phrase tableExact;   // {division} {a} {b} {gcd}: no row below the first two
 
-    Phrase backSubstitution; // the heading
-    Phrase backFirst;        // {gcd} {dividend} {quotient} {divisor}
-    // {gcd} {divisorFactor} {divisor} {remainderFactor} {dividend} {quotient}
-    // {dividendFactor} {newDivisorFactor}
-    Phrase backStep;
-    Phrase backNone; // {gcd} {dividend} {divisor}: the first division is exact
-    Phrase bezout;   // {gcd} {u} {a} {v} {b}
-    Phrase signs;    // {a} {b} {gcd} {u} {aTerm} {v} {bTerm}
+    Phrase divides;       // {gcd} {c} {product}
+    Phrase doesNotDivide; // {gcd} {c} {a} {b} {sum}
 
-    Phrase multiply;   // {c} {cTerm} {gcd} {factor} {x1} {aTerm} {y1} {bTerm}
-    Phrase particular; // {x1} {y1}
-    Phrase check;      // {aTerm} {x1} {bTerm} {y1} {ax} {by} {c}
+    // Bézout's equality for |A| and |B|, by back-substitution.
+    Phrase remainders;       // {rule}: r = a − q·b, then each remainder so
+    Phrase backSubstitution; // the heading of the substitution lines
+    Phrase backNone;         // {gcd}: the GCD is |A| or |B| itself
+    Phrase bezout;           // {a} {b} {equality}
+    Phrase bezoutFromTable;  // {a} {b} {equality}: read from the last row
+    // A or B negative: {reason} as 2·91 = (−2)·(−91), {equality} Bézout's
+    // equality with A and B as they are.
+    Phrase signsA;    // {a} {reason} {equality}
+    Phrase signsB;    // {b} {reason} {equality}
+    Phrase signsBoth; // {a} {b} {reasons} {equality}
 
-    Phrase general;  // {bOverGcd} {aOverGcd}
-    Phrase generalX; // {x1} {bOverGcd}
-    Phrase generalY; // {y1} {aOverGcd}
-    Phrase anyT;
+    // The particular solution.
+    Phrase multiply;   // {quotient}: C/d = 14/7 = 2; {chain}: 14 = 2·7 = …
+    Phrase particular; // {pair}: x₁ = 4, y₁ = −10
+    // Where that pair is larger than it needs to be: the pair, why, and the
+    // step that makes it smaller ({stepX} {stepY} {sum} {cancel} {t}); the
+    // smaller pair follows on a line of its own.
+    Phrase solution; // {pair}: x = 41728, y = −48900
+    Phrase reduce;   // {size} {stepX} {stepY} {sum} {cancel} {t}
+    Phrase check;    // {check}
 
-    // The transcript's Xo, Yo as a member of the same family.
-    Phrase bridge;      // {xo} {yo} {k}
-    Phrase bridgeCheck; // {x1} {bOverGcd} {k} {xo} {y1} {aOverGcd} {yo}
+    // The general solution: {formula} in letters, {bOverD} {aOverD} as
+    // B/d = 35/7 = 5; then the formula with the numbers on a line of its own.
+    Phrase general; // {formula} {bOverD} {aOverD}
+    Phrase everyT;  // {identity}: why it solves the equation for every t
+    // Why every solution has that form: {particular} {equation}
+    // {difference} {reduced}, with {gcd} where the GCD is not 1.
+    Phrase everySolution;            // {particular} {equation} {difference} {gcd} {reduced}
+    Phrase everySolutionCoprime;     // {particular} {equation} {difference} {reduced}
+    Phrase everySolutionHomogeneous; // {equation} {reduced}: C = 0, so x₁ = y₁ = 0
+    Phrase divisibility;             // {a} {b} {x} {xForm} {yForm}
+
+    // The working's x₀, y₀ and its general solution beside this one.
+    Phrase bridge;      // {pair} {at}: then the pair at t = k on a line of its own
+    Phrase bridgeShift; // {formula} {shift}
+    Phrase bridgeSame;  // {pair}: the working found the same pair
 };
 
 // velmora run from a shell. The help lists each option with one line of
@@ -417,8 +454,8 @@ struct Catalogue
 {
     Phrase code;        // the language's code, as in LANGUAGE or <html lang>: its po file's name
     Phrase pluralForms; // the po file's Plural-Forms header, whose rule `PluralPhrase` follows
-    Phrase shortName; // in the page's language switch
-    Phrase name;      // the language's own name for itself
+    Phrase shortName;   // in the page's language switch
+    Phrase name;        // the language's own name for itself
     ControlTexts controls;
     Paragraphs introduction;
     TranscriptTexts transcript;

@@ -22,11 +22,14 @@ void FindSolution(Calculation &calc)
 
     const TranscriptTexts &say = calc.texts;
     AppendLine(calc, {say.pleaseWait});
-    AppendLine(calc, {say.search.searching, std::int16_t{0}, say.search.comma,
-                      static_cast<double>(search.limit)});
+    // A first bound below 0 leaves nothing to search: the line says so
+    // rather than name the empty interval as searched.
+    const bool empty = search.limit < 0;
+    AppendLine(calc, {empty ? say.search.skipped : say.search.searching, std::int16_t{0},
+                      say.search.comma, static_cast<double>(search.limit)});
     if (search.widenedLimit)
-        AppendLine(calc, {say.search.widened, std::int16_t{0}, say.search.comma,
-                          static_cast<double>(*search.widenedLimit)});
+        AppendLine(calc, {empty ? say.search.instead : say.search.widened, std::int16_t{0},
+                          say.search.comma, static_cast<double>(*search.widenedLimit)});
     const std::optional<SearchHit> &hit = search.hit;
     Value Xo, Yo;
     if (hit) {

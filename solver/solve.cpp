@@ -4,6 +4,8 @@
 #include "prepareequation.h"
 #include "transcript.h"
 
+#include <cmath>
+
 void Solve(SolverWindow &window, SolverValues &values, const RandomSource &random,
            std::string_view decimalSeparator, const TranscriptTexts &texts)
 {
@@ -20,14 +22,17 @@ void Solve(Calculation &calc)
     const double B = AsDouble(calc.values.B);
     const double C = AsDouble(calc.values.C);
     const TranscriptTexts &say = calc.texts;
+    // The values are whole here, so the remainder is exact; where the
+    // quotient is no whole number the line says what follows from that.
+    const auto whole = [](double n, double d) { return std::fmod(n, d) == 0; };
     if (A == 0 && B == 0)
         AppendLine(calc, {say.enterValues});
     else if (A == 0)
-        AppendLine(calc, {say.anyX, C / B});
+        AppendLine(calc, {whole(C, B) ? say.anyX : say.anyXFraction, C / B});
     else if (B == 0)
-        AppendLine(calc, {say.anyY, C / A});
+        AppendLine(calc, {whole(C, A) ? say.anyY : say.anyYFraction, C / A});
     else if (C == 0)
-        AppendLine(calc, {say.solutionForX, (-B) / A});
+        AppendLine(calc, {whole(B, A) ? say.solutionForX : say.solutionForXFraction, (-B) / A});
     else if (static_cast<std::int64_t>(C) % calc.values.NOD != 0)
         ReportNoSolution(calc);
     else

@@ -73,9 +73,10 @@ TEST(CommandLine, ExplainPrintsTheTranscriptThenEuclidsWay)
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, Expected("91", "-35", "14", 4, English));
     EXPECT_EQ(result.out.find('\r'), std::string::npos);
-    EXPECT_NE(
-        result.out.find("\nEuclid's way\nThe equation to solve in integers: 91x - 35y = 14\n"),
-        std::string::npos);
+    EXPECT_NE(result.out.find(
+                  "\nUsing Euclid's algorithm\nThe equation to solve in integers: 91x − 35y = "
+                  "14\n"),
+              std::string::npos);
 }
 
 TEST(CommandLine, CoefficientsTakenAsTyped)

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
 #include <set>
 
@@ -45,7 +46,7 @@ TEST(EuclidTexts, SamePlaceholdersInEveryLanguage)
             if (key.starts_with("euclid.") || key.starts_with("commandLine."))
                 byKey[key][std::string(catalogue->code)] = PlaceholderNames(phrase.value);
         });
-    ASSERT_EQ(byKey.size(), 34u + 16u);
+    ASSERT_EQ(byKey.size(), 45u + 16u);
     for (const auto &[key, languages] : byKey) {
         EXPECT_EQ(languages.size(), Catalogues.size()) << key;
         for (const auto &[code, names] : languages) {
@@ -53,8 +54,8 @@ TEST(EuclidTexts, SamePlaceholdersInEveryLanguage)
             EXPECT_EQ(names.count("?"), 0u) << key << " in " << code << ": a lone brace";
         }
     }
-    EXPECT_EQ(byKey.at("euclid.division").at("en"),
-              (std::multiset<std::string>{"dividend", "quotient", "divisor", "remainder"}));
+    EXPECT_EQ(byKey.at("euclid.reduce").at("en"),
+              (std::multiset<std::string>{"size", "stepX", "stepY", "sum", "cancel", "at"}));
 }
 
 // Every road of the account, in every language: no brace is left, since no
@@ -81,18 +82,49 @@ TEST(EuclidTexts, NothingLeftUnfilledOnAnyRoad)
     EXPECT_GT(firstWords.size(), 20u);
 }
 
-// Bulgarian writes Xо and Yо with a Cyrillic о, as its transcript does.
-TEST(EuclidTexts, BridgeNamesThePairAsTheTranscriptDoes)
+// The working's pair is x₀, y₀ with subscript digits in every language, as
+// the fields name it, even where the working itself writes Xо.
+TEST(EuclidTexts, BridgeNamesThePairAsTheFieldsDo)
 {
     for (const Catalogue *language : Catalogues) {
-        std::string_view found = language->transcript.found.xo.value;
-        ASSERT_TRUE(found.ends_with(" = "));
-        found.remove_suffix(3);
-        const std::string xoName(found.substr(found.rfind(' ') + 1));
-        EXPECT_NE(std::string_view(language->euclid.bridge.value).find(xoName + " = "),
-                  std::string_view::npos)
-            << language->code.value << ": " << xoName;
+        const EuclidLesson lesson = EuclidLessonFor("91", "35", "14", ".", *language);
+        ASSERT_EQ(lesson.steps.back().kind, EuclidStep::Kind::Bridge);
+        const std::string &first = lesson.steps.back().lines.front();
+        EXPECT_NE(first.find("x₀ = −1, y₀ = 3"), std::string::npos) << first;
+        EXPECT_EQ(first.find("Xо"), std::string::npos) << first;
     }
+}
+
+// Curly quotes, the one name of the section, and no word for the working
+// but "working" in English.
+TEST(EuclidTexts, TypographyAndTerms)
+{
+    EXPECT_EQ(std::string_view(English.euclid.title), "Using Euclid's algorithm");
+    EXPECT_EQ(std::string_view(Bulgarian.euclid.title), "Решение с алгоритъма на Евклид");
+    for (const Catalogue *language : Catalogues)
+        ForEachPhrase(*language, [&](const std::string &key, const Phrase &phrase) {
+            const std::string_view text = phrase.value;
+            if (!key.starts_with("euclid.") && !key.starts_with("worksheet.") &&
+                !key.starts_with("menus.") && !key.starts_with("commandLine."))
+                return;
+            EXPECT_EQ(text.find('"'), std::string_view::npos) << key;
+            if (language == &English) {
+                EXPECT_EQ(text.find("transcript"), std::string_view::npos) << key;
+                EXPECT_EQ(text.find("account"), std::string_view::npos) << key;
+                EXPECT_EQ(text.find("Euclid's way"), std::string_view::npos) << key;
+            }
+            if (language == &Bulgarian) {
+                EXPECT_EQ(text.find("тъждество"), std::string_view::npos) << key;
+                EXPECT_EQ(text.find("пътя на Евклид"), std::string_view::npos) << key;
+                EXPECT_EQ(text.find("по алгоритъма"), std::string_view::npos) << key;
+            }
+            // Ranges of options with an en dash: 1–40, never 1-40.
+            for (std::size_t at = text.find('-'); at != std::string_view::npos;
+                 at = text.find('-', at + 1))
+                EXPECT_FALSE(at > 0 && at + 1 < text.size() && std::isdigit(text[at - 1]) &&
+                             std::isdigit(text[at + 1]))
+                    << key << ": " << text;
+        });
 }
 
 TEST(FillPlaceholders, FillsEachNameOnceAndLeavesTheRest)

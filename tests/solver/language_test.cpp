@@ -88,7 +88,8 @@ const std::vector<TranscriptRow> Rows = {
                   ",",
                   {"Solving the Diophantine equation 0x + 4y = 6",
                    "The Diophantine equation 0x + 4y = 6", "has a zero coefficient on an unknown.",
-                   "The equation holds for every x when y = 1,5"}},
+                   "The quotient C / B is not a whole number, so the equation has no integer "
+                   "solution; it holds for every x only when y = 1,5"}},
     TranscriptRow{"en",
                   "0",
                   "-4",
@@ -117,7 +118,8 @@ const std::vector<TranscriptRow> Rows = {
                    "The coefficients 4 and 6 have GCD = 2",
                    "Dividing the coefficients of the equation by the GCD:",
                    "The equation takes the form: 2x + 3y = 0",
-                   "The equation holds whenever x is y times -1.5"}},
+                   "The quotient -B / A is not a whole number, so only some integers y give an "
+                   "integer x; the equation holds whenever x is y times -1.5"}},
     TranscriptRow{"en",
                   "4",
                   "6",
@@ -261,6 +263,61 @@ TEST(Transcript, EveryLanguageHasTheBulgarianLinesAndNumbers)
     EXPECT_EQ(compared, 13278 * static_cast<int>(Catalogues.size() - 1));
 }
 
+// The English working says nothing false where the Bulgarian one keeps its
+// original lines: a quotient that is no whole number is said to be none,
+// with what follows from it, and an empty first range is not searched.
+TEST(Transcript, EnglishLinesAreTrue)
+{
+    const TranscriptTexts &say = English.transcript;
+    const auto after = [](const std::string &line, std::string_view prefix) {
+        return line.substr(prefix.size());
+    };
+    const auto whole = [](const std::string &number) {
+        return number.find_first_of(".,E") == std::string::npos;
+    };
+    int fractions = 0, skipped = 0;
+    for (int a = -13; a <= 13; ++a) {
+        for (int b = -13; b <= 13; ++b) {
+            for (int c = -13; c <= 13; ++c) {
+                const auto lines = Lines(SolveTexts(std::to_string(a), std::to_string(b),
+                                                    std::to_string(c), 1, ".", English));
+                for (const std::string &line : lines) {
+                    SCOPED_TRACE(line);
+                    for (const auto &[plain, fraction] :
+                         {std::pair(&say.anyX, &say.anyXFraction),
+                          std::pair(&say.anyY, &say.anyYFraction),
+                          std::pair(&say.solutionForX, &say.solutionForXFraction)}) {
+                        if (line.starts_with(plain->value)) {
+                            EXPECT_TRUE(whole(after(line, plain->value)));
+                        }
+                        if (line.starts_with(fraction->value)) {
+                            EXPECT_FALSE(whole(after(line, fraction->value)));
+                            ++fractions;
+                        }
+                    }
+                    if (line.starts_with(say.search.searching.value)) {
+                        EXPECT_GE(std::stoi(line.substr(line.rfind(' ') + 1)), 0);
+                    }
+                    if (line.starts_with(say.search.skipped.value)) {
+                        EXPECT_LT(std::stoi(line.substr(line.rfind(' ') + 1)), 0);
+                        ++skipped;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(fractions, 300);
+    EXPECT_GT(skipped, 50);
+    // The lines the issue names.
+    EXPECT_EQ(Lines(SolveTexts("5", "0", "7", 1, ".", English)).back(),
+              "The quotient C / A is not a whole number, so the equation has no integer solution; "
+              "it holds for every y only when x = 1.4");
+    const auto empty = Lines(SolveTexts("-3", "-5", "-1", 1, ".", English));
+    ASSERT_GE(empty.size(), 7u);
+    EXPECT_EQ(empty[5], "Skipping the empty range of |x| and |y| from 0 up to -1");
+    EXPECT_EQ(empty[6], "Searching instead all pairs with |x| and |y| from 0 up to 5");
+}
+
 // Every phrase of every catalogue is there and says something; only the
 // introduction field and the range list show no text of their own.
 TEST(Catalogue, EveryEntryInEveryLanguage)
@@ -291,7 +348,7 @@ TEST(Catalogue, EveryEntryInEveryLanguage)
     }
     for (const auto &[code, names] : keys)
         EXPECT_EQ(names, keys.at("bg")) << code;
-    EXPECT_EQ(keys.at("bg").size(), 84u + 18u + 36u + 47u + 34u + 16u + 10u);
+    EXPECT_EQ(keys.at("bg").size(), 89u + 18u + 36u + 47u + 45u + 16u + 10u);
 }
 
 // The texts that carry no language stay the same in every catalogue: the

@@ -60,7 +60,7 @@ describe('worked transcripts, byte for byte', () => {
             'The coefficients 4 and 6 have GCD = 2',
             'Dividing the coefficients of the equation by the GCD:',
             'The equation takes the form: 2x + 3y = 0',
-            'The equation holds whenever x is y times -1.5')],
+            'The quotient -B / A is not a whole number, so only some integers y give an integer x; the equation holds whenever x is y times -1.5')],
         [['0', '4', '6'], [0.5], 'bg-BG', lines(
             'Решавам Диофантово уравнение 0x + 4y = 6',
             'Диофантовото уравнение 0x + 4y = 6',

@@ -336,7 +336,7 @@ describe('English transcripts, word for word', () => {
             'Solving the Diophantine equation 0x + 4y = 6',
             'The Diophantine equation 0x + 4y = 6',
             'has a zero coefficient on an unknown.',
-            'The equation holds for every x when y = 1.5')],
+            'The quotient C / B is not a whole number, so the equation has no integer solution; it holds for every x only when y = 1.5')],
         [['3', '0', '9'], [0.5], lines(
             'Solving the Diophantine equation 3x + 0y = 9',
             'The Diophantine equation 3x + 0y = 9',
@@ -347,7 +347,7 @@ describe('English transcripts, word for word', () => {
             'The coefficients 4 and 6 have GCD = 2',
             'Dividing the coefficients of the equation by the GCD:',
             'The equation takes the form: 2x + 3y = 0',
-            'The equation holds whenever x is y times -1.5')],
+            'The quotient -B / A is not a whole number, so only some integers y give an integer x; the equation holds whenever x is y times -1.5')],
         [['4', '6', '3'], [0.5], lines(
             'Solving the Diophantine equation 4x + 6y = 3',
             'The coefficients 4 and 6 have GCD = 2',
@@ -362,8 +362,8 @@ describe('English transcripts, word for word', () => {
             'Dividing the coefficients of the equation by the GCD:',
             'The equation takes the form: -2x - 3y = -1',
             ...solvable(-2, -3, -1),
-            'Searching all pairs with |x| and |y| from 0 up to -1',
-            'No pair there satisfies the equation. Searching all pairs with |x| and |y| from 0 up to 3',
+            'Skipping the empty range of |x| and |y| from 0 up to -1',
+            'Searching instead all pairs with |x| and |y| from 0 up to 3',
             'Found the particular solution x₀ = -1, y₀ = 1',
             'x = x₀ - (B * t) / GCD = -1 - (-3 * t)',
             'y = y₀ + (A * t) / GCD = 1 + (-2 * t)',

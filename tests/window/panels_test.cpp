@@ -169,7 +169,7 @@ private slots:
         if (lines.last().isEmpty())
             lines.removeLast();
         QCOMPARE(account->toPlainText().split(QLatin1Char('\n')), lines);
-        QVERIFY(account->toPlainText().contains(QStringLiteral("91 = 2 * 35 + 21")));
+        QVERIFY(account->toPlainText().contains(QString::fromUtf8("91 = 2·35 + 21")));
         QVERIFY(!account->toPlainText().contains(QLatin1Char('\r')));
 
         QTest::keyClick(f.window.get(), Qt::Key_F2);
