@@ -12,9 +12,11 @@
 
 #include "euclid.h"
 #include "fakewindow.h"
-#include "formula.h"
 #include "languages.h"
+#include "notation.h"
 #include "placeholders.h"
+#include "printedinteger.h"
+#include "schoolformula.h"
 #include "solver.h"
 
 #include <algorithm>
@@ -324,46 +326,79 @@ void CheckSolution(const Run &run, const std::vector<std::string> &lines, int dr
         run.Fail("X or Y is not the general solution at t");
 }
 
-// Euclid's way of the same texts: the lines that quote no field hold no brace,
-// every chain of formulas is true, and where the transcript found its pair
-// the account names that pair in its last lines.
+// Euclid's way of the same texts in both methods: the lines that quote no
+// field hold no brace, every formula that stands alone or after a line's last
+// ": " and has no letters is true in the school notation, every row of the
+// table keeps r = s·|A| + t·|B|, and where the working found its pair the
+// lesson ends on it.
 void CheckAccount(const Run &run, const std::vector<std::string> &transcript)
 {
     const Catalogue &language = run.input.english ? English : Bulgarian;
-    const std::string account =
-        EuclidAccount(run.input.texts[0], run.input.texts[1], run.input.texts[2],
-                      std::string(1, run.input.separator), language);
-    const Run accountRun{run.input, account};
-    CheckLineEnds(accountRun, account);
-    CheckUtf8(accountRun, account);
-    const std::vector<std::string> lines = Lines(account);
-    const EuclidTexts &say = language.euclid;
-    const std::string_view quoting =
-        std::string_view(say.readAs).substr(0, say.readAs.value.find('{'));
-    for (const std::string &line : lines) {
-        // A field's text is the user's: braces and " = " may stand in it.
-        if (line.starts_with(quoting))
-            continue;
-        if (line.find_first_of("{}") != std::string::npos)
-            accountRun.Fail("a placeholder is left: " + line);
-        if (!FormulaEqualities(line))
-            accountRun.Fail("a formula is false: " + line);
-    }
-
+    const std::string separator(1, run.input.separator);
+    const std::string pairSeparator = SchoolNotation(language.code).pairSeparator;
     std::string pair;
     for (const std::string &line : transcript) {
         if (!StartsWith(line, FoundPrefix))
             continue;
         const auto found = Split(std::string_view(line).substr(FoundPrefix.size()), {"; Yо = "});
-        if (found)
-            pair = FillPlaceholders(
-                say.bridge, {{"xo", std::string((*found)[0])}, {"yo", std::string((*found)[1])}});
+        if (!found)
+            continue;
+        const auto minus = [](std::string_view n) {
+            return n.starts_with('-') ? "\u2212" + std::string(n.substr(1)) : std::string(n);
+        };
+        pair = "x₀ = " + minus((*found)[0]) + ", y₀ = " + minus((*found)[1]);
     }
-    if (pair.empty())
-        return;
-    pair = pair.substr(0, pair.find("{k}"));
-    if (lines.size() < 2 || !StartsWith(lines[lines.size() - 2], pair))
-        accountRun.Fail("the account does not end on the transcript's pair: " + pair);
+    for (const EuclidLesson::Method method :
+         {EuclidLesson::Method::Substitution, EuclidLesson::Method::Table}) {
+        const EuclidLesson lesson =
+            EuclidLessonFor(run.input.texts[0], run.input.texts[1], run.input.texts[2], separator,
+                            language, method);
+        const std::string account = EuclidLessonText(lesson);
+        const Run accountRun{run.input, account};
+        CheckLineEnds(accountRun, account);
+        CheckUtf8(accountRun, account);
+        const EuclidTexts &say = language.euclid;
+        const std::string_view quoting =
+            std::string_view(say.readAs).substr(0, say.readAs.value.find('{'));
+        for (const std::string &line : Lines(account)) {
+            // A field's text is the user's: braces and " = " may stand in it.
+            if (line.starts_with(quoting))
+                continue;
+            if (line.find_first_of("{}") != std::string::npos)
+                accountRun.Fail("a placeholder is left: " + line);
+            std::string_view formula = line;
+            if (const auto colon = formula.rfind(": "); colon != std::string_view::npos)
+                formula.remove_prefix(colon + 2);
+            if (formula.ends_with('.'))
+                formula.remove_suffix(1);
+            const auto read = ReadSchoolFormula(formula, pairSeparator);
+            if (read && !read->Holds())
+                accountRun.Fail("a formula is false: " + line);
+        }
+        for (const EuclidStep &step : lesson.steps) {
+            if (!step.table)
+                continue;
+            const auto number = [&](const std::string &cell) {
+                const PrintedInteger n = ReadPrintedInteger(cell);
+                if (n.kind != PrintedInteger::Kind::Integer)
+                    accountRun.Fail("a cell is no integer: " + cell);
+                return static_cast<Int>(n.value);
+            };
+            const auto &rows = step.table->rows;
+            if (rows.size() < 2)
+                accountRun.Fail("a table without the rows of |A| and |B|");
+            const Int first = number(rows[0][1]), second = number(rows[1][1]);
+            const bool aFirst = number(rows[0][2]) == 1; // the row of |A| has s = 1
+            const Int absA = aFirst ? first : second, absB = aFirst ? second : first;
+            for (const auto &row : rows)
+                if (number(row[1]) != number(row[2]) * absA + number(row[3]) * absB)
+                    accountRun.Fail("a row breaks r = s·|A| + t·|B|: " + row[1]);
+        }
+        if (!pair.empty() &&
+            (lesson.steps.empty() || lesson.steps.back().kind != EuclidStep::Kind::Bridge ||
+             lesson.steps.back().lines.front().find(pair) == std::string::npos))
+            accountRun.Fail("the lesson does not end on the working's pair: " + pair);
+    }
 }
 
 } // namespace
