@@ -77,10 +77,10 @@ std::optional<OptionProblem> ApplyWorksheetOption(WorksheetChoices &choices, std
 
     if (name == "count") {
         if (!number(choices.count, 1, 40))
-            return refuse("1-40");
+            return refuse("1–40");
     } else if (name == "variants") {
         if (!number(choices.variants, 1, 40))
-            return refuse("1-40");
+            return refuse("1–40");
     } else if (name == "range") {
         const auto entry = std::find(RangeEntries.begin(), RangeEntries.end(), value);
         if (entry == RangeEntries.end() || !number(choices.range, 10, 2000))
@@ -88,7 +88,7 @@ std::optional<OptionProblem> ApplyWorksheetOption(WorksheetChoices &choices, std
     } else if (name == "code") {
         const auto n = WholeNumber(value, 1, LargestWorksheetCode);
         if (!n)
-            return refuse("1-" + std::to_string(LargestWorksheetCode));
+            return refuse("1–" + std::to_string(LargestWorksheetCode));
         choices.code = static_cast<std::uint32_t>(*n);
     } else if (name == "lang") {
         const std::string code = Lowered(value);
@@ -107,7 +107,7 @@ std::optional<OptionProblem> ApplyWorksheetOption(WorksheetChoices &choices, std
             digits.remove_suffix(1);
         const auto percent = WholeNumber(digits, 0, 100);
         if (!percent)
-            return refuse("0-100 (%)");
+            return refuse("0–100 (%)");
         choices.unsolvablePercent = static_cast<int>(*percent);
     } else if (name == "zeros" || name == "euclid") {
         const auto flag = FlagValue(value);

@@ -120,7 +120,7 @@ test('every rule of the view matches something in it', async () => {
 
 test('bad values give the one-line message and no sheet', async (t) => {
     const rows = [
-        ['?worksheet&count=41&lang=en', /count/, /1-40/],
+        ['?worksheet&count=41&lang=en', /count/, /1–40/],
         ['?worksheet&range=300&lang=en', /range/, /10, 100, 200, 500, 1000, 1500, 2000/],
         ['?worksheet&paper=a3&lang=bg', /paper/, /a4, letter/],
         ['?worksheet&colour=red&lang=en', /colour/, /count, range, variants/],
@@ -240,7 +240,7 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
     assert.match(refused.problem, /^range: "20" .*10, 100, 200, 500, 1000, 1500, 2000$/);
     assert.deepEqual(refused.lines, []);
     assert.equal(zero.ok, false);
-    assert.match(zero.problem, /^code: .*1-999999/);
+    assert.match(zero.problem, /^code: .*1–999999/);
     assert.equal(language.ok, false);
     assert.match(language.problem, /^lang: .*bg, en/);
 });
