@@ -83,17 +83,21 @@ private:
     EuclidLesson lesson_;
 };
 
-Expression X()
+// The letters every lesson uses, made once.
+const Expression &X()
 {
-    return Name("x");
+    static const Expression x = Name("x");
+    return x;
 }
-Expression Y()
+const Expression &Y()
 {
-    return Name("y");
+    static const Expression y = Name("y");
+    return y;
 }
-Expression T()
+const Expression &T()
 {
-    return Name("t");
+    static const Expression t = Name("t");
+    return t;
 }
 
 // a·(…) as the algebra writes it: 91(4 − 5t), 91x, 7t, 6·2t, and 91·(−5t)

@@ -2,6 +2,10 @@
 
 #include "wideint.h"
 
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,22 +42,31 @@ public:
 
     enum class Relation { Equal, Less, Greater, AtMost, AtLeast };
 
+    // The integer 0, so that a formula's parts can be held in one array.
+    Expression() = default;
+
     Kind kind() const { return kind_; }
     Wide integer() const { return integer_; }
-    const std::string &name() const { return name_; }
-    const std::vector<Expression> &parts() const { return parts_; }
+    std::string_view name() const;
+    std::span<const Expression> parts() const { return {parts_.get(), count_}; }
     // Chain: relations()[k] stands between parts()[k] and parts()[k + 1].
-    const std::vector<Relation> &relations() const { return relations_; }
+    std::span<const Relation> relations() const;
 
 private:
     friend struct ExpressionNode;
     explicit Expression(Kind kind) : kind_(kind) {}
 
-    Kind kind_;
+    // A name, or a chain's relations: what few formulas have.
+    struct Extra;
+
+    // A formula once built is never changed, so that its parts are shared
+    // and held in one block: a copy, as the braced lists of the functions
+    // below make, costs no more than a count.
+    Kind kind_ = Kind::Integer;
+    std::uint32_t count_ = 0;
     Wide integer_ = 0;
-    std::string name_;
-    std::vector<Expression> parts_;
-    std::vector<Relation> relations_;
+    std::shared_ptr<const Expression[]> parts_;
+    std::shared_ptr<const Extra> extra_;
 };
 
 using Relation = Expression::Relation;
@@ -73,30 +86,36 @@ Expression Name(std::string_view name);
 Expression Name(std::string_view letter, unsigned index);
 
 // A product shown, every factor written: Times(35, -10) is 35·(−10).
-Expression Times(std::vector<Expression> factors);
+Expression Times(std::initializer_list<Expression> factors);
+Expression Times(std::span<const Expression> factors);
 Expression Times(Wide left, Wide right);
 // Factors of the algebra side by side: Implicit({Name("A"), Name("p")}) is Ap.
-Expression Implicit(std::vector<Expression> factors);
+Expression Implicit(std::initializer_list<Expression> factors);
+Expression Implicit(std::span<const Expression> factors);
 // coefficient·factor written as the algebra writes it: 5t, −t, t, 0x.
 Expression Term(Wide coefficient, Expression factor);
 Expression Term(Wide coefficient, std::string_view name);
 
 // Nested sums are taken into this one (they only add); a sum of one term is
 // that term, and of none, 0.
-Expression Sum(std::vector<Expression> terms, Zeros zeros = Zeros::Keep);
+Expression Sum(std::initializer_list<Expression> terms, Zeros zeros = Zeros::Keep);
+Expression Sum(std::span<const Expression> terms, Zeros zeros = Zeros::Keep);
 Expression Quotient(Expression numerator, Expression denominator);
 Expression Abs(Expression e);
 
 Expression Pair(Expression x, Expression y);
-Expression List(std::vector<Expression> statements);
+Expression List(std::initializer_list<Expression> statements);
+Expression List(std::span<const Expression> statements);
 
 // A chain on the left goes on: Compare(Compare(Int(-3), Relation::AtMost,
 // Name("x")), Relation::AtMost, Int(3)) is −3 ≤ x ≤ 3.
 Expression Compare(Expression left, Relation relation, Expression right);
 Expression Equation(Expression left, Expression right);
 // a = b = c: each step of a computation, from the first side to the result.
-Expression Equalities(std::vector<Expression> sides);
-Expression Implications(std::vector<Expression> statements);
+Expression Equalities(std::initializer_list<Expression> sides);
+Expression Equalities(std::span<const Expression> sides);
+Expression Implications(std::initializer_list<Expression> statements);
+Expression Implications(std::span<const Expression> statements);
 Expression InIntegers(Expression e);
 
 // Ax + By = C as the pupil was given it, a coefficient 0 kept:

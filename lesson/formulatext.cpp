@@ -1,6 +1,7 @@
 #include "formulatext.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <span>
 
 namespace {
@@ -8,17 +9,23 @@ namespace {
 using Kind = Expression::Kind;
 
 // The digits of |n|, taken digit by digit so that the most negative value
-// needs no negation.
-std::string Digits(Wide n)
+// needs no negation; most numbers fit 64 bits, whose division is many times
+// faster.
+void Digits(Wide n, std::string &out)
 {
-    std::string digits;
-    do {
+    char digits[40];
+    char *first = digits + sizeof digits;
+    while (n > static_cast<Wide>(UINT64_MAX) || n < -static_cast<Wide>(UINT64_MAX)) {
         const int digit = static_cast<int>(n % 10);
-        digits += static_cast<char>('0' + (digit < 0 ? -digit : digit));
+        *--first = static_cast<char>('0' + (digit < 0 ? -digit : digit));
         n /= 10;
-    } while (n != 0);
-    std::reverse(digits.begin(), digits.end());
-    return digits;
+    }
+    std::uint64_t rest = static_cast<std::uint64_t>(n < 0 ? -n : n);
+    do {
+        *--first = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    out.append(first, digits + sizeof digits);
 }
 
 std::string_view RelationSign(Relation relation)
@@ -74,139 +81,182 @@ bool StartsWithMinus(const Expression &e)
     }
 }
 
+// Writes into one text, each part appended where it stands.
 class Writer
 {
 public:
-    explicit Writer(const Notation &notation) : n_(notation) {}
+    Writer(const Notation &notation, std::string &out) : n_(notation), out_(out) {}
 
-    std::string Text(const Expression &e) const
+    void Write(const Expression &e) const
     {
         switch (e.kind()) {
         case Kind::Integer:
-            return (e.integer() < 0 ? n_.minus : std::string()) + Digits(e.integer());
+            if (e.integer() < 0)
+                out_ += n_.minus;
+            Digits(e.integer(), out_);
+            return;
         case Kind::Name:
-            return e.name();
+            out_ += e.name();
+            return;
         case Kind::Times:
-            return Join(
-                e.parts(), [&](const Expression &f) { return Factor(f); }, n_.times);
+            Join(
+                e.parts(), [&](const Expression &f) { Factor(f); }, n_.times);
+            return;
         case Kind::Implicit:
-            return Juxtaposed(e, true);
+            Juxtaposed(e, true);
+            return;
         case Kind::Sum:
-            return SumText(e);
+            SumText(e);
+            return;
         case Kind::Quotient:
-            return QuotientText(e.parts()[0], e.parts()[1], true);
+            QuotientText(e.parts()[0], e.parts()[1], true);
+            return;
         case Kind::Abs:
-            return Enclosed("|", Text(e.parts().front()), "|");
+            out_ += '|';
+            Write(e.parts().front());
+            out_ += '|';
+            return;
         case Kind::Pair:
-            return Enclosed("(", Text(e.parts()[0]) + n_.pairSeparator + Text(e.parts()[1]), ")");
+            out_ += '(';
+            Write(e.parts()[0]);
+            out_ += n_.pairSeparator;
+            Write(e.parts()[1]);
+            out_ += ')';
+            return;
         case Kind::List:
-            return Join(
-                e.parts(), [&](const Expression &s) { return Text(s); }, n_.listSeparator);
+            Join(
+                e.parts(), [&](const Expression &s) { Write(s); }, n_.listSeparator);
+            return;
         case Kind::Chain:
-            return ChainText(e);
+            ChainText(e);
+            return;
         case Kind::Implications:
-            return Join(
-                e.parts(), [&](const Expression &s) { return Text(s); },
+            Join(
+                e.parts(), [&](const Expression &s) { Write(s); },
                 n_.wideSpace + n_.implies + n_.wideSpace);
+            return;
         case Kind::InIntegers:
-            return Text(e.parts().front()) + n_.space + n_.element + n_.space + n_.integers;
+            Write(e.parts().front());
+            out_ += n_.space;
+            out_ += n_.element;
+            out_ += n_.space;
+            out_ += n_.integers;
+            return;
         }
-        return {};
     }
 
 private:
-    struct Signed
+    void Bracketed(const Expression &e) const
     {
-        bool negative;
-        std::string magnitude;
-    };
-
-    static std::string Enclosed(std::string_view open, const std::string &inner,
-                                std::string_view close)
-    {
-        std::string text(open);
-        text += inner;
-        text += close;
-        return text;
+        out_ += '(';
+        Write(e);
+        out_ += ')';
     }
-    static std::string Bracket(const std::string &inner) { return Enclosed("(", inner, ")"); }
 
-    template <typename Write>
-    static std::string Join(std::span<const Expression> parts, Write write,
-                            const std::string &between)
+    template <typename WritePart>
+    void Join(std::span<const Expression> parts, WritePart write, const std::string &between) const
     {
-        std::string text;
         for (const Expression &part : parts) {
             if (&part != &parts.front())
-                text += between;
-            text += write(part);
+                out_ += between;
+            write(part);
         }
-        return text;
     }
 
-    // `e` as a term of a sum: its leading sign apart, for the sum to write as
-    // its operator.
-    Signed Split(const Expression &e) const
+    // −(q·b) as a term is − q·b: the product binds tighter than the sum's
+    // minus, so r = a − q·b needs no brackets.
+    static bool IsNegatedProduct(const Expression &e)
+    {
+        return e.kind() == Kind::Implicit && e.parts().size() == 2 &&
+               e.parts()[0].kind() == Kind::Integer && e.parts()[0].integer() == -1 &&
+               e.parts()[1].kind() == Kind::Times;
+    }
+
+    // Whether `e` as a term of a sum gives its leading sign to the sum, to
+    // write as its operator.
+    static bool Negative(const Expression &e)
     {
         switch (e.kind()) {
         case Kind::Integer:
-            return {e.integer() < 0, Digits(e.integer())};
+            return e.integer() < 0;
         case Kind::Implicit:
-            // −(q·b) as a term is − q·b: the product binds tighter than the
-            // sum's minus, so r = a − q·b needs no brackets.
-            if (e.parts().size() == 2 && e.parts()[0].kind() == Kind::Integer &&
-                e.parts()[0].integer() == -1 && e.parts()[1].kind() == Kind::Times)
-                return {true, Text(e.parts()[1])};
-            if (IsNegativeInteger(e.parts().front()))
-                return {true, Juxtaposed(e, false)};
-            break;
         case Kind::Times:
-            if (IsNegativeInteger(e.parts().front())) {
-                std::string text = Digits(e.parts().front().integer());
-                for (std::size_t k = 1; k < e.parts().size(); ++k)
-                    text += n_.times + Factor(e.parts()[k]);
-                return {true, text};
-            }
-            break;
+            return IsNegativeInteger(e.parts().front());
         case Kind::Quotient:
-            if (!BracketedAsNumerator(e.parts()[0]) && StartsWithMinus(e.parts()[0]))
-                return {true, QuotientText(e.parts()[0], e.parts()[1], false)};
-            break;
+            return !BracketedAsNumerator(e.parts()[0]) && StartsWithMinus(e.parts()[0]);
         default:
-            if (IsStatement(e))
-                return {false, Bracket(Text(e))};
+            return false;
         }
-        return {false, Text(e)};
     }
 
-    std::string SumText(const Expression &e) const
+    // `e` as a term of a sum, without the sign Negative gave the sum.
+    void Magnitude(const Expression &e) const
     {
-        std::string text;
-        for (const Expression &term : e.parts()) {
-            const Signed s = Split(term);
-            if (&term == &e.parts().front())
-                text += s.negative ? n_.minus : std::string();
+        switch (e.kind()) {
+        case Kind::Integer:
+            Digits(e.integer(), out_);
+            return;
+        case Kind::Implicit:
+            if (IsNegatedProduct(e))
+                Write(e.parts()[1]);
             else
-                text += n_.space + (s.negative ? n_.minus : n_.plus) + n_.space;
-            text += s.magnitude;
+                Juxtaposed(e, false); // the coefficient's sign is the sum's
+            return;
+        case Kind::Times:
+            if (!Negative(e))
+                break;
+            Digits(e.parts().front().integer(), out_);
+            for (std::size_t k = 1; k < e.parts().size(); ++k) {
+                out_ += n_.times;
+                Factor(e.parts()[k]);
+            }
+            return;
+        case Kind::Quotient:
+            if (!Negative(e))
+                break;
+            QuotientText(e.parts()[0], e.parts()[1], false);
+            return;
+        default:
+            if (IsStatement(e)) {
+                Bracketed(e);
+                return;
+            }
         }
-        return text;
+        Write(e);
+    }
+
+    void SumText(const Expression &e) const
+    {
+        for (const Expression &term : e.parts()) {
+            const bool negative = Negative(term);
+            if (&term == &e.parts().front()) {
+                if (negative)
+                    out_ += n_.minus;
+            } else {
+                out_ += n_.space;
+                out_ += negative ? n_.minus : n_.plus;
+                out_ += n_.space;
+            }
+            Magnitude(term);
+        }
     }
 
     // A factor of a product shown with its multiplication signs.
-    std::string Factor(const Expression &f) const
+    void Factor(const Expression &f) const
     {
         const Kind k = f.kind();
         const bool compound = k == Kind::Sum || k == Kind::Quotient || IsStatement(f);
-        return compound || StartsWithMinus(f) ? Bracket(Text(f)) : Text(f);
+        if (compound || StartsWithMinus(f))
+            Bracketed(f);
+        else
+            Write(f);
     }
 
     // Factors side by side; a leading integer is the coefficient, written
     // without its sign where the sum has taken it.
-    std::string Juxtaposed(const Expression &e, bool withSign) const
+    void Juxtaposed(const Expression &e, bool withSign) const
     {
         std::span<const Expression> rest = e.parts();
-        std::string text;
         bool written = false;
         if (rest.front().kind() == Kind::Integer) {
             const Wide c = rest.front().integer();
@@ -215,11 +265,11 @@ private:
                 return !(f.kind() == Kind::Integer && f.integer() == 1);
             });
             if (c < 0 && withSign)
-                text += n_.minus;
+                out_ += n_.minus;
             // A 1 goes unwritten only where juxtaposition shows the product:
             // t, −(b − c); before a number it stays, −1·5, never −5 or −0.
             if ((c != 1 && c != -1) || first == rest.end() || first->kind() == Kind::Integer) {
-                text += Digits(c);
+                Digits(c, out_);
                 written = true;
             }
         }
@@ -231,46 +281,57 @@ private:
                                  IsStatement(f) || StartsWithMinus(f);
             const bool close = k == Kind::Name || (bracket && !IsNegativeInteger(f));
             if (written && !close)
-                text += n_.times;
-            text += bracket ? Bracket(Text(f)) : Text(f);
+                out_ += n_.times;
+            if (bracket)
+                Bracketed(f);
+            else
+                Write(f);
             written = true;
         }
-        return text;
     }
 
-    std::string QuotientText(const Expression &numerator, const Expression &denominator,
-                             bool withSign) const
+    void QuotientText(const Expression &numerator, const Expression &denominator,
+                      bool withSign) const
     {
-        std::string text;
         if (BracketedAsNumerator(numerator))
-            text = Bracket(Text(numerator));
+            Bracketed(numerator);
+        else if (withSign)
+            Write(numerator);
         else
-            text = withSign ? Text(numerator) : Split(numerator).magnitude;
+            Magnitude(numerator);
+        out_ += n_.divide;
         const Kind k = denominator.kind();
         const bool plain =
             (k == Kind::Integer && denominator.integer() >= 0) || k == Kind::Name || k == Kind::Abs;
-        return text + n_.divide + (plain ? Text(denominator) : Bracket(Text(denominator)));
+        if (plain)
+            Write(denominator);
+        else
+            Bracketed(denominator);
     }
 
-    std::string ChainText(const Expression &e) const
+    void ChainText(const Expression &e) const
     {
-        std::string text = Text(e.parts().front());
+        Write(e.parts().front());
         for (std::size_t k = 0; k < e.relations().size(); ++k) {
-            text += n_.space;
-            text += RelationSign(e.relations()[k]);
-            text += n_.space + Text(e.parts()[k + 1]);
+            out_ += n_.space;
+            out_ += RelationSign(e.relations()[k]);
+            out_ += n_.space;
+            Write(e.parts()[k + 1]);
         }
-        return text;
     }
 
     const Notation &n_;
+    std::string &out_;
 };
 
 } // namespace
 
 std::string FormulaText(const Expression &formula, const Notation &notation)
 {
-    return Writer(notation).Text(formula);
+    std::string text;
+    text.reserve(120); // a line's formula, as a rule, without growing
+    Writer(notation, text).Write(formula);
+    return text;
 }
 
 std::string IntegerText(Wide n, const Notation &notation)

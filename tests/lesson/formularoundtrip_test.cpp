@@ -111,7 +111,7 @@ public:
 private:
     void AddName(Expression name)
     {
-        names_[name.name()] = Rational{Uniform(-30, 30), 1};
+        names_[std::string(name.name())] = Rational{Uniform(-30, 30), 1};
         pool_.push_back(std::move(name));
     }
 
@@ -147,7 +147,7 @@ private:
         }
         case 1: {
             const Expression &name = pool_[Uniform(0, static_cast<int>(pool_.size()) - 1)];
-            return Drawn{name, names_.at(name.name())};
+            return Drawn{name, names_.find(name.name())->second};
         }
         case 2:
         case 3: { // a product shown, or juxtaposed factors
