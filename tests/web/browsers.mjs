@@ -391,17 +391,21 @@ adapters.webkit = async (locale) => {
             let w = idle.pop();
             if (!w) all.push((w = await webKitWindow(locale)));
             const { driver } = w;
-            await driver.get(pageUrl + search);
             // The window's rect includes MiniBrowser's own bars: set it, then
-            // again by what the page measured.
+            // again by what the blank page in it measured (no narrower than
+            // MiniBrowser's least width, 447 px here). Sized before the page
+            // loads, as the other engines' viewports are: a resize after it
+            // reaches the page's own handlers a frame or more later.
             const window_ = driver.manage().window();
+            const inner = () => driver.executeScript('return [innerWidth, innerHeight]');
             for (let k = 0; k < 2; k++) {
-                const inner = await driver.executeScript('return [innerWidth, innerHeight]');
-                if (inner[0] === size.width && inner[1] === size.height) break;
+                const [width, height] = await inner();
+                if (width === size.width && height === size.height) break;
                 const rect = await window_.getRect();
-                await window_.setRect({ width: rect.width + size.width - inner[0],
-                    height: rect.height + size.height - inner[1] }).catch(() => {});
+                await window_.setRect({ width: rect.width + size.width - width,
+                    height: rect.height + size.height - height }).catch(() => {});
             }
+            await driver.get(pageUrl + search);
             const element = (selector) => driver.findElement(By.css(selector));
             const evaluate = async (fn, arg) => {
                 const script = `const done = arguments[arguments.length - 1];
