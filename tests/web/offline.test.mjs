@@ -187,7 +187,8 @@ describe('the hosted folder', chromiumOnly, () => {
             await page.reload();
             assert.ok(!(await page.content()).includes('<!-- next version -->'), 'the cached page first');
             // The background answer reaches the cache a moment after the page.
-            await page.waitForFunction(async () => (await (await caches.match('./')).text()).includes('<!-- next version -->'));
+            await within('the next version in the cache', page.waitForFunction(
+                async () => (await (await caches.match('./')).text()).includes('<!-- next version -->'), null, { timeout: 0, polling: 50 }));
             await page.reload();
             assert.ok((await page.content()).includes('<!-- next version -->'));
             assert.equal(await page.evaluate(() => window.velmora.ready), true);
@@ -204,9 +205,22 @@ describe('the hosted folder', chromiumOnly, () => {
             await context.route('**/*', (route) =>
                 route.request().url().startsWith(single.url) ? route.continue() : route.abort('blockedbyclient'));
             const page = await context.newPage();
+            // Every registration the page asks for, whenever it asks.
+            await page.addInitScript(() => {
+                window.registered = [];
+                const register = navigator.serviceWorker.register.bind(navigator.serviceWorker);
+                navigator.serviceWorker.register = (...args) => (window.registered.push(String(args[0])), register(...args));
+            });
             await page.goto(`${single.url}velmora.html`);
             assert.equal(await within('window.velmora.ready', page.evaluate(() => window.velmora.ready)), true);
-            await page.waitForTimeout(300);
+            // The hosted page registers from its load event: a task after it,
+            // any such request has been made.
+            const asked = await within('the load event and a task after it', page.evaluate(async () => {
+                if (document.readyState !== 'complete') await new Promise((done) => addEventListener('load', done, { once: true }));
+                await new Promise((done) => setTimeout(done, 0));
+                return window.registered;
+            }));
+            assert.deepEqual(asked, []);
             assert.equal(await page.evaluate(() => navigator.serviceWorker.getRegistrations().then((r) => r.length)), 0);
             assert.deepEqual(single.requests, ['/velmora.html']);
             await context.close();

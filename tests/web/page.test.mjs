@@ -8,6 +8,7 @@ import { after, before, describe, test } from 'node:test';
 import { gzipSync } from 'node:zlib';
 
 import { browserName, launchBrowser, needs } from './browsers.mjs';
+import { patience } from './deadline.mjs';
 import { decodePng, design, pagePath, pageUrl, rgb } from './velmora.mjs';
 
 let browser;
@@ -87,10 +88,17 @@ describe('offline and safe', () => {
                 if (name.startsWith('script-src')) assert.ok(!/^(data|blob):/.test(source), `${name} allows ${source}`);
             }
 
-        // What the browser refuses under it.
-        const seen = await s.evaluate(async () => {
+        // What the browser refuses under it: each refusal's event comes a
+        // task or more later, so it is waited for (bounded), not slept for.
+        const seen = await s.evaluate(async (ms) => {
             const seen = [];
-            document.addEventListener('securitypolicyviolation', (e) => seen.push(e.effectiveDirective));
+            const all = () => seen.includes('connect-src') && seen.includes('img-src') && seen.some((d) => d.startsWith('script-src'));
+            let done;
+            const reported = new Promise((resolve) => (done = resolve));
+            document.addEventListener('securitypolicyviolation', (e) => {
+                seen.push(e.effectiveDirective);
+                if (all()) done();
+            });
             await fetch('https://velmora.example/x').catch(() => {});
             const img = document.createElement('img');
             img.src = 'https://velmora.example/x.png';
@@ -98,11 +106,11 @@ describe('offline and safe', () => {
             const script = document.createElement('script');
             script.textContent = 'window.injected = 1';
             document.body.append(script);
-            await new Promise((r) => setTimeout(r, 200));
+            if (!all()) await Promise.race([reported, new Promise((late) => setTimeout(late, ms))]);
             img.remove();
             script.remove();
             return { seen: [...new Set(seen)].sort(), injected: window.injected ?? null };
-        });
+        }, patience);
         assert.equal(seen.injected, null);
         assert.ok(seen.seen.includes('connect-src') && seen.seen.includes('img-src'), seen.seen.join());
         assert.ok(seen.seen.some((d) => d.startsWith('script-src')), seen.seen.join());
