@@ -59,6 +59,18 @@ export function design(language = 'bg') {
     };
 }
 
+// Every language the build lists (po/LINGUAS), in its order: the tests run
+// through these, so that a new language needs no row of its own.
+export const languageCodes = () => Object.keys(JSON.parse(readFileSync(designPath, 'utf8')).texts);
+
+// Which of a plural message's forms goes with n, by the rule of a po file's
+// Plural-Forms header as design.json carries it: its expression is C, which
+// JavaScript reads alike.
+export function pluralForm(pluralForms, n) {
+    const expression = pluralForms.match(/plural=(.*?);?$/)[1];
+    return Number(new Function('n', `return (${expression});`)(n));
+}
+
 // "#rrggbb" as [r, g, b].
 export const rgb = (hex) => [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
 
