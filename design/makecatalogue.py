@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Writes the compile-time catalogues from the gettext files in po/.
 
-    makecatalogue.py headers PO_DIR OUT_DIR [STAMP]
+    makecatalogue.py headers PO_DIR OUT_DIR [LIST]
         checks every language of PO_DIR/LINGUAS against en.po and writes
         OUT_DIR/languages/<code>.h (one constexpr Catalogue each),
         OUT_DIR/catalogues.h (all of them) and OUT_DIR/cataloguefields.h
         (every phrase by its dotted name); a file whose text is unchanged is
-        left alone, so that nothing is compiled again for nothing
+        left alone, so that nothing is compiled again for nothing. LIST, if
+        given, gets the languages' codes, written last
     makecatalogue.py template PO_DIR OUT_POT
         writes the template translators start from, en.po without its texts
     makecatalogue.py plain PO_DIR OUT_DIR
