@@ -285,7 +285,7 @@ struct ControlTexts
     ControlText coefficientA;  // Pole(1)
     ControlText coefficientB;  // Pole(2)
     ControlText constantC;     // Pole(3)
-    ControlText transcript;    // Pole(4), whose text is a sample result
+    ControlText transcript;    // Pole(4); no text, as it shows the visit's working
     ControlText calculate;     // Buton(0)
     ControlText clear;         // Buton(1)
     ControlText randomData;    // Buton(2)
@@ -341,24 +341,28 @@ struct WorksheetDialogTexts
 // with named placeholders in braces, filled by the worksheet's builder.
 struct WorksheetTexts
 {
-    Phrase title;         // the sheet's heading and the PDF's title
-    Phrase variant;       // {code}: heads a variant and its block in the key
-    Phrase nameLine;      // where the pupil writes name and class
-    Phrase task;          // what to do with the equations
-    Phrase numbered;      // {number}. {equation}
-    Phrase keyTitle;      // heads the answer key
-    Phrase settings;      // {code} {count} {range} {variants} {unsolvable}: to make it again
-    Phrase settingsZeros; // added to the settings when zero coefficients may appear
-    Phrase gcd;           // {a} {b} {gcd}, the magnitudes of A and B
-    Phrase divides;       // {gcd} {c}
-    Phrase doesNotDivide; // {gcd} {c}
-    Phrase particular;    // {x} {y}: the transcript's Xo and Yo
-    Phrase general;       // {x} {b} {y} {a}: the reduced equation's family
-    Phrase euclid;        // heads Euclid's way in small print
-    Phrase badValue;      // {option} {value} {allowed}
-    Phrase unknownOption; // {option} {allowed}
-    Phrase missingOutput; // no -o FILE.pdf given
-    Phrase cannotWrite;   // {file}
+    Phrase title;    // the sheet's heading and the PDF's title
+    Phrase variant;  // {code}: heads a variant and its block in the key
+    Phrase nameLine; // where the pupil writes name and class
+    Phrase task;     // what to do with the equations
+    Phrase numbered; // {number}. {equation}
+    Phrase keyTitle; // heads the answer key
+    // {code} {equations} {range} {variants} {unsolvable}: to make it again,
+    // with the two numbers and their nouns from the plural messages below
+    Phrase settings;
+    PluralPhrase equations; // {count}: in each variant
+    PluralPhrase variants;  // {count}
+    Phrase settingsZeros;   // added to the settings when zero coefficients may appear
+    Phrase gcd;             // {a} {b} {gcd}, the magnitudes of A and B
+    Phrase divides;         // {gcd} {c}
+    Phrase doesNotDivide;   // {gcd} {c}
+    Phrase particular;      // {x} {y}: the transcript's Xo and Yo
+    Phrase general;         // {x} {b} {y} {a}: the reduced equation's family
+    Phrase euclid;          // heads Euclid's way in small print
+    Phrase badValue;        // {option} {value} {allowed}
+    Phrase unknownOption;   // {option} {allowed}
+    Phrase missingOutput;   // no -o FILE.pdf given
+    Phrase cannotWrite;     // {file}
     WorksheetDialogTexts dialog;
 };
 

@@ -1,14 +1,20 @@
 #!/usr/bin/env python3
 """Writes the compile-time catalogues from the gettext files in po/.
 
-    makecatalogue.py headers PO_DIR OUT_DIR [STAMP]
+    makecatalogue.py headers PO_DIR OUT_DIR [LIST]
         checks every language of PO_DIR/LINGUAS against en.po and writes
         OUT_DIR/languages/<code>.h (one constexpr Catalogue each),
         OUT_DIR/catalogues.h (all of them) and OUT_DIR/cataloguefields.h
         (every phrase by its dotted name); a file whose text is unchanged is
-        left alone, so that nothing is compiled again for nothing
+        left alone, so that nothing is compiled again for nothing. LIST, if
+        given, gets the languages' codes, written last
     makecatalogue.py template PO_DIR OUT_POT
         writes the template translators start from, en.po without its texts
+    makecatalogue.py plain PO_DIR OUT_DIR
+        writes OUT_DIR/CODE.po with the messages that have no msgctxt (the
+        desktop entry's, the metainfo's and the manual page's) and
+        OUT_DIR/LINGUAS, every language but English, for msgfmt --desktop,
+        msgfmt --xml and po4a, which look messages up by msgid alone
 
 Each message's msgctxt is its dotted name in Catalogue (catalogue.h), which
 the generated initialisers follow, so the compiler holds en.po to the
@@ -282,15 +288,21 @@ class Language:
         self.header, header_entry, entries = read_po(path)
         self.header_line = header_entry.line
         self.entries = {}
+        # The desktop entry's, the metainfo's and the manual page's texts have
+        # no msgctxt: msgfmt --desktop and --xml and po4a look them up by
+        # their msgid alone.
+        self.plain = {}
         for entry in entries:
             if entry.context is None:
-                raise PoError(path, entry.line, f'msgid "{entry.msgid[:40]}" has no msgctxt, '
-                              'the dotted name of its text')
+                if entry.msgid in self.plain:
+                    raise PoError(path, entry.line, f'msgid "{entry.msgid[:40]}" a second time')
+                self.plain[entry.msgid] = entry
+                continue
             if entry.context in self.entries:
                 raise PoError(path, entry.line, f'{entry.context}: a second time (first at '
                               f'line {self.entries[entry.context].line})')
             self.entries[entry.context] = entry
-        self.order = [entry.context for entry in entries]
+        self.order = [entry.context for entry in entries if entry.context is not None]
 
         language = self.header.get('Language')
         if language != code:
@@ -416,6 +428,24 @@ def check(reference, languages):
             if key not in language.entries:
                 problem(language, key, f'missing: {reference.path} has it at line '
                         f'{reference.where(key)}')
+        for msgid, entry in language.plain.items():
+            name = f'msgid "{msgid[:50]}"'
+            where = f'{language.path}:{entry.line}: (no msgctxt)'
+            if msgid not in reference.plain:
+                problems.append(f'{where} {name}: not in {reference.path}, which follows the '
+                                'templates in packaging/ and man/velmora.1')
+            elif 'fuzzy' in entry.flags:
+                problems.append(f'{where} {name}: marked fuzzy: check the translation, then '
+                                'remove "#, fuzzy"')
+            elif entry.plural is not None or not entry.strings.get(None):
+                problems.append(f'{where} {name}: not translated')
+            elif language is reference and entry.strings[None] != msgid:
+                problems.append(f'{where} {name}: msgstr differs from msgid: in en.po both are '
+                                'the English text')
+        for msgid, entry in reference.plain.items():
+            if msgid not in language.plain:
+                problems.append(f'{language.path}: (no msgctxt) msgid "{msgid[:50]}": missing: '
+                                f'{reference.path} has it at line {entry.line}')
     return problems
 
 
@@ -549,19 +579,20 @@ def po_string(text):
 def template(reference):
     out = ['# The texts of Velmora, for translators: copy this file to po/CODE.po with',
            '# msginit, translate every msgstr and add CODE to po/LINGUAS (see the README).',
-           '# Written from po/en.po by design/makecatalogue.py; do not edit it by hand.',
-           'msgid ""', 'msgstr ""', '"Project-Id-Version: velmora\\n"',
+           '# Written from po/en.po by scripts/update-po.sh; do not edit it by hand.',
+           '#, fuzzy', 'msgid ""', 'msgstr ""', '"Project-Id-Version: velmora\\n"',
            '"Report-Msgid-Bugs-To: \\n"', '"PO-Revision-Date: YEAR-MO-DA HO:MI+ZONE\\n"',
            '"Last-Translator: FULL NAME <EMAIL@ADDRESS>\\n"',
            '"Language-Team: LANGUAGE <LL@li.org>\\n"', '"Language: \\n"',
            '"MIME-Version: 1.0\\n"', '"Content-Type: text/plain; charset=UTF-8\\n"',
            '"Content-Transfer-Encoding: 8bit\\n"',
            '"Plural-Forms: nplurals=INTEGER; plural=EXPRESSION;\\n"']
-    for key in reference.order:
-        entry = reference.entries[key]
+    for entry in [reference.entries[key] for key in reference.order] + list(
+            reference.plain.values()):
         out.append('')
         out += [f'#. {comment}' for comment in entry.comments]
-        out.append(f'msgctxt {po_string(key)}')
+        if entry.context is not None:
+            out.append(f'msgctxt {po_string(entry.context)}')
         out.append(f'msgid {po_string(entry.msgid)}')
         if entry.plural is None:
             out.append('msgstr ""')
@@ -571,16 +602,27 @@ def template(reference):
     return '\n'.join(out) + '\n'
 
 
+def plain_po(language):
+    """The messages without msgctxt, for the tools that know none."""
+    out = ['msgid ""', 'msgstr ""', f'"Language: {language.code}\\n"',
+           '"MIME-Version: 1.0\\n"', '"Content-Type: text/plain; charset=UTF-8\\n"',
+           '"Content-Transfer-Encoding: 8bit\\n"', f'"Plural-Forms: {language.plural_forms}\\n"']
+    for msgid, entry in language.plain.items():
+        out += ['', f'msgid {po_string(msgid)}', f'msgstr {po_string(entry.strings[None])}']
+    return '\n'.join(out) + '\n'
+
+
 def main(argv):
-    if len(argv) not in (4, 5) or argv[1] not in ('headers', 'template') or (
-            argv[1] == 'template' and len(argv) != 4):
+    if len(argv) not in (4, 5) or argv[1] not in ('headers', 'template', 'plain') or (
+            argv[1] != 'headers' and len(argv) != 4):
         sys.stderr.write(__doc__)
         return 2
     try:
         po_dir = argv[2]
         languages = read_languages(po_dir)
         reference = next(l for l in languages if l.code == REFERENCE)
-        problems = check(reference, languages)
+        # The template needs only English; the others follow it by msgmerge.
+        problems = check(reference, [reference] if argv[1] == 'template' else languages)
         if problems:
             for line in problems:
                 sys.stderr.write(f'{line}\n')
@@ -588,6 +630,13 @@ def main(argv):
             return 1
         if argv[1] == 'template':
             write_if_changed(argv[3], template(reference))
+            return 0
+        if argv[1] == 'plain':
+            others = [l for l in languages if l is not reference]
+            for language in others:
+                write_if_changed(os.path.join(argv[3], language.code + '.po'), plain_po(language))
+            write_if_changed(os.path.join(argv[3], 'LINGUAS'),
+                             ' '.join(l.code for l in others) + '\n')
             return 0
         out = argv[3]
         try:

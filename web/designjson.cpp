@@ -116,6 +116,17 @@ QJsonObject texts(const Catalogue &catalogue)
         phrases.insert(QString::fromStdString(key), text(phrase));
     });
     texts.insert("phrases", phrases);
+    // The messages whose words follow a number, each form in the order of
+    // the language's plural rule, and that rule as its po file writes it.
+    QJsonObject plurals;
+    ForEachPlural(catalogue, [&](const std::string &key, const PluralPhrase &phrase) {
+        QJsonArray forms;
+        for (std::size_t i = 0; i < phrase.count; ++i)
+            forms.append(text(phrase.forms[i]));
+        plurals.insert(QString::fromStdString(key), forms);
+    });
+    texts.insert("plurals", plurals);
+    texts.insert("pluralForms", text(catalogue.pluralForms));
 
     // The controls of "Your answer", by name: the caption and the name a
     // screen reader gives each, as the phrases above hold them.
@@ -146,8 +157,10 @@ QByteArray pageTextsJson()
     // engine has started: what ends a tag's language, and the language when
     // nothing asked names one of those above. The engine decides again once
     // started, by the same rule.
-    const QJsonObject choice{{"ends", text(TagLanguageEnd)}, {"otherwise", text(PageFallbackCode())}};
-    const QJsonObject all{{"first", text(Bulgarian.code)}, {"texts", languages}, {"choice", choice}};
+    const QJsonObject choice{{"ends", text(TagLanguageEnd)},
+                             {"otherwise", text(PageFallbackCode())}};
+    const QJsonObject all{
+        {"first", text(Bulgarian.code)}, {"texts", languages}, {"choice", choice}};
     return QJsonDocument(all).toJson(QJsonDocument::Compact);
 }
 

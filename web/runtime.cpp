@@ -3,6 +3,7 @@
 // the page offers no WASI layer. A failure traps instead: the page sees the
 // call fail and says so.
 
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -38,6 +39,28 @@ inline namespace __2 {
 extern "C" {
 unsigned long __stack_chk_guard = 0x5ec0de5e;
 [[noreturn]] void __stack_chk_fail()
+{
+    __builtin_trap();
+}
+}
+
+// printf's formatting (solver/numbertext.cpp) brings in the standard
+// streams, whose file calls the module never makes: defined here, they trap,
+// and the module imports nothing. Their signatures are wasi-libc's.
+extern "C" {
+std::int32_t __imported_wasi_snapshot_preview1_fd_close(std::int32_t)
+{
+    __builtin_trap();
+}
+
+std::int32_t __imported_wasi_snapshot_preview1_fd_seek(std::int32_t, std::int64_t, std::int32_t,
+                                                       std::int32_t)
+{
+    __builtin_trap();
+}
+
+std::int32_t __imported_wasi_snapshot_preview1_fd_write(std::int32_t, std::int32_t, std::int32_t,
+                                                        std::int32_t)
 {
     __builtin_trap();
 }

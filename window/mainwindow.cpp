@@ -164,9 +164,7 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
         }
         pole_.at(static_cast<std::size_t>(entry.index)) = box;
         // Pole(4) shows the transcript, which the visit holds.
-        if (entry.index == 4)
-            SetTranscript(std::string(TextsOf(entry, catalogue_).text.value));
-        else
+        if (entry.index != 4)
             box->setPlainText(introductionText(catalogue_));
         return box;
     }

@@ -16,6 +16,15 @@
 
 namespace {
 
+// Every language's code, as the program lists them.
+std::string Codes(std::string_view separator)
+{
+    std::string codes;
+    for (const Catalogue *catalogue : Catalogues)
+        codes += (codes.empty() ? "" : std::string(separator)) + std::string(catalogue->code);
+    return codes;
+}
+
 std::string LineFeeds(std::string text)
 {
     std::string out;
@@ -111,7 +120,7 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
         std::size_t column = 0;
         for (const auto &[option, text] : std::vector<std::pair<std::string, const Phrase *>>{
                  {"--explain A B C", &say.explain},
-                 {"--lang bg|en", &say.lang},
+                 {"--lang " + Codes("|"), &say.lang},
                  {"-h, --help", &say.help},
                  {"--version", &say.version},
                  {"--worksheet -o FILE.pdf", &say.worksheet}}) {
@@ -168,9 +177,9 @@ INSTANTIATE_TEST_SUITE_P(
                "unknown argument “--explian” (velmora --help lists the options)"},
         BadRow{{"--explain", "1", "2", "3", "--explain", "1", "2", "3"},
                "--explain is given more than once"},
-        BadRow{{"--explain", "1", "2", "3", "--lang"}, "--lang needs a language: bg, en"},
+        BadRow{{"--explain", "1", "2", "3", "--lang"}, "--lang needs a language: " + Codes(", ")},
         BadRow{{"--explain", "1", "2", "3", "--lang", "de"},
-               "unknown language “de”; the languages are bg, en"},
+               "unknown language “de”; the languages are " + Codes(", ")},
         BadRow{{"--lang=en", "--lang=bg", "--help"}, "--lang is given more than once"},
         BadRow{{"--lang", "en"}, "--lang goes with --explain or --help"},
         BadRow{{"--help", "--nope"},

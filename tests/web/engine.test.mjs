@@ -7,7 +7,7 @@ import { describe, test } from 'node:test';
 
 import { browserName } from './browsers.mjs';
 import { compare, solveCalls, solveInputs } from './inputs.mjs';
-import { loadEngine, mulberry32, native, runCalls } from './velmora.mjs';
+import { languageCodes, loadEngine, mulberry32, native, runCalls } from './velmora.mjs';
 
 const random = mulberry32(20240607);
 const integer = (lo, hi) => lo + Math.floor(random() * (hi - lo + 1));
@@ -114,7 +114,7 @@ test('wasm and native hold the same visit through every command', async (t) => {
         else if (action === 'select_range') calls.push(['select_range', integer(-1, 7)]);
         else if (action === 'edit') calls.push(['edit', integer(0, 4), pick(texts)]);
         else if (action === 'enter') calls.push(['enter']);
-        else if (action === 'language') calls.push(['language', pick(['bg', 'en', 'xx'])]);
+        else if (action === 'language') calls.push(['language', pick([...languageCodes(), 'xx'])]);
         else calls.push(['separator', pick(['.', ',', '٫'])]);
         calls.push(['view']);
     }
@@ -122,11 +122,11 @@ test('wasm and native hold the same visit through every command', async (t) => {
     const wasm = runCalls(engine, calls);
     compare(t, 'views', keys, wasm, native(calls));
     // Guard the comparison: the views are JSON and reach both states and
-    // both languages.
+    // every language.
     const views = wasm.filter((w) => w.startsWith('{')).map((w) => JSON.parse(w));
     assert.ok(views.some((v) => v.locked && !v.calculate && v.transcript && v.focus === 'transcript'));
     assert.ok(views.some((v) => !v.locked && v.calculate));
-    assert.deepEqual([...new Set(views.map((v) => v.language))].sort(), ['bg', 'en']);
+    assert.deepEqual([...new Set(views.map((v) => v.language))].sort(), languageCodes().sort());
     assert.ok(views.some((v) => v.fields.includes('<"\\>')), 'texts escaped and read back');
 });
 
@@ -134,9 +134,11 @@ test('wasm and native choose the page\'s language alike', async (t) => {
     const engine = await loadEngine();
     const rows = [['', '', 'bg-BG en-US'], ['en', '', 'bg-BG'], ['', 'en', 'bg'], ['', '', ''],
         ['XX', 'BG', 'en'], ['', '', 'de-DE fr bg_BG.UTF-8'], ['', '', 'C EN-gb']];
-    const calls = rows.map((row) => ['choose_language', ...row]);
+    // Each language by its own tag, in capitals and with a region.
+    const own = languageCodes().flatMap((code) => [['', code, ''], ['', '', `${code.toUpperCase()}-XX`]]);
+    const calls = [...rows, ...own].map((row) => ['choose_language', ...row]);
     const wasm = runCalls(engine, calls);
-    compare(t, 'choices', rows, wasm, native(calls));
-    assert.deepEqual(wasm, ['bg', 'en', 'en', 'en', 'bg', 'bg', 'en']);
+    compare(t, 'choices', [...rows, ...own], wasm, native(calls));
+    assert.deepEqual(wasm, ['bg', 'en', 'en', 'en', 'bg', 'bg', 'en', ...languageCodes().flatMap((code) => [code, code])]);
 });
 });
