@@ -1,9 +1,12 @@
 #include "worksheetpainter.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QTextLayout>
 
 #include <cstddef>
 #include <optional>
@@ -69,19 +72,44 @@ public:
         : device_(device), painter_(painter), lines_(lines), resolution_(device.logicalDpiY()),
           area_(device.pageLayout().paintRectPixels(resolution_))
     {
+        // Lines are measured and broken on one reference device, so that a
+        // printer of any resolution breaks them and the pages where the PDF
+        // does: glyph widths differ by a fraction of a per cent from one
+        // resolution to another, enough to move a word near the margin.
+        QBuffer nowhere;
+        QPdfWriter reference(&nowhere);
+        reference.setResolution(ReferenceResolution);
+        const double scale = double(resolution_) / ReferenceResolution;
+        const double referenceWidth =
+            device.pageLayout().paintRectPixels(ReferenceResolution).width();
         for (const SheetLine &line : lines) {
             const LineStyle style = StyleOf(line.role);
             const QFont &font = Font(line.role);
-            const QFontMetricsF metrics(font, &device_);
-            const double width = area_.width() - Points(style.indent);
+            const QFontMetricsF metrics(font, &reference);
+            const double width = referenceWidth - style.indent * ReferenceResolution / 72.0;
             const QString text = QString::fromStdString(line.text);
-            // Most lines fit; only the others need the costlier wrapped layout.
-            const bool wraps = metrics.horizontalAdvance(text) > width;
-            const double height =
-                wraps ? metrics.boundingRect(QRectF(0, 0, width, 1e9), Qt::TextWordWrap, text)
-                            .height()
-                      : metrics.height();
-            texts_.push_back({text, wraps, height, metrics.ascent()});
+            Measured measured{{},
+                              metrics.height() * scale,
+                              metrics.ascent() * scale,
+                              metrics.lineSpacing() * scale};
+            // Most lines fit; only the others need the costlier layout.
+            if (metrics.horizontalAdvance(text) <= width) {
+                measured.lines.push_back(text);
+            } else {
+                QTextLayout layout(text, font, &reference);
+                QTextOption option;
+                option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+                layout.setTextOption(option);
+                layout.beginLayout();
+                for (QTextLine row = layout.createLine(); row.isValid();
+                     row = layout.createLine()) {
+                    row.setLineWidth(width);
+                    measured.lines.push_back(text.mid(row.textStart(), row.textLength()).trimmed());
+                }
+                layout.endLayout();
+                measured.height += (measured.lines.size() - 1) * measured.spacing;
+            }
+            texts_.push_back(std::move(measured));
         }
     }
 
@@ -102,12 +130,14 @@ public:
 private:
     double Points(double points) const { return points * resolution_ / 72.0; }
 
+    static constexpr int ReferenceResolution = 720;
+
     struct Measured
     {
-        QString text;
-        bool wraps;
+        QStringList lines;
         double height;
         double ascent;
+        double spacing;
     };
 
     double Height(std::size_t i) const
@@ -140,11 +170,8 @@ private:
         y_ += Points(style.before);
         painter_.setFont(Font(lines_[i].role));
         const double x = Points(style.indent);
-        if (m.wraps)
-            painter_.drawText(QRectF(x, y_, area_.width() - x, m.height),
-                              Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, m.text);
-        else
-            painter_.drawText(QPointF(x, y_ + m.ascent), m.text);
+        for (qsizetype row = 0; row < m.lines.size(); ++row)
+            painter_.drawText(QPointF(x, y_ + m.ascent + row * m.spacing), m.lines[row]);
         y_ += m.height + Points(style.after);
     }
 
