@@ -131,7 +131,7 @@ describe('on a projector', () => {
     for (const [width, height, least] of [[1920, 1080, 24], [1280, 720, 16]])
         test(`${width} × ${height}: the transcript and Euclid's way beside the window, whole`, async (t) => {
             const s = await browser.open({ viewport: { width, height } });
-            await calculate(s, [1534, 1309, 652]);
+            await calculate(s, [91, 35, 14]);
             const m = await s.evaluate(projected);
             t.diagnostic(`${width} × ${height}: text ${m.fontSizes[1].toFixed(2)} px, lowest line ${m.lowest.toFixed(0)} of ${m.viewport[1]}, `
                 + `reading box ${m.reading.width.toFixed(0)} × ${m.reading.height.toFixed(0)}, overflow ${m.overflow}`);

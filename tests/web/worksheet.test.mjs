@@ -237,7 +237,7 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
     assert.equal(lines.code, (123456789 % 999999) + 1);
     assert.equal(lines.choices.range, 10);
     assert.equal(refused.ok, false);
-    assert.match(refused.problem, /^range: "20" .*10, 100, 200, 500, 1000, 1500, 2000$/);
+    assert.match(refused.problem, /^range: “20” .*10, 100, 200, 500, 1000, 1500, 2000$/);
     assert.deepEqual(refused.lines, []);
     assert.equal(zero.ok, false);
     assert.match(zero.problem, /^code: .*1–999999/);
