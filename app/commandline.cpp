@@ -98,20 +98,6 @@ std::string WithLineFeeds(std::string_view text)
     return lines;
 }
 
-// The window the solver reads the three texts from and writes to.
-class TextWindow : public SolverWindow
-{
-public:
-    TextWindow(std::string_view a, std::string_view b, std::string_view c) : texts_{a, b, c} {}
-    std::string CoefficientText(int k) const override { return std::string(texts_.at(k - 1)); }
-    std::string Transcript() const override { return transcript_; }
-    void SetTranscript(const std::string &text) override { transcript_ = text; }
-
-private:
-    std::array<std::string_view, 3> texts_;
-    std::string transcript_;
-};
-
 std::string HelpText(const Catalogue &language)
 {
     const CommandLineTexts &say = language.commandLine;
@@ -239,10 +225,8 @@ std::string ExplainText(std::string_view a, std::string_view b, std::string_view
                         std::string_view decimalSeparator, const Catalogue &language,
                         const RandomSource &random)
 {
-    TextWindow window(a, b, c);
-    SolverValues values;
-    Solve(window, values, random, decimalSeparator, language.transcript);
-    std::string text = WithLineFeeds(window.Transcript());
+    std::string text =
+        WithLineFeeds(Solve({a, b, c}, random, decimalSeparator, language.transcript).Text());
     text += "\n";
     text += language.euclid.title.value;
     text += "\n";

@@ -102,11 +102,6 @@ const std::string &Visit::AccountText(std::size_t index) const
     return index < accountTexts_.size() ? accountTexts_[index] : none;
 }
 
-std::string Visit::CoefficientText(int k) const
-{
-    return Field(k);
-}
-
 void Visit::Calculate()
 {
     transcript_.clear();
@@ -115,7 +110,9 @@ void Visit::Calculate()
     // the button, the focus would fall to "Изчисти" (clear) as the button goes
     // disabled, where a second Space wipes the result unread.
     focus_ = Focus::Transcript;
-    Solve(*this, values_, random_, separator_, language_->transcript);
+    working_ =
+        Solve({fields_[0], fields_[1], fields_[2]}, random_, separator_, language_->transcript);
+    transcript_ = working_.Text();
     for (std::size_t i = 0; i < accounts_.size(); ++i)
         accountTexts_[i] = accounts_[i]->Write(fields_, separator_, *language_);
 }

@@ -27,7 +27,7 @@ enum class Focus {
     Transcript,   // Pole(4), where a result is read
 };
 
-class Visit : private SolverWindow
+class Visit
 {
 public:
     enum class State {
@@ -73,7 +73,7 @@ public:
     int SelectedRange() const { return range_; } // -1 until Form_Load
     Focus FocusAfter() const { return focus_; }  // of the last command
     const Catalogue &Language() const { return *language_; }
-    const SolverValues &Values() const { return values_; }
+    const SolverValues &Values() const { return working_.values; }
 
     // The transcript replaced whole, as a front end that writes into it does.
     void ReplaceTranscript(const std::string &text) { transcript_ = text; }
@@ -84,10 +84,6 @@ private:
     void LockInputs();
     void FillRandom();
 
-    std::string CoefficientText(int k) const override;
-    std::string Transcript() const override { return transcript_; }
-    void SetTranscript(const std::string &text) override { transcript_ = text; }
-
     RandomSource random_;
     const Catalogue *language_;
     std::string separator_ = ".";
@@ -96,7 +92,7 @@ private:
     int range_ = -1;
     Focus focus_ = Focus::Unchanged;
     std::string transcript_;
-    SolverValues values_;
+    Working working_;
     std::vector<std::unique_ptr<Account>> accounts_;
     std::vector<std::string> accountTexts_;
 };

@@ -270,7 +270,7 @@ void velmora_answer(const char *x0, const char *y0, const char *p, const char *q
 VELMORA_EXPORT(velmora_check) const char *velmora_check(void)
 {
     feedback = CheckAnswer(visit.Field(1), visit.Field(2), visit.Field(3), answer,
-                           visit.DecimalSeparator(), visit.Language().practice);
+                           visit.DecimalSeparator(), visit.Language());
     practiceRound.Record(visit.Field(1), visit.Field(2), visit.Field(3), feedback->verdict);
     returned.clear();
     AppendPractice(returned);

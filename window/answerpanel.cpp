@@ -125,7 +125,7 @@ void AnswerPanel::Check()
     checked_ = equation();
     const auto &[a, b, c] = checked_;
     const AnswerCheck result =
-        CheckAnswer(a, b, c, answer, QLocale().decimalPoint().toStdString(), texts_);
+        CheckAnswer(a, b, c, answer, QLocale().decimalPoint().toStdString(), window_.Language());
 
     QStringList lines;
     if (result.verdict == Verdict::Right)

@@ -4,7 +4,7 @@
 
 #include "commandline.h"
 #include "euclid.h"
-#include "fakewindow.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 

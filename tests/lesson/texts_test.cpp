@@ -2,9 +2,9 @@
 // on every road, filled once only; and field texts quoted safely.
 
 #include "euclid.h"
-#include "fakewindow.h"
 #include "fieldtext.h"
 #include "placeholders.h"
+#include "solvetexts.h"
 
 #include "cataloguefields.h"
 

@@ -4,8 +4,8 @@
 // "per language" below.
 
 #include "cataloguefields.h"
-#include "fakewindow.h"
 #include "golden.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 

@@ -25,27 +25,13 @@
 namespace {
 
 // The solver on its own, over three fixed texts, for comparison.
-class StandInWindow : public SolverWindow
-{
-public:
-    explicit StandInWindow(std::array<std::string, 3> texts) : texts_(std::move(texts)) {}
-    std::string CoefficientText(int k) const override { return texts_.at(std::size_t(k - 1)); }
-    std::string Transcript() const override { return transcript_; }
-    void SetTranscript(const std::string &text) override { transcript_ = text; }
-
-private:
-    std::array<std::string, 3> texts_;
-    std::string transcript_;
-};
-
 std::string solvedAlone(const QString &a, const QString &b, const QString &c, float r,
                         const Catalogue &language)
 {
-    StandInWindow window({a.toStdString(), b.toStdString(), c.toStdString()});
-    SolverValues values;
     const RandomSource random = [r] { return r; };
-    Solve(window, values, random, QLocale().decimalPoint().toStdString(), language.transcript);
-    return window.Transcript();
+    return Solve({a.toStdString(), b.toStdString(), c.toStdString()}, random,
+                 QLocale().decimalPoint().toStdString(), language.transcript)
+        .Text();
 }
 
 QString text(const std::string &utf8)
