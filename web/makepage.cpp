@@ -164,8 +164,7 @@ std::string controlStyle()
     css << "@media " << wideMedia() << " {\n";
     css << "#MainWindow, #Panel, #Languages { --u: " << fitUnit("vh", WideWidth) << "; }\n";
     css << "@supports (height: 1dvh) { #MainWindow, #Panel, #Languages { --u: "
-        << fitUnit("dvh", WideWidth)
-        << "; } }\n";
+        << fitUnit("dvh", WideWidth) << "; } }\n";
     css << "#Panel { width: " << scaled(PanelWidth) << "; font-size: max(" << fontPixels << "px, "
         << scaled(fontPixels) << "); }\n";
     // Below the language switch, which keeps the screen's top right corner.
@@ -411,9 +410,11 @@ std::string minifiedScript(std::string_view script)
 }
 
 // JSON to stand inside a <script> element: no "</" may end it early.
-std::string scriptData(QByteArray json)
+std::string scriptData(std::string json)
 {
-    return json.replace("</", "<\\/").toStdString();
+    for (std::size_t at = 0; (at = json.find("</", at)) != std::string::npos; at += 3)
+        json.replace(at, 2, "<\\/");
+    return json;
 }
 
 } // namespace
@@ -442,9 +443,8 @@ int main(int argc, char *argv[])
 
         const std::string policy =
             "default-src 'none'; script-src 'sha256-" + base64(sha256(opening)) + "' 'sha256-" +
-            base64(sha256(script)) +
-            "' 'wasm-unsafe-eval'; style-src 'sha256-" + base64(sha256(style)) +
-            "'; img-src data:; base-uri 'none'; form-action 'none'";
+            base64(sha256(script)) + "' 'wasm-unsafe-eval'; style-src 'sha256-" +
+            base64(sha256(style)) + "'; img-src data:; base-uri 'none'; form-action 'none'";
 
         ReplaceMarker(page, "@TITLE@", escaped(language.messages.pageTitle));
         ReplaceMarker(page, "@DESCRIPTION@", escaped(language.messages.pageDescription));
@@ -465,10 +465,10 @@ int main(int argc, char *argv[])
         ReplaceMarker(single, "@WORKER@", "");
         ReplaceMarker(single, "@INSTALL@", "");
         WriteFile(argv[4], single);
-        const QByteArray design = designJson();
+        const std::string design = designJson();
         WriteFile(
             QFileInfo(QString::fromLocal8Bit(argv[4])).dir().filePath("design.json").toStdString(),
-            design.toStdString());
+            design);
 
         if (argc == 7) {
             const ControlEntry &title =

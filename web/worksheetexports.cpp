@@ -3,13 +3,14 @@
 // them in HTML.
 
 #include "engine.h"
-#include "jsonstring.h"
 
 #include "catalogues.h"
 #include "languages.h"
 #include "ranges.h"
 #include "worksheetdocument.h"
 #include "worksheetoptions.h"
+
+#include <nlohmann/json.hpp>
 
 #include <string>
 #include <string_view>
@@ -118,10 +119,10 @@ std::string Caption(std::string_view text)
     return out;
 }
 
-void AppendLabels(std::string &out, const Catalogue &language)
+nlohmann::json Labels(const Catalogue &language)
 {
     const WorksheetDialogTexts &d = language.worksheet.dialog;
-    const std::pair<std::string_view, std::string> labels[] = {
+    return {
         {"title", std::string(d.title)},    {"count", Caption(d.count.text)},
         {"range", Caption(d.range.text)},   {"variants", Caption(d.variants.text)},
         {"code", Caption(d.code.text)},     {"newCode", Caption(d.newCode.text)},
@@ -130,15 +131,6 @@ void AppendLabels(std::string &out, const Catalogue &language)
         {"paper", Caption(d.paper.text)},   {"print", Caption(d.print.text)},
         {"a4", std::string(d.a4)},          {"letter", std::string(d.letter)},
     };
-    out += "\"labels\":{";
-    for (const auto &[name, text] : labels) {
-        if (out.back() != '{')
-            out += ',';
-        AppendJson(out, name);
-        out += ':';
-        AppendJson(out, text);
-    }
-    out += '}';
 }
 
 } // namespace
@@ -160,64 +152,35 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
         choices.code = fresh % LargestWorksheetCode + 1;
     const Catalogue &speaks = *FindCatalogue(choices.language);
 
-    std::string &out = answer;
-    out = "{\"ok\":";
-    out += problem.empty() ? "true" : "false";
-    out += ",\"problem\":";
-    AppendJson(out, problem);
-    out += ",\"code\":" + std::to_string(choices.code);
-    out += ",\"drawn\":";
-    out += drawn ? "true" : "false";
-    out += ",\"lang\":";
-    AppendJson(out, choices.language);
-    out += ",\"paper\":";
-    out += choices.paper == Paper::Letter ? "\"letter\"" : "\"a4\"";
-    out += ",\"choices\":{\"count\":" + std::to_string(choices.count);
-    out += ",\"range\":" + std::to_string(choices.range);
-    out += ",\"variants\":" + std::to_string(choices.variants);
-    out += ",\"unsolvable\":" + std::to_string(choices.unsolvablePercent);
-    out += ",\"zeros\":";
-    out += choices.zeros ? "true" : "false";
-    out += ",\"euclid\":";
-    out += choices.euclid ? "true" : "false";
-    out += "},\"title\":";
-
+    nlohmann::json out = {
+        {"ok", problem.empty()},
+        {"problem", problem},
+        {"code", choices.code},
+        {"drawn", drawn},
+        {"lang", choices.language},
+        {"paper", choices.paper == Paper::Letter ? "letter" : "a4"},
+        {"choices",
+         {{"count", choices.count},
+          {"range", choices.range},
+          {"variants", choices.variants},
+          {"unsolvable", choices.unsolvablePercent},
+          {"zeros", choices.zeros},
+          {"euclid", choices.euclid}}},
+        {"labels", Labels(speaks)},
+        {"ranges", RangeEntries},
+    };
+    nlohmann::json &lines = out["lines"] = nlohmann::json::array();
     if (problem.empty()) {
         const SheetDocument document = ChosenWorksheetDocument(choices);
-        AppendJson(out, document.title);
-        out += ",\"lines\":[";
-        for (const SheetLine &line : document.lines) {
-            if (out.back() != '[')
-                out += ',';
-            out += "{\"role\":";
-            AppendJson(out, RoleName(line.role));
-            out += ",\"text\":";
-            AppendJson(out, line.text);
-            out += '}';
-        }
-        out += "],";
+        out["title"] = document.title;
+        for (const SheetLine &line : document.lines)
+            lines.push_back({{"role", RoleName(line.role)}, {"text", line.text}});
     } else {
-        AppendJson(out, speaks.worksheet.title);
-        out += ",\"lines\":[],";
+        out["title"] = speaks.worksheet.title.value;
     }
-
-    AppendLabels(out, speaks);
-    out += ",\"ranges\":[";
-    for (const std::string_view range : RangeEntries) {
-        if (out.back() != '[')
-            out += ',';
-        AppendJson(out, range);
-    }
-    out += "],\"languages\":[";
-    for (const Catalogue *catalogue : Catalogues) {
-        if (out.back() != '[')
-            out += ',';
-        out += "{\"code\":";
-        AppendJson(out, catalogue->code);
-        out += ",\"name\":";
-        AppendJson(out, catalogue->name);
-        out += '}';
-    }
-    out += "]}";
-    return out.c_str();
+    nlohmann::json &languages = out["languages"] = nlohmann::json::array();
+    for (const Catalogue *catalogue : Catalogues)
+        languages.push_back({{"code", catalogue->code.value}, {"name", catalogue->name.value}});
+    answer = out.dump();
+    return answer.c_str();
 }
