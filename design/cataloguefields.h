@@ -14,7 +14,7 @@
 template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &&visit)
 {
     const auto &[code, shortName, name, controls, introduction, transcript, messages, worksheet,
-                 practice, euclid, commandLine, menus] = catalogue;
+                 practice, euclid, commandLine, menus, notes] = catalogue;
     (void)introduction;
     visit(std::string("code"), code);
     visit(std::string("shortName"), shortName);
@@ -299,7 +299,7 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
 {
     const auto &[usage, summary, options, explain, lang, help, version, worksheetLine, reading,
                  exitStatus, unknownArgument, missingCoefficients, missingLanguage, unknownLanguage,
-                 languageAlone, repeated] = commandLine;
+                 languageAlone, repeated, worksheetOnly, noValue] = commandLine;
     const auto line = [&](const char *key, const Phrase &phrase) {
         visit(std::string("commandLine.") + key, phrase);
     };
@@ -319,6 +319,8 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     line("unknownLanguage", unknownLanguage);
     line("languageAlone", languageAlone);
     line("repeated", repeated);
+    line("worksheetOnly", worksheetOnly);
+    line("noValue", noValue);
 }
 }
 {
@@ -337,5 +339,10 @@ template <typename Visit> void ForEachPhrase(const Catalogue &catalogue, Visit &
     entry("zoomOut", zoomOut);
     entry("actualSize", actualSize);
     entry("euclidEmpty", euclidEmpty);
+}
+{
+    const auto &[locked, readAs] = notes;
+    visit(std::string("notes.locked"), locked);
+    visit(std::string("notes.readAs"), readAs);
 }
 }

@@ -315,16 +315,17 @@ inline constexpr Catalogue bg = {
         .options = "Опции:",
         .explain = "извежда като текст хода на решението и решението по алгоритъма на Евклид за "
                    "Ax + By = C, без прозорец",
-        .lang = "езикът на --explain и --help (по подразбиране езикът на работната среда, както "
-                "за прозореца)",
+        .lang = "езикът на --explain, --worksheet, --help и съобщенията (по подразбиране "
+                "езикът на работната среда, както за прозореца)",
         .help = "извежда тази помощ и излиза",
         .version = "извежда версията и излиза",
         .worksheet = "записва работен лист с отговорите като PDF файл, без прозорец; --count "
-                     "1-40 уравнения (10), --range 10|100|200|500|1000|1500|2000 (100), "
-                     "--variants 1-40 (1), --code 1-999999 (избира се и се извежда, ако липсва), "
-                     "--lang, --unsolvable 0-100 процента без решение в цели числа (0), --zeros "
-                     "(допускат се нулеви коефициенти), --euclid (решението по алгоритъма на "
-                     "Евклид в отговорите), --paper a4|letter (a4)",
+                     "{count} уравнения ({countDefault}), --range {range} ({rangeDefault}), "
+                     "--variants {variants} ({variantsDefault}), --code {code} (избира се и се "
+                     "извежда, ако липсва), --lang, --unsolvable {unsolvable} процента без "
+                     "решение в цели числа ({unsolvableDefault}), --zeros (допускат се нулеви "
+                     "коефициенти), --euclid (решението по алгоритъма на Евклид в отговорите), "
+                     "--paper {paper} ({paperDefault})",
         .reading = "A, B и C се четат така, както прозорецът чете полетата си, включително "
                    "отрицателните числа: velmora --explain 91 -35 14",
         .exitStatus = "Код на изход: 0 при успех, 1 когато прозорецът не може да се отвори, 2 при "
@@ -333,8 +334,10 @@ inline constexpr Catalogue bg = {
         .missingCoefficients = "--explain изисква три коефициента: A, B и C",
         .missingLanguage = "--lang изисква език: {languages}",
         .unknownLanguage = "непознат език „{language}“; езиците са {languages}",
-        .languageAlone = "--lang се използва заедно с --explain или --help",
+        .languageAlone = "--lang се използва заедно с --explain, --worksheet или --help",
         .repeated = "{argument} е зададен повече от веднъж",
+        .worksheetOnly = "{option} се използва заедно с --worksheet",
+        .noValue = "{option} не приема стойност",
     },
     .menus = {
         .file = "&Файл",
@@ -347,6 +350,10 @@ inline constexpr Catalogue bg = {
         .zoomOut = "&Намали",
         .actualSize = "&Обичаен размер",
         .euclidEmpty = "Натиснете „Изчисли“ и тук ще видите решението по алгоритъма на Евклид.",
+    },
+    .notes = {
+        .locked = "Натиснете „Изчисти“, за да промените уравнението",
+        .readAs = "Прочетено като {values}",
     },
 };
 // clang-format on

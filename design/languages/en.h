@@ -310,16 +310,17 @@ inline constexpr Catalogue en = {
         .options = "Options:",
         .explain = "print the working and Euclid's way for Ax + By = C as text, without a "
                    "window",
-        .lang = "the language of --explain and --help (by default the desktop's language, as for "
-                "the window)",
+        .lang = "the language of --explain, --worksheet, --help and the messages (by default "
+                "the desktop's language, as for the window)",
         .help = "print this help and exit",
         .version = "print the version and exit",
         .worksheet = "write a worksheet with its answer key as a PDF file, without a window; "
-                     "--count 1-40 equations (10), --range 10|100|200|500|1000|1500|2000 (100), "
-                     "--variants 1-40 (1), --code 1-999999 (drawn and printed when left out), "
-                     "--lang, --unsolvable 0-100 per cent without integer solutions (0), --zeros "
-                     "(zero coefficients may appear), --euclid (Euclid's way in the key), --paper "
-                     "a4|letter (a4)",
+                     "--count {count} equations ({countDefault}), --range {range} "
+                     "({rangeDefault}), --variants {variants} ({variantsDefault}), --code {code} "
+                     "(drawn and printed when left out), --lang, --unsolvable {unsolvable} per cent "
+                     "without integer solutions ({unsolvableDefault}), --zeros (zero coefficients "
+                     "may appear), --euclid (Euclid's way in the key), --paper {paper} "
+                     "({paperDefault})",
         .reading = "A, B and C are read as the window reads its fields, negative numbers too: "
                    "velmora --explain 91 -35 14",
         .exitStatus = "Exit status: 0 on success, 1 when the window cannot be opened, 2 for bad "
@@ -328,8 +329,10 @@ inline constexpr Catalogue en = {
         .missingCoefficients = "--explain needs three coefficients: A, B and C",
         .missingLanguage = "--lang needs a language: {languages}",
         .unknownLanguage = "unknown language “{language}”; the languages are {languages}",
-        .languageAlone = "--lang goes with --explain or --help",
+        .languageAlone = "--lang goes with --explain, --worksheet or --help",
         .repeated = "{argument} is given more than once",
+        .worksheetOnly = "{option} goes with --worksheet",
+        .noValue = "{option} takes no value",
     },
     .menus = {
         .file = "&File",
@@ -342,6 +345,10 @@ inline constexpr Catalogue en = {
         .zoomOut = "Zoom &out",
         .actualSize = "Actual si&ze",
         .euclidEmpty = "Press Calculate, and Euclid's way for the equation appears here.",
+    },
+    .notes = {
+        .locked = "Press Clear to change the equation",
+        .readAs = "Read as {values}",
     },
 };
 // clang-format on
