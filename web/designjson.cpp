@@ -2,6 +2,7 @@
 
 #include "cataloguefields.h"
 #include "controltable.h"
+#include "introduction.h"
 #include "languagechoice.h"
 #include "languages.h"
 #include "pagenames.h"
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -88,16 +90,13 @@ json pageTexts(const Catalogue &catalogue)
         if (!panel.name.empty())
             panelNames[element] = text(panel.name);
     }
-    json introduction = json::array();
-    for (const std::string_view line : catalogue.introduction.lines)
-        introduction.push_back(text(line));
     return {
         {"shortName", text(catalogue.shortName)},
         {"name", text(catalogue.name)},
         {"captions", captions},
         {"accessibleNames", accessibleNames},
         {"panel", {{"captions", panelCaptions}, {"accessibleNames", panelNames}}},
-        {"introduction", introduction},
+        {"introduction", IntroductionText(catalogue)},
         {"cannotLoad", text(catalogue.messages.pageCannotLoad)},
         {"title", text(catalogue.messages.pageTitle)},
         {"description", text(catalogue.messages.pageDescription)},
@@ -109,6 +108,9 @@ json pageTexts(const Catalogue &catalogue)
 json texts(const Catalogue &catalogue)
 {
     json texts = pageTexts(catalogue);
+    // For the tests, the introduction by paragraph.
+    texts["introduction"] = std::vector<std::string_view>(catalogue.introduction.lines.begin(),
+                                                          catalogue.introduction.lines.end());
     json &phrases = texts["phrases"] = json::object();
     ForEachPhrase(catalogue, [&](const std::string &key, const Phrase &phrase) {
         phrases[key] = text(phrase);
@@ -150,14 +152,8 @@ std::string designJson()
     for (std::size_t i = 0; i < Controls.size(); ++i)
         controls.push_back(control(i));
 
-    std::array<std::size_t, Controls.size()> order{};
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        return Controls[a].tabIndex < Controls[b].tabIndex;
-    });
     json tabOrder = json::array();
-    for (const std::size_t i : order)
+    for (const std::size_t i : TabOrder())
         tabOrder.push_back(id(Controls[i]));
 
     json languages = json::object();
@@ -165,6 +161,12 @@ std::string designJson()
         languages[text(catalogue->code)] = texts(*catalogue);
 
     const json design{
+        {"note",
+         {{"left", NoteArea.left},
+          {"top", NoteArea.top},
+          {"width", NoteArea.width},
+          {"height", NoteArea.height},
+          {"pointSize", NotePointSize}}},
         {"caption", text(WindowCaption)},
         {"clientWidth", ClientWidth},
         {"clientHeight", ClientHeight},

@@ -3,8 +3,11 @@
 // them in HTML.
 
 #include "engine.h"
+#include "exportname.h"
+#include "pagejson.h"
 
 #include "catalogues.h"
+#include "languagechoice.h"
 #include "languages.h"
 #include "ranges.h"
 #include "worksheetdocument.h"
@@ -16,12 +19,6 @@
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#if defined(__wasm__)
-#define VELMORA_EXPORT(name) __attribute__((export_name(#name)))
-#else
-#define VELMORA_EXPORT(name)
-#endif
 
 namespace {
 
@@ -129,8 +126,25 @@ nlohmann::json Labels(const Catalogue &language)
         {"lang", Caption(d.language.text)}, {"unsolvable", Caption(d.unsolvable.text)},
         {"zeros", Caption(d.zeros.text)},   {"euclid", Caption(d.euclid.text)},
         {"paper", Caption(d.paper.text)},   {"print", Caption(d.print.text)},
-        {"a4", std::string(d.a4)},          {"letter", std::string(d.letter)},
     };
+}
+
+// The entries of the form's lists, by the options' names: each value with
+// the name it shows in the language.
+nlohmann::json Lists(const Catalogue &language)
+{
+    nlohmann::json lists = {{"range", nlohmann::json::array()},
+                            {"lang", nlohmann::json::array()},
+                            {"paper", nlohmann::json::array()}};
+    for (const std::string_view range : RangeEntries)
+        lists["range"].push_back({range, range});
+    for (const Catalogue *catalogue : Catalogues)
+        lists["lang"].push_back({catalogue->code.value, catalogue->name.value});
+    const WorksheetDialogTexts &d = language.worksheet.dialog;
+    const std::array<std::string_view, SheetPapers.size()> papers = {d.a4, d.letter};
+    for (std::size_t k = 0; k < SheetPapers.size(); ++k)
+        lists["paper"].push_back({SheetPapers[k], papers[k]});
+    return lists;
 }
 
 } // namespace
@@ -139,8 +153,8 @@ VELMORA_EXPORT(velmora_worksheet)
 const char *velmora_worksheet(const char *query, const char *language, uint32_t fresh)
 {
     WorksheetChoices choices;
-    if (FindCatalogue(language))
-        choices.language = language;
+    if (const std::string_view code = LanguageOfTag(language); !code.empty())
+        choices.language = std::string(code);
     std::string problem;
     for (const auto &[name, value] : Pairs(query))
         if (const auto refused = ApplyWorksheetOption(choices, name, value)) {
@@ -149,7 +163,7 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
         }
     const bool drawn = problem.empty() && choices.code == 0;
     if (drawn)
-        choices.code = fresh % LargestWorksheetCode + 1;
+        choices.code = WorksheetCode(fresh);
     const Catalogue &speaks = *FindCatalogue(choices.language);
 
     nlohmann::json out = {
@@ -158,7 +172,7 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
         {"code", choices.code},
         {"drawn", drawn},
         {"lang", choices.language},
-        {"paper", choices.paper == Paper::Letter ? "letter" : "a4"},
+        {"paper", SheetPapers[static_cast<std::size_t>(choices.paper)]},
         {"choices",
          {{"count", choices.count},
           {"range", choices.range},
@@ -167,8 +181,12 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
           {"zeros", choices.zeros},
           {"euclid", choices.euclid}}},
         {"labels", Labels(speaks)},
-        {"ranges", RangeEntries},
+        {"lists", Lists(speaks)},
     };
+    // The form's fields by the options' names, as the reader reads them back.
+    nlohmann::json &options = out["options"] = nlohmann::json::object();
+    for (const auto &[name, value] : WorksheetOptionPairs(choices))
+        options[name] = value;
     nlohmann::json &lines = out["lines"] = nlohmann::json::array();
     if (problem.empty()) {
         const SheetDocument document = ChosenWorksheetDocument(choices);
@@ -178,9 +196,6 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     } else {
         out["title"] = speaks.worksheet.title.value;
     }
-    nlohmann::json &languages = out["languages"] = nlohmann::json::array();
-    for (const Catalogue *catalogue : Catalogues)
-        languages.push_back({{"code", catalogue->code.value}, {"name", catalogue->name.value}});
-    answer = out.dump();
+    answer = PageJson(out);
     return answer.c_str();
 }
