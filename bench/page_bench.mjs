@@ -1,4 +1,5 @@
 // Timings of the browser edition, printed, never judged:
+//   - where the single file's bytes go, each part gzipped on its own;
 //   - load from file:// to the first transcript, each run in a new Chromium;
 //   - a click on Изчисли to the transcript on screen;
 //   - one solve call in WebAssembly against the same engine built natively.
@@ -11,7 +12,7 @@
 import { readFileSync } from 'node:fs';
 
 import { engineText } from '../web/page/enginetext.mjs';
-import { launch, median, mulberry32, native as nativeTool, openPage, pagePath, wasmPath } from '../tests/web/velmora.mjs';
+import { launch, median, mulberry32, native as nativeTool, openPage, pageBytesLines, pagePath, wasmPath } from '../tests/web/velmora.mjs';
 
 const quick = process.argv.includes('--quick');
 const coldRuns = quick ? 5 : 11;
@@ -193,6 +194,10 @@ async function solveCalls(browser) {
 }
 
 console.log(`page: ${pagePath}`);
+// Kept at or below 165,547 bytes gzipped (issue 27): these parts say where a
+// change went.
+console.log('where the bytes go, each part gzipped on its own:');
+for (const line of pageBytesLines()) console.log(line);
 await coldLoads();
 const browser = await launch();
 try {

@@ -1,14 +1,20 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <span>
 #include <string_view>
 
-// Every text a user meets, for one language. Each language is one header in
-// languages/, holding one constexpr Catalogue filled with designated
-// initialisers: no entry has a default, so a missing one fails the build, and
-// every entry has a name, so an extra or misspelt one fails it too.
+// Every text a user meets, for one language: the schema of the catalogues.
+// Each language is one gettext file, po/CODE.po, whose messages are named by
+// their msgctxt after the members here ("transcript.gcd.between"); the build
+// writes one constexpr Catalogue from each (design/makecatalogue.py), with
+// designated initialisers in the order of po/en.po, which follows the order
+// declared here. No entry has a default, so a message missing from en.po
+// fails the build, and every entry has a name, so an extra or misspelt one
+// fails it too; the other languages are held to en.po by the generator.
 
 // One text of the catalogue, made only from a string literal.
 struct Phrase
@@ -19,7 +25,30 @@ struct Phrase
     std::string_view value;
 };
 
-// The paragraphs of the introduction: an array in the language's own file.
+// Which of a message's plural forms goes with the number n: the rule of the
+// language's Plural-Forms header, written as a function by the build.
+using PluralRule = std::size_t (*)(std::uint64_t n);
+
+// The most plural forms a language has (Arabic's six).
+inline constexpr std::size_t MaxPluralForms = 6;
+
+// A message whose words follow a number ("{count} equations"), in each of the
+// language's plural forms; the number stands in the message as a placeholder.
+struct PluralPhrase
+{
+    PluralRule rule;
+    std::size_t count; // of the forms below, as the language's nplurals
+    std::array<std::string_view, MaxPluralForms> forms;
+
+    // The form that goes with n.
+    constexpr std::string_view For(std::uint64_t n) const
+    {
+        return forms[std::min(rule(n), count - 1)];
+    }
+};
+
+// The paragraphs of the introduction, one message in the po file with a line
+// break between paragraphs.
 struct Paragraphs
 {
     template <std::size_t N>
@@ -224,7 +253,7 @@ struct ControlTexts
     ControlText coefficientA;  // Pole(1)
     ControlText coefficientB;  // Pole(2)
     ControlText constantC;     // Pole(3)
-    ControlText transcript;    // Pole(4), whose text is a sample result
+    ControlText transcript;    // Pole(4); no text, as it shows the visit's working
     ControlText calculate;     // Buton(0)
     ControlText clear;         // Buton(1)
     ControlText randomData;    // Buton(2)
@@ -280,24 +309,28 @@ struct WorksheetDialogTexts
 // with named placeholders in braces, filled by the worksheet's builder.
 struct WorksheetTexts
 {
-    Phrase title;         // the sheet's heading and the PDF's title
-    Phrase variant;       // {code}: heads a variant and its block in the key
-    Phrase nameLine;      // where the pupil writes name and class
-    Phrase task;          // what to do with the equations
-    Phrase numbered;      // {number}. {equation}
-    Phrase keyTitle;      // heads the answer key
-    Phrase settings;      // {code} {count} {range} {variants} {unsolvable}: to make it again
-    Phrase settingsZeros; // added to the settings when zero coefficients may appear
-    Phrase gcd;           // {a} {b} {gcd}, the magnitudes of A and B
-    Phrase divides;       // {gcd} {c}
-    Phrase doesNotDivide; // {gcd} {c}
-    Phrase particular;    // {x} {y}: the transcript's Xo and Yo
-    Phrase general;       // {x} {b} {y} {a}: the reduced equation's family
-    Phrase euclid;        // heads Euclid's way in small print
-    Phrase badValue;      // {option} {value} {allowed}
-    Phrase unknownOption; // {option} {allowed}
-    Phrase missingOutput; // no -o FILE.pdf given
-    Phrase cannotWrite;   // {file}
+    Phrase title;    // the sheet's heading and the PDF's title
+    Phrase variant;  // {code}: heads a variant and its block in the key
+    Phrase nameLine; // where the pupil writes name and class
+    Phrase task;     // what to do with the equations
+    Phrase numbered; // {number}. {equation}
+    Phrase keyTitle; // heads the answer key
+    // {code} {equations} {range} {variants} {unsolvable}: to make it again,
+    // with the two numbers and their nouns from the plural messages below
+    Phrase settings;
+    PluralPhrase equations; // {count}: in each variant
+    PluralPhrase variants;  // {count}
+    Phrase settingsZeros;   // added to the settings when zero coefficients may appear
+    Phrase gcd;             // {a} {b} {gcd}, the magnitudes of A and B
+    Phrase divides;         // {gcd} {c}
+    Phrase doesNotDivide;   // {gcd} {c}
+    Phrase particular;      // {x} {y}: the transcript's Xo and Yo
+    Phrase general;         // {x} {b} {y} {a}: the reduced equation's family
+    Phrase euclid;          // heads Euclid's way in small print
+    Phrase badValue;        // {option} {value} {allowed}
+    Phrase unknownOption;   // {option} {allowed}
+    Phrase missingOutput;   // no -o FILE.pdf given
+    Phrase cannotWrite;     // {file}
     WorksheetDialogTexts dialog;
 };
 
@@ -400,9 +433,10 @@ struct NoteTexts
 
 struct Catalogue
 {
-    Phrase code;      // the language's code, as in LANGUAGE or <html lang>
-    Phrase shortName; // in the page's language switch
-    Phrase name;      // the language's own name for itself
+    Phrase code;        // the language's code, as in LANGUAGE or <html lang>: its po file's name
+    Phrase pluralForms; // the po file's Plural-Forms header, whose rule `PluralPhrase` follows
+    Phrase shortName;   // in the page's language switch
+    Phrase name;        // the language's own name for itself
     ControlTexts controls;
     Paragraphs introduction;
     TranscriptTexts transcript;

@@ -15,6 +15,13 @@ std::string Number(std::int64_t n)
     return std::to_string(n);
 }
 
+// "12 equations": the number in the form of its noun that the language's
+// plural rule chooses.
+std::string Counted(const PluralPhrase &phrase, int n)
+{
+    return FillMessage(phrase.For(static_cast<std::uint64_t>(n)), {{"count", Number(n)}});
+}
+
 void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
                  const Catalogue &language, const EuclidWriter &euclid)
 {
@@ -96,9 +103,9 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
     add(SheetRole::Title, std::string(say.keyTitle));
     std::string settings =
         FillMessage(say.settings, {{"code", Number(choices.code)},
-                                   {"count", Number(choices.count)},
+                                   {"equations", Counted(say.equations, choices.count)},
                                    {"range", Number(choices.range)},
-                                   {"variants", Number(choices.variants)},
+                                   {"variants", Counted(say.variants, choices.variants)},
                                    {"unsolvable", Number(choices.unsolvablePercent)}});
     if (choices.zeros) {
         settings += ' ';

@@ -23,7 +23,15 @@ build=$(cd "${1:-$root/build/package}" 2>/dev/null && pwd) || {
 app_id=example.velmora.Velmora
 required_depends=(libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n)
 icon_sizes=(16 22 24 32 48 64 128 256)
-man_pages=(usr/share/man/man1/velmora.1.gz usr/share/man/bg/man1/velmora.1.gz)
+# Every language of po/LINGUAS but English, whose texts are the templates'.
+translations=()
+for code in $(sed 's/#.*//' "$root/po/LINGUAS"); do
+    [ "$code" = en ] || translations+=("$code")
+done
+man_pages=(usr/share/man/man1/velmora.1.gz)
+for code in "${translations[@]}"; do
+    man_pages+=("usr/share/man/$code/man1/velmora.1.gz")
+done
 expected_files=(
     usr/bin/velmora
     "usr/share/applications/$app_id.desktop"
@@ -110,10 +118,13 @@ for kv in "Name=Velmora" "Exec=velmora" "Terminal=false" "Type=Application" \
     check "desktop entry has $kv" test "$(desktop_key "${kv%%=*}")" = "${kv#*=}"
 done
 check "desktop entry has an English Comment" grep -q -E '^Comment=.' "$desktop"
-# Cyrillic is the only non-ASCII text expected there.
-check "desktop entry has a Bulgarian Comment" env LC_ALL=C grep -q -a '^Comment\[bg\]=.*[^ -~]' "$desktop"
-for key in Name GenericName; do
-    check "desktop entry has $key[bg]" grep -q -E "^$key\\[bg\\]=." "$desktop"
+# Each translation's texts: a Comment of its own, not the English one.
+for code in "${translations[@]}"; do
+    check "desktop entry has a Comment[$code] of its own" \
+        test -n "$(desktop_key "Comment\\[$code\\]")" -a "$(desktop_key "Comment\\[$code\\]")" != "$(desktop_key Comment)"
+    for key in Name GenericName Keywords; do
+        check "desktop entry has $key[$code]" grep -q -E "^$key\\[$code\\]=." "$desktop"
+    done
 done
 
 # Infos and pedantic notes remain: the id's uppercase letter and its
@@ -129,9 +140,11 @@ check "appstreamcli validate-tree --no-net (metainfo, desktop entry and icon tog
     appstreamcli validate-tree --no-net "$stage/usr"
 check "metainfo launches $app_id.desktop" \
     grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo"
-check "metainfo has a Bulgarian summary" grep -q '<summary xml:lang="bg">' "$metainfo"
-check "metainfo has a Bulgarian name" grep -q '<name xml:lang="bg">' "$metainfo"
-check "metainfo has a Bulgarian description" grep -q '<p xml:lang="bg">' "$metainfo"
+for code in "${translations[@]}"; do
+    for element in summary name p caption keyword; do
+        check "metainfo has <$element xml:lang=\"$code\">" grep -q "<$element xml:lang=\"$code\">" "$metainfo"
+    done
+done
 check "metainfo has a screenshot" grep -q '<image>https://.*\.png</image>' "$metainfo"
 check "metainfo has a release entry for $upstream_version" \
     grep -q "<release version=\"$upstream_version\"" "$metainfo"

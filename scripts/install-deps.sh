@@ -7,6 +7,9 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev nlohmann-json3-dev
     fonts-liberation2 qt6-translations-l10n
+    # The catalogues are written from po/ by a Python script; the desktop
+    # entry, metainfo and manual pages are translated by gettext and po4a.
+    python3 gettext po4a
 )
 if [ "${1:-all}" != run ]; then
     packages+=(

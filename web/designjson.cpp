@@ -115,6 +115,15 @@ json texts(const Catalogue &catalogue)
     ForEachPhrase(catalogue, [&](const std::string &key, const Phrase &phrase) {
         phrases[key] = text(phrase);
     });
+    // The messages whose words follow a number, each form in the order of
+    // the language's plural rule, and that rule as its po file writes it.
+    json &plurals = texts["plurals"] = json::object();
+    ForEachPlural(catalogue, [&](const std::string &key, const PluralPhrase &phrase) {
+        json &forms = plurals[key] = json::array();
+        for (std::size_t i = 0; i < phrase.count; ++i)
+            forms.push_back(text(phrase.forms[i]));
+    });
+    texts["pluralForms"] = text(catalogue.pluralForms);
 
     // The controls of "Your answer", by name: the caption and the name a
     // screen reader gives each, as the phrases above hold them.

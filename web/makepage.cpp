@@ -111,12 +111,6 @@ constexpr int WindowMargin = 8;
 constexpr int LayoutWidth = Pixels(ClientWidth) + 2 * WindowMargin;
 constexpr int LayoutHeight = Pixels(ClientHeight) + 2 * WindowMargin;
 
-std::string windowMedia()
-{
-    return "(min-width: " + std::to_string(LayoutWidth) +
-           "px) and (min-height: " + std::to_string(LayoutHeight) + "px)";
-}
-
 // Beside the window, on a screen wide enough for both at scale 1 or more:
 // the panel, its two columns this many window pixels wide together, and a
 // margin on its right.
@@ -124,6 +118,61 @@ constexpr int PanelWidth = 775;
 // The language switch's height in CSS pixels (page.css).
 constexpr int SwitchHeight = 28;
 constexpr int WideWidth = LayoutWidth + PanelWidth + WindowMargin;
+
+const ControlEntry &TitleEntry()
+{
+    return *std::find_if(Controls.begin(), Controls.end(),
+                         [](const ControlEntry &e) { return e.name == TitleControl; });
+}
+
+// The language switch's width in window pixels at scale 1, by page.css's
+// sizes and on the generous side: 12 of padding, each button 8 of padding and
+// border around a caption of at most 12 a letter, 28 at least, and 6 between
+// two buttons.
+int SwitchWidth()
+{
+    int width = 12;
+    for (const Catalogue *catalogue : Catalogues) {
+        const std::string_view caption = catalogue->shortName;
+        const auto letters = std::count_if(caption.begin(), caption.end(), [](char c) {
+            return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+        });
+        width += std::max(28, 8 + 12 * static_cast<int>(letters)) + (width > 12 ? 6 : 0);
+    }
+    return width;
+}
+
+// The switch keeps the screen's top right corner, level with the title of
+// the window, which stands centred at the top. Where that leaves the switch
+// too little room beside the title, the window moves down below it, and its
+// scale is the larger of the two that give the switch room either way. With
+// two languages the room beside the title is enough.
+struct SwitchRoom
+{
+    int width;  // the viewport, in window pixels, with the switch beside the title
+    int above;  // how far the window moves down for the switch above the title
+    int height; // the viewport, in window pixels, with the window moved down
+};
+
+SwitchRoom RoomForTheSwitch()
+{
+    const ControlEntry &title = TitleEntry();
+    const int titleRight = WindowMargin + Pixels(title.left + title.width) + 2;
+    const int above = SwitchHeight + 1 - Pixels(title.top);
+    return {2 * titleRight - LayoutWidth + 2 * SwitchWidth(), above, LayoutHeight + above};
+}
+
+bool SwitchBesideTheTitle()
+{
+    return RoomForTheSwitch().width <= LayoutWidth;
+}
+
+std::string windowMedia()
+{
+    const int height = SwitchBesideTheTitle() ? LayoutHeight : RoomForTheSwitch().height;
+    return "(min-width: " + std::to_string(LayoutWidth) +
+           "px) and (min-height: " + std::to_string(height) + "px)";
+}
 
 std::string wideMedia()
 {
@@ -138,8 +187,15 @@ std::string wideMedia()
 // several: taken for a thousand window pixels, it stays exact.
 std::string fitUnit(std::string_view viewportHeight, int width = LayoutWidth)
 {
-    return "calc(min(100000vw / " + std::to_string(width) + ", 100000" +
-           std::string(viewportHeight) + " / " + std::to_string(LayoutHeight) + ") / 1000)";
+    const std::string vh = "100000" + std::string(viewportHeight);
+    std::string unit = "min(100000vw / " + std::to_string(width) + ", " + vh + " / " +
+                       std::to_string(LayoutHeight);
+    if (width == LayoutWidth && !SwitchBesideTheTitle()) {
+        const SwitchRoom room = RoomForTheSwitch();
+        unit += ", max(100000vw / " + std::to_string(room.width) + ", " + vh + " / " +
+                std::to_string(room.height) + ")";
+    }
+    return "calc(" + unit + ") / 1000)";
 }
 
 std::string controlStyle()
@@ -154,6 +210,13 @@ std::string controlStyle()
     const int fontPixels = FontPointSize * 96 / 72;
     // The language switch stands outside the window and scales with it.
     css << "#MainWindow, #Languages { --u: " << fitUnit("vh") << "; }\n";
+    // The window below the switch where the switch has no room beside the
+    // title (page.css reads --switch-room in the window layout alone).
+    if (!SwitchBesideTheTitle()) {
+        const SwitchRoom room = RoomForTheSwitch();
+        css << "#MainWindow { --switch-room: clamp(0px, (" << room.width
+            << " * var(--u) - 100vw) * 1000, " << room.above << " * var(--u)); }\n";
+    }
     css << "#MainWindow { width: " << scaled(Pixels(ClientWidth))
         << "; height: " << scaled(Pixels(ClientHeight)) << "; font-size: max(" << fontPixels
         << "px, " << scaled(fontPixels) << "); }\n";
@@ -540,9 +603,7 @@ int main(int argc, char *argv[])
             design);
 
         if (argc == 7) {
-            const ControlEntry &title =
-                *std::find_if(Controls.begin(), Controls.end(),
-                              [](const ControlEntry &e) { return e.name == TitleControl; });
+            const ControlEntry &title = TitleEntry();
             std::vector<SiteFacts::Language> languages = {
                 {std::string(language.code), std::string(language.messages.pageDescription)}};
             for (const Catalogue *catalogue : Catalogues)

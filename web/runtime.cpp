@@ -3,8 +3,7 @@
 // the page offers no WASI layer. A failure traps instead: the page sees the
 // call fail and says so.
 
-#include <cstdarg>
-#include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -34,35 +33,24 @@ inline namespace __2 {
 } // namespace __2
 } // namespace std
 
-// nlohmann-json escapes a control character with snprintf(buffer, 7,
-// "\\u%04x", c), and a character beyond the BMP with "\\u%04x\\u%04x"; libc's
-// printf would bring stdio and its file calls. These two forms are all the
-// module writes; any other traps.
-extern "C" int snprintf(char *buffer, std::size_t size, const char *format, ...)
+// printf's formatting (solver/numbertext.cpp) brings in the standard
+// streams, whose file calls the module never makes: defined here, they trap,
+// and the module imports nothing. Their signatures are wasi-libc's.
+extern "C" {
+std::int32_t __imported_wasi_snapshot_preview1_fd_close(std::int32_t)
 {
-    static constexpr char Hex[] = "0123456789abcdef";
-    std::va_list values;
-    va_start(values, format);
-    std::size_t n = 0;
-    const auto put = [&](char c) {
-        if (n + 1 < size)
-            buffer[n] = c;
-        ++n;
-    };
-    for (const char *f = format; *f; ++f) {
-        if (*f != '%') {
-            put(*f);
-            continue;
-        }
-        if (f[1] != '0' || f[2] != '4' || f[3] != 'x')
-            __builtin_trap();
-        const unsigned value = va_arg(values, unsigned);
-        for (int shift = 12; shift >= 0; shift -= 4)
-            put(Hex[(value >> shift) & 0xF]);
-        f += 3;
-    }
-    va_end(values);
-    if (size > 0)
-        buffer[n < size ? n : size - 1] = '\0';
-    return static_cast<int>(n);
+    __builtin_trap();
+}
+
+std::int32_t __imported_wasi_snapshot_preview1_fd_seek(std::int32_t, std::int64_t, std::int32_t,
+                                                       std::int32_t)
+{
+    __builtin_trap();
+}
+
+std::int32_t __imported_wasi_snapshot_preview1_fd_write(std::int32_t, std::int32_t, std::int32_t,
+                                                        std::int32_t)
+{
+    __builtin_trap();
+}
 }

@@ -16,6 +16,15 @@
 
 namespace {
 
+// Every language's code, as the program lists them.
+std::string Codes(std::string_view separator)
+{
+    std::string codes;
+    for (const Catalogue *catalogue : Catalogues)
+        codes += (codes.empty() ? "" : std::string(separator)) + std::string(catalogue->code);
+    return codes;
+}
+
 std::string LineFeeds(std::string text)
 {
     std::string out;
@@ -108,11 +117,11 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
         const CommandLineTexts &say = language->commandLine;
         // Each option on a line of its own, its words after it in one column.
         std::size_t column = 0;
-        for (const auto &[option, text] :
-             std::vector<std::pair<std::string, const Phrase *>>{{"--explain A B C", &say.explain},
-                                                                 {"--lang bg|en", &say.lang},
-                                                                 {"-h, --help", &say.help},
-                                                                 {"--version", &say.version}}) {
+        for (const auto &[option, text] : std::vector<std::pair<std::string, const Phrase *>>{
+                 {"--explain A B C", &say.explain},
+                 {"--lang " + Codes("|"), &say.lang},
+                 {"-h, --help", &say.help},
+                 {"--version", &say.version}}) {
             const std::size_t line = result.out.find("\n  " + option + " ");
             ASSERT_NE(line, std::string::npos) << option << " in " << language->code.value;
             const std::size_t words = result.out.find_first_not_of(' ', line + 3 + option.size());
@@ -179,9 +188,9 @@ INSTANTIATE_TEST_SUITE_P(
                "unknown argument “--explian” (velmora --help lists the options)"},
         BadRow{{"--explain", "1", "2", "3", "--explain", "1", "2", "3"},
                "--explain is given more than once"},
-        BadRow{{"--explain", "1", "2", "3", "--lang"}, "--lang needs a language: bg, en"},
+        BadRow{{"--explain", "1", "2", "3", "--lang"}, "--lang needs a language: " + Codes(", ")},
         BadRow{{"--explain", "1", "2", "3", "--lang", "de"},
-               "unknown language “de”; the languages are bg, en"},
+               "unknown language “de”; the languages are " + Codes(", ")},
         BadRow{{"--lang=en", "--lang=bg", "--help"}, "--lang is given more than once"},
         BadRow{{"--lang", "en"}, "--lang goes with --explain, --worksheet or --help"},
         BadRow{{"--help", "--nope"},

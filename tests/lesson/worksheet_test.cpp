@@ -375,9 +375,13 @@ TEST(WorksheetOptions, GoodValues)
 
 TEST(WorksheetOptions, BadValuesNameTheOptionAndWhatIsAllowed)
 {
+    std::string codes;
+    for (const Catalogue *catalogue : Catalogues)
+        codes += (codes.empty() ? "" : ", ") + std::string(catalogue->code);
     const struct
     {
-        const char *name, *value, *allowed;
+        const char *name, *value;
+        std::string allowed;
     } rows[] = {
         {"count", "0", "1-40"},
         {"count", "41", "1-40"},
@@ -392,7 +396,7 @@ TEST(WorksheetOptions, BadValuesNameTheOptionAndWhatIsAllowed)
         {"code", "0", "1-999999"},
         {"code", "1000000", "1-999999"},
         {"code", "abc", "1-999999"},
-        {"lang", "de", "bg, en"},
+        {"lang", "de", codes},
         {"unsolvable", "101", "0-100 (%)"},
         {"unsolvable", "0.5", "0-100 (%)"},
         {"unsolvable", "%", "0-100 (%)"},

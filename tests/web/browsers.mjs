@@ -19,7 +19,7 @@ import { createServer } from 'node:net';
 
 import { By, Key, Origin, WebDriver } from 'selenium-webdriver';
 import http from 'selenium-webdriver/http/index.js';
-import { within } from './deadline.mjs';
+import { patience, within } from './deadline.mjs';
 
 import { decodePng, launch, openPage, pageUrl, windowViewport } from './velmora.mjs';
 
@@ -76,6 +76,91 @@ async function clickHolding(page, x, y, modifier) {
     if (modifier) await page.keyboard.down(modifier);
     await page.mouse.click(x, y);
     if (modifier) await page.keyboard.up(modifier);
+}
+
+// Runs in the page: the centre of `sel` in the viewport, once the element
+// has lain under that point, unmoved, for two frames; it is scrolled into
+// view first, and again should it leave the point. Null without the
+// element; { restless } if it found no rest within `ms`.
+async function restingCentre([sel, ms]) {
+    const e = document.querySelector(sel);
+    if (!e) return null;
+    const end = performance.now() + ms;
+    const centre = () => {
+        const r = e.getBoundingClientRect();
+        return [r.x + r.width / 2, r.y + r.height / 2];
+    };
+    const hitAt = ([x, y]) => document.elementFromPoint(x, y);
+    const under = (point) => {
+        const hit = hitAt(point);
+        return hit !== null && (hit === e || e.contains(hit) || hit.contains(e));
+    };
+    e.scrollIntoView({ block: 'nearest' });
+    let last = null;
+    for (let still = 0; ; ) {
+        const point = centre();
+        if (!under(point)) {
+            e.scrollIntoView({ block: 'nearest' });
+            still = 0;
+        } else if (last && point[0] === last[0] && point[1] === last[1]) {
+            if (++still === 2) return point;
+        } else {
+            still = 0;
+        }
+        last = point;
+        if (performance.now() > end) {
+            const hit = hitAt(point);
+            return { restless: `last at (${point.join(', ')}) with ${hit ? hit.id || hit.tagName : 'nothing'} there, scrolled to ${scrollY}` };
+        }
+        await new Promise((done) => requestAnimationFrame(done));
+    }
+}
+
+// Runs in the page while one click at `sel` is made: a press, release or
+// click that lands off the element is stopped before any of the page's
+// handlers see it, and noted.
+function watchClick(sel) {
+    const e = document.querySelector(sel);
+    const strays = [];
+    const name = (n) => (n instanceof Element ? (n.id ? `#${n.id}` : n.tagName.toLowerCase()) : String(n));
+    const seen = (event) => {
+        const t = event.target;
+        const r = e.getBoundingClientRect();
+        const over = event.clientX >= r.left && event.clientX <= r.right && event.clientY >= r.top && event.clientY <= r.bottom;
+        // On the element or inside it; an ancestor only where it reports an
+        // event over the element (a list's own option, say).
+        if (t instanceof Node && (e.contains(t) || (over && t.contains(e)))) return;
+        event.preventDefault();
+        event.stopImmediatePropagation();
+        strays.push(`${event.type} on ${name(t)} at (${event.clientX}, ${event.clientY}), with ${sel} at `
+            + `(${[r.left, r.right].map(Math.round).join('–')}, ${[r.top, r.bottom].map(Math.round).join('–')}) and the page scrolled to ${Math.round(scrollY)}`);
+    };
+    const types = ['pointerdown', 'mousedown', 'pointerup', 'mouseup', 'click'];
+    if (e) for (const type of types) window.addEventListener(type, seen, true);
+    window[Symbol.for('velmora.clickWatch')] = () => {
+        for (const type of types) window.removeEventListener(type, seen, true);
+        delete window[Symbol.for('velmora.clickWatch')];
+        return strays;
+    };
+}
+
+function endClickWatch() {
+    const end = window[Symbol.for('velmora.clickWatch')];
+    return end ? end() : [];
+}
+
+// One click at `selector` through the driver's `act`, watched: a click that
+// reached something else fails, naming where it went, instead of a test that
+// later finds a command not done.
+async function watchedClick(evaluate, selector, act) {
+    await evaluate(watchClick, selector);
+    let strays = [];
+    try {
+        await act();
+    } finally {
+        strays = await evaluate(endClickWatch);
+    }
+    if (strays.length) throw new Error(`the click on ${selector} landed off it: ${strays.join('; ')}`);
 }
 
 // ---- Chromium: playwright-core ---------------------------------------------
@@ -174,23 +259,14 @@ adapters.firefox = async (locale) => {
             await page.goto(pageUrl + search);
             // Elements are found by a script of the page's own and clicked at
             // their centre: the driver's element handles cost a round trip
-            // or three each over BiDi.
+            // or three each over BiDi. The point is taken once the page is at
+            // rest: Firefox can still move it at the first frames after a
+            // script's scroll (a focus(), a scrollIntoView), and a press
+            // aimed before that lands on whatever came under the pointer.
             const centre = async (selector) => {
-                const at = await page.evaluate(async (sel) => {
-                    const e = document.querySelector(sel);
-                    if (!e) return null;
-                    e.scrollIntoView({ block: 'nearest' });
-                    // Under load a scroll can still be settling: the point
-                    // is taken once the element is what lies under it.
-                    for (let frames = 0; ; frames++) {
-                        const r = e.getBoundingClientRect();
-                        const x = r.x + r.width / 2, y = r.y + r.height / 2;
-                        const hit = document.elementFromPoint(x, y);
-                        if (frames === 30 || (hit && (hit === e || e.contains(hit) || hit.contains(e)))) return [x, y];
-                        await new Promise((done) => requestAnimationFrame(done));
-                    }
-                }, selector);
+                const at = await page.evaluate(restingCentre, [selector, patience]);
                 if (!at) throw new Error(`no element ${selector}`);
+                if (at.restless) throw new Error(`${selector} did not come to rest under the pointer within ${patience / 1000} s: ${at.restless}`);
                 return at;
             };
             return session({
@@ -218,7 +294,8 @@ adapters.firefox = async (locale) => {
                 select: async (selector, value) => {
                     const index = await page.evaluate((sel, v) => [...document.querySelector(sel).options].findIndex((o) => o.value === v), selector, value);
                     if (index < 0) throw new Error(`${selector} has no option ${value}`);
-                    await page.mouse.click(...(await centre(`${selector} > option:nth-child(${index + 1})`)));
+                    const option = `${selector} > option:nth-child(${index + 1})`;
+                    await watchedClick((fn, arg) => page.evaluate(fn, arg), option, async () => page.mouse.click(...(await centre(option))));
                 },
                 screenshot: async (selector) => decodePng(Buffer.from(await (await page.$(selector)).screenshot())),
                 close: () => tab.release(),
@@ -314,17 +391,21 @@ adapters.webkit = async (locale) => {
             let w = idle.pop();
             if (!w) all.push((w = await webKitWindow(locale)));
             const { driver } = w;
-            await driver.get(pageUrl + search);
             // The window's rect includes MiniBrowser's own bars: set it, then
-            // again by what the page measured.
+            // again by what the blank page in it measured (no narrower than
+            // MiniBrowser's least width, 447 px here). Sized before the page
+            // loads, as the other engines' viewports are: a resize after it
+            // reaches the page's own handlers a frame or more later.
             const window_ = driver.manage().window();
+            const inner = () => driver.executeScript('return [innerWidth, innerHeight]');
             for (let k = 0; k < 2; k++) {
-                const inner = await driver.executeScript('return [innerWidth, innerHeight]');
-                if (inner[0] === size.width && inner[1] === size.height) break;
+                const [width, height] = await inner();
+                if (width === size.width && height === size.height) break;
                 const rect = await window_.getRect();
-                await window_.setRect({ width: rect.width + size.width - inner[0],
-                    height: rect.height + size.height - inner[1] }).catch(() => {});
+                await window_.setRect({ width: rect.width + size.width - width,
+                    height: rect.height + size.height - height }).catch(() => {});
             }
+            await driver.get(pageUrl + search);
             const element = (selector) => driver.findElement(By.css(selector));
             const evaluate = async (fn, arg) => {
                 const script = `const done = arguments[arguments.length - 1];
@@ -398,6 +479,7 @@ adapters.webkit = async (locale) => {
 async function session(driver, waitReady) {
     const s = {
         ...driver,
+        click: (selector) => watchedClick(driver.evaluate, selector, () => driver.click(selector)),
         focus: (selector) => driver.evaluate((sel) => document.querySelector(sel).focus(), selector),
         value: (selector) => driver.evaluate((sel) => document.querySelector(sel).value, selector),
         transcript: () => driver.evaluate(() => window.velmora.transcript()),

@@ -7,7 +7,7 @@ import { describe, test } from 'node:test';
 
 import { browserName } from './browsers.mjs';
 import { compare, solveCalls, solveInputs } from './inputs.mjs';
-import { command, loadEngine, mulberry32, native, runCalls } from './velmora.mjs';
+import { command, languageCodes, loadEngine, mulberry32, native, runCalls } from './velmora.mjs';
 
 const random = mulberry32(20240607);
 const integer = (lo, hi) => lo + Math.floor(random() * (hi - lo + 1));
@@ -122,7 +122,7 @@ test('wasm and native hold the same visit through every command', async (t) => {
         if (action === 'range') calls.push(command('range', pick([integer(-1, 7), 'x', ''])));
         else if (action === 'edit') calls.push(command('edit', pick(entries), pick(texts)));
         else if (action === 'enter') calls.push(command('enter', pick(entries)));
-        else if (action === 'language') calls.push(command('language', pick(['bg', 'en', 'xx', 'EN-gb', 'bg_BG.UTF-8'])));
+        else if (action === 'language') calls.push(command('language', pick([...languageCodes(), 'xx', 'EN-gb', 'bg_BG.UTF-8'])));
         else if (action === 'separator') calls.push(command('separator', pick(['.', ',', '٫'])));
         else if (action === 'claim') calls.push(command('claim', pick(['0', '1'])));
         else calls.push(command(action));
@@ -131,11 +131,11 @@ test('wasm and native hold the same visit through every command', async (t) => {
     const wasm = runCalls(engine, calls);
     compare(t, 'views', calls.filter(([name]) => name === 'command' || name === 'view'), wasm, native(calls));
     // Guard the comparison: the views are JSON and reach both states and
-    // both languages.
+    // every language.
     const views = wasm.filter((w) => w.startsWith('{')).map((w) => JSON.parse(w));
     assert.ok(views.some((v) => v.locked && !v.calculate && v.transcript && v.focus === 'transcript'));
     assert.ok(views.some((v) => !v.locked && v.calculate));
-    assert.deepEqual([...new Set(views.map((v) => v.language))].sort(), ['bg', 'en']);
+    assert.deepEqual([...new Set(views.map((v) => v.language))].sort(), languageCodes().sort());
     assert.ok(views.some((v) => v.fields.includes('<"\\>')), 'texts escaped and read back');
     assert.ok(views.some((v) => v.noteKind === 'locked') && views.some((v) => v.noteKind === 'readAs'), 'both notes');
 });
@@ -144,9 +144,11 @@ test('wasm and native choose the page\'s language alike', async (t) => {
     const engine = await loadEngine();
     const rows = [['', '', 'bg-BG en-US'], ['en', '', 'bg-BG'], ['', 'en', 'bg'], ['', '', ''],
         ['XX', 'BG', 'en'], ['', '', 'de-DE fr bg_BG.UTF-8'], ['', '', 'C EN-gb']];
-    const calls = rows.map((row) => ['choose_language', ...row]);
+    // Each language by its own tag, in capitals and with a region.
+    const own = languageCodes().flatMap((code) => [['', code, ''], ['', '', `${code.toUpperCase()}-XX`]]);
+    const calls = [...rows, ...own].map((row) => ['choose_language', ...row]);
     const wasm = runCalls(engine, calls);
-    compare(t, 'choices', rows, wasm, native(calls));
-    assert.deepEqual(wasm, ['bg', 'en', 'en', 'en', 'bg', 'bg', 'en']);
+    compare(t, 'choices', [...rows, ...own], wasm, native(calls));
+    assert.deepEqual(wasm, ['bg', 'en', 'en', 'en', 'bg', 'bg', 'en', ...languageCodes().flatMap((code) => [code, code])]);
 });
 });

@@ -7,6 +7,7 @@ import { after, before, describe, test } from 'node:test';
 
 import { contextOptions, measure, profiles, unreachable, worked } from './layouts.mjs';
 import { browserName } from './browsers.mjs';
+import { until } from './deadline.mjs';
 import { design, launch, openPage } from './velmora.mjs';
 
 // Chromium only: device emulation (a phone's viewport, touch, zoom) is driven through Chromium; in the other engines the suite skips these.
@@ -179,9 +180,11 @@ describe('by touch', chromiumOnly, () => {
         const touch = await seen();
         assert.deepEqual(touch.modes, ['numeric', 'numeric', 'numeric']);
         assert.equal(touch.size, 1);
-        // Wide again, the window's list returns, with the same name.
+        // Wide again, the window's list returns, with the same name: the
+        // page rearranges itself when the media query's change reaches it,
+        // a frame after the resize.
         await page.setViewportSize({ width: 1280, height: 800 });
-        const wide = await seen();
+        const wide = await until("the window's list after widening", seen, (s) => s.size !== 1);
         assert.equal(wide.size, window_.ranges.length);
         assert.equal(wide.name, touch.name);
         await context.close();

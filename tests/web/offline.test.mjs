@@ -11,7 +11,7 @@ import { after, before, describe, test } from 'node:test';
 import { serve } from './layouts.mjs';
 import { browserName } from './browsers.mjs';
 import { within } from './deadline.mjs';
-import { chromiumArgs, design, launch, pagePath, sitePath } from './velmora.mjs';
+import { chromiumArgs, design, languageCodes, launch, pagePath, sitePath } from './velmora.mjs';
 
 // Chromium only: installability and the network switch are Chromium's DevTools; in the other engines the suite skips these.
 const chromiumOnly = browserName === 'chromium' ? {} : { skip: `Chromium only, not ${browserName}` };
@@ -56,7 +56,7 @@ describe('the hosted folder', chromiumOnly, () => {
         const manifest = (code) => JSON.parse(readFileSync(resolve(sitePath, `manifest.${code}.webmanifest`), 'utf8'));
         assert.equal(descriptionOf(single), manifest('bg').description);
         assert.match(manifest('bg').description, /^[^a-z]*Velmora [а-я]/);
-        for (const code of ['bg', 'en']) {
+        for (const code of languageCodes()) {
             const m = manifest(code);
             assert.equal(m.lang, code);
             assert.equal(m.description, design(code).texts.description);
@@ -187,7 +187,8 @@ describe('the hosted folder', chromiumOnly, () => {
             await page.reload();
             assert.ok(!(await page.content()).includes('<!-- next version -->'), 'the cached page first');
             // The background answer reaches the cache a moment after the page.
-            await page.waitForFunction(async () => (await (await caches.match('./')).text()).includes('<!-- next version -->'));
+            await within('the next version in the cache', page.waitForFunction(
+                async () => (await (await caches.match('./')).text()).includes('<!-- next version -->'), null, { timeout: 0, polling: 50 }));
             await page.reload();
             assert.ok((await page.content()).includes('<!-- next version -->'));
             assert.equal(await page.evaluate(() => window.velmora.ready), true);
@@ -204,9 +205,22 @@ describe('the hosted folder', chromiumOnly, () => {
             await context.route('**/*', (route) =>
                 route.request().url().startsWith(single.url) ? route.continue() : route.abort('blockedbyclient'));
             const page = await context.newPage();
+            // Every registration the page asks for, whenever it asks.
+            await page.addInitScript(() => {
+                window.registered = [];
+                const register = navigator.serviceWorker.register.bind(navigator.serviceWorker);
+                navigator.serviceWorker.register = (...args) => (window.registered.push(String(args[0])), register(...args));
+            });
             await page.goto(`${single.url}velmora.html`);
             assert.equal(await within('window.velmora.ready', page.evaluate(() => window.velmora.ready)), true);
-            await page.waitForTimeout(300);
+            // The hosted page registers from its load event: a task after it,
+            // any such request has been made.
+            const asked = await within('the load event and a task after it', page.evaluate(async () => {
+                if (document.readyState !== 'complete') await new Promise((done) => addEventListener('load', done, { once: true }));
+                await new Promise((done) => setTimeout(done, 0));
+                return window.registered;
+            }));
+            assert.deepEqual(asked, []);
             assert.equal(await page.evaluate(() => navigator.serviceWorker.getRegistrations().then((r) => r.length)), 0);
             assert.deepEqual(single.requests, ['/velmora.html']);
             await context.close();

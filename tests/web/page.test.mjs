@@ -8,7 +8,8 @@ import { after, before, describe, test } from 'node:test';
 import { gzipSync } from 'node:zlib';
 
 import { browserName, launchBrowser, needs } from './browsers.mjs';
-import { decodePng, design, pagePath, pageUrl, rgb } from './velmora.mjs';
+import { patience } from './deadline.mjs';
+import { decodePng, design, pageBytesLines, pagePath, pageUrl, rgb } from './velmora.mjs';
 
 let browser;
 before(async () => (browser = await launchBrowser()));
@@ -64,12 +65,15 @@ describe('offline and safe', () => {
     });
 
     // Euclid's way, the answer check and the worksheets speak from the
-    // module in every language, which took it from 120 KB to about 163 KB.
-    test('one file within its size budget: under 170 KB gzip', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
+    // module in every language, which took it from 120 KB to 165,547 bytes
+    // with two languages; a third keeps it there. The parts say where the
+    // bytes went.
+    test('one file within its size budget: 165,547 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
-        assert.ok(packed < 170_000, `${packed} bytes gzip`);
+        for (const line of pageBytesLines()) t.diagnostic(line);
+        assert.ok(packed <= 165_547, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {
@@ -87,10 +91,17 @@ describe('offline and safe', () => {
                 if (name.startsWith('script-src')) assert.ok(!/^(data|blob):/.test(source), `${name} allows ${source}`);
             }
 
-        // What the browser refuses under it.
-        const seen = await s.evaluate(async () => {
+        // What the browser refuses under it: each refusal's event comes a
+        // task or more later, so it is waited for (bounded), not slept for.
+        const seen = await s.evaluate(async (ms) => {
             const seen = [];
-            document.addEventListener('securitypolicyviolation', (e) => seen.push(e.effectiveDirective));
+            const all = () => seen.includes('connect-src') && seen.includes('img-src') && seen.some((d) => d.startsWith('script-src'));
+            let done;
+            const reported = new Promise((resolve) => (done = resolve));
+            document.addEventListener('securitypolicyviolation', (e) => {
+                seen.push(e.effectiveDirective);
+                if (all()) done();
+            });
             await fetch('https://velmora.example/x').catch(() => {});
             const img = document.createElement('img');
             img.src = 'https://velmora.example/x.png';
@@ -98,11 +109,11 @@ describe('offline and safe', () => {
             const script = document.createElement('script');
             script.textContent = 'window.injected = 1';
             document.body.append(script);
-            await new Promise((r) => setTimeout(r, 200));
+            if (!all()) await Promise.race([reported, new Promise((late) => setTimeout(late, ms))]);
             img.remove();
             script.remove();
             return { seen: [...new Set(seen)].sort(), injected: window.injected ?? null };
-        });
+        }, patience);
         assert.equal(seen.injected, null);
         assert.ok(seen.seen.includes('connect-src') && seen.seen.includes('img-src'), seen.seen.join());
         assert.ok(seen.seen.some((d) => d.startsWith('script-src')), seen.seen.join());

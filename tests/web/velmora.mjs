@@ -7,7 +7,7 @@ import { spawnSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
 import { dirname, resolve } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { inflateSync } from 'node:zlib';
+import { gzipSync, inflateSync } from 'node:zlib';
 
 import { within } from './deadline.mjs';
 import { engineText } from '../../web/page/enginetext.mjs';
@@ -59,8 +59,70 @@ export function design(language = 'bg') {
     };
 }
 
+// Every language the build lists (po/LINGUAS), in its order: the tests run
+// through these, so that a new language needs no row of its own.
+export const languageCodes = () => Object.keys(JSON.parse(readFileSync(designPath, 'utf8')).texts);
+
+// Which of a plural message's forms goes with n, by the rule of a po file's
+// Plural-Forms header as design.json carries it: its expression is C, which
+// JavaScript reads alike.
+export function pluralForm(pluralForms, n) {
+    const expression = pluralForms.match(/plural=(.*?);?$/)[1];
+    return Number(new Function('n', `return (${expression});`)(n));
+}
+
 // "#rrggbb" as [r, g, b].
 export const rgb = (hex) => [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 16));
+
+// ---- the page's bytes --------------------------------------------------------
+
+// Where the single file's bytes go, each part gzipped on its own at level 9
+// as a server would send the whole: the module (base64, and within it the
+// wasm's code and its data, which holds the catalogues the module speaks),
+// the catalogues the page itself holds (its JSON of texts), the style, the
+// script, the icon and the markup that is left.
+export function pageBytes(html = readFileSync(pagePath, 'utf8')) {
+    const gz = (text) => gzipSync(Buffer.from(text), { level: 9 }).length;
+    const parts = {
+        module: /<script id="engine" type="application\/wasm;base64">([^<]*)<\/script>/,
+        catalogues: /<script id="texts" type="application\/json">([\s\S]*?)<\/script>/,
+        style: /<style>([\s\S]*?)<\/style>/,
+        icon: /href="data:image\/png;base64,([^"]*)"/,
+    };
+    // The page's own script is the longest of its plain script elements.
+    const script = [...html.matchAll(/<script>([\s\S]*?)<\/script>/g)].map((m) => m[1])
+        .sort((a, b) => b.length - a.length)[0] ?? '';
+    let rest = html;
+    const bytes = {};
+    for (const [name, pattern] of [...Object.entries(parts), ['script', null]]) {
+        const text = pattern ? html.match(pattern)?.[1] ?? '' : script;
+        rest = rest.replace(text, '');
+        bytes[name] = { plain: Buffer.byteLength(text), gzip: gz(text) };
+    }
+    bytes.markup = { plain: Buffer.byteLength(rest), gzip: gz(rest) };
+    // The module's sections: code (10) and data (11), the rest of it aside.
+    const wasm = Buffer.from(html.match(parts.module)?.[1] ?? '', 'base64');
+    const sections = {};
+    for (let at = 8; at < wasm.length;) {
+        const id = wasm[at++];
+        let size = 0;
+        for (let shift = 0; ; shift += 7) {
+            const byte = wasm[at++];
+            size |= (byte & 0x7f) << shift;
+            if (!(byte & 0x80)) break;
+        }
+        const name = id === 10 ? 'code' : id === 11 ? 'data' : 'other';
+        sections[name] = Buffer.concat([sections[name] ?? Buffer.alloc(0), wasm.subarray(at, at + size)]);
+        at += size;
+    }
+    for (const [name, section] of Object.entries(sections))
+        bytes[`module ${name}`] = { plain: section.length, gzip: gzipSync(section, { level: 9 }).length };
+    return { total: { plain: Buffer.byteLength(html), gzip: gz(html) }, ...bytes };
+}
+
+// The same as lines to print.
+export const pageBytesLines = (bytes = pageBytes()) => Object.entries(bytes).map(([name, { plain, gzip }]) =>
+    `  ${name.padEnd(14)} ${String(plain).padStart(8)} bytes, ${String(gzip).padStart(7)} gzip`);
 
 // ---- the module in node ----------------------------------------------------
 

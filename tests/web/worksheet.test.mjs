@@ -12,7 +12,7 @@ import { after, before, test } from 'node:test';
 
 import { browserName, launchBrowser } from './browsers.mjs';
 import { within } from './deadline.mjs';
-import { loadEngine, native, root } from './velmora.mjs';
+import { design, languageCodes, loadEngine, native, pluralForm, root } from './velmora.mjs';
 
 const program = resolve(process.env.VELMORA_PROGRAM ?? join(root, 'build/default/app/velmora'));
 
@@ -243,6 +243,35 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
     assert.match(zero.problem, /^code: .*1-999999/);
     assert.equal(language.ok, false);
     assert.match(language.problem, /^lang: .*bg, en/);
+});
+
+// Where a number meets a noun, the key's settings line takes the form the
+// language's own rule chooses: evaluated here from the po file's
+// Plural-Forms header, against the rule the build compiled into the module.
+test('the key names its counts of equations and variants in each language\'s plural form', async () => {
+    const engine = await loadEngine();
+    const fill = (message, values) => message.replace(/\{(\w+)\}/g, (all, name) => values[name] ?? all);
+    for (const code of languageCodes()) {
+        const { phrases, plurals, pluralForms } = design(code).texts;
+        for (const n of [1, 2, 5, 11, 21, 22, 40]) {
+            const variants = Math.min(n, 40);
+            const sheet = JSON.parse(engine.text.text('velmora_worksheet', `count=${n}&variants=${variants}&code=77&lang=${code}`, code, 0));
+            assert.equal(sheet.ok, true, `${code}, ${n}: ${sheet.problem}`);
+            const settings = sheet.lines.find((l) => l.role === 'smallPrint' && l.text.includes('77')).text;
+            const counted = (key, count) => fill(plurals[key][pluralForm(pluralForms, count)], { count });
+            assert.equal(settings, fill(phrases['worksheet.settings'], {
+                code: 77, equations: counted('worksheet.equations', n), range: 100,
+                variants: counted('worksheet.variants', variants), unsolvable: 0,
+            }), `${code}, ${n}`);
+        }
+    }
+    // The forms as a teacher reads them.
+    const line = (code, count, variants) => JSON.parse(engine.text.text('velmora_worksheet', `count=${count}&variants=${variants}&code=5&lang=${code}`, code, 0))
+        .lines.find((l) => l.role === 'smallPrint').text;
+    assert.match(line('en', 1, 1), /: 1 equation in the range 100, 1 variant, /);
+    assert.match(line('en', 12, 2), /: 12 equations in the range 100, 2 variants, /);
+    assert.match(line('bg', 1, 1), /: 1 уравнение в интервала 100, 1 вариант, /);
+    assert.match(line('bg', 12, 2), /: 12 уравнения в интервала 100, 2 варианта, /);
 });
 
 // The same options, the same sheet: the JSON's lines are the command line's

@@ -1,8 +1,10 @@
 // The window's language: as the environment chooses it (the rule itself is
 // tested with the visit), every caption, button and accessible name in it, Qt's own texts along,
-// and no caption cut off at its fixed place. ctest runs this under LANGUAGE=en, bg_BG.UTF-8 and
-// C.UTF-8, and names the language it expects in VELMORA_TEST_LANGUAGE.
+// and no caption cut off at its fixed place. ctest runs this under LANGUAGE set to each language
+// of po/LINGUAS, bg_BG.UTF-8 and C.UTF-8, and names the language it expects in
+// VELMORA_TEST_LANGUAGE.
 
+#include "controltable.h"
 #include "desktoplanguage.h"
 #include "languages.h"
 #include "mainwindow.h"
@@ -33,44 +35,40 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// Per language: what the window shows and tells a screen reader, as a user
-// of that language should find it.
-struct WindowRow
-{
-    QStringList buttons;     // Buton(0) to Buton(2)
-    QString rangeCaption;    // Etiket(4)
-    QStringList fieldNames;  // Pole(1) to Pole(4)
-    QStringList buttonNames; // Buton(0) to Buton(2)
-    QString listName;        // Sluch
-    bool latinScript;
-};
-
-const std::map<QString, WindowRow> &Rows()
-{
-    static const std::map<QString, WindowRow> rows = {
-        {"bg",
-         {{"Изчисли", "Изчисти", "Данни"},
-          "Случайни",
-          {"Коефициент A", "Коефициент B", "Свободен член C", "Ход на решението"},
-          {"Изчисли", "Изчисти", "Данни, случайни коефициенти"},
-          "Интервал на случайните коефициенти",
-          false}},
-        {"en",
-         {{"Calculate", "Clear", "New data"},
-          "Random",
-          {"Coefficient A", "Coefficient B", "Constant term C", "Working"},
-          {"Calculate", "Clear", "New data, random coefficients"},
-          "Range of the random coefficients",
-          true}},
-    };
-    return rows;
-}
-
 const QRegularExpression Cyrillic("[\\x{0400}-\\x{04FF}]");
 
 QString expectedLanguage()
 {
     return qEnvironmentVariable("VELMORA_TEST_LANGUAGE");
+}
+
+// The catalogue of the language the run expects, or nullptr.
+const Catalogue *expectedCatalogue()
+{
+    return FindCatalogue(expectedLanguage().toStdString());
+}
+
+// A language whose own name is written in Latin letters writes all its
+// texts in them; one written in Cyrillic names every control in Cyrillic.
+bool latinScript(const Catalogue &catalogue)
+{
+    return !qs(catalogue.name).contains(QRegularExpression("[\\x{0400}-\\x{04FF}]"));
+}
+
+// The window's control for an entry of the control table.
+QWidget *widgetOf(const MainWindow &w, const ControlEntry &entry)
+{
+    if (entry.name == "Pole")
+        return w.Pole(entry.index);
+    if (entry.name == "Buton")
+        return w.Buton(entry.index);
+    if (entry.name == "Etiket")
+        return w.Etiket(entry.index);
+    if (entry.name == "Sluch")
+        return w.Sluch();
+    if (entry.name == "Label1")
+        return w.Label1();
+    return nullptr;
 }
 
 // Every control of the window with its caption and its accessible name.
@@ -134,36 +132,32 @@ class LanguageTest : public QObject
     Q_OBJECT
 
 private slots:
-    void everyLanguageHasRows();
     void windowSpeaksTheLocalesLanguage();
     void qtTextsFollow();
     void captionsWhole();
     void namesBeginWithTheCaption();
 };
 
-void LanguageTest::everyLanguageHasRows()
-{
-    for (const Catalogue *catalogue : Catalogues)
-        QVERIFY2(Rows().count(qs(catalogue->code)), catalogue->code.value.data());
-}
-
 void LanguageTest::windowSpeaksTheLocalesLanguage()
 {
-    const QString expected = expectedLanguage();
-    QVERIFY2(Rows().count(expected), "VELMORA_TEST_LANGUAGE names no language with rows");
-    const WindowRow &row = Rows().at(expected);
+    const Catalogue *expected = expectedCatalogue();
+    QVERIFY2(expected, "VELMORA_TEST_LANGUAGE names no language of po/LINGUAS");
+    const bool latin = latinScript(*expected);
 
     MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
-    QCOMPARE(qs(w.Language().code), expected);
+    QCOMPARE(qs(w.Language().code), qs(expected->code));
 
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(w.Buton(i)->text(), row.buttons[i]);
-        QCOMPARE(w.Buton(i)->accessibleName(), row.buttonNames[i]);
+    // Each control shows and is named by its text in that language.
+    for (std::size_t i = 0; i < Controls.size(); ++i) {
+        const ControlText &texts = TextsOf(Controls[i], *expected);
+        QWidget *control = widgetOf(w, Controls[i]);
+        QVERIFY2(control, Controls[i].name.data());
+        QCOMPARE(control->accessibleName(), qs(texts.accessibleName));
+        if (auto *label = qobject_cast<QLabel *>(control))
+            QCOMPARE(label->text(), qs(texts.text));
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            QCOMPARE(button->text(), qs(texts.text));
     }
-    QCOMPARE(w.Etiket(4)->text(), row.rangeCaption);
-    for (int k = 1; k <= 4; ++k)
-        QCOMPARE(w.Pole(k)->accessibleName(), row.fieldNames[k - 1]);
-    QCOMPARE(w.Sluch()->accessibleName(), row.listName);
 
     // Every text the window shows or names, the introduction included, is in
     // the language's script.
@@ -180,10 +174,10 @@ void LanguageTest::windowSpeaksTheLocalesLanguage()
     texts << qobject_cast<QPlainTextEdit *>(w.Pole(0))->toPlainText();
     for (const QString &text : texts) {
         QVERIFY2(!text.isEmpty(), "a control without a name");
-        if (row.latinScript)
+        if (latin)
             QVERIFY2(!text.contains(Cyrillic), qPrintable(text));
     }
-    if (!row.latinScript)
+    if (!latin)
         for (QWidget *control : all)
             QVERIFY2(control->accessibleName().contains(Cyrillic),
                      qPrintable(control->accessibleName()));
@@ -233,7 +227,7 @@ void LanguageTest::windowSpeaksTheLocalesLanguage()
     QTest::mouseClick(w.Buton(0), Qt::LeftButton);
     const QString transcript = QString::fromStdString(w.Transcript());
     QVERIFY(transcript.startsWith(qs(w.Language().transcript.solving) + "4x + 6y = 3\r\n"));
-    QCOMPARE(transcript.contains(Cyrillic), !row.latinScript);
+    QCOMPARE(transcript.contains(Cyrillic), !latin);
 
     // Every letter of a solved transcript, x₀ and y₀ among them, is in the
     // field's own font: none is drawn from a fallback or as a box.
@@ -252,8 +246,8 @@ void LanguageTest::windowSpeaksTheLocalesLanguage()
 
 void LanguageTest::qtTextsFollow()
 {
-    const QString expected = expectedLanguage();
-    QVERIFY(Rows().count(expected));
+    const Catalogue *expected = expectedCatalogue();
+    QVERIFY(expected);
     // Qt's own texts are English already; there is nothing to install.
     QVERIFY(!installQtTranslations(*qApp, "en"));
 
@@ -274,7 +268,7 @@ void LanguageTest::qtTextsFollow()
     menu->close();
     QVERIFY(entries.size() >= 2);
     for (const QString &entry : entries)
-        QVERIFY2(entry.contains(Cyrillic) == !Rows().at(expected).latinScript, qPrintable(entry));
+        QVERIFY2(entry.contains(Cyrillic) == !latinScript(*expected), qPrintable(entry));
 }
 
 void LanguageTest::captionsWhole()
