@@ -151,17 +151,13 @@ void ReportReading(Board &board, const std::array<std::string_view, 3> &texts,
 bool ReportRefusal(Board &board, const std::array<double, 3> &values,
                    std::string_view decimalSeparator)
 {
-    const std::array<const CoefficientRange *, 3> ranges = {&RangeA, &RangeB, &RangeC};
     std::string reasons;
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        const CoefficientRange &range = *ranges[k];
-        if (values[k] >= range.lower && values[k] <= range.upper)
-            continue;
+    for (const auto &[range, value] : RefusedCoefficients(values)) {
         if (!reasons.empty())
             reasons += "; ";
         reasons += FillPlaceholders(board.say.refusedCoefficient,
                                     {{"letter", std::string(1, range.letter)},
-                                     {"value", board.Number(Value(values[k]), decimalSeparator)},
+                                     {"value", board.Number(Value(value), decimalSeparator)},
                                      {"lower", board.N(static_cast<std::int64_t>(range.lower))},
                                      {"upper", board.N(static_cast<std::int64_t>(range.upper))}});
     }
@@ -523,8 +519,7 @@ EuclidLesson EuclidLessonFor(std::string_view a, std::string_view b, std::string
     Board board(language, method);
     ReportReading(board, {a, b, c}, decimalSeparator);
 
-    const std::array<double, 3> values = {ReadCoefficient(a), ReadCoefficient(b),
-                                          ReadCoefficient(c)};
+    const std::array<double, 3> values = ReadCoefficients({a, b, c});
     if (ReportRefusal(board, values, decimalSeparator))
         return std::move(board).Lesson();
 

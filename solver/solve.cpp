@@ -1,4 +1,4 @@
-#include "solve.h"
+#include "solver.h"
 
 #include "findsolution.h"
 #include "prepareequation.h"
@@ -6,11 +6,20 @@
 
 #include <cmath>
 
-void Solve(SolverWindow &window, SolverValues &values, const RandomSource &random,
-           std::string_view decimalSeparator, const TranscriptTexts &texts)
+Working Solve(const CoefficientTexts &coefficients, const RandomSource &random,
+              std::string_view decimalSeparator, const TranscriptTexts &texts)
 {
-    Calculation calc{window, values, random, std::string(decimalSeparator), texts};
+    Working working;
+    Calculation calc{coefficients, working, random, std::string(decimalSeparator), texts};
     Solve(calc);
+    return working;
+}
+
+void Solve(std::string_view a, std::string_view b, std::string_view c, std::string &transcript,
+           const RandomSource &random, std::string_view decimalSeparator,
+           const TranscriptTexts &texts)
+{
+    transcript += Solve({a, b, c}, random, decimalSeparator, texts).Text();
 }
 
 void Solve(Calculation &calc)
@@ -18,9 +27,9 @@ void Solve(Calculation &calc)
     if (!PrepareEquation(calc))
         return;
 
-    const double A = AsDouble(calc.values.A);
-    const double B = AsDouble(calc.values.B);
-    const double C = AsDouble(calc.values.C);
+    const double A = AsDouble(calc.working.values.A);
+    const double B = AsDouble(calc.working.values.B);
+    const double C = AsDouble(calc.working.values.C);
     const TranscriptTexts &say = calc.texts;
     // The values are whole here, so the remainder is exact; where the
     // quotient is no whole number the line says what follows from that.
@@ -33,7 +42,7 @@ void Solve(Calculation &calc)
         AppendLine(calc, {whole(C, A) ? say.anyY : say.anyYFraction, C / A});
     else if (C == 0)
         AppendLine(calc, {whole(B, A) ? say.solutionForX : say.solutionForXFraction, (-B) / A});
-    else if (static_cast<std::int64_t>(C) % calc.values.NOD != 0)
+    else if (static_cast<std::int64_t>(C) % calc.working.values.NOD != 0)
         ReportNoSolution(calc);
     else
         HandleSolvable(calc);
@@ -41,7 +50,7 @@ void Solve(Calculation &calc)
 
 void ReportNoSolution(Calculation &calc)
 {
-    const SolverValues &v = calc.values;
+    const SolverValues &v = calc.working.values;
     const auto &say = calc.texts.verdict;
     AppendLine(calc, {say.gcdOf, v.A, say.between, v.B, say.notDivisor, v.C});
     AppendLine(calc, {say.noSolution});
@@ -49,7 +58,7 @@ void ReportNoSolution(Calculation &calc)
 
 void ReportSolvable(Calculation &calc)
 {
-    const SolverValues &v = calc.values;
+    const SolverValues &v = calc.working.values;
     const auto &say = calc.texts.verdict;
     AppendLine(calc, {say.gcdOf, v.A, say.between, v.B, say.divisor, v.C});
     AppendLine(calc, {say.solvable});

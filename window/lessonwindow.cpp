@@ -4,6 +4,7 @@
 #include "controltable.h"
 #include "euclidpanel.h"
 #include "mainwindow.h"
+#include "qtext.h"
 #include "worksheetdialog.h"
 
 #include <QAction>
@@ -21,11 +22,6 @@
 #include <cmath>
 
 namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The side panel at zoom 1, in logical pixels: as high as the client area,
 // and wide enough for two answer entries of twenty digits side by side.
@@ -196,10 +192,7 @@ void LessonWindow::keepOnScreen()
 
 void LessonWindow::showAccount()
 {
-    const Visit &visit = client_->State();
-    euclid_->SetAccount(visit.AccountCount() > Visit::EuclidWayAccount
-                            ? visit.AccountText(Visit::EuclidWayAccount)
-                            : std::string());
+    euclid_->SetAccount(client_->View().euclid);
 }
 
 void LessonWindow::OpenWorksheet()

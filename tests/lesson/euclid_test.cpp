@@ -7,11 +7,11 @@
 
 #include "euclid.h"
 #include "euclidmodel.h"
-#include "fakewindow.h"
 #include "generalsolution.h"
 #include "notation.h"
 #include "printedinteger.h"
 #include "schoolformula.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 
