@@ -11,7 +11,7 @@ import { join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
 
 import { browserName, launchBrowser } from './browsers.mjs';
-import { within } from './deadline.mjs';
+import { until, within } from './deadline.mjs';
 import { design, languageCodes, loadEngine, native, pluralForm, root } from './velmora.mjs';
 
 const program = resolve(process.env.VELMORA_PROGRAM ?? join(root, 'build/default/app/velmora'));
@@ -91,14 +91,17 @@ test('the form\'s choices go into the address and the sheet', async () => {
         range.dispatchEvent(new Event('change', { bubbles: true }));
     });
     await s.click('#SheetForm [name=euclid]');
-    const changed = await shown(s);
+    // The sheet is written again a task after the form's change.
+    const changed = await until('the sheet of five equations with Euclid\'s way in the key', () => shown(s),
+        (v) => v.equations.length === 5 && /euclid$/.test(v.search));
     assert.equal(changed.equations.length, 5);
     assert.match(changed.search, /count=5&range=10&.*&euclid$/);
     assert.ok(await s.evaluate(() => document.querySelectorAll('#Sheet .sheet-smallPrint').length > 5), 'Euclid\'s way in the key');
 
     // A new code is drawn and kept in the address.
     await s.click('#SheetNewCode');
-    const drawn = await shown(s);
+    const drawn = await until('a new code in the address', () => shown(s),
+        (v) => new URLSearchParams(v.search).get('code') !== new URLSearchParams(changed.search).get('code'));
     const code = new URLSearchParams(drawn.search).get('code');
     assert.match(code, /^[1-9]\d{0,5}$/);
     assert.notDeepEqual(drawn.equations, changed.equations);
@@ -142,7 +145,7 @@ test('bad values give the one-line message and no sheet', async (t) => {
     // Put right in the form, the sheet comes back.
     await s.fill('#SheetForm [name=count]', '3');
     await s.evaluate(() => document.getElementById('SheetForm').dispatchEvent(new Event('change')));
-    const fixed = await shown(s);
+    const fixed = await until('the sheet back after the count was put right', () => shown(s), (v) => v.state === 'sheet');
     await s.close();
     assert.equal(fixed.state, 'sheet');
     assert.equal(fixed.equations.length, 3);
