@@ -587,7 +587,7 @@ int main(int argc, char *argv[])
         ReplaceMarker(page, "@CONTROLS@", controlElements());
         ReplaceMarker(page, "@PANEL@", panelElements());
         ReplaceMarker(page, "@SHEETFORM@", sheetForm());
-        ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
+        const std::string module = ReadFile(argv[2]);
         ReplaceMarker(page, "@TEXTS@", scriptData(pageTextsJson()));
         ReplaceMarker(page, "@OPENING@", opening);
         ReplaceMarker(page, "@SCRIPT@", script);
@@ -595,6 +595,8 @@ int main(int argc, char *argv[])
         std::string single = page;
         ReplaceMarker(single, "@POLICY@", policy);
         ReplaceMarker(single, "@WORKER@", "");
+        ReplaceMarker(single, "@MODULESRC@", "");
+        ReplaceMarker(single, "@MODULE@", base64(module));
         ReplaceMarker(single, "@INSTALL@", "");
         WriteFile(argv[4], single);
         const std::string design = designJson();
@@ -616,7 +618,7 @@ int main(int argc, char *argv[])
                                   cssColour(WindowBackColour),
                                   base64(sha256(single)).substr(0, 16),
                                   base64};
-            WriteSite(argv[5], argv[6], dir, page, policy, facts);
+            WriteSite(argv[5], argv[6], dir, page, policy, module, facts);
         }
     } catch (const std::exception &error) {
         std::cerr << "makepage: " << error.what() << '\n';

@@ -24,6 +24,7 @@ constexpr std::array<Icon, 3> ManifestIcons = {{
     {"velmora-maskable-512.png", 512, "maskable"},
 }};
 constexpr std::string_view TouchIcon = "apple-touch-icon.png";
+constexpr std::string_view ModuleFile = "velmora.wasm";
 
 // The icons go inline: a browser fetches a manifest's icons under the page's
 // policy, which allows images from data: URLs alone.
@@ -64,25 +65,36 @@ std::string manifestFile(const SiteFacts::Language &language)
 } // namespace
 
 void WriteSite(const std::string &siteDir, const std::string &iconsDir, const std::string &pageDir,
-               std::string page, const std::string &policy, const SiteFacts &facts)
+               std::string page, const std::string &policy, const std::string &module,
+               const SiteFacts &facts)
 {
     // The folder is uploaded as it stands: nothing left from an earlier build.
     std::filesystem::remove_all(siteDir);
     std::filesystem::create_directories(siteDir);
     const std::string dir = siteDir + "/";
 
-    ReplaceMarker(page, "@POLICY@", policy + "; manifest-src 'self'; worker-src 'self'");
+    ReplaceMarker(page, "@POLICY@",
+                  policy + "; manifest-src 'self'; worker-src 'self'; connect-src 'self'");
     ReplaceMarker(page, "@WORKER@", " data-worker=\"sw.js\"");
+    // A host serves the module as a file of its own: the browser compiles it
+    // while it downloads and keeps it in its cache, where the single file's
+    // copy inside the page would be decoded from text first, on every visit.
+    ReplaceMarker(page, "@MODULESRC@", " data-src=\"" + std::string(ModuleFile) + "\"");
+    ReplaceMarker(page, "@MODULE@", "");
     // The touch icon inline too, for iOS, which reads it from the link; the
     // file beside the page serves iOS's own look-up at a site's root.
     const std::string touchIcon = ReadFile(iconsDir + "/" + std::string(TouchIcon));
     ReplaceMarker(page, "@INSTALL@",
-                  "<link rel=\"manifest\" href=\"" + manifestFile(facts.languages.at(0)) +
+                  "<link rel=\"preload\" href=\"" + std::string(ModuleFile) +
+                      "\" as=\"fetch\" type=\"application/wasm\" crossorigin>\n"
+                      "<link rel=\"manifest\" href=\"" +
+                      manifestFile(facts.languages.at(0)) +
                       "\">\n"
                       "<link rel=\"apple-touch-icon\" href=\"data:image/png;base64," +
                       facts.base64(touchIcon) + "\">\n");
     WriteFile(dir + "index.html", page);
-    std::string files = "'./', 'index.html'";
+    WriteFile(dir + std::string(ModuleFile), module);
+    std::string files = "'./', 'index.html', '" + std::string(ModuleFile) + "'";
     for (const SiteFacts::Language &language : facts.languages) {
         WriteFile(dir + manifestFile(language), manifest(facts, language, iconsDir));
         files += ", '" + manifestFile(language) + "'";

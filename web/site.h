@@ -27,8 +27,10 @@ struct SiteFacts
 // Writes the folder for a web host: the page as index.html, with the policy
 // widened to its manifests and service worker from the same origin, naming
 // the manifest of its first language; a manifest for each language,
-// manifest.<code>.webmanifest; the worker that keeps the page for offline use; the icons.
-// The page is the template with all but @POLICY@, @WORKER@ and @INSTALL@
-// filled in.
+// manifest.<code>.webmanifest; the worker that keeps the page for offline use; the icons;
+// the module as velmora.wasm beside the page, which fetches it.
+// The page is the template with all but @POLICY@, @WORKER@, @INSTALL@,
+// @MODULESRC@ and @MODULE@ filled in.
 void WriteSite(const std::string &siteDir, const std::string &iconsDir, const std::string &pageDir,
-               std::string page, const std::string &policy, const SiteFacts &facts);
+               std::string page, const std::string &policy, const std::string &module,
+               const SiteFacts &facts);

@@ -193,6 +193,7 @@ const types = {
     '.js': 'text/javascript; charset=utf-8',
     '.webmanifest': 'application/manifest+json',
     '.png': 'image/png',
+    '.wasm': 'application/wasm',
 };
 
 // Serves a folder as a plain static host does; `requests` lists the paths

@@ -45,12 +45,18 @@ describe('the hosted folder', chromiumOnly, () => {
     test('the single file plus what installing needs, under a policy widened by that alone', () => {
         const single = readFileSync(pagePath, 'utf8');
         const hosted = readFileSync(resolve(sitePath, 'index.html'), 'utf8');
-        assert.equal(policyOf(hosted), `${policyOf(single)}; manifest-src 'self'; worker-src 'self'`);
+        assert.equal(policyOf(hosted), `${policyOf(single)}; manifest-src 'self'; worker-src 'self'; connect-src 'self'`);
+        // The module beside the page, byte for byte the one inside the single file.
+        const inline = single.match(/<script id="engine" type="application\/wasm;base64">([^<]*)<\/script>/);
+        assert.ok(inline, 'the single file carries its module');
+        assert.ok(readFileSync(resolve(sitePath, 'velmora.wasm')).equals(Buffer.from(inline[1].trim(), 'base64')),
+            'velmora.wasm is not the single file\'s module');
         const plain = hosted
             .replace(policyOf(hosted), policyOf(single))
             .replace(' data-worker="sw.js"', '')
-            .replace(/<link rel="manifest" href="manifest.bg.webmanifest">\n<link rel="apple-touch-icon" href="data:image\/png;base64,[A-Za-z0-9+/=]+">\n/, '');
-        assert.ok(plain === single, 'the hosted page differs from the single file beyond its install links');
+            .replace('<script id="engine" type="application/wasm;base64" data-src="velmora.wasm"></script>', inline[0])
+            .replace(/<link rel="preload" href="velmora.wasm" as="fetch" type="application\/wasm" crossorigin>\n<link rel="manifest" href="manifest.bg.webmanifest">\n<link rel="apple-touch-icon" href="data:image\/png;base64,[A-Za-z0-9+/=]+">\n/, '');
+        assert.ok(plain === single, 'the hosted page differs from the single file beyond its install links and its module');
         // Described in Bulgarian, in both, as in the Bulgarian manifest; the
         // English one in English.
         const manifest = (code) => JSON.parse(readFileSync(resolve(sitePath, `manifest.${code}.webmanifest`), 'utf8'));
@@ -143,6 +149,7 @@ describe('the hosted folder', chromiumOnly, () => {
             return navigator.serviceWorker.controller.scriptURL;
         }));
         assert.equal(controlled, `${site.url}sw.js`);
+        assert.ok(site.requests.includes('/velmora.wasm'), 'the module was fetched as a file of its own');
 
         const asked = site.requests.length;
         await context.setOffline(true);

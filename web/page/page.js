@@ -58,11 +58,26 @@
         return bytes;
     }
 
+    // On a web host the module is a file beside the page, compiled as it
+    // downloads; a host that names it otherwise than application/wasm gets
+    // it compiled from its bytes instead.
+    function compileModule() {
+        const source = byId('engine').dataset.src;
+        if (!source) return WebAssembly.compile(moduleBytes());
+        const bytes = () =>
+            fetch(source).then((response) => {
+                if (!response.ok) throw new Error(`${source}: ${response.status}`);
+                return response.arrayBuffer();
+            });
+        if (!WebAssembly.compileStreaming) return bytes().then((b) => WebAssembly.compile(b));
+        return WebAssembly.compileStreaming(fetch(source)).catch(() => bytes().then((b) => WebAssembly.compile(b)));
+    }
+
     // Compiled off the main thread: the first frame waits for none of it, as
     // it needs nothing of the engine (its language is chosen below).
     function loadEngine() {
         // Inside the promise, so that a browser without WebAssembly rejects it.
-        return new Promise((resolve) => resolve(WebAssembly.compile(moduleBytes())))
+        return new Promise((resolve) => resolve(compileModule()))
             .then((module) => WebAssembly.instantiate(module, {}))
             .then((instance) => {
                 const exports = instance.exports;
