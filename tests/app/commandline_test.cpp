@@ -95,16 +95,15 @@ TEST(CommandLine, WorksheetOptionsReadIntoTheChoices)
                                       "--output", "sheet.pdf"},
         Bulgarian);
     ASSERT_EQ(request.fault, "");
-    WorksheetChoices expected;
-    expected.count = 12;
-    expected.range = 1000;
-    expected.variants = 3;
-    expected.code = 77;
-    expected.unsolvablePercent = 25;
-    expected.zeros = false;
-    expected.euclid = true;
-    expected.paper = Paper::Letter;
-    expected.language = "en";
+    const WorksheetChoices expected{.count = 12,
+                                    .range = 1000,
+                                    .variants = 3,
+                                    .language = "en",
+                                    .unsolvablePercent = 25,
+                                    .zeros = false,
+                                    .euclid = true,
+                                    .paper = Paper::Letter,
+                                    .code = 77};
     EXPECT_EQ(request.choices, expected);
     EXPECT_EQ(request.output, "sheet.pdf");
     EXPECT_EQ(request.language, &English);
