@@ -1,6 +1,6 @@
 #include "worksheetcommand.h"
 
-#include "messagefill.h"
+#include "placeholders.h"
 #include "worksheetdocument.h"
 #include "worksheetoptions.h"
 #include "worksheetpdf.h"
@@ -57,7 +57,8 @@ int RunWorksheetCommand(const CommandLineRequest &request, char *program)
 
     // Written beside the target and renamed over it only when whole.
     QSaveFile file(QString::fromLocal8Bit(output.c_str()));
-    const std::string cannotWrite = FillMessage(language.worksheet.cannotWrite, {{"file", output}});
+    const std::string cannotWrite =
+        FillPlaceholders(language.worksheet.cannotWrite, {{"file", output}});
     if (!file.open(QIODevice::WriteOnly) || !WriteWorksheetPdf(document, file) || !file.commit())
         return Complain(cannotWrite, 1);
     return 0;

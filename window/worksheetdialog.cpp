@@ -3,7 +3,7 @@
 #include "qtext.h"
 
 #include "catalogues.h"
-#include "messagefill.h"
+#include "placeholders.h"
 #include "ranges.h"
 #include "worksheetdocument.h"
 #include "worksheetoptions.h"
@@ -232,9 +232,9 @@ void WorksheetDialog::ChoicesChanged()
     save_->setEnabled(choices.has_value());
     preview_->setEnabled(choices.has_value());
     if (!choices) {
-        ShowProblem(qs(FillMessage(catalogue_.worksheet.dialog.badCode,
-                                   {{"value", code_->text().toStdString()},
-                                    {"largest", std::to_string(LargestWorksheetCode)}})));
+        ShowProblem(qs(FillPlaceholders(catalogue_.worksheet.dialog.badCode,
+                                        {{"value", code_->text().toStdString()},
+                                         {"largest", std::to_string(LargestWorksheetCode)}})));
         return;
     }
     message_->hide();
@@ -321,8 +321,8 @@ bool WorksheetDialog::SaveAsPdf(const QString &path)
     const SheetDocument document = ChosenWorksheetDocument(*choices);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !WriteWorksheetPdf(document, file) || !file.commit()) {
-        ShowProblem(qs(FillMessage(catalogue_.worksheet.cannotWrite,
-                                   {{"file", QFileInfo(path).fileName().toStdString()}})));
+        ShowProblem(qs(FillPlaceholders(catalogue_.worksheet.cannotWrite,
+                                        {{"file", QFileInfo(path).fileName().toStdString()}})));
         return false;
     }
     message_->hide();
@@ -341,7 +341,8 @@ void WorksheetDialog::SaveSheet()
     QFileDialog dialog(this, qs(say.saveTitle), folder_, qs(say.pdfFiles));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(qs(FillMessage(say.fileName, {{"code", std::to_string(choices->code)}})));
+    dialog.selectFile(
+        qs(FillPlaceholders(say.fileName, {{"code", std::to_string(choices->code)}})));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         SaveAsPdf(dialog.selectedFiles().constFirst());
 }
