@@ -1,5 +1,6 @@
 #include "worksheetcommand.h"
 
+#include "drawncode.h"
 #include "placeholders.h"
 #include "worksheetdocument.h"
 #include "worksheetoptions.h"
@@ -9,7 +10,6 @@
 #include <QSaveFile>
 
 #include <cstdio>
-#include <random>
 #include <string>
 
 namespace {
@@ -18,12 +18,6 @@ int Complain(const std::string &message, int status)
 {
     std::fprintf(stderr, "velmora: %s\n", message.c_str());
     return status;
-}
-
-std::uint32_t DrawnCode()
-{
-    std::random_device device;
-    return WorksheetCode(device());
 }
 
 // Qt's chatter (a missing XDG_RUNTIME_DIR and the like) is no concern of
@@ -41,7 +35,7 @@ int RunWorksheetCommand(const CommandLineRequest &request, char *program)
     WorksheetChoices choices = request.choices;
     const std::string &output = request.output;
     if (choices.code == 0) {
-        choices.code = DrawnCode();
+        choices.code = DrawnWorksheetCode();
         std::printf("%u\n", static_cast<unsigned>(choices.code));
         std::fflush(stdout);
     }

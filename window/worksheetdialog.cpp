@@ -3,6 +3,7 @@
 #include "qtext.h"
 
 #include "catalogues.h"
+#include "drawncode.h"
 #include "placeholders.h"
 #include "ranges.h"
 #include "worksheetdocument.h"
@@ -29,7 +30,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <random>
 #include <string>
 
 namespace {
@@ -38,12 +38,6 @@ template <typename Control> Control *Named(Control *control, const ControlText &
 {
     control->setAccessibleName(qs(texts.accessibleName));
     return control;
-}
-
-std::uint32_t DrawnCode()
-{
-    static std::random_device device;
-    return WorksheetCode(device());
 }
 
 void Limit(QSpinBox *box, const SheetOption &option)
@@ -215,7 +209,7 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
     count_->setValue(choices.count);
     range_->setCurrentIndex(std::max(range_->findText(QString::number(choices.range)), 0));
     variants_->setValue(choices.variants);
-    code_->setText(QString::number(choices.code == 0 ? DrawnCode() : choices.code));
+    code_->setText(QString::number(choices.code == 0 ? DrawnWorksheetCode() : choices.code));
     const int language = language_->findData(qs(choices.language));
     language_->setCurrentIndex(std::max(language, 0));
     unsolvable_->setValue(choices.unsolvablePercent);
@@ -258,7 +252,7 @@ void WorksheetDialog::DrawCode()
     const QString old = code_->text().trimmed();
     QString drawn;
     do
-        drawn = QString::number(DrawnCode());
+        drawn = QString::number(DrawnWorksheetCode());
     while (drawn == old);
     code_->setText(drawn);
 }
