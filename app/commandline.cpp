@@ -1,13 +1,16 @@
 #include "commandline.h"
 
 #include "euclid.h"
+#include "languagechoice.h"
 #include "languages.h"
 #include "placeholders.h"
 #include "solve.h"
 #include "worksheetoptions.h"
 
+#include <QCommandLineParser>
+#include <QStringList>
+
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -16,65 +19,9 @@ namespace {
 
 constexpr std::string_view Program = "velmora";
 
-// Qt's own options, which the window keeps taking with one dash or two.
-constexpr std::array<std::string_view, 35> QtOptions = {"platform",
-                                                        "platformpluginpath",
-                                                        "platformtheme",
-                                                        "plugin",
-                                                        "qwindowgeometry",
-                                                        "qwindowicon",
-                                                        "qwindowtitle",
-                                                        "reverse",
-                                                        "session",
-                                                        "style",
-                                                        "stylesheet",
-                                                        "widgetcount",
-                                                        "display",
-                                                        "geometry",
-                                                        "name",
-                                                        "title",
-                                                        "visual",
-                                                        "ncols",
-                                                        "cmap",
-                                                        "im",
-                                                        "inputstyle",
-                                                        "nograb",
-                                                        "dograb",
-                                                        "sync",
-                                                        "fn",
-                                                        "font",
-                                                        "bg",
-                                                        "background",
-                                                        "fg",
-                                                        "foreground",
-                                                        "btn",
-                                                        "button",
-                                                        "qmljsdebugger",
-                                                        "testability",
-                                                        "qdevicepixelratio"};
-
-bool IsQtOption(std::string_view argument)
+QString Text(std::string_view utf8)
 {
-    if (!argument.starts_with("--"))
-        return false;
-    argument.remove_prefix(2);
-    argument = argument.substr(0, argument.find('='));
-    return std::find(QtOptions.begin(), QtOptions.end(), argument) != QtOptions.end();
-}
-
-bool IsOwnOption(std::string_view argument)
-{
-    return argument == "--help" || argument == "-h" || argument == "--version" ||
-           argument == "--explain" || argument == "--lang" || argument.starts_with("--lang=");
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    for (char &c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 // "bg, en", or for the help "bg|en".
@@ -142,100 +89,258 @@ std::string HelpText(const Catalogue &language)
     return help;
 }
 
-// The arguments taken apart; the first fault, if any, as a filled message.
-struct Request
+// The worksheet's options, as the design names them; --lang is the command
+// line's own and serves the worksheet too.
+std::vector<const SheetOption *> SheetCommandOptions()
 {
-    bool help = false;
-    bool version = false;
-    std::optional<std::array<std::string_view, 3>> explain;
-    std::optional<std::string_view> language;
-    const Catalogue *catalogue = nullptr; // what `language` names
-    Phrase CommandLineTexts::*fault = nullptr;
-    std::string faultArgument;
+    std::vector<const SheetOption *> options;
+    for (const SheetOption &option : SheetOptions)
+        if (option.kind != SheetOptionKind::Language)
+            options.push_back(&option);
+    return options;
+}
+
+// Every option, each by all its names; the first name is the one a message
+// writes. One that takes a value names it.
+struct OptionEntry
+{
+    QStringList names;
+    bool takesValue;
 };
 
-Request Parse(std::span<const std::string_view> arguments)
+std::vector<OptionEntry> OptionEntries()
 {
-    Request request;
-    const auto fail = [&](Phrase CommandLineTexts::*fault, std::string_view argument = {}) {
-        if (!request.fault) {
-            request.fault = fault;
-            request.faultArgument = argument;
-        }
+    std::vector<OptionEntry> entries = {
+        {{"help", "h"}, false}, {{"version"}, false},   {{"explain"}, false},
+        {{"lang"}, true},       {{"worksheet"}, false}, {{"output", "o"}, true},
     };
-    // Only the message is chosen here; its language is known at the end.
-    using say = CommandLineTexts;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            request.help = true;
-        } else if (argument == "--version") {
-            request.version = true;
-        } else if (argument == "--explain") {
-            if (request.explain)
-                fail(&say::repeated, argument);
-            if (arguments.size() - i - 1 < 3) {
-                fail(&say::missingCoefficients);
-                break;
-            }
-            // Taken as typed, so that -35 is a coefficient and not an option.
-            request.explain = {arguments[i + 1], arguments[i + 2], arguments[i + 3]};
-            i += 3;
-        } else if (argument == "--lang" || argument.starts_with("--lang=")) {
-            if (request.language)
-                fail(&say::repeated, "--lang");
-            std::string_view code;
-            if (argument == "--lang") {
-                if (i + 1 == arguments.size()) {
-                    fail(&say::missingLanguage);
-                    break;
-                }
-                code = arguments[++i];
-            } else {
-                code = argument.substr(7);
-            }
-            request.language = code;
-            const Catalogue *catalogue = FindCatalogue(Lower(code));
-            if (!request.catalogue)
-                request.catalogue = catalogue; // the first one speaks
-            if (!catalogue)
-                fail(&say::unknownLanguage, code);
-        } else {
-            fail(&say::unknownArgument, argument);
-        }
-    }
-    if (request.language && !request.help && !request.version && !request.explain)
-        fail(&say::languageAlone);
-    return request;
+    for (const SheetOption *option : SheetCommandOptions())
+        entries.push_back({{Text(option->name)}, option->kind != SheetOptionKind::Flag});
+    return entries;
+}
+
+const OptionEntry *EntryNamed(const std::vector<OptionEntry> &entries, const QString &name)
+{
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const OptionEntry &entry) {
+        return entry.names.contains(name);
+    });
+    return found == entries.end() ? nullptr : &*found;
+}
+
+// "--count=12" and "-count 12" alike give "count".
+QString NameOf(const QString &argument)
+{
+    QString name = argument;
+    while (name.startsWith(u'-'))
+        name.remove(0, 1);
+    return name.left(name.indexOf(u'='));
+}
+
+bool IsOption(std::string_view argument, std::string_view name)
+{
+    if (argument.starts_with("--"))
+        argument.remove_prefix(2);
+    else if (argument.starts_with("-"))
+        argument.remove_prefix(1);
+    else
+        return false;
+    return argument == name;
 }
 
 } // namespace
 
-bool WantsCommandLine(std::span<const std::string_view> arguments)
+CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
+                                   const Catalogue &desktop)
 {
-    return std::any_of(arguments.begin(), arguments.end(), [](std::string_view argument) {
-        return IsOwnOption(argument) || (argument.starts_with("--") && !IsQtOption(argument));
-    });
+    using Mode = CommandLineRequest::Mode;
+    CommandLineRequest request;
+    request.language = &desktop;
+
+    // The three words after --explain are its coefficients, taken before the
+    // parser sees them: to any parser a negative one, -35, is an option.
+    QStringList words{Text(Program)};
+    bool tooFewCoefficients = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        words << Text(arguments[i]);
+        if (!IsOption(arguments[i], "explain"))
+            continue;
+        const std::size_t given = std::min<std::size_t>(3, arguments.size() - i - 1);
+        tooFewCoefficients = tooFewCoefficients || given < 3;
+        for (std::size_t k = 0; k < given; ++k)
+            request.coefficients[k] = arguments[i + 1 + k];
+        i += given;
+    }
+
+    const std::vector<OptionEntry> entries = OptionEntries();
+    QCommandLineParser parser;
+    // One dash or two, as Qt's own options: -lang en is --lang en.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionEntry &entry : entries) {
+        parser.addOption(entry.takesValue ? QCommandLineOption(entry.names, {}, entry.names[0])
+                                          : QCommandLineOption(entry.names));
+    }
+    const bool parsed = parser.parse(words);
+
+    // The messages speak the language asked for, even about another fault.
+    std::optional<QString> asked;
+    if (!parser.values("lang").isEmpty())
+        asked = parser.values("lang").constFirst();
+    const Catalogue *chosen = asked ? CatalogueOfTag(asked->toStdString()) : nullptr;
+    if (chosen)
+        request.language = chosen;
+    const CommandLineTexts &say = request.language->commandLine;
+    const auto fill = [&](const Phrase &message, std::initializer_list<Placeholder> values) {
+        return FillPlaceholders(message, values);
+    };
+    const auto typed = [&](const QString &name) {
+        for (const QString &word : words.mid(1))
+            if (word.startsWith(u'-') && NameOf(word) == name)
+                return word.left(word.indexOf(u'=')).toStdString();
+        return name.toStdString();
+    };
+    const bool explain = parser.isSet("explain"), worksheet = parser.isSet("worksheet");
+    // A flag of the worksheet's may say its value (--zeros=no), as a page's
+    // address does; the option reader takes it.
+    const auto flagValue = [&](const QString &name) -> std::optional<std::string> {
+        for (const QString &word : words.mid(1))
+            if (word.startsWith(u'-') && NameOf(word) == name && word.contains(u'='))
+                return word.mid(word.indexOf(u'=') + 1).toStdString();
+        return std::nullopt;
+    };
+    const auto isSheetOption = [](const QString &name) {
+        return std::any_of(SheetOptions.begin(), SheetOptions.end(),
+                           [&](const SheetOption &option) { return Text(option.name) == name; });
+    };
+    const auto fault = [&]() -> std::string {
+        if (!parser.unknownOptionNames().isEmpty()) {
+            const std::string name = parser.unknownOptionNames()[0].toStdString();
+            if (!worksheet)
+                return fill(say.unknownArgument, {{"argument", typed(Text(name))}});
+            WorksheetChoices unused;
+            return OptionProblemText(*ApplyWorksheetOption(unused, name, ""), *request.language,
+                                     "--");
+        }
+        for (const OptionEntry &entry : entries)
+            if (!entry.takesValue && !isSheetOption(entry.names[0]) && flagValue(entry.names[0]))
+                return fill(say.noValue, {{"option", typed(entry.names[0])}});
+        const QString last = NameOf(words.constLast());
+        const OptionEntry *lastEntry = EntryNamed(entries, last);
+        if (!parsed && lastEntry && lastEntry->takesValue && !words.constLast().contains(u'=')) {
+            if (last == "lang")
+                return fill(say.missingLanguage, {{"languages", LanguageCodes(", ")}});
+            if (last == "output" || last == "o")
+                return std::string(request.language->worksheet.missingOutput);
+            const std::string name = last.toStdString();
+            return OptionProblemText({name, "", AllowedValues(SheetOptionNamed(name))},
+                                     *request.language, "--");
+        }
+        const QStringList given = parser.optionNames();
+        for (const OptionEntry &entry : entries) {
+            const auto times = std::count_if(given.begin(), given.end(), [&](const QString &name) {
+                return entry.names.contains(name);
+            });
+            if (times > 1)
+                return fill(say.repeated, {{"argument", "--" + entry.names[0].toStdString()}});
+        }
+        if (tooFewCoefficients)
+            return std::string(say.missingCoefficients);
+        if (asked && !chosen)
+            return fill(say.unknownLanguage,
+                        {{"language", asked->toStdString()}, {"languages", LanguageCodes(", ")}});
+        return {};
+    };
+    // Read last, so that "--count -o x.pdf" is refused for its count.
+    const auto stray = [&]() -> std::string {
+        if (parser.positionalArguments().isEmpty())
+            return {};
+        return fill(say.unknownArgument,
+                    {{"argument", parser.positionalArguments()[0].toStdString()}});
+    };
+
+    // Nothing of the program's: the window's, whose arguments Qt takes first.
+    if (parser.optionNames().isEmpty()) {
+        request.fault = fault();
+        if (request.fault.empty())
+            request.fault = stray();
+        return request;
+    }
+    const auto refuse = [&](std::string message) {
+        request.mode = Mode::Refused;
+        request.fault = std::move(message);
+        return request;
+    };
+    if (std::string message = fault(); !message.empty())
+        return refuse(std::move(message));
+
+    if (parser.isSet("help"))
+        request.mode = Mode::Help;
+    else if (parser.isSet("version"))
+        request.mode = Mode::Version;
+    else if (explain && worksheet)
+        return refuse(std::string(say.oneTask));
+    else if (explain)
+        request.mode = Mode::Explain;
+    else if (worksheet)
+        request.mode = Mode::Worksheet;
+    else if (!asked)
+        return refuse(fill(say.worksheetOnly, {{"option", typed(parser.optionNames()[0])}}));
+    else if (const QStringList given = parser.optionNames(); given.size() > 1)
+        // A worksheet's option says more than --lang, which goes with it.
+        return refuse(fill(say.worksheetOnly, {{"option", typed(given[given[0] == "lang"])}}));
+    else
+        return refuse(std::string(say.languageAlone));
+
+    if (request.mode == Mode::Worksheet) {
+        request.choices.language = std::string(request.language->code);
+        for (const SheetOption *option : SheetCommandOptions()) {
+            const QString name = Text(option->name);
+            if (!parser.isSet(name))
+                continue;
+            const std::string value = option->kind == SheetOptionKind::Flag
+                                          ? flagValue(name).value_or("")
+                                          : parser.value(name).toStdString();
+            if (const auto problem = ApplyWorksheetOption(request.choices, option->name, value))
+                return refuse(OptionProblemText(*problem, *request.language, "--"));
+        }
+    }
+    if (std::string message = stray(); !message.empty())
+        return refuse(std::move(message));
+    if (request.mode == Mode::Worksheet) {
+        request.output = parser.value("output").toStdString();
+        if (request.output.empty())
+            return refuse(std::string(request.language->worksheet.missingOutput));
+    }
+    return request;
 }
 
-CommandLineResult RunCommandLine(std::span<const std::string_view> arguments,
+CommandLineResult Refusal(const std::string &fault)
+{
+    return {2, {}, std::string(Program) + ": " + fault + "\n"};
+}
+
+CommandLineResult RunCommandLine(const CommandLineRequest &request,
                                  const CommandLineSetting &setting)
 {
-    const Request request = Parse(arguments);
-    const Catalogue &language = request.catalogue ? *request.catalogue : setting.language;
-    if (request.fault) {
-        const Phrase &fault = language.commandLine.*request.fault;
-        const std::string message = FillPlaceholders(fault, {{"argument", request.faultArgument},
-                                                             {"language", request.faultArgument},
-                                                             {"languages", LanguageCodes(", ")}});
-        return {2, {}, std::string(Program) + ": " + message + "\n"};
-    }
-    if (request.help || (!request.version && !request.explain))
-        return {0, HelpText(language), {}};
-    if (request.version)
+    using Mode = CommandLineRequest::Mode;
+    if (!request.fault.empty())
+        return Refusal(request.fault);
+    switch (request.mode) {
+    case Mode::Help:
+        return {0, HelpText(*request.language), {}};
+    case Mode::Version:
         return {0, std::string(Program) + " " + std::string(setting.version) + "\n", {}};
-    const auto &[a, b, c] = *request.explain;
-    return {0, ExplainText(a, b, c, setting.decimalSeparator, language, setting.random), {}};
+    case Mode::Explain: {
+        const auto &[a, b, c] = request.coefficients;
+        return {0,
+                ExplainText(a, b, c, setting.decimalSeparator, *request.language, setting.random),
+                {}};
+    }
+    case Mode::Worksheet:
+    case Mode::Window:
+    case Mode::Refused:
+        break;
+    }
+    return {};
 }
 
 std::string ExplainText(std::string_view a, std::string_view b, std::string_view c,

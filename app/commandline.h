@@ -2,18 +2,44 @@
 
 #include "calculation.h"
 #include "catalogue.h"
+#include "worksheetchoices.h"
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
 
-// velmora run from a shell: --help, --version and --explain A B C [--lang
-// CODE]. Free of any toolkit, so that it needs no display and can be tested.
+// velmora run from a shell: --help, --version, --explain A B C and
+// --worksheet with its options, each with --lang, read by Qt's
+// QCommandLineParser. Needs no display, nor any Qt but its core, so that it
+// runs anywhere and its tests need none either.
 
-// Whether the arguments (after the program's name) are for the command line
-// rather than the window: any of its options, or an option that is neither
-// its own nor one of Qt's. Anything else is left to Qt, as before.
-bool WantsCommandLine(std::span<const std::string_view> arguments);
+// What the arguments (after the program's name) ask for.
+struct CommandLineRequest
+{
+    enum class Mode {
+        Window, // no option of the program's: the window's, Qt's options left to Qt
+        Help,
+        Version,
+        Explain,
+        Worksheet,
+        Refused, // a fault among the program's own options
+    };
+    Mode mode = Mode::Window;
+    // --lang's catalogue, else the desktop's: it speaks the output and the
+    // refusals, and writes the worksheet.
+    const Catalogue *language = nullptr;
+    // The first bad argument, in that language and one line; empty where
+    // none is. In the window's mode, an argument nothing here takes, which
+    // Qt may yet take as its own.
+    std::string fault;
+    std::array<std::string, 3> coefficients; // for --explain, as typed
+    WorksheetChoices choices;                // for --worksheet, the code 0 where none is given
+    std::string output;                      // the worksheet's PDF file
+};
+
+CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
+                                   const Catalogue &desktop);
 
 // What a run prints and the status it exits with.
 struct CommandLineResult
@@ -25,14 +51,19 @@ struct CommandLineResult
 
 struct CommandLineSetting
 {
-    const Catalogue &language;         // where --lang does not choose one
     std::string_view decimalSeparator; // of the locale's numbers
     const RandomSource &random;        // the transcript's t
     std::string_view version;
 };
 
-CommandLineResult RunCommandLine(std::span<const std::string_view> arguments,
+// Help, version, --explain and every refusal; a worksheet is written by the
+// program (app/worksheetcommand.h), as it needs Qt's painting, and the
+// window's mode, fault-free, asks for nothing here.
+CommandLineResult RunCommandLine(const CommandLineRequest &request,
                                  const CommandLineSetting &setting);
+
+// The refusal of a bad argument, as the command line writes it.
+CommandLineResult Refusal(const std::string &fault);
 
 // What --explain prints: the transcript as the solver writes it, then under
 // a heading Euclid's way, both with LF line ends.

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -57,30 +58,35 @@ void platformFailed(QtMsgType type, const QMessageLogContext &context, const QSt
     std::_Exit(1);
 }
 
-// --help, --version and --explain print and exit, with no display needed.
-int runCommandLine(const std::vector<std::string_view> &arguments)
+int print(const CommandLineResult &result)
 {
-    ClockRandom clock;
-    const RandomSource random = [&clock] { return clock(); };
-    // The window's decimal separator too: the locale's numbers.
-    const std::string separator = LocaleDecimalSeparator();
-    const CommandLineResult result =
-        RunCommandLine(arguments, {DesktopCatalogue(), separator, random, VELMORA_VERSION});
     std::fwrite(result.out.data(), 1, result.out.size(), stdout);
     std::fwrite(result.err.data(), 1, result.err.size(), stderr);
     return std::fflush(stdout) == 0 ? result.status : 1;
+}
+
+CommandLineRequest read(const std::vector<std::string> &words)
+{
+    const std::vector<std::string_view> arguments(words.begin(), words.end());
+    return ReadCommandLine(arguments, DesktopCatalogue());
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--worksheet") == 0)
-            return RunWorksheetCommand(argc, argv);
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    if (WantsCommandLine(arguments))
-        return runCommandLine(arguments);
+    const CommandLineRequest request = read(std::vector<std::string>(argv + 1, argv + argc));
+    if (request.mode == CommandLineRequest::Mode::Worksheet)
+        return RunWorksheetCommand(request, argv[0]);
+    if (request.mode != CommandLineRequest::Mode::Window) {
+        // --help, --version and --explain print and exit, with no display
+        // needed, as do the refusals.
+        ClockRandom clock;
+        const RandomSource random = [&clock] { return clock(); };
+        // The window's decimal separator too: the locale's numbers.
+        const std::string separator = LocaleDecimalSeparator();
+        return print(RunCommandLine(request, {separator, random, VELMORA_VERSION}));
+    }
 
     const Catalogue &language = DesktopCatalogue();
     if (!platformReachable(argc, argv)) {
@@ -91,6 +97,12 @@ int main(int argc, char *argv[])
     qtHandler = qInstallMessageHandler(platformFailed);
     QApplication app(argc, argv);
     qInstallMessageHandler(qtHandler);
+    // Whatever Qt has not taken as its own is no option of anyone's.
+    std::vector<std::string> left;
+    for (const QString &argument : QCoreApplication::arguments().mid(1))
+        left.push_back(argument.toStdString());
+    if (const CommandLineRequest rest = read(left); !rest.fault.empty())
+        return print(Refusal(rest.fault));
     // Matches the installed desktop entry, so Wayland shells find its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.velmora.Velmora"));
 

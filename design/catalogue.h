@@ -272,6 +272,7 @@ struct CommandLineTexts
     Phrase repeated;      // {argument}
     Phrase worksheetOnly; // {option}: a worksheet's option without --worksheet
     Phrase noValue;       // {option}: a flag given a value
+    Phrase oneTask;       // --explain and --worksheet asked for at once
 };
 
 // Each control's text when the window is made (its caption, or what a field

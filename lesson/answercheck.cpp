@@ -33,9 +33,10 @@ public:
                             static_cast<std::int64_t>(c), equations_);
     }
 
-    void Say(Finding finding, bool mistake, const Phrase &message, const std::vector<Slot> &slots)
+    void Say(Finding finding, bool mistake, const Phrase &message,
+             const std::vector<Placeholder> &slots)
     {
-        lines_.push_back({finding, mistake, FillMessage(message, slots)});
+        lines_.push_back({finding, mistake, FillPlaceholders(message, slots)});
         mistaken_ = mistaken_ || mistake;
     }
 

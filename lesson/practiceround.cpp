@@ -29,5 +29,6 @@ void PracticeRound::Clear()
 
 std::string PracticeRound::Tally(const PracticeTexts &texts) const
 {
-    return FillMessage(texts.tally, {{"right", WholeText(right_)}, {"total", WholeText(total_)}});
+    return FillPlaceholders(texts.tally,
+                            {{"right", WholeText(right_)}, {"total", WholeText(total_)}});
 }

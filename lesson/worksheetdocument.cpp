@@ -3,7 +3,7 @@
 #include "equationtext.h"
 #include "keyanswer.h"
 #include "languages.h"
-#include "messagefill.h"
+#include "placeholders.h"
 #include "sheeteuclid.h"
 
 #include <cstdlib>
@@ -19,7 +19,7 @@ std::string Number(std::int64_t n)
 // plural rule chooses.
 std::string Counted(const PluralPhrase &phrase, int n)
 {
-    return FillMessage(phrase.For(static_cast<std::uint64_t>(n)), {{"count", Number(n)}});
+    return FillPlaceholders(phrase.For(static_cast<std::uint64_t>(n)), {{"count", Number(n)}});
 }
 
 void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
@@ -30,24 +30,24 @@ void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
         document.lines.push_back({role, std::move(text)});
     };
     add(SheetRole::KeyEquation,
-        FillMessage(say.numbered,
-                    {{"number", Number(number)}, {"equation", SheetEquationText(e, language)}}));
+        FillPlaceholders(say.numbered, {{"number", Number(number)},
+                                        {"equation", SheetEquationText(e, language)}}));
 
     const KeyAnswer answer = AnswerOf(e);
-    add(SheetRole::KeyLine, FillMessage(say.gcd, {{"a", Number(std::llabs(e.a))},
-                                                  {"b", Number(std::llabs(e.b))},
-                                                  {"gcd", Number(answer.gcd)}}));
-    const std::initializer_list<MessageValue> verdict = {{"gcd", Number(answer.gcd)},
-                                                         {"c", Number(e.c)}};
+    add(SheetRole::KeyLine, FillPlaceholders(say.gcd, {{"a", Number(std::llabs(e.a))},
+                                                       {"b", Number(std::llabs(e.b))},
+                                                       {"gcd", Number(answer.gcd)}}));
+    const std::initializer_list<Placeholder> verdict = {{"gcd", Number(answer.gcd)},
+                                                        {"c", Number(e.c)}};
     add(SheetRole::KeyLine,
-        FillMessage(answer.solvable ? say.divides : say.doesNotDivide, verdict));
+        FillPlaceholders(answer.solvable ? say.divides : say.doesNotDivide, verdict));
     if (answer.solvable) {
         add(SheetRole::KeyLine,
-            FillMessage(say.particular, {{"x", Number(answer.xo)}, {"y", Number(answer.yo)}}));
-        add(SheetRole::KeyLine, FillMessage(say.general, {{"x", Number(answer.xo)},
-                                                          {"b", Number(answer.b)},
-                                                          {"y", Number(answer.yo)},
-                                                          {"a", Number(answer.a)}}));
+            FillPlaceholders(say.particular, {{"x", Number(answer.xo)}, {"y", Number(answer.yo)}}));
+        add(SheetRole::KeyLine, FillPlaceholders(say.general, {{"x", Number(answer.xo)},
+                                                               {"b", Number(answer.b)},
+                                                               {"y", Number(answer.yo)},
+                                                               {"a", Number(answer.a)}}));
     }
     if (!euclid)
         return;
@@ -89,24 +89,24 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         if (&variant != &sheet.variants.front())
             add(SheetRole::PageBreak, {});
         add(SheetRole::Title, std::string(say.title));
-        add(SheetRole::Code, FillMessage(say.variant, {{"code", variant.code}}));
+        add(SheetRole::Code, FillPlaceholders(say.variant, {{"code", variant.code}}));
         add(SheetRole::NameLine, std::string(say.nameLine));
         add(SheetRole::Task, std::string(say.task));
         int number = 0;
         for (const SheetEquation &e : variant.equations)
             add(SheetRole::Equation,
-                FillMessage(say.numbered, {{"number", Number(++number)},
-                                           {"equation", SheetEquationText(e, language)}}));
+                FillPlaceholders(say.numbered, {{"number", Number(++number)},
+                                                {"equation", SheetEquationText(e, language)}}));
     }
 
     add(SheetRole::PageBreak, {});
     add(SheetRole::Title, std::string(say.keyTitle));
     std::string settings =
-        FillMessage(say.settings, {{"code", Number(choices.code)},
-                                   {"equations", Counted(say.equations, choices.count)},
-                                   {"range", Number(choices.range)},
-                                   {"variants", Counted(say.variants, choices.variants)},
-                                   {"unsolvable", Number(choices.unsolvablePercent)}});
+        FillPlaceholders(say.settings, {{"code", Number(choices.code)},
+                                        {"equations", Counted(say.equations, choices.count)},
+                                        {"range", Number(choices.range)},
+                                        {"variants", Counted(say.variants, choices.variants)},
+                                        {"unsolvable", Number(choices.unsolvablePercent)}});
     if (choices.zeros) {
         settings += ' ';
         settings += say.settingsZeros.value;
@@ -115,7 +115,7 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
 
     const EuclidWriter none;
     for (const SheetVariant &variant : sheet.variants) {
-        add(SheetRole::Code, FillMessage(say.variant, {{"code", variant.code}}));
+        add(SheetRole::Code, FillPlaceholders(say.variant, {{"code", variant.code}}));
         int number = 0;
         for (const SheetEquation &e : variant.equations)
             AddKeyEntry(document, ++number, e, language, choices.euclid ? euclid : none);

@@ -2,7 +2,7 @@
 
 #include "catalogues.h"
 #include "languagechoice.h"
-#include "messagefill.h"
+#include "placeholders.h"
 #include "ranges.h"
 
 #include <algorithm>
@@ -219,8 +219,9 @@ std::string OptionProblemText(const OptionProblem &problem, const Catalogue &lan
     const WorksheetTexts &say = language.worksheet;
     const std::string option = std::string(prefix) + problem.option;
     if (problem.unknown)
-        return FillMessage(say.unknownOption, {{"option", option}, {"allowed", problem.allowed}});
-    return FillMessage(
+        return FillPlaceholders(say.unknownOption,
+                                {{"option", option}, {"allowed", problem.allowed}});
+    return FillPlaceholders(
         say.badValue, {{"option", option}, {"value", problem.value}, {"allowed", problem.allowed}});
 }
 

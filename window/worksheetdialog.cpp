@@ -3,7 +3,8 @@
 #include "qtext.h"
 
 #include "catalogues.h"
-#include "messagefill.h"
+#include "drawncode.h"
+#include "placeholders.h"
 #include "ranges.h"
 #include "worksheetdocument.h"
 #include "worksheetoptions.h"
@@ -29,7 +30,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <random>
 #include <string>
 
 namespace {
@@ -38,12 +38,6 @@ template <typename Control> Control *Named(Control *control, const ControlText &
 {
     control->setAccessibleName(qs(texts.accessibleName));
     return control;
-}
-
-std::uint32_t DrawnCode()
-{
-    static std::random_device device;
-    return WorksheetCode(device());
 }
 
 void Limit(QSpinBox *box, const SheetOption &option)
@@ -215,7 +209,7 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
     count_->setValue(choices.count);
     range_->setCurrentIndex(std::max(range_->findText(QString::number(choices.range)), 0));
     variants_->setValue(choices.variants);
-    code_->setText(QString::number(choices.code == 0 ? DrawnCode() : choices.code));
+    code_->setText(QString::number(choices.code == 0 ? DrawnWorksheetCode() : choices.code));
     const int language = language_->findData(qs(choices.language));
     language_->setCurrentIndex(std::max(language, 0));
     unsolvable_->setValue(choices.unsolvablePercent);
@@ -232,9 +226,9 @@ void WorksheetDialog::ChoicesChanged()
     save_->setEnabled(choices.has_value());
     preview_->setEnabled(choices.has_value());
     if (!choices) {
-        ShowProblem(qs(FillMessage(catalogue_.worksheet.dialog.badCode,
-                                   {{"value", code_->text().toStdString()},
-                                    {"largest", std::to_string(LargestWorksheetCode)}})));
+        ShowProblem(qs(FillPlaceholders(catalogue_.worksheet.dialog.badCode,
+                                        {{"value", code_->text().toStdString()},
+                                         {"largest", std::to_string(LargestWorksheetCode)}})));
         return;
     }
     message_->hide();
@@ -258,7 +252,7 @@ void WorksheetDialog::DrawCode()
     const QString old = code_->text().trimmed();
     QString drawn;
     do
-        drawn = QString::number(DrawnCode());
+        drawn = QString::number(DrawnWorksheetCode());
     while (drawn == old);
     code_->setText(drawn);
 }
@@ -321,8 +315,8 @@ bool WorksheetDialog::SaveAsPdf(const QString &path)
     const SheetDocument document = ChosenWorksheetDocument(*choices);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !WriteWorksheetPdf(document, file) || !file.commit()) {
-        ShowProblem(qs(FillMessage(catalogue_.worksheet.cannotWrite,
-                                   {{"file", QFileInfo(path).fileName().toStdString()}})));
+        ShowProblem(qs(FillPlaceholders(catalogue_.worksheet.cannotWrite,
+                                        {{"file", QFileInfo(path).fileName().toStdString()}})));
         return false;
     }
     message_->hide();
@@ -341,7 +335,8 @@ void WorksheetDialog::SaveSheet()
     QFileDialog dialog(this, qs(say.saveTitle), folder_, qs(say.pdfFiles));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    dialog.selectFile(qs(FillMessage(say.fileName, {{"code", std::to_string(choices->code)}})));
+    dialog.selectFile(
+        qs(FillPlaceholders(say.fileName, {{"code", std::to_string(choices->code)}})));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         SaveAsPdf(dialog.selectedFiles().constFirst());
 }

@@ -1,6 +1,7 @@
 // velmora's command line: which arguments it takes over from the window, what
-// --explain, --help and --version print, the one-line errors with status 2,
-// and the built program run with no display.
+// --explain, --help and --version print, the worksheet's options, --lang in
+// every form, the one-line errors with status 2 in the chosen language, and
+// the built program run with no display.
 
 #include "commandline.h"
 #include "euclid.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -47,33 +49,92 @@ CommandLineResult Velmora(std::vector<std::string_view> arguments,
                           const Catalogue &desktop = Bulgarian, std::string_view separator = ".")
 {
     const RandomSource random = FixedT({4});
-    return RunCommandLine(arguments, {desktop, separator, random, "1.2.3"});
+    return RunCommandLine(ReadCommandLine(arguments, desktop), {separator, random, "1.2.3"});
 }
 
-struct WantsRow
+using Mode = CommandLineRequest::Mode;
+
+struct ModeRow
 {
     std::vector<std::string_view> arguments;
-    bool wanted;
+    Mode mode;
+    bool fault;
 };
 
-class WantsCommandLineRows : public testing::TestWithParam<WantsRow>
+class ModeRows : public testing::TestWithParam<ModeRow>
 {
 };
 
-TEST_P(WantsCommandLineRows, OwnOptionsAndUnknownOnesButNotQts)
+// With no option of the program's the window opens, and what Qt does not
+// take of the rest is refused once it has had its turn.
+TEST_P(ModeRows, OwnOptionsTakeTheCommandLineTheRestIsTheWindows)
 {
-    EXPECT_EQ(WantsCommandLine(GetParam().arguments), GetParam().wanted);
+    const CommandLineRequest request = ReadCommandLine(GetParam().arguments, English);
+    EXPECT_EQ(request.mode, GetParam().mode);
+    EXPECT_EQ(!request.fault.empty(), GetParam().fault) << request.fault;
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Arguments, WantsCommandLineRows,
-    testing::Values(WantsRow{{}, false}, WantsRow{{"-platform", "offscreen"}, false},
-                    WantsRow{{"--platform", "xcb"}, false}, WantsRow{{"--style=fusion"}, false},
-                    WantsRow{{"-session", "abc"}, false}, WantsRow{{"-reverse"}, false},
-                    WantsRow{{"--help"}, true}, WantsRow{{"-h"}, true},
-                    WantsRow{{"--version"}, true}, WantsRow{{"--explain", "1", "2", "3"}, true},
-                    WantsRow{{"--lang=en"}, true}, WantsRow{{"--explian"}, true},
-                    WantsRow{{"-platform", "xcb", "--bogus"}, true}));
+    Arguments, ModeRows,
+    testing::Values(
+        ModeRow{{}, Mode::Window, false}, ModeRow{{"-platform", "offscreen"}, Mode::Window, true},
+        ModeRow{{"--style=fusion"}, Mode::Window, true}, ModeRow{{"--help"}, Mode::Help, false},
+        ModeRow{{"-h"}, Mode::Help, false}, ModeRow{{"--version"}, Mode::Version, false},
+        ModeRow{{"--explain", "1", "2", "3"}, Mode::Explain, false},
+        ModeRow{{"-explain", "1", "-2", "3"}, Mode::Explain, false},
+        ModeRow{{"--worksheet", "-o", "x.pdf"}, Mode::Worksheet, false},
+        ModeRow{{"--lang=en"}, Mode::Refused, true}, ModeRow{{"--explian"}, Mode::Window, true},
+        ModeRow{{"-platform", "xcb", "--help", "--bogus"}, Mode::Refused, true}));
+
+TEST(CommandLine, WorksheetOptionsReadIntoTheChoices)
+{
+    const CommandLineRequest request = ReadCommandLine(
+        std::vector<std::string_view>{"--worksheet", "--count=12", "--range", "1000", "--variants",
+                                      "3", "--code", "77", "--unsolvable", "25%", "--zeros=no",
+                                      "--euclid", "--paper", "Letter", "--lang", "en-GB",
+                                      "--output", "sheet.pdf"},
+        Bulgarian);
+    ASSERT_EQ(request.fault, "");
+    const WorksheetChoices expected{.count = 12,
+                                    .range = 1000,
+                                    .variants = 3,
+                                    .language = "en",
+                                    .unsolvablePercent = 25,
+                                    .zeros = false,
+                                    .euclid = true,
+                                    .paper = Paper::Letter,
+                                    .code = 77};
+    EXPECT_EQ(request.choices, expected);
+    EXPECT_EQ(request.output, "sheet.pdf");
+    EXPECT_EQ(request.language, &English);
+
+    // What is left out is the design's default; the code 0 until drawn.
+    const auto plain =
+        ReadCommandLine(std::vector<std::string_view>{"--worksheet", "-o", "x.pdf"}, Bulgarian);
+    EXPECT_EQ(plain.choices, WorksheetChoices{});
+    EXPECT_EQ(plain.language, &Bulgarian);
+}
+
+// --lang reads a code as the desktop and the page read theirs: in any case,
+// with a region, an encoding or a modifier after it.
+TEST(CommandLine, LangTakesEveryFormOfACode)
+{
+    for (const Catalogue *language : Catalogues) {
+        const std::string code(language->code);
+        std::string upper = code;
+        for (char &c : upper)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (const std::string &form :
+             {code, upper, code + "-" + upper, code + "_" + upper + ".UTF-8", code + "@latin"}) {
+            const auto result = Velmora({"--help", "--lang", form});
+            EXPECT_EQ(result.status, 0) << form << ": " << result.err;
+            EXPECT_EQ(result.out, Velmora({"--help"}, *language).out) << form;
+            EXPECT_EQ(Velmora({"--lang=" + form, "--explain", "3", "5", "7"}).out,
+                      Expected("3", "5", "7", 4, *language))
+                << form;
+        }
+    }
+}
 
 TEST(CommandLine, ExplainPrintsTheTranscriptThenEuclidsWay)
 {
@@ -194,6 +255,12 @@ INSTANTIATE_TEST_SUITE_P(
                "unknown language “de”; the languages are " + Codes(", ")},
         BadRow{{"--lang=en", "--lang=bg", "--help"}, "--lang is given more than once"},
         BadRow{{"--lang", "en"}, "--lang goes with --explain, --worksheet or --help"},
+        BadRow{{"--help=1"}, "--help takes no value"},
+        BadRow{{"--count", "3"}, "--count goes with --worksheet"},
+        BadRow{{"--explain", "1", "2", "3", "--worksheet", "-o", "x.pdf"},
+               "--explain and --worksheet cannot be given together"},
+        BadRow{{"--worksheet", "--count", "3"},
+               "-o: the PDF file to write is missing (-o FILE.pdf)"},
         BadRow{{"--help", "--nope"},
                "unknown argument “--nope” (velmora --help lists the "
                "options)"}));
@@ -204,6 +271,36 @@ TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
               "velmora: непознат аргумент „--bogus“ (velmora --help изброява опциите)\n");
     EXPECT_EQ(Velmora({"--bogus", "--lang", "bg"}, English).err,
               "velmora: непознат аргумент „--bogus“ (velmora --help изброява опциите)\n");
+    EXPECT_EQ(
+        Velmora({"--lang", "en", "--worksheet", "--count", "50", "-o", "x.pdf"}, Bulgarian).err,
+        "velmora: --count: \"50\" is not allowed; allowed: 1-40\n");
+
+    // Every refusal, whatever its kind, in --lang's language as the desktop's
+    // would say it, whichever language the desktop has.
+    const std::vector<std::vector<std::string_view>> refused = {
+        {"--explain", "1", "2"},
+        {"--explain", "1", "2", "3", "--worksheet"},
+        {"--worksheet", "--count", "50", "-o", "x.pdf"},
+        {"--worksheet", "--colour", "red", "-o", "x.pdf"},
+        {"--worksheet", "--zeros=maybe", "-o", "x.pdf"},
+        {"--worksheet", "--count", "3"},
+        {"--worksheet", "-o"},
+        {"--count", "3"},
+        {"--help=1"},
+        {"--help", "stray"},
+        {"--bogus"},
+    };
+    for (const Catalogue *language : Catalogues) {
+        for (const Catalogue *desktop : Catalogues) {
+            for (std::vector<std::string_view> arguments : refused) {
+                const auto said = Velmora(arguments, *language);
+                arguments.insert(arguments.begin(), {"--lang", language->code.value});
+                const auto result = Velmora(arguments, *desktop);
+                EXPECT_EQ(result.status, 2) << arguments[2];
+                EXPECT_EQ(result.err, said.err) << language->code.value << " " << arguments[2];
+            }
+        }
+    }
 }
 
 // The built program, run as a shell runs it, with no display at all.
@@ -303,18 +400,35 @@ TEST_F(Binary, HelpAndVersionNeedNoDisplay)
     const auto version = Spawn({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("velmora ", 0), 0u);
+    const auto ukrainian = Spawn({"--help", "--lang", "uk_UA.UTF-8"}, "en");
+    EXPECT_EQ(ukrainian.status, 0);
+    EXPECT_EQ(ukrainian.out, Velmora({"--help"}, *FindCatalogue("uk")).out);
 }
 
 TEST_F(Binary, BadArgumentsOneLineAndStatusTwo)
 {
-    for (const auto &arguments : std::vector<std::vector<std::string>>{
-             {"--explain", "1", "2"}, {"--bogus"}, {"--explain", "1", "2", "3", "--lang", "xx"}}) {
+    for (const auto &arguments :
+         std::vector<std::vector<std::string>>{{"--explain", "1", "2"},
+                                               {"--bogus", "--help"},
+                                               {"--explain", "1", "2", "3", "--lang", "xx"}}) {
         const auto output = Spawn(arguments, "en");
         EXPECT_EQ(output.status, 2) << arguments[0];
         EXPECT_EQ(output.out, "");
         EXPECT_EQ(output.err.rfind("velmora: ", 0), 0u) << output.err;
         EXPECT_EQ(output.err.find('\n'), output.err.size() - 1) << output.err;
     }
+}
+
+// Qt takes its own options first; what it leaves is refused before any
+// window opens. Without a display the window's trouble is the display.
+TEST_F(Binary, WhatQtLeavesIsRefused)
+{
+    const auto output = Spawn({"-platform", "offscreen", "--bogus"}, "en");
+    EXPECT_EQ(output.status, 2);
+    const std::string refusal = "velmora: unknown argument “--bogus” (velmora --help lists the "
+                                "options)\n";
+    EXPECT_TRUE(output.err.ends_with("\n" + refusal) || output.err == refusal) << output.err;
+    EXPECT_EQ(Spawn({"--bogus"}, "en").status, 1);
 }
 
 } // namespace

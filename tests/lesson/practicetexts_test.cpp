@@ -80,7 +80,7 @@ TEST(PracticeTexts, EnglishNamesBeginWithTheCaptions)
 struct FillRow
 {
     const char *message;
-    std::vector<Slot> slots;
+    std::vector<Placeholder> slots;
     const char *filled;
 };
 
@@ -90,7 +90,7 @@ class Fill : public testing::TestWithParam<FillRow>
 
 TEST_P(Fill, ReplacesNamedSlots)
 {
-    EXPECT_EQ(FillMessage(GetParam().message, GetParam().slots), GetParam().filled);
+    EXPECT_EQ(FillPlaceholders(GetParam().message, GetParam().slots), GetParam().filled);
 }
 
 INSTANTIATE_TEST_SUITE_P(

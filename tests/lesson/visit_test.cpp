@@ -362,7 +362,7 @@ TEST_F(PracticeTest, ANewEquationOrLanguageEmptiesTheAnswerAndTheFeedback)
         visit.Apply(command::Check{});
         ASSERT_TRUE(visit.View().practice.verdict) << name;
         const std::string tally =
-            FillMessage(visit.Language().practice.tally, {{"right", "0"}, {"total", "1"}});
+            FillPlaceholders(visit.Language().practice.tally, {{"right", "0"}, {"total", "1"}});
         ASSERT_EQ(visit.View().practice.tally, tally);
 
         const PracticeView &after = visit.Apply(start).practice;
@@ -371,8 +371,8 @@ TEST_F(PracticeTest, ANewEquationOrLanguageEmptiesTheAnswerAndTheFeedback)
         EXPECT_FALSE(after.verdict) << name;
         EXPECT_EQ(after.heading, "") << name;
         EXPECT_TRUE(after.lines.empty()) << name;
-        EXPECT_EQ(after.tally,
-                  FillMessage(visit.Language().practice.tally, {{"right", "0"}, {"total", "1"}}))
+        EXPECT_EQ(after.tally, FillPlaceholders(visit.Language().practice.tally,
+                                                {{"right", "0"}, {"total", "1"}}))
             << name;
     }
 }
@@ -400,17 +400,17 @@ TEST_F(PracticeTest, EditingACoefficientClearsTheFeedbackAndKeepsTheEntries)
     // Checked again, against the equation as it now stands: 4x + 5y = 1.
     visit.Apply(command::Enter{Entry::Y0});
     EXPECT_EQ(Practice().verdict, Verdict::Wrong);
-    EXPECT_EQ(
-        Practice().lines.front().text,
-        FillMessage(Bulgarian.practice.particular.wrong,
-                    {{"a", "4"}, {"x", "2"}, {"b", "5"}, {"y", "(-1)"}, {"sum", "3"}, {"c", "1"}}));
+    EXPECT_EQ(Practice().lines.front().text,
+              FillPlaceholders(
+                  Bulgarian.practice.particular.wrong,
+                  {{"a", "4"}, {"x", "2"}, {"b", "5"}, {"y", "(-1)"}, {"sum", "3"}, {"c", "1"}}));
 }
 
 TEST_F(PracticeTest, TheTallyCountsEachEquationOnceAndCreditsACorrection)
 {
     const auto tally = [](int right, int total) {
-        return FillMessage(English.practice.tally,
-                           {{"right", WholeText(right)}, {"total", WholeText(total)}});
+        return FillPlaceholders(English.practice.tally,
+                                {{"right", WholeText(right)}, {"total", WholeText(total)}});
     };
     visit.Apply(command::SetLanguage{&English});
     visit.Apply(command::Start{});

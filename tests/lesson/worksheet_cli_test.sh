@@ -84,7 +84,7 @@ bad=(
     "--range 50|--range: .*10, 100, 200, 500, 1000, 1500, 2000"
     "--code 0|--code: .*1–999999"
     "--code 1000000|--code: .*1–999999"
-    "--lang de|--lang: .*bg, en"
+    "--lang de|unknown language .de.; the languages are bg, en"
     "--unsolvable 101|--unsolvable: .*0–100"
     "--unsolvable=-5|--unsolvable: .*0–100"
     "--paper a3|--paper: .*a4, letter"

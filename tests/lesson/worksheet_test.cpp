@@ -1,7 +1,7 @@
 #include "equationtext.h"
 #include "keyanswer.h"
 #include "languages.h"
-#include "messagefill.h"
+#include "placeholders.h"
 #include "ranges.h"
 #include "worksheet.h"
 #include "worksheetdocument.h"
@@ -325,10 +325,10 @@ TEST(WorksheetDocument, KeyEntryOfAKnownEquation)
 
 TEST(FillMessage, NamedPlaceholders)
 {
-    EXPECT_EQ(FillMessage("{a} = {b} * {a}", {{"a", "7"}, {"b", "x"}}), "7 = x * 7");
-    EXPECT_EQ(FillMessage("{missing} {a}", {{"a", "1"}}), "{missing} 1");
-    EXPECT_EQ(FillMessage("open { only", {}), "open { only");
-    EXPECT_EQ(FillMessage("", {{"a", "1"}}), "");
+    EXPECT_EQ(FillPlaceholders("{a} = {b} * {a}", {{"a", "7"}, {"b", "x"}}), "7 = x * 7");
+    EXPECT_EQ(FillPlaceholders("{missing} {a}", {{"a", "1"}}), "{missing} 1");
+    EXPECT_EQ(FillPlaceholders("open { only", {}), "open { only");
+    EXPECT_EQ(FillPlaceholders("", {{"a", "1"}}), "");
 }
 
 TEST(WorksheetOptions, GoodValues)

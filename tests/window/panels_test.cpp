@@ -7,7 +7,7 @@
 #include "euclidpanel.h"
 #include "lessonwindow.h"
 #include "mainwindow.h"
-#include "messagefill.h"
+#include "placeholders.h"
 #include "scripteddraws.h"
 #include "worksheetdialog.h"
 
@@ -230,11 +230,12 @@ private slots:
         f.answerWith(
             {QStringLiteral("-3"), QStringLiteral("2"), QStringLiteral("-5"), QStringLiteral("3")});
         QCOMPARE(f.feedback().first(), qs(texts.right));
-        QCOMPARE(f.feedback().at(1),
-                 qs(FillMessage(texts.particular.right,
+        QCOMPARE(
+            f.feedback().at(1),
+            qs(FillPlaceholders(texts.particular.right,
                                 {{"a", "3"}, {"x", "(-3)"}, {"b", "5"}, {"y", "2"}, {"c", "1"}})));
         QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillMessage(texts.tally, {{"right", "1"}, {"total", "1"}})));
+                 qs(FillPlaceholders(texts.tally, {{"right", "1"}, {"total", "1"}})));
 
         // New data: the feedback about the old equation goes.
         QTest::mouseClick(f.client().Buton(2), Qt::LeftButton);
@@ -250,8 +251,9 @@ private slots:
         wrong[0] = QString::number(right[0].toLong() + 1);
         f.answerWith(wrong);
         QCOMPARE(f.feedback().first(), qs(texts.wrong));
-        QCOMPARE(f.feedback().at(1),
-                 qs(FillMessage(texts.particular.wrong,
+        QCOMPARE(
+            f.feedback().at(1),
+            qs(FillPlaceholders(texts.particular.wrong,
                                 {{"a", QString::number(a).toStdString()},
                                  {"x", wrong[0].toLong() < 0 ? "(" + wrong[0].toStdString() + ")"
                                                              : wrong[0].toStdString()},
@@ -261,16 +263,16 @@ private slots:
                                  {"sum", std::to_string(c + a)},
                                  {"c", std::to_string(c)}})));
         QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillMessage(texts.tally, {{"right", "1"}, {"total", "2"}})));
+                 qs(FillPlaceholders(texts.tally, {{"right", "1"}, {"total", "2"}})));
 
         f.answerWith(right);
         QCOMPARE(f.feedback().first(), qs(texts.right));
         QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillMessage(texts.tally, {{"right", "2"}, {"total", "2"}})));
+                 qs(FillPlaceholders(texts.tally, {{"right", "2"}, {"total", "2"}})));
 
         QTest::mouseClick(f.answer().ClearTally(), Qt::LeftButton);
         QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillMessage(texts.tally, {{"right", "0"}, {"total", "0"}})));
+                 qs(FillPlaceholders(texts.tally, {{"right", "0"}, {"total", "0"}})));
     }
 
     // "No integer solution" claimed by keyboard, right and then wrong; a

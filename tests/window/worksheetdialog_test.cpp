@@ -149,7 +149,7 @@ private slots:
 
 void WorksheetDialogTest::opensWithTheDefaults()
 {
-    for (const Catalogue *language : {&Bulgarian, &English}) {
+    for (const Catalogue *language : Catalogues) {
         WorksheetDialog dialog(*language);
         const auto choices = dialog.Choices();
         QVERIFY(choices);
