@@ -1,6 +1,7 @@
 #include "entryreading.h"
 
 #include "fieldtext.h"
+#include "printedinteger.h"
 #include "readcoefficient.h"
 
 #include <charconv>
@@ -30,16 +31,12 @@ EntryReading ReadEntry(std::string_view text)
     if (number.empty())
         return {Kind::Empty, 0};
 
-    if (IsPlainInteger(number)) {
-        if (number.front() == '+')
-            number.remove_prefix(1); // from_chars takes no plus sign
-        std::int64_t value = 0;
-        const auto [end, error] =
-            std::from_chars(number.data(), number.data() + number.size(), value);
-        if (error != std::errc() || end != number.data() + number.size())
-            return {Kind::TooLarge, 0};
-        return {Kind::Whole, value};
-    }
+    // What Velmora prints, "−5" with its true minus, is copied back as is.
+    const PrintedInteger printed = ReadPrintedInteger(text);
+    if (printed.kind == PrintedInteger::Kind::Integer)
+        return {Kind::Whole, printed.value};
+    if (printed.kind == PrintedInteger::Kind::TooLarge)
+        return {Kind::TooLarge, 0};
 
     // 2^63 is the first double beyond the 64-bit integers either way.
     const double read = ReadCoefficient(text);

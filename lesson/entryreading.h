@@ -4,9 +4,9 @@
 #include <string_view>
 
 // How a pupil's entry was read. The reader is the coefficients' own, so that
-// "1.5" is 1 and "abc" is 0 here too; a plain whole number ("-12", blanks
-// around it allowed) is read exactly up to 19 digits, where the reader's
-// double would round.
+// "1.5" is 1 and "abc" is 0 here too; a whole number as Velmora prints it
+// ("-12" or "−12" with U+2212, blanks around it allowed) is read exactly up
+// to 19 digits, where the reader's double would round.
 struct EntryReading
 {
     enum class Kind {

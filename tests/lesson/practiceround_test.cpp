@@ -66,7 +66,12 @@ INSTANTIATE_TEST_SUITE_P(
                     EntryRow{"1.5", K::NotWhole, 1}, EntryRow{"1,5", K::NotWhole, 1},
                     EntryRow{"-7.2", K::NotWhole, -8}, EntryRow{"3.0", K::NotWhole, 3},
                     EntryRow{"1e3", K::NotWhole, 1000}, EntryRow{"abc", K::NotWhole, 0},
-                    EntryRow{"−5", K::NotWhole, 0}, EntryRow{"+", K::NotWhole, 0},
-                    EntryRow{"- 5", K::NotWhole, 0}, EntryRow{"12abc", K::NotWhole, 12}));
+                    // As Velmora prints it: U+2212, and no-break spaces around.
+                    EntryRow{"−5", K::Whole, -5}, EntryRow{"\u00a0−5\u00a0", K::Whole, -5},
+                    EntryRow{"−9223372036854775808", K::Whole, INT64_MIN},
+                    EntryRow{"−9223372036854775809", K::TooLarge, 0},
+                    EntryRow{"−−5", K::NotWhole, 0}, EntryRow{"−5.5", K::NotWhole, 0},
+                    EntryRow{"+", K::NotWhole, 0}, EntryRow{"- 5", K::NotWhole, 0},
+                    EntryRow{"12abc", K::NotWhole, 12}));
 
 } // namespace
