@@ -246,6 +246,64 @@ struct EuclidTexts
     Phrase bridgeSame;  // {pair}: the working found the same pair
 };
 
+// Solutions under conditions, after Euclid's way: each bound on x and y
+// turned into an inequality on t, the inequalities joined, the solutions
+// counted and listed. Every formula comes whole from the formatter, in the
+// language's notation; a line of words never writes a sign of its own.
+struct BoundsTexts
+{
+    Phrase title; // a heading wherever the account is shown apart
+
+    // The task: {bounds}, as "x ≥ 1, y ≥ 1" or "−3 ≤ x ≤ 3".
+    Phrase natural;
+    Phrase nonNegative;
+    Phrase given;
+
+    Phrase noSolution; // the equation has no integer solution at all
+    // 0x + 0y = 0, where the solutions are the pairs of the bounds.
+    Phrase everyPair;      // {equation} {bounds}
+    Phrase everyPairCount; // {product}: "7·7 = 49"
+
+    Phrase family;      // {solution}: "x = −1 − 5t, y = 10 + 3t, t ∈ ℤ"
+    Phrase holdsAlways; // after a bound that leaves no t in it and holds
+    Phrase holdsNever;  // and one that fails
+    Phrase signTurns;   // {divisor}: dividing by a negative number
+    // {inequality} "t ≥ 1", {fraction} "2/5", {between} "0 < 2/5 < 1"
+    Phrase roundUp;
+    Phrase roundDown;
+    Phrase together;  // {range}: "−3 ≤ t ≤ −1"
+    Phrase unbounded; // no bound gives t an end
+
+    Phrase noneRange; // {lower} {upper}: "t ≥ 2" and "t ≤ 1"
+    Phrase noneNever; // {bound}
+    Phrase noneEmpty; // {letter} {range}: 0x + 0y = 0 and "5 ≤ x ≤ 3"
+
+    PluralPhrase count;     // {count}
+    Phrase infinitely;      // {range}
+    Phrase infinitelyAnyT;  // every whole t
+    Phrase infinitelyPairs; // {letter}: 0x + 0y = 0 with a side open
+
+    // {pairs}: all of them, or a filled `firstAndLast`, `beginning` or
+    // `ending`.
+    Phrase orderedByX;
+    Phrase orderedByY;  // {equality} {pairs}: x the same in all, "x = 2"
+    Phrase orderedByXY; // 0x + 0y = 0
+    Phrase firstAndLast; // {first} {last}
+    Phrase beginning;    // {first}: they go on without end
+    Phrase ending;       // {last}: they come from no end
+
+    // The least and the greatest x, with the solution each is in.
+    Phrase extremes;     // {smallest} {smallestPair} {largest} {largestPair}
+    Phrase smallestOnly; // {smallest} {smallestPair}
+    Phrase largestOnly;  // {largest} {largestPair}
+    Phrase noExtremes;
+    Phrase sameX; // {equality}: "x = 2"
+    // 0x + 0y = 0, where many solutions share an x.
+    Phrase extremeValues; // {smallest} {largest}
+    Phrase smallestValue; // {smallest}
+    Phrase largestValue;  // {largest}
+};
+
 // velmora run from a shell. The help lists each option with one line of
 // its own; the errors are one line each on standard error.
 struct CommandLineTexts
@@ -482,6 +540,7 @@ struct Catalogue
     WorksheetTexts worksheet;
     PracticeTexts practice;
     EuclidTexts euclid;
+    BoundsTexts bounds;
     CommandLineTexts commandLine;
     MenuTexts menus;
     NoteTexts notes;
