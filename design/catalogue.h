@@ -417,6 +417,30 @@ struct MenuTexts
     Phrase euclidEmpty; // what the panel says before anything is calculated
 };
 
+// The picture of the line and its integer points: the text alternative's
+// sentences, each mark's name, and the panel that shows it. Pairs come as
+// the language's notation writes them.
+struct PictureTexts
+{
+    Phrase title;             // {equation}
+    Phrase window;            // {xMin} {xMax} {yMin} {yMax}: the grid points drawn
+    PluralPhrase solutions;   // {count} {list}: the marked solutions
+    Phrase particular;        // {names} {pair}: (x₀; y₀) and its numbers
+    Phrase particularOutside; // {names} {pair}
+    Phrase step;              // {step}: (B/d; −A/d) in numbers
+    Phrase noSolution;        // {gcd} {c}
+    Phrase everyPoint;        // {equation}: 0x + 0y = 0
+    Phrase noPoint;           // {equation}: 0x + 0y = C with C not 0
+    Phrase region;            // {region}: the bounds, as inequalities
+    PluralPhrase inBounds;    // {count} {list}
+    Phrase noneInBounds;
+    Phrase solution;         // {pair}: a mark's name
+    Phrase solutionInBounds; // {pair}
+    Phrase heading;          // the panel's and the page section's
+    Phrase menu;             // the View menu's entry, "&" before its mnemonic
+    Phrase empty;            // the panel before anything is calculated
+};
+
 struct Catalogue
 {
     Phrase code;        // the language's code, as in LANGUAGE or <html lang>: its po file's name
@@ -432,4 +456,5 @@ struct Catalogue
     EuclidTexts euclid;
     CommandLineTexts commandLine;
     MenuTexts menus;
+    PictureTexts picture;
 };
