@@ -4,6 +4,7 @@
 #include "languages.h"
 #include "placeholders.h"
 #include "solve.h"
+#include "worksheetoptions.h"
 
 #include <algorithm>
 #include <array>
@@ -98,41 +99,43 @@ std::string WithLineFeeds(std::string_view text)
     return lines;
 }
 
-// The window the solver reads the three texts from and writes to.
-class TextWindow : public SolverWindow
-{
-public:
-    TextWindow(std::string_view a, std::string_view b, std::string_view c) : texts_{a, b, c} {}
-    std::string CoefficientText(int k) const override { return std::string(texts_.at(k - 1)); }
-    std::string Transcript() const override { return transcript_; }
-    void SetTranscript(const std::string &text) override { transcript_ = text; }
-
-private:
-    std::array<std::string_view, 3> texts_;
-    std::string transcript_;
-};
-
 std::string HelpText(const Catalogue &language)
 {
     const CommandLineTexts &say = language.commandLine;
     const std::string languageSyntax = "--lang " + LanguageCodes("|");
-    const std::vector<std::pair<std::string_view, const Phrase *>> options = {
-        {"--explain A B C", &say.explain},
-        {languageSyntax, &say.lang},
-        {"-h, --help", &say.help},
-        {"--version", &say.version},
-        {"--worksheet -o FILE.pdf", &say.worksheet},
+    const auto syntax = [](std::string_view name) { return OptionSyntax(SheetOptionNamed(name)); };
+    const auto byDefault = [](std::string_view name) {
+        return std::to_string(SheetOptionNamed(name).byDefault);
+    };
+    const std::string worksheet =
+        FillPlaceholders(say.worksheet, {{"count", syntax("count")},
+                                         {"range", syntax("range")},
+                                         {"variants", syntax("variants")},
+                                         {"code", syntax("code")},
+                                         {"unsolvable", syntax("unsolvable")},
+                                         {"paper", syntax("paper")},
+                                         {"countDefault", byDefault("count")},
+                                         {"rangeDefault", byDefault("range")},
+                                         {"variantsDefault", byDefault("variants")},
+                                         {"unsolvableDefault", byDefault("unsolvable")},
+                                         {"paperDefault", std::string(SheetPapers[0])}});
+    const std::vector<std::pair<std::string_view, std::string_view>> options = {
+        {"--explain A B C", say.explain},
+        {languageSyntax, say.lang},
+        {"-h, --help", say.help},
+        {"--version", say.version},
+        {"--worksheet -o FILE.pdf", worksheet},
     };
     std::size_t width = 0;
-    for (const auto &[syntax, phrase] : options)
+    for (const auto &[syntax, text] : options)
         width = std::max(width, syntax.size());
 
     std::string help = FillPlaceholders(say.usage, {{"program", std::string(Program)}}) + "\n";
     help += std::string(say.summary.value) + "\n\n";
     help += std::string(say.options.value) + "\n";
-    for (const auto &[syntax, phrase] : options) {
+    for (const auto &[syntax, text] : options) {
         help += "  " + std::string(syntax) + std::string(width - syntax.size() + 2, ' ');
-        help += std::string(phrase->value) + "\n";
+        help += std::string(text) + "\n";
     }
     help += "\n" + std::string(say.reading.value) + "\n";
     help += std::string(say.exitStatus.value) + "\n";
@@ -239,10 +242,8 @@ std::string ExplainText(std::string_view a, std::string_view b, std::string_view
                         std::string_view decimalSeparator, const Catalogue &language,
                         const RandomSource &random)
 {
-    TextWindow window(a, b, c);
-    SolverValues values;
-    Solve(window, values, random, decimalSeparator, language.transcript);
-    std::string text = WithLineFeeds(window.Transcript());
+    std::string text =
+        WithLineFeeds(Solve({a, b, c}, random, decimalSeparator, language.transcript).Text());
     text += "\n";
     text += language.euclid.title.value;
     text += "\n";

@@ -4,7 +4,6 @@
 #include "worksheetcommand.h"
 
 #include <QApplication>
-#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -64,7 +63,7 @@ int runCommandLine(const std::vector<std::string_view> &arguments)
     ClockRandom clock;
     const RandomSource random = [&clock] { return clock(); };
     // The window's decimal separator too: the locale's numbers.
-    const std::string separator = QLocale().decimalPoint().toStdString();
+    const std::string separator = LocaleDecimalSeparator();
     const CommandLineResult result =
         RunCommandLine(arguments, {DesktopCatalogue(), separator, random, VELMORA_VERSION});
     std::fwrite(result.out.data(), 1, result.out.size(), stdout);

@@ -27,7 +27,12 @@ int Complain(const std::string &message, int status)
 std::uint32_t DrawnCode()
 {
     std::random_device device;
-    return static_cast<std::uint32_t>(device() % LargestWorksheetCode) + 1;
+    return WorksheetCode(device());
+}
+
+bool IsWorksheetFlag(std::string_view name)
+{
+    return name == "zeros" || name == "euclid";
 }
 
 // Qt's chatter (a missing XDG_RUNTIME_DIR and the like) is no concern of

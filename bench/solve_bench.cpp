@@ -4,9 +4,9 @@
 // Euclid's way of an equation, on its longest division chain too.
 
 #include "euclid.h"
-#include "fakewindow.h"
 #include "oracle.h"
 #include "solver.h"
+#include "solvetexts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -69,10 +69,8 @@ const RandomSource &T4()
 
 void SolveOnce(const Texts &texts)
 {
-    FakeWindow window(texts.a, texts.b, texts.c);
-    SolverValues values;
-    Solve(window, values, T4(), ".", Bulgarian.transcript);
-    benchmark::DoNotOptimize(window);
+    Working working = Solve({texts.a, texts.b, texts.c}, T4(), ".", Bulgarian.transcript);
+    benchmark::DoNotOptimize(working);
 }
 
 // A within the 32-bit range, B within -32767..32767, C within the 32-bit range.

@@ -220,7 +220,10 @@ struct CommandLineTexts
     Phrase lang;
     Phrase help;
     Phrase version;
-    Phrase worksheet; // --worksheet and its options
+    // --worksheet and its options: {count} {range} {variants} {code}
+    // {unsolvable} {paper} what each allows, and {countDefault}
+    // {rangeDefault} {variantsDefault} {unsolvableDefault} {paperDefault}
+    Phrase worksheet;
     Phrase reading;   // how A, B and C are read
     Phrase exitStatus;
 
@@ -229,7 +232,9 @@ struct CommandLineTexts
     Phrase missingLanguage; // {languages}
     Phrase unknownLanguage; // {language} {languages}
     Phrase languageAlone;
-    Phrase repeated; // {argument}
+    Phrase repeated;      // {argument}
+    Phrase worksheetOnly; // {option}: a worksheet's option without --worksheet
+    Phrase noValue;       // {option}: a flag given a value
 };
 
 // Each control's text when the window is made (its caption, or what a field
@@ -441,6 +446,15 @@ struct PictureTexts
     Phrase empty;            // the panel before anything is calculated
 };
 
+// The line beside the coefficient fields, where what they show is not what
+// the working solves: a key pressed in a locked field, or a field not read as
+// it was typed.
+struct NoteTexts
+{
+    Phrase locked;
+    Phrase readAs; // {values}: "A = 1, C = 0", each such field as read
+};
+
 struct Catalogue
 {
     Phrase code;        // the language's code, as in LANGUAGE or <html lang>: its po file's name
@@ -456,5 +470,6 @@ struct Catalogue
     EuclidTexts euclid;
     CommandLineTexts commandLine;
     MenuTexts menus;
+    NoteTexts notes;
     PictureTexts picture;
 };

@@ -76,6 +76,39 @@ inline constexpr std::array<ControlEntry, 15> Controls = {{
 }};
 // clang-format on
 
+// The one line beside the coefficient fields, in the strip between them and
+// the transcript, left of the buttons: where the window says why a locked
+// field takes no key, or how a field was read when that is not as typed. No
+// control of the design: it has no caption and takes no focus. Its type is
+// smaller than the window's, so that the longest line fits.
+struct Area
+{
+    int left;
+    int top;
+    int width;
+    int height;
+};
+inline constexpr Area NoteArea{120, 3630, 4260, 315};
+inline constexpr int NotePointSize = 9;
+
+// The controls in the order Tab visits them: their indices in Controls,
+// labels among them where their tab index puts them.
+constexpr std::array<std::size_t, Controls.size()> TabOrder()
+{
+    std::array<std::size_t, Controls.size()> order{};
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    // Insertion, so that equal tab indices keep the table's order.
+    for (std::size_t i = 1; i < order.size(); ++i)
+        for (std::size_t k = i;
+             k > 0 && Controls[order[k]].tabIndex < Controls[order[k - 1]].tabIndex; --k) {
+            const std::size_t swap = order[k];
+            order[k] = order[k - 1];
+            order[k - 1] = swap;
+        }
+    return order;
+}
+
 // The control a caption names: the one it stands right above, exactly as
 // wide, reaching into its top edge. Controls.size() where there is none.
 constexpr std::size_t CaptionedControl(std::size_t caption)

@@ -11,11 +11,11 @@
 // Missing pieces are empty texts and zero bytes.
 
 #include "euclid.h"
-#include "fakewindow.h"
 #include "formula.h"
 #include "languages.h"
 #include "placeholders.h"
 #include "solver.h"
+#include "solvetexts.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -371,17 +371,16 @@ void CheckAccount(const Run &run, const std::vector<std::string> &transcript)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const Input input = Decode(data, size);
-    FakeWindow window(input.texts[0], input.texts[1], input.texts[2]);
-    SolverValues values;
     int draws = 0;
     const RandomSource random = [&] {
         ++draws;
         return input.r;
     };
     const std::string separator(1, input.separator);
-    Solve(window, values, random, separator, Bulgarian.transcript);
+    const Working working = Solve({input.texts[0], input.texts[1], input.texts[2]}, random,
+                                  separator, Bulgarian.transcript);
 
-    const Run run{input, window.Transcript()};
+    const Run run{input, working.Text()};
     CheckLineEnds(run, run.transcript);
     CheckUtf8(run, run.transcript);
     const std::vector<std::string> lines = Lines(run.transcript);

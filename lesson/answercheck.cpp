@@ -1,6 +1,7 @@
 #include "answercheck.h"
 
 #include "entryreading.h"
+#include "equationtext.h"
 #include "numbertext.h"
 #include "practicetext.h"
 #include "prepareequation.h"
@@ -23,6 +24,15 @@ Wide Magnitude(Wide n)
 class Feedback
 {
 public:
+    explicit Feedback(const TranscriptTexts &equations) : equations_(equations) {}
+
+    // An equation as the working writes it, in the same language.
+    std::string Equation(Wide a, Wide b, Wide c) const
+    {
+        return EquationText(static_cast<std::int64_t>(a), static_cast<std::int64_t>(b),
+                            static_cast<std::int64_t>(c), equations_);
+    }
+
     void Say(Finding finding, bool mistake, const Phrase &message, const std::vector<Slot> &slots)
     {
         lines_.push_back({finding, mistake, FillMessage(message, slots)});
@@ -37,6 +47,7 @@ public:
     }
 
 private:
+    const TranscriptTexts &equations_;
     std::vector<FeedbackLine> lines_;
     bool mistaken_ = false;
 };
@@ -46,20 +57,14 @@ private:
 bool RefuseOutOfRange(Feedback &say, const std::array<double, 3> &read, std::string_view separator,
                       const PracticeTexts &texts)
 {
-    const std::array<const CoefficientRange *, 3> ranges = {&RangeA, &RangeB, &RangeC};
-    bool any = false;
-    for (std::size_t k = 0; k < read.size(); ++k) {
-        const CoefficientRange &range = *ranges[k];
-        if (read[k] >= range.lower && read[k] <= range.upper)
-            continue;
+    const std::vector<RefusedCoefficient> refused = RefusedCoefficients(read);
+    for (const auto &[range, value] : refused)
         say.Say(Finding::CoefficientOutOfRange, true, texts.reading.outOfRange,
                 {{"letter", std::string(1, range.letter)},
-                 {"value", NumberText(read[k], separator)},
+                 {"value", NumberText(value, separator)},
                  {"lower", NumberText(range.lower, separator)},
                  {"upper", NumberText(range.upper, separator)}});
-        any = true;
-    }
-    return any;
+    return !refused.empty();
 }
 
 struct Equation
@@ -69,19 +74,6 @@ struct Equation
 
     bool Solvable() const { return gcd == 0 ? c == 0 : c % gcd == 0; }
 };
-
-// A solution to show where the pupil claims there is none: the transcript's
-// own where it searches for one, else the plainest.
-std::array<std::int64_t, 2> SomeSolution(const Equation &e)
-{
-    if (const auto family = FindTranscriptFamily(e.a, e.b, e.c))
-        return {family->xo, family->yo};
-    if (e.c == 0 || (e.a == 0 && e.b == 0))
-        return {0, 0};
-    if (e.a == 0)
-        return {0, e.c / e.b};
-    return {e.c / e.a, 0}; // b is 0: any other case has a transcript family
-}
 
 void CheckClaim(Feedback &say, const Equation &e, const PracticeTexts &texts)
 {
@@ -95,7 +87,8 @@ void CheckClaim(Feedback &say, const Equation &e, const PracticeTexts &texts)
                  {"gcd", WholeText(e.gcd)},
                  {"c", WholeText(e.c)}});
     } else {
-        const auto [x, y] = SomeSolution(e);
+        // The working's own where it searches, else the plainest.
+        const auto [x, y] = FirstSolution(e.a, e.b, e.c);
         say.Say(Finding::NoSolutionWrong, true, claim.wrong,
                 {{"x", WholeText(x)},
                  {"y", WholeText(y)},
@@ -140,7 +133,7 @@ bool ReadEntries(Feedback &say, const PupilAnswer &answer, const PracticeTexts &
 
 void ExplainNoPair(Feedback &say, const Equation &e, const PracticeTexts &texts)
 {
-    const std::string equation = EquationText(e.a, e.b, e.c);
+    const std::string equation = say.Equation(e.a, e.b, e.c);
     if (e.gcd == 0) {
         say.Say(Finding::NoPairExists, true, texts.noSolution.whyNoneZero,
                 {{"equation", equation}, {"c", WholeText(e.c)}});
@@ -185,12 +178,12 @@ bool CheckParticular(Feedback &say, const Equation &e, Wide x, Wide y, const Pra
                  {"x", FactorText(x)},
                  {"c", WholeText(C)}});
     } else if (-A * x + B * y == C) {
-        say.Say(Finding::SignOfX, true, pair.signOfX, {{"equation", EquationText(-A, B, C)}});
+        say.Say(Finding::SignOfX, true, pair.signOfX, {{"equation", say.Equation(-A, B, C)}});
     } else if (A * x - B * y == C) {
-        say.Say(Finding::SignOfY, true, pair.signOfY, {{"equation", EquationText(A, -B, C)}});
+        say.Say(Finding::SignOfY, true, pair.signOfY, {{"equation", say.Equation(A, -B, C)}});
     } else if (-A * x - B * y == C) {
         say.Say(Finding::SignsOfBoth, true, pair.signsOfBoth,
-                {{"equation", EquationText(-A, -B, C)}});
+                {{"equation", say.Equation(-A, -B, C)}});
     }
     return false;
 }
@@ -199,7 +192,7 @@ void CheckSteps(Feedback &say, const Equation &e, Wide p, Wide q, const Practice
 {
     const auto &steps = texts.steps;
     if (e.gcd == 0) { // 0x + 0y = 0, the only solvable one without a GCD
-        say.Say(Finding::StepsFree, false, steps.free, {{"equation", EquationText(e.a, e.b, e.c)}});
+        say.Say(Finding::StepsFree, false, steps.free, {{"equation", say.Equation(e.a, e.b, e.c)}});
         return;
     }
     const Wide A = e.a, B = e.b;
@@ -267,10 +260,11 @@ void BridgeToTranscript(Feedback &say, const Equation &e, Wide x, Wide y,
 
 AnswerCheck CheckAnswer(std::string_view a, std::string_view b, std::string_view c,
                         const PupilAnswer &answer, std::string_view decimalSeparator,
-                        const PracticeTexts &texts)
+                        const Catalogue &language)
 {
-    Feedback say;
-    const std::array<double, 3> read = {ReadCoefficient(a), ReadCoefficient(b), ReadCoefficient(c)};
+    const PracticeTexts &texts = language.practice;
+    Feedback say(language.transcript);
+    const std::array<double, 3> read = ReadCoefficients({a, b, c});
     if (RefuseOutOfRange(say, read, decimalSeparator, texts))
         return std::move(say).Done(true);
 

@@ -82,4 +82,4 @@ struct AnswerCheck
 //     pair, or the t of the transcript's general solution that gives it.
 AnswerCheck CheckAnswer(std::string_view a, std::string_view b, std::string_view c,
                         const PupilAnswer &answer, std::string_view decimalSeparator,
-                        const PracticeTexts &texts);
+                        const Catalogue &language);

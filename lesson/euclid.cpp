@@ -3,8 +3,9 @@
 #include "fieldtext.h"
 #include "placeholders.h"
 #include "practicetext.h"
+#include "transcriptfamily.h"
 
-#include "findsolution.h"
+#include "equationtext.h"
 #include "numbertext.h"
 #include "prepareequation.h"
 #include "readcoefficient.h"
@@ -101,18 +102,14 @@ void ReportReading(Account &account, const std::array<std::string_view, 3> &text
 bool ReportRefusal(Account &account, const std::array<double, 3> &values,
                    std::string_view decimalSeparator)
 {
-    const std::array<const CoefficientRange *, 3> ranges = {&RangeA, &RangeB, &RangeC};
+    const auto number = [&](double v) { return NumberText(Value(v), decimalSeparator); };
     std::string reasons;
-    for (std::size_t k = 0; k < values.size(); ++k) {
-        const CoefficientRange &range = *ranges[k];
-        if (values[k] >= range.lower && values[k] <= range.upper)
-            continue;
-        const auto number = [&](double v) { return NumberText(Value(v), decimalSeparator); };
+    for (const auto &[range, value] : RefusedCoefficients(values)) {
         if (!reasons.empty())
             reasons += "; ";
         reasons += FillPlaceholders(account.say.refusedCoefficient,
                                     {{"letter", std::string(1, range.letter)},
-                                     {"value", number(values[k])},
+                                     {"value", number(value)},
                                      {"lower", number(range.lower)},
                                      {"upper", number(range.upper)}});
     }
@@ -194,13 +191,12 @@ std::pair<Integer, Integer> BackSubstitute(Account &account, const std::vector<D
 void ReportBridge(Account &account, Integer a, Integer b, Integer c, Integer gcd, Integer x1,
                   Integer y1)
 {
-    const Integer a1 = a / gcd, b1 = b / gcd, c1 = c / gcd;
-    const ParticularSearch search =
-        SearchParticularSolution(static_cast<std::int64_t>(a1), static_cast<std::int64_t>(b1),
-                                 static_cast<std::int64_t>(c1));
-    if (!search.hit)
+    const Integer a1 = a / gcd, b1 = b / gcd;
+    const auto family = FindTranscriptFamily(
+        static_cast<std::int64_t>(a), static_cast<std::int64_t>(b), static_cast<std::int64_t>(c));
+    if (!family)
         return;
-    const Integer xo = search.hit->x, yo = search.hit->y;
+    const Integer xo = family->xo, yo = family->yo;
     const Integer k = (xo - x1) / b1;
     account.Line(account.say.bridge, {{"xo", N(xo)}, {"yo", N(yo)}, {"k", N(k)}});
     account.Line(account.say.bridgeCheck, {{"x1", T(x1)},
@@ -287,16 +283,17 @@ std::string EuclidAccount(std::string_view a, std::string_view b, std::string_vi
     Account account(language.euclid);
     ReportReading(account, {a, b, c}, decimalSeparator);
 
-    const std::array<double, 3> values = {ReadCoefficient(a), ReadCoefficient(b),
-                                          ReadCoefficient(c)};
+    const std::array<double, 3> values = ReadCoefficients({a, b, c});
     if (ReportRefusal(account, values, decimalSeparator))
         return std::move(account).Text();
 
     // Inside the ranges every value is an exact integer of at most 32 bits.
-    const Integer A = static_cast<std::int64_t>(values[0]);
-    const Integer B = static_cast<std::int64_t>(values[1]);
-    const Integer C = static_cast<std::int64_t>(values[2]);
-    account.Line(language.euclid.equation, {{"equation", EquationText(A, B, C)}});
+    const auto a64 = static_cast<std::int64_t>(values[0]);
+    const auto b64 = static_cast<std::int64_t>(values[1]);
+    const auto c64 = static_cast<std::int64_t>(values[2]);
+    const Integer A = a64, B = b64, C = c64;
+    account.Line(language.euclid.equation,
+                 {{"equation", EquationText(a64, b64, c64, language.transcript)}});
     if (A == 0 || B == 0)
         ReportDegenerate(account, A, B, C);
     else

@@ -1,10 +1,9 @@
 #include "keyanswer.h"
 
-#include "findsolution.h"
 #include "prepareequation.h"
+#include "transcriptfamily.h"
 
 #include <cstdlib>
-#include <optional>
 
 KeyAnswer AnswerOf(const SheetEquation &e)
 {
@@ -15,23 +14,8 @@ KeyAnswer AnswerOf(const SheetEquation &e)
     answer.a = e.a / g;
     answer.b = e.b / g;
     answer.c = e.c / g;
-    const std::int64_t a = answer.a, b = answer.b, c = answer.c;
-
-    // The search walks from (0, 0): with a zero somewhere its first pair
-    // lies on an axis.
-    if (c == 0)
-        return answer;
-    if (a == 0) {
-        answer.yo = c / b;
-        return answer;
-    }
-    if (b == 0) {
-        answer.xo = c / a;
-        return answer;
-    }
-
-    const std::optional<SearchHit> hit = SearchParticularSolution(a, b, c).hit;
-    answer.xo = hit->x;
-    answer.yo = hit->y;
+    const auto [xo, yo] = FirstSolution(e.a, e.b, e.c);
+    answer.xo = xo;
+    answer.yo = yo;
     return answer;
 }

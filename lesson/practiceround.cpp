@@ -1,8 +1,6 @@
 #include "practiceround.h"
 
 #include "practicetext.h"
-#include "randomcoefficient.h"
-#include "readcoefficient.h"
 
 void PracticeRound::Record(std::string_view a, std::string_view b, std::string_view c,
                            Verdict verdict)
@@ -32,14 +30,4 @@ void PracticeRound::Clear()
 std::string PracticeRound::Tally(const PracticeTexts &texts) const
 {
     return FillMessage(texts.tally, {{"right", WholeText(right_)}, {"total", WholeText(total_)}});
-}
-
-std::array<std::string, 3> PracticeRound::NextEquation(const RandomSource &random,
-                                                       std::string_view range)
-{
-    const double limit = ReadNumber(range);
-    std::array<std::string, 3> coefficients;
-    for (std::string &coefficient : coefficients)
-        coefficient = RandomCoefficient(random(), limit);
-    return coefficients;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "answercheck.h"
-#include "calculation.h"
 
 #include <array>
 #include <string>
@@ -24,11 +23,6 @@ public:
 
     // "4 of 5 right", in the given language.
     std::string Tally(const PracticeTexts &texts) const;
-
-    // The next equation, drawn from the sequence as New data draws it: A, B
-    // and C, each from the range's text ("100").
-    static std::array<std::string, 3> NextEquation(const RandomSource &random,
-                                                   std::string_view range);
 
 private:
     std::array<std::string, 3> current_;

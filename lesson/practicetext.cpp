@@ -33,9 +33,3 @@ std::string ProductText(Wide a, Wide x, Wide b, Wide y)
 {
     return FactorText(a) + " * " + FactorText(x) + " + " + FactorText(b) + " * " + FactorText(y);
 }
-
-std::string EquationText(Wide a, Wide b, Wide c)
-{
-    return WholeText(a) + (b < 0 ? "x - " : "x + ") + WholeText(b < 0 ? -b : b) +
-           "y = " + WholeText(c);
-}

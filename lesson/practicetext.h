@@ -25,6 +25,3 @@ std::string FactorText(Wide n);
 
 // A x + B y with the numbers put in: "3 * 2 + 5 * (-1)".
 std::string ProductText(Wide a, Wide x, Wide b, Wide y);
-
-// An equation as the transcript writes it: "3x - 5y = 1".
-std::string EquationText(Wide a, Wide b, Wide c);

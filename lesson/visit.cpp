@@ -1,28 +1,70 @@
 #include "visit.h"
 
-#include "euclidway.h"
+#include "euclid.h"
+#include "fieldtext.h"
+#include "placeholders.h"
 
+#include "numbertext.h"
 #include "randomcoefficient.h"
 #include "ranges.h"
 #include "readcoefficient.h"
 #include "solve.h"
 
+#include <array>
+
 namespace {
 
-bool IsCoefficient(int k)
+std::size_t IndexOf(Entry entry)
 {
-    return k >= 1 && k <= 3;
+    return static_cast<std::size_t>(entry);
 }
 
+bool IsCoefficient(Entry entry)
+{
+    return IndexOf(entry) < 3;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
+constexpr std::array<std::string_view, 7> EntryNames = {
+    "coefficientA", "coefficientB", "constantC", "x0", "y0", "stepX", "stepY"};
+
 } // namespace
+
+std::string_view EntryName(Entry entry)
+{
+    return EntryNames[IndexOf(entry)];
+}
+
+std::optional<Entry> EntryNamed(std::string_view name)
+{
+    for (std::size_t k = 0; k < EntryNames.size(); ++k)
+        if (EntryNames[k] == name)
+            return static_cast<Entry>(k);
+    return std::nullopt;
+}
 
 Visit::Visit(RandomSource random, const Catalogue &language)
     : random_(std::move(random)), language_(&language)
 {
-    AddAccount(std::make_unique<EuclidWay>());
+    ShowView();
 }
 
-void Visit::Form_Load()
+const VisitView &Visit::Apply(const Command &command)
+{
+    focus_ = Focus::Unchanged;
+    std::visit(*this, command);
+    ShowView();
+    return view_;
+}
+
+void Visit::operator()(const command::Start &)
 {
     focus_ = Focus::Introduction;
     // The generator was seeded when it was made; selecting the first range
@@ -31,116 +73,186 @@ void Visit::Form_Load()
     FillRandom();
 }
 
-void Visit::Buton_Click(int index)
+void Visit::operator()(const command::Calculate &)
 {
-    focus_ = Focus::Unchanged;
-    switch (index) {
-    case 0:
-        if (CalculateEnabled())
-            Calculate();
-        break;
-    case 1:
-        ClearAll();
-        break;
-    case 2:
-        FillRandom();
-        break;
-    default:
-        break;
-    }
+    if (!Calculated())
+        Calculate();
 }
 
-void Visit::Sluch_Click(int index)
+void Visit::operator()(const command::Clear &)
 {
-    focus_ = Focus::Unchanged;
-    if (index < 0 || index >= static_cast<int>(RangeEntries.size()))
-        return;
-    range_ = index;
+    ClearAll();
+}
+
+void Visit::operator()(const command::NewData &)
+{
     FillRandom();
 }
 
-void Visit::EnterInField()
+void Visit::operator()(const command::SelectRange &selection)
 {
-    Buton_Click(0);
-}
-
-void Visit::Edit(int k, std::string text)
-{
-    focus_ = Focus::Unchanged;
-    if (IsCoefficient(k) && !FieldsLocked())
-        fields_[static_cast<std::size_t>(k - 1)] = std::move(text);
-}
-
-void Visit::SetLanguage(const Catalogue &language)
-{
-    focus_ = Focus::Unchanged;
-    if (&language == language_)
+    if (selection.index < 0 || selection.index >= static_cast<int>(RangeEntries.size()))
         return;
-    language_ = &language;
+    range_ = selection.index;
+    FillRandom();
+}
+
+void Visit::operator()(const command::Edit &edit)
+{
+    if (!IsCoefficient(edit.entry)) {
+        std::string *entries[] = {&answer_.x0, &answer_.y0, &answer_.stepX, &answer_.stepY};
+        *entries[IndexOf(edit.entry) - 3] = edit.text;
+        return;
+    }
+    if (Calculated()) {
+        // The field keeps its text; the pupil learns how to change it.
+        noteKind_ = NoteKind::Locked;
+        return;
+    }
+    std::string &field = coefficients_[IndexOf(edit.entry)];
+    if (field == edit.text)
+        return;
+    field = edit.text;
+    // Feedback about another equation would mislead; the answer stays, to
+    // be checked against this one.
+    feedback_.reset();
+}
+
+void Visit::operator()(const command::Enter &enter)
+{
+    if (IsCoefficient(enter.entry))
+        (*this)(command::Calculate{});
+    else
+        (*this)(command::Check{});
+}
+
+void Visit::operator()(const command::Claim &claim)
+{
+    answer_.noSolution = claim.noSolution;
+}
+
+void Visit::operator()(const command::Check &)
+{
+    const auto &[a, b, c] = coefficients_;
+    feedback_ = CheckAnswer(a, b, c, answer_, separator_, *language_);
+    round_.Record(a, b, c, feedback_->verdict);
+}
+
+void Visit::operator()(const command::StartTallyAgain &)
+{
+    round_.Clear();
+}
+
+void Visit::operator()(const command::SetLanguage &language)
+{
+    if (!language.language || language.language == language_)
+        return;
+    language_ = language.language;
+    // A new language starts a new account; the coefficients stay.
     transcript_.clear();
-    for (std::string &text : accountTexts_)
-        text.clear();
-    state_ = State::Ready;
+    euclid_.clear();
+    calculated_ = false;
+    noteKind_ = NoteKind::None;
+    ForgetAnswer();
 }
 
-std::size_t Visit::AddAccount(std::unique_ptr<Account> account)
+void Visit::operator()(const command::SetDecimalSeparator &separator)
 {
-    accounts_.push_back(std::move(account));
-    accountTexts_.emplace_back();
-    return accounts_.size() - 1;
-}
-
-const std::string &Visit::Field(int k) const
-{
-    static const std::string none;
-    return IsCoefficient(k) ? fields_[static_cast<std::size_t>(k - 1)] : none;
-}
-
-const std::string &Visit::AccountText(std::size_t index) const
-{
-    static const std::string none;
-    return index < accountTexts_.size() ? accountTexts_[index] : none;
-}
-
-std::string Visit::CoefficientText(int k) const
-{
-    return Field(k);
+    separator_ = separator.separator;
 }
 
 void Visit::Calculate()
 {
-    transcript_.clear();
-    LockInputs();
+    calculated_ = true;
     // The result is what a keyboard or screen-reader user wants next. Left on
     // the button, the focus would fall to "Изчисти" (clear) as the button goes
     // disabled, where a second Space wipes the result unread.
     focus_ = Focus::Transcript;
-    Solve(*this, values_, random_, separator_, language_->transcript);
-    for (std::size_t i = 0; i < accounts_.size(); ++i)
-        accountTexts_[i] = accounts_[i]->Write(fields_, separator_, *language_);
+    const auto &[a, b, c] = coefficients_;
+    working_ = Solve({a, b, c}, random_, separator_, language_->transcript);
+    transcript_ = working_.Text();
+    euclid_ = EuclidAccount(a, b, c, separator_, *language_);
+
+    // A field that does not say its number plainly was read otherwise than
+    // it looks: the pupil who pasted "1,5" or "−35" learns which equation
+    // was solved. An empty one shows what it is read as.
+    static constexpr std::array<std::string_view, 3> Letters = {"A", "B", "C"};
+    readAs_.clear();
+    for (std::size_t k = 0; k < coefficients_.size(); ++k) {
+        const std::string_view text = Trimmed(coefficients_[k]);
+        if (text.empty() || IsPlainInteger(text))
+            continue;
+        if (!readAs_.empty())
+            readAs_ += ", ";
+        readAs_ += std::string(Letters[k]) + " = " +
+                   NumberText(ReadCoefficient(coefficients_[k]), separator_);
+    }
+    noteKind_ = readAs_.empty() ? NoteKind::None : NoteKind::ReadAs;
 }
 
 void Visit::ClearAll()
 {
-    for (std::string &text : fields_)
+    for (std::string &text : coefficients_)
         text.clear();
     transcript_.clear();
-    for (std::string &text : accountTexts_)
-        text.clear();
-    state_ = State::Ready;
-}
-
-void Visit::LockInputs()
-{
-    state_ = State::Calculated;
+    euclid_.clear();
+    calculated_ = false;
+    noteKind_ = NoteKind::None;
+    ForgetAnswer();
 }
 
 void Visit::FillRandom()
 {
     ClearAll();
     if (range_ < 0)
-        return; // only before Form_Load has selected a range
+        return; // only before start-up has selected a range
     const double range = ReadNumber(RangeEntries[static_cast<std::size_t>(range_)]);
-    for (std::string &text : fields_)
+    for (std::string &text : coefficients_)
         text = RandomCoefficient(random_(), range);
+}
+
+void Visit::ForgetAnswer()
+{
+    answer_ = PupilAnswer();
+    feedback_.reset();
+}
+
+void Visit::ShowView()
+{
+    VisitView &v = view_;
+    v.language = language_->code.value;
+    v.coefficients = coefficients_;
+    v.locked = calculated_;
+    v.calculateEnabled = !calculated_;
+    v.range = range_;
+    v.transcript = transcript_;
+    v.euclid = euclid_;
+    v.focus = focus_;
+    v.noteKind = noteKind_;
+    switch (noteKind_) {
+    case NoteKind::None:
+        v.note.clear();
+        break;
+    case NoteKind::Locked:
+        v.note = language_->notes.locked.value;
+        break;
+    case NoteKind::ReadAs:
+        v.note = FillPlaceholders(language_->notes.readAs, {{"values", readAs_}});
+        break;
+    }
+
+    PracticeView &p = v.practice;
+    const PracticeTexts &say = language_->practice;
+    p.entries = {answer_.x0, answer_.y0, answer_.stepX, answer_.stepY};
+    p.noSolution = answer_.noSolution;
+    p.verdict.reset();
+    p.heading.clear();
+    p.lines.clear();
+    if (feedback_) {
+        p.verdict = feedback_->verdict;
+        if (feedback_->verdict != Verdict::Refused)
+            p.heading = feedback_->verdict == Verdict::Right ? say.right.value : say.wrong.value;
+        p.lines = feedback_->lines;
+    }
+    p.tally = round_.Tally(say);
 }

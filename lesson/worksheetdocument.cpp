@@ -72,9 +72,7 @@ void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
 
 std::string SheetEquationText(const SheetEquation &e, const Catalogue &language)
 {
-    // Integers print alike with any decimal separator.
-    return EquationText(static_cast<double>(e.a), static_cast<double>(e.b),
-                        static_cast<double>(e.c), ".", language.transcript);
+    return EquationText(e.a, e.b, e.c, language.transcript);
 }
 
 SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &language,

@@ -1,6 +1,7 @@
 #include "worksheetoptions.h"
 
 #include "catalogues.h"
+#include "languagechoice.h"
 #include "messagefill.h"
 #include "ranges.h"
 
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr std::string_view OptionNames =
-    "count, range, variants, code, lang, unsolvable, zeros, euclid, paper";
+constexpr std::array<std::string_view, 8> FlagValues = {"1",    "0",     "yes", "no",
+                                                        "true", "false", "on",  "off"};
 
 std::string Lowered(std::string_view text)
 {
@@ -37,107 +38,179 @@ std::optional<long long> WholeNumber(std::string_view text, long long lower, lon
 std::optional<bool> FlagValue(std::string_view text)
 {
     const std::string v = Lowered(text);
-    if (v.empty() || v == "1" || v == "yes" || v == "true" || v == "on")
+    if (v.empty())
         return true;
-    if (v == "0" || v == "no" || v == "false" || v == "off")
-        return false;
-    return std::nullopt;
+    const auto found = std::find(FlagValues.begin(), FlagValues.end(), v);
+    if (found == FlagValues.end())
+        return std::nullopt;
+    return (found - FlagValues.begin()) % 2 == 0;
 }
 
-std::string Joined(auto &&items)
+std::string Joined(auto &&items, std::string_view separator)
 {
     std::string text;
     for (const auto &item : items) {
         if (!text.empty())
-            text += ", ";
+            text += separator;
         text += std::string_view(item);
     }
     return text;
 }
 
+std::vector<std::string_view> LanguageCodes()
+{
+    std::vector<std::string_view> codes;
+    for (const Catalogue *catalogue : Catalogues)
+        codes.push_back(catalogue->code);
+    return codes;
+}
+
+const SheetOption *OptionNamed(std::string_view name)
+{
+    const auto found = std::find_if(SheetOptions.begin(), SheetOptions.end(),
+                                    [&](const SheetOption &o) { return o.name == name; });
+    return found == SheetOptions.end() ? nullptr : &*found;
+}
+
+int *NumberOf(WorksheetChoices &choices, std::string_view name)
+{
+    if (name == "count")
+        return &choices.count;
+    if (name == "variants")
+        return &choices.variants;
+    if (name == "range")
+        return &choices.range;
+    return &choices.unsolvablePercent;
+}
+
 } // namespace
 
-bool IsWorksheetFlag(std::string_view name)
+std::string AllowedValues(const SheetOption &option)
 {
-    return name == "zeros" || name == "euclid";
+    const std::string span = std::to_string(option.lower) + "-" + std::to_string(option.upper);
+    switch (option.kind) {
+    case SheetOptionKind::Number:
+    case SheetOptionKind::Code:
+        return span;
+    case SheetOptionKind::Percent:
+        return span + " (%)";
+    case SheetOptionKind::Range:
+        return Joined(RangeEntries, ", ");
+    case SheetOptionKind::Language:
+        return Joined(LanguageCodes(), ", ");
+    case SheetOptionKind::Flag:
+        return Joined(FlagValues, ", ");
+    case SheetOptionKind::Paper:
+        break;
+    }
+    return Joined(SheetPapers, ", ");
+}
+
+std::string OptionSyntax(const SheetOption &option)
+{
+    switch (option.kind) {
+    case SheetOptionKind::Range:
+        return Joined(RangeEntries, "|");
+    case SheetOptionKind::Language:
+        return Joined(LanguageCodes(), "|");
+    case SheetOptionKind::Paper:
+        return Joined(SheetPapers, "|");
+    case SheetOptionKind::Flag:
+        return {};
+    default:
+        return std::to_string(option.lower) + "-" + std::to_string(option.upper);
+    }
 }
 
 std::optional<OptionProblem> ApplyWorksheetOption(WorksheetChoices &choices, std::string_view name,
                                                   std::string_view value)
 {
-    const auto refuse = [&](std::string allowed) {
-        return OptionProblem{std::string(name), std::string(value), std::move(allowed)};
+    const SheetOption *option = OptionNamed(name);
+    if (!option) {
+        std::vector<std::string_view> names;
+        for (const SheetOption &o : SheetOptions)
+            names.push_back(o.name);
+        return OptionProblem{std::string(name), std::string(value), Joined(names, ", "), true};
+    }
+    const auto refuse = [&] {
+        return OptionProblem{std::string(name), std::string(value), AllowedValues(*option)};
     };
-    const auto number = [&](int &target, long long lower, long long upper) {
-        const auto n = WholeNumber(value, lower, upper);
-        if (n)
-            target = static_cast<int>(*n);
-        return n.has_value();
-    };
-
-    if (name == "count") {
-        if (!number(choices.count, 1, 40))
-            return refuse("1-40");
-    } else if (name == "variants") {
-        if (!number(choices.variants, 1, 40))
-            return refuse("1-40");
-    } else if (name == "range") {
-        const auto entry = std::find(RangeEntries.begin(), RangeEntries.end(), value);
-        if (entry == RangeEntries.end() || !number(choices.range, 10, 2000))
-            return refuse(Joined(RangeEntries));
-    } else if (name == "code") {
-        const auto n = WholeNumber(value, 1, LargestWorksheetCode);
-        if (!n)
-            return refuse("1-" + std::to_string(LargestWorksheetCode));
-        choices.code = static_cast<std::uint32_t>(*n);
-    } else if (name == "lang") {
-        const std::string code = Lowered(value);
-        const auto found = std::find_if(Catalogues.begin(), Catalogues.end(),
-                                        [&](const Catalogue *c) { return c->code.value == code; });
-        if (found == Catalogues.end()) {
-            std::vector<std::string_view> codes;
-            for (const Catalogue *c : Catalogues)
-                codes.push_back(c->code);
-            return refuse(Joined(codes));
-        }
-        choices.language = code;
-    } else if (name == "unsolvable") {
+    switch (option->kind) {
+    case SheetOptionKind::Number:
+    case SheetOptionKind::Percent: {
         std::string_view digits = value;
-        if (digits.ends_with('%'))
+        if (option->kind == SheetOptionKind::Percent && digits.ends_with('%'))
             digits.remove_suffix(1);
-        const auto percent = WholeNumber(digits, 0, 100);
-        if (!percent)
-            return refuse("0-100 (%)");
-        choices.unsolvablePercent = static_cast<int>(*percent);
-    } else if (name == "zeros" || name == "euclid") {
+        const auto n = WholeNumber(digits, option->lower, option->upper);
+        if (!n)
+            return refuse();
+        *NumberOf(choices, name) = static_cast<int>(*n);
+        break;
+    }
+    case SheetOptionKind::Range: {
+        const auto entry = std::find(RangeEntries.begin(), RangeEntries.end(), value);
+        const auto n = WholeNumber(value, option->lower, option->upper);
+        if (entry == RangeEntries.end() || !n)
+            return refuse();
+        choices.range = static_cast<int>(*n);
+        break;
+    }
+    case SheetOptionKind::Code: {
+        const auto n = WholeNumber(value, option->lower, option->upper);
+        if (!n)
+            return refuse();
+        choices.code = static_cast<std::uint32_t>(*n);
+        break;
+    }
+    case SheetOptionKind::Language: {
+        const std::string_view code = LanguageOfTag(value);
+        if (code.empty())
+            return refuse();
+        choices.language = std::string(code);
+        break;
+    }
+    case SheetOptionKind::Flag: {
         const auto flag = FlagValue(value);
         if (!flag)
-            return refuse("1, 0, yes, no, true, false, on, off");
+            return refuse();
         (name == "zeros" ? choices.zeros : choices.euclid) = *flag;
-    } else if (name == "paper") {
-        const std::string paper = Lowered(value);
-        if (paper == "a4")
-            choices.paper = Paper::A4;
-        else if (paper == "letter")
-            choices.paper = Paper::Letter;
-        else
-            return refuse("a4, letter");
-    } else {
-        OptionProblem problem = refuse(std::string(OptionNames));
-        problem.unknown = true;
-        return problem;
+        break;
+    }
+    case SheetOptionKind::Paper: {
+        const auto paper = std::find(SheetPapers.begin(), SheetPapers.end(), Lowered(value));
+        if (paper == SheetPapers.end())
+            return refuse();
+        choices.paper = static_cast<Paper>(paper - SheetPapers.begin());
+        break;
+    }
     }
     return std::nullopt;
 }
 
-std::variant<WorksheetChoices, OptionProblem>
-ReadWorksheetOptions(const std::vector<std::pair<std::string, std::string>> &options)
+std::variant<WorksheetChoices, OptionProblem> ReadWorksheetOptions(const OptionPairs &options)
 {
     WorksheetChoices choices;
     for (const auto &[name, value] : options)
         if (auto problem = ApplyWorksheetOption(choices, name, value))
             return *problem;
     return choices;
+}
+
+OptionPairs WorksheetOptionPairs(const WorksheetChoices &choices)
+{
+    OptionPairs pairs = {
+        {"count", std::to_string(choices.count)},
+        {"range", std::to_string(choices.range)},
+        {"variants", std::to_string(choices.variants)},
+        {"lang", choices.language},
+        {"unsolvable", std::to_string(choices.unsolvablePercent)},
+        {"zeros", choices.zeros ? "1" : "0"},
+        {"euclid", choices.euclid ? "1" : "0"},
+        {"paper", std::string(SheetPapers[static_cast<std::size_t>(choices.paper)])},
+    };
+    if (choices.code != 0)
+        pairs.emplace_back("code", std::to_string(choices.code));
+    return pairs;
 }
 
 std::string OptionProblemText(const OptionProblem &problem, const Catalogue &language,
@@ -149,4 +222,9 @@ std::string OptionProblemText(const OptionProblem &problem, const Catalogue &lan
         return FillMessage(say.unknownOption, {{"option", option}, {"allowed", problem.allowed}});
     return FillMessage(
         say.badValue, {{"option", option}, {"value", problem.value}, {"allowed", problem.allowed}});
+}
+
+std::uint32_t WorksheetCode(std::uint32_t random)
+{
+    return random % LargestWorksheetCode + 1;
 }

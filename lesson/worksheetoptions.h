@@ -21,26 +21,33 @@ struct OptionProblem
     bool operator==(const OptionProblem &) const = default;
 };
 
-// The options by the names the command line (--count 12) and the page's
-// query (count=12) share:
-//   count       1..40                    range  10, 100, 200, 500, 1000, 1500, 2000
-//   variants    1..40                    code   1..999999
-//   lang        a catalogue's code       paper  a4, letter
-//   unsolvable  the share without integer solutions, percent 0..100 ("25" or "25%")
-//   zeros, euclid  flags: no value, or 1/0, yes/no, true/false, on/off
-// Numbers are plain decimal digits; names of values are read in any case.
+// The one reader of the worksheet's options, for the command line (--count
+// 12), the page's address (count=12) and the window's dialog alike, by the
+// names and limits of worksheetdesign.h. Numbers are plain decimal digits;
+// a percentage may end in "%"; names of values are read in any case; the
+// language is any tag the program's language rule reads ("EN", "bg-BG");
+// a flag's value, where one is given, is 1/0, yes/no, true/false or on/off.
 std::optional<OptionProblem> ApplyWorksheetOption(WorksheetChoices &choices, std::string_view name,
                                                   std::string_view value);
 
-// A flag may come without a value; every other option needs one.
-bool IsWorksheetFlag(std::string_view name);
-
 // The choices from the defaults and the options in order, or the first one
 // refused.
-std::variant<WorksheetChoices, OptionProblem>
-ReadWorksheetOptions(const std::vector<std::pair<std::string, std::string>> &options);
+using OptionPairs = std::vector<std::pair<std::string, std::string>>;
+std::variant<WorksheetChoices, OptionProblem> ReadWorksheetOptions(const OptionPairs &options);
+
+// The choices as options, which ReadWorksheetOptions reads back as they are;
+// the code left out while it is 0.
+OptionPairs WorksheetOptionPairs(const WorksheetChoices &choices);
+
+// What an option allows, as a refusal says it ("1-40"), and as the help
+// writes it ("10|100|200|…|2000").
+std::string AllowedValues(const SheetOption &option);
+std::string OptionSyntax(const SheetOption &option);
 
 // The refusal in one line of that language; `prefix` goes before the
 // option's name ("--" on the command line).
 std::string OptionProblemText(const OptionProblem &problem, const Catalogue &language,
                               std::string_view prefix);
+
+// A code drawn for a sheet from any 32 random bits.
+std::uint32_t WorksheetCode(std::uint32_t random);

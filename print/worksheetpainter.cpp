@@ -184,7 +184,8 @@ private:
 void SetWorksheetPage(QPagedPaintDevice &device, Paper paper)
 {
     device.setPageSize(QPageSize(paper == Paper::Letter ? QPageSize::Letter : QPageSize::A4));
-    device.setPageMargins(QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter);
+    const SheetMargins &m = WorksheetMargins;
+    device.setPageMargins(QMarginsF(m.side, m.top, m.side, m.top), QPageLayout::Millimeter);
 }
 
 void PaintWorksheet(const SheetDocument &document, QPagedPaintDevice &device, QPainter &painter)

@@ -9,7 +9,7 @@
 
 void FindSolution(Calculation &calc)
 {
-    const SolverValues &v = calc.values;
+    const SolverValues &v = calc.working.values;
     const double A = AsDouble(v.A);
     const double B = AsDouble(v.B);
     const double C = AsDouble(v.C);
@@ -29,6 +29,7 @@ void FindSolution(Calculation &calc)
                           static_cast<double>(*search.widenedLimit)});
     const std::optional<SearchHit> &hit = search.hit;
     Value Xo, Yo;
+    calc.working.particular = hit;
     if (hit) {
         Xo = static_cast<double>(hit->x);
         Yo = static_cast<double>(hit->y);
@@ -39,6 +40,7 @@ void FindSolution(Calculation &calc)
     AppendLine(calc, {say.general.y, Yo, say.general.plus, A, say.general.times});
 
     const std::int16_t t = ToInt16(static_cast<double>(calc.random()) * 10 + 1);
+    calc.working.t = t;
     // NOD is 1 on this road, so the divisions are exact; the products stay
     // below 2^51 and print as the same integers the doubles would give.
     const std::int64_t nod = v.NOD;

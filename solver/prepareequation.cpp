@@ -1,7 +1,6 @@
 #include "prepareequation.h"
 
 #include "equationtext.h"
-#include "readcoefficient.h"
 #include "transcript.h"
 
 #include <cmath>
@@ -10,26 +9,16 @@
 namespace {
 
 // One line per coefficient outside its range; true when there was any.
-bool ReportOutOfRange(Calculation &calc)
+bool ReportOutOfRange(Calculation &calc, const std::array<double, 3> &read)
 {
-    const struct
-    {
-        const CoefficientRange &range;
-        const Value &value;
-    } checks[] = {{RangeA, calc.values.A}, {RangeB, calc.values.B}, {RangeC, calc.values.C}};
-
     const auto &say = calc.texts.outOfRange;
-    bool any = false;
-    for (const auto &[range, value] : checks) {
-        const double v = AsDouble(value);
-        if (v >= range.lower && v <= range.upper)
-            continue;
+    const std::vector<RefusedCoefficient> refused = RefusedCoefficients(read);
+    for (const auto &[range, value] : refused) {
         const std::string_view letter(&range.letter, 1);
-        AppendLine(calc, {say.coefficient, letter, say.equals, v, say.outside, range.lower, say.to,
-                          range.upper, say.end});
-        any = true;
+        AppendLine(calc, {say.coefficient, letter, say.equals, value, say.outside, range.lower,
+                          say.to, range.upper, say.end});
     }
-    return any;
+    return !refused.empty();
 }
 
 } // namespace
@@ -50,10 +39,10 @@ std::int64_t GreatestCommonDivisor(std::int64_t a, std::int64_t b)
 
 bool PrepareEquation(Calculation &calc)
 {
-    SolverValues &v = calc.values;
-    const double A = ReadCoefficient(calc.window.CoefficientText(1));
-    const double B = ReadCoefficient(calc.window.CoefficientText(2));
-    const double C = ReadCoefficient(calc.window.CoefficientText(3));
+    Working &working = calc.working;
+    SolverValues &v = working.values;
+    const std::array<double, 3> read = ReadCoefficients(calc.coefficients);
+    const auto [A, B, C] = read;
     v.A = A;
     v.B = B;
     v.C = C;
@@ -62,8 +51,10 @@ bool PrepareEquation(Calculation &calc)
     const std::string equation = EquationText(A, B, C, calc.decimalSeparator, say);
     AppendLine(calc, {say.solving, std::string_view(equation)});
 
-    if (ReportOutOfRange(calc))
+    if (ReportOutOfRange(calc, read)) {
+        working.refused = true;
         return false;
+    }
 
     if (A * B == 0) {
         AppendLine(calc, {say.zeroEquation, std::string_view(equation)});
@@ -74,6 +65,7 @@ bool PrepareEquation(Calculation &calc)
     // Inside the ranges every value is an exact integer of at most 32 bits.
     v.NOD = static_cast<std::int16_t>(GreatestCommonDivisor(
         std::llabs(static_cast<std::int64_t>(A)), std::llabs(static_cast<std::int64_t>(B))));
+    working.gcd = v.NOD;
     AppendLine(calc, {say.gcd.coefficients, A, say.gcd.between, B, say.gcd.computed, v.NOD});
 
     if (v.NOD > 1 && static_cast<std::int64_t>(C) % v.NOD == 0) {

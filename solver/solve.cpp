@@ -1,14 +1,23 @@
-#include "solve.h"
+#include "solver.h"
 
 #include "findsolution.h"
 #include "prepareequation.h"
 #include "transcript.h"
 
-void Solve(SolverWindow &window, SolverValues &values, const RandomSource &random,
-           std::string_view decimalSeparator, const TranscriptTexts &texts)
+Working Solve(const CoefficientTexts &coefficients, const RandomSource &random,
+              std::string_view decimalSeparator, const TranscriptTexts &texts)
 {
-    Calculation calc{window, values, random, std::string(decimalSeparator), texts};
+    Working working;
+    Calculation calc{coefficients, working, random, std::string(decimalSeparator), texts};
     Solve(calc);
+    return working;
+}
+
+void Solve(std::string_view a, std::string_view b, std::string_view c, std::string &transcript,
+           const RandomSource &random, std::string_view decimalSeparator,
+           const TranscriptTexts &texts)
+{
+    transcript += Solve({a, b, c}, random, decimalSeparator, texts).Text();
 }
 
 void Solve(Calculation &calc)
@@ -16,9 +25,9 @@ void Solve(Calculation &calc)
     if (!PrepareEquation(calc))
         return;
 
-    const double A = AsDouble(calc.values.A);
-    const double B = AsDouble(calc.values.B);
-    const double C = AsDouble(calc.values.C);
+    const double A = AsDouble(calc.working.values.A);
+    const double B = AsDouble(calc.working.values.B);
+    const double C = AsDouble(calc.working.values.C);
     const TranscriptTexts &say = calc.texts;
     if (A == 0 && B == 0)
         AppendLine(calc, {say.enterValues});
@@ -28,7 +37,7 @@ void Solve(Calculation &calc)
         AppendLine(calc, {say.anyY, C / A});
     else if (C == 0)
         AppendLine(calc, {say.solutionForX, (-B) / A});
-    else if (static_cast<std::int64_t>(C) % calc.values.NOD != 0)
+    else if (static_cast<std::int64_t>(C) % calc.working.values.NOD != 0)
         ReportNoSolution(calc);
     else
         HandleSolvable(calc);
@@ -36,7 +45,7 @@ void Solve(Calculation &calc)
 
 void ReportNoSolution(Calculation &calc)
 {
-    const SolverValues &v = calc.values;
+    const SolverValues &v = calc.working.values;
     const auto &say = calc.texts.verdict;
     AppendLine(calc, {say.gcdOf, v.A, say.between, v.B, say.notDivisor, v.C});
     AppendLine(calc, {say.noSolution});
@@ -44,7 +53,7 @@ void ReportNoSolution(Calculation &calc)
 
 void ReportSolvable(Calculation &calc)
 {
-    const SolverValues &v = calc.values;
+    const SolverValues &v = calc.working.values;
     const auto &say = calc.texts.verdict;
     AppendLine(calc, {say.gcdOf, v.A, say.between, v.B, say.divisor, v.C});
     AppendLine(calc, {say.solvable});

@@ -4,11 +4,13 @@
 
 #include <string_view>
 
-// One whole calculation: reads the three coefficient texts and writes its
-// account into the transcript, leaving A, B, C and NOD behind in `values`.
-void Solve(SolverWindow &window, SolverValues &values, const RandomSource &random,
-           std::string_view decimalSeparator, const TranscriptTexts &texts);
+// One whole calculation of the three coefficient texts: the working's lines
+// and what it computed. It draws from `random` only where it reaches the
+// check of the general solution, once.
+Working Solve(const CoefficientTexts &coefficients, const RandomSource &random,
+              std::string_view decimalSeparator, const TranscriptTexts &texts);
 
+// The steps of one calculation, each writing its lines into calc.working.
 void Solve(Calculation &calc);
 void ReportNoSolution(Calculation &calc);
 void ReportSolvable(Calculation &calc);

@@ -4,13 +4,26 @@
 
 void AppendLine(Calculation &calc, std::initializer_list<Piece> pieces)
 {
-    std::string text = calc.window.Transcript();
+    std::string line;
     for (const Piece &piece : pieces) {
         if (piece.isNumber())
-            text += NumberText(piece.number(), calc.decimalSeparator);
+            line += NumberText(piece.number(), calc.decimalSeparator);
         else
-            text += piece.text();
+            line += piece.text();
     }
-    text += LineEnd;
-    calc.window.SetTranscript(text);
+    calc.working.lines.push_back(std::move(line));
+}
+
+std::string Working::Text() const
+{
+    std::size_t size = 0;
+    for (const std::string &line : lines)
+        size += line.size() + LineEnd.size();
+    std::string text;
+    text.reserve(size);
+    for (const std::string &line : lines) {
+        text += line;
+        text += LineEnd;
+    }
+    return text;
 }

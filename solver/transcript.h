@@ -29,5 +29,5 @@ private:
 
 inline constexpr std::string_view LineEnd = "\r\n";
 
-// Transcript := Transcript, the pieces in order, CR LF; stored back in one go.
+// The next line of the working: the pieces in order, numbers by NumberText.
 void AppendLine(Calculation &calc, std::initializer_list<Piece> pieces);

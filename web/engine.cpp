@@ -1,30 +1,23 @@
 #include "engine.h"
-#include "jsonstring.h"
+#include "exportname.h"
+#include "pagejson.h"
 
-#include "answercheck.h"
 #include "clockrandom.h"
 #include "controltable.h"
 #include "languagechoice.h"
 #include "languages.h"
-#include "practiceround.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
 #include "visit.h"
 
 #include <array>
+#include <charconv>
 #include <cstdlib>
 #include <deque>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#if defined(__wasm__)
-#define VELMORA_EXPORT(name) __attribute__((export_name(#name)))
-#else
-#define VELMORA_EXPORT(name)
-#endif
 
 namespace {
 
@@ -52,12 +45,14 @@ template <std::size_t... I> constexpr auto SpokenOf(std::index_sequence<I...>)
 }
 constexpr auto Spoken = SpokenOf(std::make_index_sequence<Catalogues.size()>());
 
-const Catalogue &SpokenIn(std::string_view code)
+// The module's catalogue of the tag's language, by the program's one rule.
+const Catalogue *SpokenIn(std::string_view tag)
 {
+    const std::string_view code = LanguageOfTag(tag);
     for (const Catalogue &catalogue : Spoken)
         if (catalogue.code.value == code)
-            return catalogue;
-    return Spoken[0];
+            return &catalogue;
+    return nullptr;
 }
 
 ClockRandom sequence(0);
@@ -73,21 +68,8 @@ float draw()
 }
 
 // What the page's window holds between calls.
-constexpr std::string_view FirstLanguage = Bulgarian.code.value;
-Visit visit(draw, SpokenIn(FirstLanguage));
+Visit visit(draw, *SpokenIn(Bulgarian.code));
 std::string returned;
-
-// "Your answer" for the equation in the fields, and this visit's round.
-PupilAnswer answer;
-std::optional<AnswerCheck> feedback;
-PracticeRound practiceRound;
-
-// A new equation or language: the pupil starts the answer afresh.
-void ForgetAnswer()
-{
-    answer = PupilAnswer();
-    feedback.reset();
-}
 
 std::string_view FocusName(Focus focus)
 {
@@ -102,9 +84,24 @@ std::string_view FocusName(Focus focus)
     return "";
 }
 
-std::string_view VerdictName(Verdict verdict)
+std::string_view NoteName(NoteKind kind)
 {
-    switch (verdict) {
+    switch (kind) {
+    case NoteKind::Locked:
+        return "locked";
+    case NoteKind::ReadAs:
+        return "readAs";
+    case NoteKind::None:
+        break;
+    }
+    return "";
+}
+
+std::string_view VerdictName(const std::optional<Verdict> &verdict)
+{
+    if (!verdict)
+        return "";
+    switch (*verdict) {
     case Verdict::Right:
         return "right";
     case Verdict::Wrong:
@@ -115,37 +112,84 @@ std::string_view VerdictName(Verdict verdict)
     return "refused";
 }
 
-void AppendPractice(std::string &out)
+const char *Shown(const VisitView &view)
 {
-    const PracticeTexts &texts = visit.Language().practice;
-    out += "{\"answer\":[";
-    const std::string *entries[] = {&answer.x0, &answer.y0, &answer.stepX, &answer.stepY};
-    for (const std::string *entry : entries) {
-        if (entry != entries[0])
-            out += ',';
-        AppendJson(out, *entry);
+    const PracticeView &p = view.practice;
+    // Every field by its name too, for the page, which finds them so.
+    nlohmann::json entries = nlohmann::json::object();
+    for (std::size_t k = 0; k < view.coefficients.size(); ++k)
+        entries[std::string(EntryName(static_cast<Entry>(k)))] = view.coefficients[k];
+    for (std::size_t k = 0; k < p.entries.size(); ++k)
+        entries[std::string(EntryName(static_cast<Entry>(k + 3)))] = p.entries[k];
+    nlohmann::json lines = nlohmann::json::array();
+    for (const FeedbackLine &line : p.lines)
+        lines.push_back({{"text", line.text}, {"mistake", line.mistake}});
+    const nlohmann::json json = {
+        {"language", view.language},
+        {"fields", view.coefficients},
+        {"entries", entries},
+        {"locked", view.locked},
+        {"calculate", view.calculateEnabled},
+        {"range", view.range},
+        {"transcript", view.transcript},
+        {"euclid", view.euclid},
+        {"focus", FocusName(view.focus)},
+        {"note", view.note},
+        {"noteKind", NoteName(view.noteKind)},
+        {"practice",
+         {{"answer", p.entries},
+          {"noSolution", p.noSolution},
+          {"verdict", VerdictName(p.verdict)},
+          {"heading", p.heading},
+          {"lines", lines},
+          {"tally", p.tally}}},
+    };
+    returned = PageJson(json);
+    return returned.c_str();
+}
+
+// The command a name and its argument give; none for one the engine does not
+// know.
+std::optional<Command> CommandOf(std::string_view name, std::string_view argument,
+                                 std::string_view text)
+{
+    if (name == "start")
+        return command::Start{};
+    if (name == "calculate")
+        return command::Calculate{};
+    if (name == "clear")
+        return command::Clear{};
+    if (name == "newData")
+        return command::NewData{};
+    if (name == "check")
+        return command::Check{};
+    if (name == "startTallyAgain")
+        return command::StartTallyAgain{};
+    if (name == "claim")
+        return command::Claim{argument == "1"};
+    if (name == "separator")
+        return command::SetDecimalSeparator{std::string(argument)};
+    if (name == "language") {
+        if (const Catalogue *language = SpokenIn(argument))
+            return command::SetLanguage{language};
+        return std::nullopt;
     }
-    out += "],\"noSolution\":";
-    out += answer.noSolution ? "true" : "false";
-    out += ",\"verdict\":";
-    AppendJson(out, feedback ? VerdictName(feedback->verdict) : "");
-    out += ",\"heading\":";
-    AppendJson(out, !feedback                             ? std::string_view()
-                    : feedback->verdict == Verdict::Right ? std::string_view(texts.right)
-                                                          : std::string_view(texts.wrong));
-    out += ",\"lines\":[";
-    if (feedback)
-        for (const FeedbackLine &line : feedback->lines) {
-            if (&line != &feedback->lines.front())
-                out += ',';
-            out += "{\"text\":";
-            AppendJson(out, line.text);
-            out += ",\"mistake\":";
-            out += line.mistake ? "true}" : "false}";
-        }
-    out += "],\"tally\":";
-    AppendJson(out, practiceRound.Tally(texts));
-    out += '}';
+    if (name == "range") {
+        int index = -1;
+        const auto [end, error] =
+            std::from_chars(argument.data(), argument.data() + argument.size(), index);
+        if (error != std::errc() || end != argument.data() + argument.size())
+            return std::nullopt;
+        return command::SelectRange{index};
+    }
+    const std::optional<Entry> entry = EntryNamed(argument);
+    if (!entry)
+        return std::nullopt;
+    if (name == "edit")
+        return command::Edit{*entry, std::string(text)};
+    if (name == "enter")
+        return command::Enter{*entry};
+    return std::nullopt;
 }
 
 } // namespace
@@ -184,122 +228,28 @@ const char *velmora_choose_language(const char *address, const char *stored,
     return returned.c_str();
 }
 
-VELMORA_EXPORT(velmora_language) int velmora_language(const char *code)
+VELMORA_EXPORT(velmora_command)
+const char *velmora_command(const char *name, const char *argument, const char *text)
 {
-    for (const Catalogue &catalogue : Spoken)
-        if (catalogue.code.value == code) {
-            if (&catalogue != &visit.Language())
-                ForgetAnswer();
-            visit.SetLanguage(catalogue);
-            return 1;
-        }
-    return 0;
-}
-
-VELMORA_EXPORT(velmora_separator) void velmora_separator(const char *separator)
-{
-    visit.SetDecimalSeparator(separator);
-}
-
-VELMORA_EXPORT(velmora_form_load) void velmora_form_load(void)
-{
-    visit.Form_Load();
-}
-
-VELMORA_EXPORT(velmora_button) void velmora_button(int index)
-{
-    if (index == 1 || index == 2)
-        ForgetAnswer();
-    visit.Buton_Click(index);
-}
-
-VELMORA_EXPORT(velmora_select_range) void velmora_select_range(int index)
-{
-    if (index != visit.SelectedRange())
-        ForgetAnswer();
-    visit.Sluch_Click(index);
-}
-
-VELMORA_EXPORT(velmora_enter) void velmora_enter(void)
-{
-    visit.EnterInField();
-}
-
-VELMORA_EXPORT(velmora_edit) void velmora_edit(int k, const char *text)
-{
-    visit.Edit(k, text);
+    if (const std::optional<Command> command = CommandOf(name, argument, text))
+        return Shown(visit.Apply(*command));
+    return Shown(visit.View());
 }
 
 VELMORA_EXPORT(velmora_view) const char *velmora_view(void)
 {
-    returned = "{\"language\":";
-    AppendJson(returned, visit.Language().code);
-    returned += ",\"fields\":[";
-    for (int k = 1; k <= 3; ++k) {
-        if (k > 1)
-            returned += ',';
-        AppendJson(returned, visit.Field(k));
-    }
-    returned += "],\"locked\":";
-    returned += visit.FieldsLocked() ? "true" : "false";
-    returned += ",\"calculate\":";
-    returned += visit.CalculateEnabled() ? "true" : "false";
-    returned += ",\"range\":" + std::to_string(visit.SelectedRange());
-    returned += ",\"transcript\":";
-    AppendJson(returned, visit.TranscriptText());
-    returned += ",\"focus\":";
-    AppendJson(returned, FocusName(visit.FocusAfter()));
-    returned += ",\"accounts\":[";
-    for (std::size_t i = 0; i < visit.AccountCount(); ++i) {
-        if (i > 0)
-            returned += ',';
-        AppendJson(returned, visit.AccountText(i));
-    }
-    returned += "],\"practice\":";
-    AppendPractice(returned);
-    returned += '}';
-    return returned.c_str();
-}
-
-VELMORA_EXPORT(velmora_answer)
-void velmora_answer(const char *x0, const char *y0, const char *p, const char *q, int noSolution)
-{
-    answer = PupilAnswer{x0, y0, p, q, noSolution != 0};
-}
-
-VELMORA_EXPORT(velmora_check) const char *velmora_check(void)
-{
-    feedback = CheckAnswer(visit.Field(1), visit.Field(2), visit.Field(3), answer,
-                           visit.DecimalSeparator(), visit.Language().practice);
-    practiceRound.Record(visit.Field(1), visit.Field(2), visit.Field(3), feedback->verdict);
-    returned.clear();
-    AppendPractice(returned);
-    return returned.c_str();
-}
-
-VELMORA_EXPORT(velmora_clear_tally) const char *velmora_clear_tally(void)
-{
-    practiceRound.Clear();
-    returned.clear();
-    AppendPractice(returned);
-    return returned.c_str();
+    return Shown(visit.View());
 }
 
 VELMORA_EXPORT(velmora_solve)
 const char *velmora_solve(const char *a, const char *b, const char *c, const char *decimalSeparator)
 {
-    visit.Buton_Click(1);
-    visit.Edit(1, a);
-    visit.Edit(2, b);
-    visit.Edit(3, c);
-    visit.SetDecimalSeparator(decimalSeparator);
-    visit.Buton_Click(0);
-    return visit.TranscriptText().c_str();
-}
-
-VELMORA_EXPORT(velmora_account) const char *velmora_account(int index)
-{
-    returned = index < 0 ? std::string() : visit.AccountText(static_cast<std::size_t>(index));
+    visit.Apply(command::Clear{});
+    visit.Apply(command::Edit{Entry::A, a});
+    visit.Apply(command::Edit{Entry::B, b});
+    visit.Apply(command::Edit{Entry::C, c});
+    visit.Apply(command::SetDecimalSeparator{decimalSeparator});
+    returned = visit.Apply(command::Calculate{}).transcript;
     return returned.c_str();
 }
 

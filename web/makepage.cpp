@@ -9,12 +9,15 @@
 
 #include "controltable.h"
 #include "designjson.h"
+#include "introduction.h"
 #include "languages.h"
 #include "pagenames.h"
 #include "panelcontrols.h"
 #include "ranges.h"
 #include "site.h"
 #include "textfile.h"
+#include "visitcommand.h"
+#include "worksheetdesign.h"
 
 #include <QByteArray>
 #include <QCryptographicHash>
@@ -80,13 +83,17 @@ std::string sha256(std::string_view bytes)
     return hash.toStdString();
 }
 
-std::string introduction()
+std::string millimetres(double length)
 {
-    std::string text;
-    for (std::string_view line : language.introduction.lines)
-        text.append(line).append("\n");
-    return text;
+    std::string text = std::to_string(length);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text + "mm";
 }
+
+// The line beside the fields (controltable.h's NoteArea).
+constexpr std::string_view NoteId = "Note";
 
 // The orange band at the top, which names the program.
 constexpr std::string_view TitleControl = "Label1";
@@ -216,12 +223,20 @@ std::string controlStyle()
     // The height a phone's browser leaves when its toolbars show.
     css << "@supports (height: 1dvh) { #MainWindow, #Languages { --u: " << fitUnit("dvh")
         << "; } }\n";
-    for (const ControlEntry &entry : Controls) {
-        css << '#' << elementId(entry) << " { left: " << scaled(Pixels(entry.left))
-            << "; top: " << scaled(Pixels(entry.top)) << "; width: " << scaled(Pixels(entry.width))
-            << "; height: " << scaled(Pixels(entry.height)) << "; }\n";
-    }
+    const auto place = [&](std::string_view id, int left, int top, int width, int height) {
+        css << '#' << id << " { left: " << scaled(Pixels(left)) << "; top: " << scaled(Pixels(top))
+            << "; width: " << scaled(Pixels(width)) << "; height: " << scaled(Pixels(height))
+            << "; }\n";
+    };
+    for (const ControlEntry &entry : Controls)
+        place(elementId(entry), entry.left, entry.top, entry.width, entry.height);
+    place(NoteId, NoteArea.left, NoteArea.top, NoteArea.width, NoteArea.height);
     css << "}\n";
+    // For touch, each control in the grid's area of its own name (page.css).
+    css << "@media not all and " << windowMedia() << " {\n";
+    for (const ControlEntry &entry : Controls)
+        css << '#' << elementId(entry) << " { grid-area: " << elementId(entry) << "; }\n";
+    css << '#' << NoteId << " { grid-area: " << NoteId << "; }\n}\n";
     // The panel beside the window at the window's scale, which now leaves
     // room for it, as high as the screen.
     css << "@media " << wideMedia() << " {\n";
@@ -263,13 +278,15 @@ std::string controlElement(std::size_t i)
                 html.append(" readonly class=\"starting\">")
                     .append(escaped(language.messages.pageCannotLoad));
             else
-                html.append(">").append(escaped(introduction()));
+                html.append(">").append(escaped(IntroductionText(language)));
             html += "</textarea>";
         } else {
             // The one-line fields take the coefficients: a phone offers its
             // keyboard of digits, which on Android also has the minus sign.
-            html = "<input type=\"text\" " + common +
-                   " inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\"";
+            // Pole1 to Pole3 are the visit's fields A, B and C.
+            html = "<input type=\"text\" " + common + " data-entry=\"" +
+                   std::string(EntryName(static_cast<Entry>(entry.index - 1))) +
+                   "\" inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\"";
             if (entry.maxLength > 0)
                 html += " maxlength=\"" + std::to_string(entry.maxLength) + "\"";
             if (entry.settings & Centred)
@@ -309,19 +326,17 @@ std::string controlElement(std::size_t i)
 // take no focus, go first and lie beneath the controls they reach into.
 std::string controlElements()
 {
-    std::array<std::size_t, Controls.size()> order{};
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        const bool captionA = Controls[a].type == ControlType::Label;
-        const bool captionB = Controls[b].type == ControlType::Label;
-        if (captionA != captionB)
-            return captionA;
-        return Controls[a].tabIndex < Controls[b].tabIndex;
-    });
     std::string html;
-    for (std::size_t i : order)
-        html += "    " + controlElement(i) + "\n";
+    for (const bool captions : {true, false})
+        for (const std::size_t i : TabOrder()) {
+            if ((Controls[i].type == ControlType::Label) != captions)
+                continue;
+            // The note after the fields it speaks of, before the transcript.
+            if (Controls[i].name == "Pole" && Controls[i].index == 4)
+                html += "    <p id=\"" + std::string(NoteId) +
+                        "\" role=\"status\" aria-live=\"polite\"></p>\n";
+            html += "    " + controlElement(i) + "\n";
+        }
     return html;
 }
 
@@ -355,11 +370,16 @@ std::string panelElements()
             "        <h2 id=\"PracticeTitle\">" +
             caption("PracticeTitle") + "</h2>\n        <div class=\"entries\">\n";
     // The entries take whole numbers with a sign, as the coefficients do.
-    for (const std::string_view id : {"AnswerX0", "AnswerY0", "AnswerP", "AnswerQ"}) {
+    const std::pair<std::string_view, Entry> entries[] = {{"AnswerX0", Entry::X0},
+                                                          {"AnswerY0", Entry::Y0},
+                                                          {"AnswerP", Entry::StepX},
+                                                          {"AnswerQ", Entry::StepY}};
+    for (const auto &[id, field] : entries) {
         const std::string captionId = std::string(id) + "Caption";
         html += "            <label id=\"" + captionId + "\" for=\"" + std::string(id) + "\">" +
                 caption(captionId) + "</label><input type=\"text\" " + named(id) +
-                " inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\">\n";
+                " data-entry=\"" + std::string(EntryName(field)) +
+                "\" inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\">\n";
     }
     html +=
         "        </div>\n"
@@ -375,6 +395,50 @@ std::string panelElements()
         "        <p class=\"tally\"><span id=\"TallyCaption\">" +
         caption("TallyCaption") + "</span>: <span id=\"Tally\"></span> <button type=\"button\" " +
         named("TallyClear") + ">" + caption("TallyClear") + "</button></p>\n    </section>\n</div>";
+    return html;
+}
+
+// The worksheet's form: a control for each option of the design, in its
+// order, named as the options are, with the limits of the numbers. The
+// script fills the lists and every caption from the engine's answer.
+std::string sheetForm()
+{
+    std::string html = "<form id=\"SheetForm\">\n";
+    for (const SheetOption &option : SheetOptions) {
+        const std::string name(option.name);
+        const std::string caption = "<span data-label=\"" + name + "\"></span>";
+        const std::string limits = " min=\"" + std::to_string(option.lower) + "\" max=\"" +
+                                   std::to_string(option.upper) + "\"";
+        switch (option.kind) {
+        case SheetOptionKind::Number:
+        case SheetOptionKind::Percent:
+            html += "<label>" + caption + " <input name=\"" + name + "\" type=\"number\"" + limits +
+                    " inputmode=\"numeric\">" +
+                    (option.kind == SheetOptionKind::Percent ? " %" : "") + "</label>\n";
+            break;
+        case SheetOptionKind::Code: {
+            const std::string digits = std::to_string(std::to_string(option.upper).size());
+            html += "<label>" + caption + " <input name=\"" + name +
+                    "\" type=\"text\" inputmode=\"numeric\" size=\"" +
+                    std::to_string(std::to_string(option.upper).size() + 1) + "\" maxlength=\"" +
+                    digits + "\"></label>\n";
+            html +=
+                "<button type=\"button\" id=\"SheetNewCode\" data-label=\"newCode\"></button>\n";
+            break;
+        }
+        case SheetOptionKind::Range:
+        case SheetOptionKind::Language:
+        case SheetOptionKind::Paper:
+            html += "<label>" + caption + " <select name=\"" + name + "\"></select></label>\n";
+            break;
+        case SheetOptionKind::Flag:
+            html +=
+                "<label><input name=\"" + name + "\" type=\"checkbox\"> " + caption + "</label>\n";
+            break;
+        }
+    }
+    html += "<button type=\"button\" id=\"SheetPrint\" data-label=\"print\"></button>\n"
+            "<p id=\"SheetProblem\" role=\"alert\" hidden></p>\n</form>\n";
     return html;
 }
 
@@ -473,9 +537,11 @@ std::string minifiedScript(std::string_view script)
 }
 
 // JSON to stand inside a <script> element: no "</" may end it early.
-std::string scriptData(QByteArray json)
+std::string scriptData(std::string json)
 {
-    return json.replace("</", "<\\/").toStdString();
+    for (std::size_t at = 0; (at = json.find("</", at)) != std::string::npos; at += 3)
+        json.replace(at, 2, "<\\/");
+    return json;
 }
 
 } // namespace
@@ -496,6 +562,10 @@ int main(int argc, char *argv[])
             style.replace(at, 6, wideMedia());
         for (std::size_t at; (at = style.find("@WINDOW@")) != std::string::npos;)
             style.replace(at, 8, media);
+        const std::string margins =
+            millimetres(WorksheetMargins.top) + " " + millimetres(WorksheetMargins.side);
+        for (std::size_t at; (at = style.find("@SHEETMARGINS@")) != std::string::npos;)
+            style.replace(at, 14, margins);
         style = minifiedStyle(style);
         const std::string script = minifiedScript(pageScript(dir));
         // Ahead of the content, so that no frame shows it before the script
@@ -516,6 +586,7 @@ int main(int argc, char *argv[])
         ReplaceMarker(page, "@SWITCH@", languageSwitch());
         ReplaceMarker(page, "@CONTROLS@", controlElements());
         ReplaceMarker(page, "@PANEL@", panelElements());
+        ReplaceMarker(page, "@SHEETFORM@", sheetForm());
         ReplaceMarker(page, "@MODULE@", base64(ReadFile(argv[2])));
         ReplaceMarker(page, "@TEXTS@", scriptData(pageTextsJson()));
         ReplaceMarker(page, "@OPENING@", opening);
@@ -526,10 +597,10 @@ int main(int argc, char *argv[])
         ReplaceMarker(single, "@WORKER@", "");
         ReplaceMarker(single, "@INSTALL@", "");
         WriteFile(argv[4], single);
-        const QByteArray design = designJson();
+        const std::string design = designJson();
         WriteFile(
             QFileInfo(QString::fromLocal8Bit(argv[4])).dir().filePath("design.json").toStdString(),
-            design.toStdString());
+            design);
 
         if (argc == 7) {
             const ControlEntry &title = TitleEntry();

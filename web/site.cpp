@@ -2,8 +2,9 @@
 
 #include "textfile.h"
 
+#include <nlohmann/json.hpp>
+
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string_view>
 
@@ -24,47 +25,35 @@ constexpr std::array<Icon, 3> ManifestIcons = {{
 }};
 constexpr std::string_view TouchIcon = "apple-touch-icon.png";
 
-std::string jsonString(std::string_view text)
-{
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-        } else {
-            out += c;
-        }
-    }
-    return out + '"';
-}
-
 // The icons go inline: a browser fetches a manifest's icons under the page's
 // policy, which allows images from data: URLs alone.
 std::string manifest(const SiteFacts &facts, const SiteFacts::Language &language,
                      const std::string &iconsDir)
 {
-    std::string icons;
+    nlohmann::ordered_json icons = nlohmann::ordered_json::array();
     for (const Icon &icon : ManifestIcons) {
         const std::string size = std::to_string(icon.size);
         const std::string png = ReadFile(iconsDir + "/" + std::string(icon.file));
-        icons += std::string(icons.empty() ? "" : ",\n") +
-                 "    { \"src\": \"data:image/png;base64," + facts.base64(png) +
-                 "\", \"sizes\": \"" + size + "x" + size +
-                 "\", \"type\": \"image/png\", \"purpose\": " + jsonString(icon.purpose) + " }";
+        icons.push_back({{"src", "data:image/png;base64," + facts.base64(png)},
+                         {"sizes", size + "x" + size},
+                         {"type", "image/png"},
+                         {"purpose", icon.purpose}});
     }
-    return "{\n  \"name\": " + jsonString(facts.name) +
-           ",\n  \"short_name\": " + jsonString(facts.name) +
-           ",\n  \"description\": " + jsonString(language.description) +
-           ",\n  \"lang\": " + jsonString(language.code) +
-           ",\n  \"dir\": \"ltr\",\n  \"id\": \"./\",\n  \"start_url\": "
-           "\"./\",\n  \"scope\": \"./\",\n  \"display\": \"standalone\",\n  \"theme_color\": " +
-           jsonString(facts.themeColour) +
-           ",\n  \"background_color\": " + jsonString(facts.backgroundColour) +
-           ",\n  \"icons\": [\n" + icons + "\n  ]\n}\n";
+    const nlohmann::ordered_json manifest = {
+        {"name", facts.name},
+        {"short_name", facts.name},
+        {"description", language.description},
+        {"lang", language.code},
+        {"dir", "ltr"},
+        {"id", "./"},
+        {"start_url", "./"},
+        {"scope", "./"},
+        {"display", "standalone"},
+        {"theme_color", facts.themeColour},
+        {"background_color", facts.backgroundColour},
+        {"icons", icons},
+    };
+    return manifest.dump(2) + "\n";
 }
 
 std::string manifestFile(const SiteFacts::Language &language)

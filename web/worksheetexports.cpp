@@ -3,24 +3,22 @@
 // them in HTML.
 
 #include "engine.h"
-#include "jsonstring.h"
+#include "exportname.h"
+#include "pagejson.h"
 
 #include "catalogues.h"
+#include "languagechoice.h"
 #include "languages.h"
 #include "ranges.h"
 #include "worksheetdocument.h"
 #include "worksheetoptions.h"
 
+#include <nlohmann/json.hpp>
+
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#if defined(__wasm__)
-#define VELMORA_EXPORT(name) __attribute__((export_name(#name)))
-#else
-#define VELMORA_EXPORT(name)
-#endif
 
 namespace {
 
@@ -118,27 +116,35 @@ std::string Caption(std::string_view text)
     return out;
 }
 
-void AppendLabels(std::string &out, const Catalogue &language)
+nlohmann::json Labels(const Catalogue &language)
 {
     const WorksheetDialogTexts &d = language.worksheet.dialog;
-    const std::pair<std::string_view, std::string> labels[] = {
+    return {
         {"title", std::string(d.title)},    {"count", Caption(d.count.text)},
         {"range", Caption(d.range.text)},   {"variants", Caption(d.variants.text)},
         {"code", Caption(d.code.text)},     {"newCode", Caption(d.newCode.text)},
         {"lang", Caption(d.language.text)}, {"unsolvable", Caption(d.unsolvable.text)},
         {"zeros", Caption(d.zeros.text)},   {"euclid", Caption(d.euclid.text)},
         {"paper", Caption(d.paper.text)},   {"print", Caption(d.print.text)},
-        {"a4", std::string(d.a4)},          {"letter", std::string(d.letter)},
     };
-    out += "\"labels\":{";
-    for (const auto &[name, text] : labels) {
-        if (out.back() != '{')
-            out += ',';
-        AppendJson(out, name);
-        out += ':';
-        AppendJson(out, text);
-    }
-    out += '}';
+}
+
+// The entries of the form's lists, by the options' names: each value with
+// the name it shows in the language.
+nlohmann::json Lists(const Catalogue &language)
+{
+    nlohmann::json lists = {{"range", nlohmann::json::array()},
+                            {"lang", nlohmann::json::array()},
+                            {"paper", nlohmann::json::array()}};
+    for (const std::string_view range : RangeEntries)
+        lists["range"].push_back({range, range});
+    for (const Catalogue *catalogue : Catalogues)
+        lists["lang"].push_back({catalogue->code.value, catalogue->name.value});
+    const WorksheetDialogTexts &d = language.worksheet.dialog;
+    const std::array<std::string_view, SheetPapers.size()> papers = {d.a4, d.letter};
+    for (std::size_t k = 0; k < SheetPapers.size(); ++k)
+        lists["paper"].push_back({SheetPapers[k], papers[k]});
+    return lists;
 }
 
 } // namespace
@@ -147,8 +153,8 @@ VELMORA_EXPORT(velmora_worksheet)
 const char *velmora_worksheet(const char *query, const char *language, uint32_t fresh)
 {
     WorksheetChoices choices;
-    if (FindCatalogue(language))
-        choices.language = language;
+    if (const std::string_view code = LanguageOfTag(language); !code.empty())
+        choices.language = std::string(code);
     std::string problem;
     for (const auto &[name, value] : Pairs(query))
         if (const auto refused = ApplyWorksheetOption(choices, name, value)) {
@@ -157,67 +163,39 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
         }
     const bool drawn = problem.empty() && choices.code == 0;
     if (drawn)
-        choices.code = fresh % LargestWorksheetCode + 1;
+        choices.code = WorksheetCode(fresh);
     const Catalogue &speaks = *FindCatalogue(choices.language);
 
-    std::string &out = answer;
-    out = "{\"ok\":";
-    out += problem.empty() ? "true" : "false";
-    out += ",\"problem\":";
-    AppendJson(out, problem);
-    out += ",\"code\":" + std::to_string(choices.code);
-    out += ",\"drawn\":";
-    out += drawn ? "true" : "false";
-    out += ",\"lang\":";
-    AppendJson(out, choices.language);
-    out += ",\"paper\":";
-    out += choices.paper == Paper::Letter ? "\"letter\"" : "\"a4\"";
-    out += ",\"choices\":{\"count\":" + std::to_string(choices.count);
-    out += ",\"range\":" + std::to_string(choices.range);
-    out += ",\"variants\":" + std::to_string(choices.variants);
-    out += ",\"unsolvable\":" + std::to_string(choices.unsolvablePercent);
-    out += ",\"zeros\":";
-    out += choices.zeros ? "true" : "false";
-    out += ",\"euclid\":";
-    out += choices.euclid ? "true" : "false";
-    out += "},\"title\":";
-
+    nlohmann::json out = {
+        {"ok", problem.empty()},
+        {"problem", problem},
+        {"code", choices.code},
+        {"drawn", drawn},
+        {"lang", choices.language},
+        {"paper", SheetPapers[static_cast<std::size_t>(choices.paper)]},
+        {"choices",
+         {{"count", choices.count},
+          {"range", choices.range},
+          {"variants", choices.variants},
+          {"unsolvable", choices.unsolvablePercent},
+          {"zeros", choices.zeros},
+          {"euclid", choices.euclid}}},
+        {"labels", Labels(speaks)},
+        {"lists", Lists(speaks)},
+    };
+    // The form's fields by the options' names, as the reader reads them back.
+    nlohmann::json &options = out["options"] = nlohmann::json::object();
+    for (const auto &[name, value] : WorksheetOptionPairs(choices))
+        options[name] = value;
+    nlohmann::json &lines = out["lines"] = nlohmann::json::array();
     if (problem.empty()) {
         const SheetDocument document = ChosenWorksheetDocument(choices);
-        AppendJson(out, document.title);
-        out += ",\"lines\":[";
-        for (const SheetLine &line : document.lines) {
-            if (out.back() != '[')
-                out += ',';
-            out += "{\"role\":";
-            AppendJson(out, RoleName(line.role));
-            out += ",\"text\":";
-            AppendJson(out, line.text);
-            out += '}';
-        }
-        out += "],";
+        out["title"] = document.title;
+        for (const SheetLine &line : document.lines)
+            lines.push_back({{"role", RoleName(line.role)}, {"text", line.text}});
     } else {
-        AppendJson(out, speaks.worksheet.title);
-        out += ",\"lines\":[],";
+        out["title"] = speaks.worksheet.title.value;
     }
-
-    AppendLabels(out, speaks);
-    out += ",\"ranges\":[";
-    for (const std::string_view range : RangeEntries) {
-        if (out.back() != '[')
-            out += ',';
-        AppendJson(out, range);
-    }
-    out += "],\"languages\":[";
-    for (const Catalogue *catalogue : Catalogues) {
-        if (out.back() != '[')
-            out += ',';
-        out += "{\"code\":";
-        AppendJson(out, catalogue->code);
-        out += ",\"name\":";
-        AppendJson(out, catalogue->name);
-        out += '}';
-    }
-    out += "]}";
-    return out.c_str();
+    answer = PageJson(out);
+    return answer.c_str();
 }

@@ -1,7 +1,7 @@
 #include "answerpanel.h"
 
-#include "answercheck.h"
 #include "mainwindow.h"
+#include "qtext.h"
 
 #include <QAccessible>
 #include <QCheckBox>
@@ -9,18 +9,9 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+#include <QSignalBlocker>
 
 AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget *parent)
     : QGroupBox(qs(language.practice.controls.heading.text), parent), window_(window),
@@ -31,6 +22,7 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
     auto *grid = new QGridLayout(this);
 
     const ControlText *names[] = {&c.x0, &c.y0, &c.stepX, &c.stepY};
+    const Entry fields[] = {Entry::X0, Entry::Y0, Entry::StepX, Entry::StepY};
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         auto *caption = new QLabel(qs(names[i]->text), this);
         auto *entry = new QLineEdit(this);
@@ -40,7 +32,12 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
         const int column = static_cast<int>(i % 2) * 2;
         grid->addWidget(caption, row, column);
         grid->addWidget(entry, row, column + 1);
-        connect(entry, &QLineEdit::returnPressed, this, &AnswerPanel::Check);
+        const Entry field = fields[i];
+        connect(entry, &QLineEdit::textEdited, this, [this, field](const QString &text) {
+            window_.Do(command::Edit{field, text.toStdString()});
+        });
+        connect(entry, &QLineEdit::returnPressed, this,
+                [this, field] { window_.Do(command::Enter{field}); });
         entries_[i] = entry;
     }
     grid->setColumnStretch(1, 1);
@@ -48,11 +45,8 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
 
     noSolution_ = new QCheckBox(qs(c.noSolution.text), this);
     noSolution_->setAccessibleName(qs(c.noSolution.accessibleName));
-    // The claim stands instead of a pair: the entries are not read then.
-    connect(noSolution_, &QCheckBox::toggled, this, [this](bool claimed) {
-        for (QLineEdit *entry : entries_)
-            entry->setEnabled(!claimed);
-    });
+    connect(noSolution_, &QCheckBox::toggled, this,
+            [this](bool claimed) { window_.Do(command::Claim{claimed}); });
     check_ = new QPushButton(qs(c.check.text), this);
     check_->setAccessibleName(qs(c.check.accessibleName));
     check_->setAutoDefault(false);
@@ -76,22 +70,15 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
     clearTally_ = new QPushButton(qs(c.clearTally.text), this);
     clearTally_->setAccessibleName(qs(c.clearTally.accessibleName));
     clearTally_->setAutoDefault(false);
-    connect(clearTally_, &QPushButton::clicked, this, [this] {
-        round_.Clear();
-        showTally();
-    });
+    connect(clearTally_, &QPushButton::clicked, this,
+            [this] { window_.Do(command::StartTallyAgain{}); });
     grid->addWidget(tallyCaption, 4, 0);
     grid->addWidget(tally_, 4, 1, 1, 2);
     grid->addWidget(clearTally_, 4, 3, Qt::AlignRight);
-    showTally();
     fitEntries();
 
-    // Feedback about another equation would mislead: it goes as soon as the
-    // coefficients change, by typing or by New data.
-    for (int k = 1; k <= 3; ++k)
-        if (auto *field = qobject_cast<QLineEdit *>(window_.Pole(k)))
-            connect(field, &QLineEdit::textChanged, this, &AnswerPanel::forgetStaleFeedback);
-    connect(&window_, &MainWindow::visitShown, this, &AnswerPanel::forgetStaleFeedback);
+    connect(&window_, &MainWindow::visitShown, this, &AnswerPanel::showPractice);
+    showPractice();
 }
 
 void AnswerPanel::changeEvent(QEvent *event)
@@ -111,33 +98,32 @@ void AnswerPanel::fitEntries()
                                entry->fontMetrics().averageCharWidth() * 2);
 }
 
-std::array<std::string, 3> AnswerPanel::equation() const
-{
-    const Visit &visit = window_.State();
-    return {visit.Field(1), visit.Field(2), visit.Field(3)};
-}
-
 void AnswerPanel::Check()
 {
-    const PupilAnswer answer{X0()->text().toStdString(), Y0()->text().toStdString(),
-                             StepX()->text().toStdString(), StepY()->text().toStdString(),
-                             noSolution_->isChecked()};
-    checked_ = equation();
-    const auto &[a, b, c] = checked_;
-    const AnswerCheck result =
-        CheckAnswer(a, b, c, answer, QLocale().decimalPoint().toStdString(), texts_);
+    window_.Do(command::Check{});
+}
 
+void AnswerPanel::showPractice()
+{
+    const PracticeView &practice = window_.View().practice;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        const QString text = qs(practice.entries[i]);
+        if (entries_[i]->text() != text)
+            entries_[i]->setText(text);
+        // The claim stands instead of a pair: the entries are not read then.
+        entries_[i]->setEnabled(!practice.noSolution);
+    }
+    {
+        const QSignalBlocker quiet(noSolution_);
+        noSolution_->setChecked(practice.noSolution);
+    }
     QStringList lines;
-    if (result.verdict == Verdict::Right)
-        lines << qs(texts_.right);
-    else if (result.verdict == Verdict::Wrong)
-        lines << qs(texts_.wrong);
-    for (const FeedbackLine &line : result.lines)
+    if (!practice.heading.empty())
+        lines << qs(practice.heading);
+    for (const FeedbackLine &line : practice.lines)
         lines << qs(line.text);
     showFeedback(lines.join(QLatin1Char('\n')));
-
-    round_.Record(a, b, c, result.verdict);
-    showTally();
+    tally_->setText(qs(practice.tally));
 }
 
 void AnswerPanel::showFeedback(const QString &text)
@@ -149,15 +135,4 @@ void AnswerPanel::showFeedback(const QString &text)
     // Read out where the pupil is, as a live region would be on a page.
     QAccessibleTextUpdateEvent changed(feedback_, 0, before, text);
     QAccessible::updateAccessibility(&changed);
-}
-
-void AnswerPanel::showTally()
-{
-    tally_->setText(qs(round_.Tally(texts_)));
-}
-
-void AnswerPanel::forgetStaleFeedback()
-{
-    if (!feedback_->toPlainText().isEmpty() && equation() != checked_)
-        showFeedback(QString());
 }

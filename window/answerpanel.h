@@ -3,17 +3,16 @@
 // "Your answer" beside the window: the pupil's particular solution and the
 // steps of the general solution, or the claim that there is none, checked
 // against the equation in the window's coefficient fields, before or after
-// Calculate. The feedback starts with the verdict, then one finding per
-// line; a screen reader hears it when it changes. The tally counts each
-// equation of this visit once.
+// Calculate. It holds nothing of its own: each action goes to the window's
+// visit as a command, and it draws the visit's view, the feedback (the
+// verdict, then one finding per line, which a screen reader hears when it
+// changes) and the tally among it.
 
 #include "catalogue.h"
-#include "practiceround.h"
 
 #include <QGroupBox>
 
 #include <array>
-#include <string>
 
 QT_BEGIN_NAMESPACE
 class QCheckBox;
@@ -32,7 +31,7 @@ class AnswerPanel : public QGroupBox
 public:
     AnswerPanel(MainWindow &window, const Catalogue &language, QWidget *parent = nullptr);
 
-    // Checks the answer as the fields hold it and shows the feedback.
+    // Checks the answer as the fields hold it.
     void Check();
 
     QLineEdit *X0() const { return entries_[0]; }
@@ -50,19 +49,15 @@ protected:
 
 private:
     void fitEntries();
-    std::array<std::string, 3> equation() const;
+    void showPractice();
     void showFeedback(const QString &text);
-    void showTally();
-    void forgetStaleFeedback();
 
     MainWindow &window_;
     const PracticeTexts &texts_;
-    PracticeRound round_;
     std::array<QLineEdit *, 4> entries_{};
     QCheckBox *noSolution_ = nullptr;
     QPushButton *check_ = nullptr;
     QPlainTextEdit *feedback_ = nullptr;
     QLabel *tally_ = nullptr;
     QPushButton *clearTally_ = nullptr;
-    std::array<std::string, 3> checked_; // the equation the feedback is about
 };

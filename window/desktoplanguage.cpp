@@ -2,6 +2,8 @@
 
 #include "languagechoice.h"
 
+#include <QLocale>
+
 #include <cstdlib>
 #include <string_view>
 
@@ -19,4 +21,9 @@ const Catalogue &DesktopCatalogue()
 {
     return DesktopChoice(Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"),
                          Variable("LANG"));
+}
+
+std::string LocaleDecimalSeparator()
+{
+    return QLocale().decimalPoint().toStdString();
 }

@@ -1,16 +1,9 @@
 #include "euclidpanel.h"
 
+#include "qtext.h"
+
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
-
-namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
 
 EuclidPanel::EuclidPanel(const Catalogue &language, QWidget *parent)
     : QGroupBox(qs(language.euclid.title), parent), account_(new QPlainTextEdit(this))

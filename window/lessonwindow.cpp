@@ -5,6 +5,7 @@
 #include "euclidpanel.h"
 #include "mainwindow.h"
 #include "picturepanel.h"
+#include "qtext.h"
 #include "worksheetdialog.h"
 
 #include <QAction>
@@ -22,11 +23,6 @@
 #include <cmath>
 
 namespace {
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The side panel at zoom 1, in logical pixels: as high as the client area,
 // and wide enough for two answer entries of twenty digits side by side.
@@ -205,14 +201,12 @@ void LessonWindow::keepOnScreen()
 
 void LessonWindow::showAccount()
 {
-    const Visit &visit = client_->State();
-    euclid_->SetAccount(visit.AccountCount() > Visit::EuclidWayAccount
-                            ? visit.AccountText(Visit::EuclidWayAccount)
-                            : std::string());
+    euclid_->SetAccount(client_->View().euclid);
     // The picture of the equation calculated, as its fields hold it.
+    const VisitView &view = client_->View();
     std::optional<std::array<std::string, 3>> equation;
-    if (visit.FieldsLocked())
-        equation = std::array<std::string, 3>{visit.Field(1), visit.Field(2), visit.Field(3)};
+    if (view.locked)
+        equation = view.coefficients;
     picture_->SetEquation(equation);
 }
 

@@ -2,6 +2,9 @@
 
 #include "colourbutton.h"
 #include "contrast.h"
+#include "introduction.h"
+#include "noteline.h"
+#include "qtext.h"
 #include "qttranslations.h"
 #include "rangelist.h"
 #include "ranges.h"
@@ -11,9 +14,9 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -25,14 +28,14 @@
 
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QRect pixelRect(const ControlEntry &entry)
 {
     return QRect(Pixels(entry.left), Pixels(entry.top), Pixels(entry.width), Pixels(entry.height));
+}
+
+QRect pixelRect(const Area &area)
+{
+    return QRect(Pixels(area.left), Pixels(area.top), Pixels(area.width), Pixels(area.height));
 }
 
 // Twips times the zoom, in logical pixels. Edges are rounded, not sizes, so
@@ -42,7 +45,7 @@ int zoomed(int twips, double zoom)
     return static_cast<int>(std::lround(twips * zoom / TwipsPerPixel));
 }
 
-QRect zoomedRect(const ControlEntry &entry, double zoom)
+template <typename Placed> QRect zoomedRect(const Placed &entry, double zoom)
 {
     const int left = zoomed(entry.left, zoom);
     const int top = zoomed(entry.top, zoom);
@@ -56,34 +59,15 @@ QColor fromBgr(std::uint32_t bgr)
                   static_cast<int>((bgr >> 16) & 0xFF));
 }
 
-// Texts keep their CR LF line ends; the fields show plain lines.
-QString shownText(std::string_view crlfText)
-{
-    QString text = qs(crlfText);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
-// The introduction as the field shows it: one plain line each.
-QString introductionText(const Catalogue &catalogue)
-{
-    QString text;
-    for (std::string_view line : catalogue.introduction.lines)
-        text += qs(line) + QLatin1Char('\n');
-    return text;
-}
-
-std::string decimalSeparator()
-{
-    return QLocale().decimalPoint().toStdString();
-}
-
 // Qt shows a top-level QWidget to assistive technology as a plain client
 // area, which screen readers call a filler; this one is the program's window.
 QAccessibleInterface *windowAccessible(const QString &className, QObject *object)
 {
     if (className == QLatin1String("MainWindow") && object && object->isWidgetType())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    // The note is a status line, whose new text a screen reader reads out.
+    if (className == QLatin1String("NoteLine") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::StatusBar);
     return nullptr;
 }
 
@@ -101,7 +85,9 @@ MainWindow::MainWindow(RandomSource random, const Catalogue &catalogue, QWidget 
     [[maybe_unused]] static const bool qtTextsInItsLanguage =
         installQtTranslations(*QCoreApplication::instance(), catalogue_.code);
     createUi();
-    Form_Load();
+    // Start-up: the locale's numbers, then the first range's one fill.
+    visit_.Apply(command::SetDecimalSeparator{LocaleDecimalSeparator()});
+    Do(command::Start{});
 }
 
 void MainWindow::createUi()
@@ -139,11 +125,32 @@ void MainWindow::createUi()
         control->setAccessibleName(qs(TextsOf(entry, catalogue_).accessibleName));
         controls_[i] = control;
     }
+    note_ = new NoteLine(this);
+    note_->setGeometry(pixelRect(NoteArea));
+    QFont small = font;
+    small.setPointSizeF(NotePointSize);
+    note_->setFont(small);
+    QPalette ink = note_->palette();
+    ink.setColor(QPalette::WindowText, inkOn(fromBgr(WindowBackColour)));
+    note_->setPalette(ink);
     setTabOrderFromTable();
     tieCaptions();
 
-    connect(butonGroup_, &QButtonGroup::idClicked, this, &MainWindow::Buton_Click);
-    connect(sluch_, &QListWidget::itemSelectionChanged, this, &MainWindow::Sluch_Click);
+    connect(butonGroup_, &QButtonGroup::idClicked, this, [this](int index) {
+        switch (index) {
+        case 0:
+            Do(command::Calculate{});
+            break;
+        case 1:
+            Do(command::Clear{});
+            break;
+        case 2:
+            Do(command::NewData{});
+            break;
+        }
+    });
+    connect(sluch_, &QListWidget::itemSelectionChanged, this,
+            [this] { Do(command::SelectRange{sluch_->selectedRow()}); });
 
     pole_[0]->setFocus();
     centreOnScreen();
@@ -165,7 +172,7 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
         pole_.at(static_cast<std::size_t>(entry.index)) = box;
         // Pole(4) shows the transcript, which the visit holds.
         if (entry.index != 4)
-            box->setPlainText(introductionText(catalogue_));
+            box->setPlainText(qs(IntroductionText(catalogue_)));
         return box;
     }
 
@@ -176,13 +183,14 @@ QWidget *MainWindow::createTextBox(const ControlEntry &entry)
         box->setMaxLength(entry.maxLength);
     box->setReadOnly(entry.settings & Locked);
     pole_.at(static_cast<std::size_t>(entry.index)) = box;
-    // Whatever puts text into the field (typing, pasting, undoing) hands it
-    // to the visit, which keeps the text a locked field already has.
-    const int k = entry.index;
-    connect(box, &QLineEdit::textChanged, this,
-            [this, k](const QString &text) { visit_.Edit(k, text.toStdString()); });
-    connect(box, &QLineEdit::returnPressed, this,
-            [this] { forward([this] { visit_.EnterInField(); }); });
+    // Whatever the user puts into the field (typing, pasting, undoing) goes
+    // to the visit; a locked field takes none of it, and the visit says why.
+    const auto field = static_cast<Entry>(entry.index - 1); // Pole1 to Pole3: A, B, C
+    connect(box, &QLineEdit::textEdited, this, [this, field](const QString &text) {
+        Do(command::Edit{field, text.toStdString()});
+    });
+    connect(box, &QLineEdit::returnPressed, this, [this, field] { Do(command::Enter{field}); });
+    box->installEventFilter(this);
     return box;
 }
 
@@ -229,15 +237,8 @@ QWidget *MainWindow::createLabel(const ControlEntry &entry)
 
 void MainWindow::setTabOrderFromTable()
 {
-    std::array<std::size_t, Controls.size()> order{};
-    for (std::size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        return Controls[a].tabIndex < Controls[b].tabIndex;
-    });
-
     QWidget *previous = nullptr;
-    for (std::size_t i : order) {
+    for (std::size_t i : TabOrder()) {
         if (Controls[i].type == ControlType::Label)
             continue; // labels hold tab indices but never take the focus
         if (previous)
@@ -271,6 +272,10 @@ void MainWindow::SetZoom(double zoom)
     setFont(scaled);
     for (std::size_t i = 0; i < Controls.size(); ++i)
         controls_[i]->setGeometry(actual ? pixelRect(Controls[i]) : zoomedRect(Controls[i], zoom));
+    note_->setGeometry(actual ? pixelRect(NoteArea) : zoomedRect(NoteArea, zoom));
+    QFont small = note_->font();
+    small.setPointSizeF(NotePointSize * zoom);
+    note_->setFont(small);
 }
 
 void MainWindow::centreOnScreen()
@@ -320,63 +325,57 @@ QPlainTextEdit *MainWindow::transcriptField() const
     return qobject_cast<QPlainTextEdit *>(pole_[4]);
 }
 
-std::string MainWindow::CoefficientText(int k) const
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const QLineEdit *field = (k >= 1 && k <= 3) ? coefficientField(k) : nullptr;
-    return field ? field->text().toStdString() : std::string();
+    // A key that would change a locked field's text reaches no handler of
+    // the field's own: the visit hears of it, and says why.
+    auto *field = qobject_cast<QLineEdit *>(watched);
+    if (field && field->isReadOnly() && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool typing = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        if (typing || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete ||
+            key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut)) {
+            for (int k = 1; k <= 3; ++k)
+                if (field == coefficientField(k))
+                    Do(command::Edit{static_cast<Entry>(k - 1), field->text().toStdString()});
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
-std::string MainWindow::Transcript() const
+void MainWindow::Do(const Command &command)
 {
-    return visit_.TranscriptText();
-}
-
-void MainWindow::SetTranscript(const std::string &text)
-{
-    visit_.ReplaceTranscript(text);
-    showTranscript();
-}
-
-void MainWindow::Buton_Click(std::int16_t index)
-{
-    forward([this, index] { visit_.Buton_Click(index); });
-}
-
-void MainWindow::Sluch_Click()
-{
-    forward([this] { visit_.Sluch_Click(sluch_->selectedRow()); });
-}
-
-void MainWindow::Form_Load()
-{
-    forward([this] { visit_.Form_Load(); });
-}
-
-template <typename Command> void MainWindow::forward(Command command)
-{
-    visit_.SetDecimalSeparator(decimalSeparator());
-    command();
+    visit_.Apply(command);
     showVisit();
 }
 
 void MainWindow::showVisit()
 {
+    const VisitView &view = visit_.View();
     for (int k = 1; k <= 3; ++k) {
         QLineEdit *field = coefficientField(k);
-        const QString text = QString::fromStdString(visit_.Field(k));
+        const QString text = qs(view.coefficients[static_cast<std::size_t>(k - 1)]);
         if (field->text() != text)
             field->setText(text);
-        field->setReadOnly(visit_.FieldsLocked());
+        field->setReadOnly(view.locked);
     }
-    showTranscript();
-    if (visit_.SelectedRange() != sluch_->selectedRow()) {
+    if (shownTranscript_ != view.transcript) {
+        shownTranscript_ = view.transcript;
+        // The transcript keeps its CR LF line ends; the field shows plain lines.
+        QString lines = qs(shownTranscript_);
+        lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        transcriptField()->setPlainText(lines);
+    }
+    if (view.range != sluch_->selectedRow()) {
         // The visit has chosen already: showing it is no new selection.
         const QSignalBlocker quiet(sluch_);
-        sluch_->setCurrentRow(visit_.SelectedRange());
+        sluch_->setCurrentRow(view.range);
     }
+    note_->SetNote(view.note);
     // Before Изчисли may go disabled, so that the focus never falls from it
     // to "Изчисти" (clear), where a second Space would wipe the result unread.
-    switch (visit_.FocusAfter()) {
+    switch (view.focus) {
     case Focus::Introduction:
         pole_[0]->setFocus();
         break;
@@ -386,14 +385,6 @@ void MainWindow::showVisit()
     case Focus::Unchanged:
         break;
     }
-    buton_[0]->setEnabled(visit_.CalculateEnabled());
+    buton_[0]->setEnabled(view.calculateEnabled);
     emit visitShown();
-}
-
-void MainWindow::showTranscript()
-{
-    if (shownTranscript_ == visit_.TranscriptText())
-        return;
-    shownTranscript_ = visit_.TranscriptText();
-    transcriptField()->setPlainText(shownText(shownTranscript_));
 }

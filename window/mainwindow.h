@@ -5,32 +5,28 @@
 // Pole (text boxes), Buton (buttons) and Etiket (labels), and the single
 // controls Sluch (the range list) and Label1 (the title).
 //
-// What a calculation works on (the coefficient texts, the transcript with
-// its CR LF line ends, the solver's values and the state of the inputs) is
-// held by a Visit, which needs no Qt. The window forwards each of the user's
-// actions to it and then shows what it holds; Pole(4) only shows the
-// transcript.
+// Everything the user's visit holds is a Visit's, which needs no Qt: the
+// window hands it each of the user's actions as a command and draws the view
+// it gives back, as the page does. Pole(4) only shows the transcript; the
+// line beside the fields (Note) says why a locked field takes no key, or
+// how a field was read where that is not as typed.
 //
-// Its texts come from one catalogue, the desktop's language by default.
-//
-// Four events drive it: Buton_Click for any of the buttons, Sluch_Click for
-// a selection in the list, Enter in a coefficient field, and Form_Load once,
-// before the window is shown. They run on the GUI thread, each to its end.
+// Its texts come from one catalogue, the desktop's language by default. It
+// runs on the GUI thread, each command to its end.
 
 #include "calculation.h"
 #include "clockrandom.h"
 #include "controltable.h"
 #include "desktoplanguage.h"
-#include "value.h"
 #include "visit.h"
 
 #include <QWidget>
 
 #include <array>
-#include <cstdint>
 #include <string>
 
 class ColourButton;
+class NoteLine;
 class RangeList;
 
 QT_BEGIN_NAMESPACE
@@ -53,13 +49,14 @@ public:
 
     const Catalogue &Language() const { return catalogue_; }
 
-    // What the user's visit holds. A panel beside the window may add an
-    // account to it, and shows it again on visitShown().
-    const Visit &State() const { return visit_; }
-    Visit &State() { return visit_; }
+    // Hands the visit one of the user's actions and draws what it then
+    // holds; a panel beside the window sends its own actions here too.
+    void Do(const Command &command);
+    const VisitView &View() const { return visit_.View(); }
 
 signals:
-    // After every action forwarded to the visit, once the window shows it.
+    // After every command, once the window shows the view; panels beside
+    // the window draw their part of it then.
     void visitShown();
 
 public:
@@ -69,30 +66,22 @@ public:
     QLabel *Etiket(int index) const;
     QListWidget *Sluch() const;
     QLabel *Label1() const;
-
-    const SolverValues &Values() const { return visit_.Values(); }
+    NoteLine *Note() const { return note_; }
 
     // Scales the client area as a scale factor given at start would: every
     // control's geometry from the table times `zoom`, and the font with it.
     void SetZoom(double zoom);
     double Zoom() const { return zoom_; }
 
-    std::string CoefficientText(int k) const;
-    std::string Transcript() const;
-    void SetTranscript(const std::string &text);
+    // The transcript as the visit holds it, CR LF and all.
+    const std::string &Transcript() const { return View().transcript; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void Buton_Click(std::int16_t index);
-    void Sluch_Click();
-    void Form_Load();
-
-    // Runs one of the visit's commands, then shows the visit.
-    template <typename Command> void forward(Command command);
     void showVisit();
-    void showTranscript();
 
     void createUi();
     QWidget *createTextBox(const ControlEntry &entry);
@@ -112,6 +101,7 @@ private:
     std::array<QLabel *, 5> etiket_{};
     RangeList *sluch_ = nullptr;
     QLabel *label1_ = nullptr;
+    NoteLine *note_ = nullptr;
     QButtonGroup *butonGroup_ = nullptr;
 
     const Catalogue &catalogue_;

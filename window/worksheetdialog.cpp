@@ -1,5 +1,7 @@
 #include "worksheetdialog.h"
 
+#include "qtext.h"
+
 #include "catalogues.h"
 #include "messagefill.h"
 #include "ranges.h"
@@ -32,11 +34,6 @@
 
 namespace {
 
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 template <typename Control> Control *Named(Control *control, const ControlText &texts)
 {
     control->setAccessibleName(qs(texts.accessibleName));
@@ -46,7 +43,12 @@ template <typename Control> Control *Named(Control *control, const ControlText &
 std::uint32_t DrawnCode()
 {
     static std::random_device device;
-    return static_cast<std::uint32_t>(device() % LargestWorksheetCode) + 1;
+    return WorksheetCode(device());
+}
+
+void Limit(QSpinBox *box, const SheetOption &option)
+{
+    box->setRange(option.lower, option.upper);
 }
 
 } // namespace
@@ -68,26 +70,27 @@ void WorksheetDialog::CreateControls()
     const WorksheetDialogTexts &say = catalogue_.worksheet.dialog;
     // Made in the order Tab visits them.
     count_ = Named(new QSpinBox, say.count);
-    count_->setRange(1, 40);
+    Limit(count_, SheetOptionNamed("count"));
     range_ = Named(new QComboBox, say.range);
     for (std::string_view entry : RangeEntries)
         range_->addItem(qs(entry));
     variants_ = Named(new QSpinBox, say.variants);
-    variants_->setRange(1, 40);
+    Limit(variants_, SheetOptionNamed("variants"));
     code_ = Named(new QLineEdit, say.code);
     newCode_ = Named(new QPushButton(qs(say.newCode.text)), say.newCode);
     language_ = Named(new QComboBox, say.language);
     for (const Catalogue *catalogue : Catalogues)
         language_->addItem(qs(catalogue->name), qs(catalogue->code));
     unsolvable_ = Named(new QSpinBox, say.unsolvable);
-    unsolvable_->setRange(0, 100);
+    Limit(unsolvable_, SheetOptionNamed("unsolvable"));
     unsolvable_->setSingleStep(5);
     unsolvable_->setSuffix(QStringLiteral(" %"));
     zeros_ = Named(new QCheckBox(qs(say.zeros.text)), say.zeros);
     euclid_ = Named(new QCheckBox(qs(say.euclid.text)), say.euclid);
     paper_ = Named(new QComboBox, say.paper);
-    paper_->addItem(qs(say.a4));
-    paper_->addItem(qs(say.letter));
+    const std::array<std::string_view, SheetPapers.size()> papers = {say.a4, say.letter};
+    for (std::size_t k = 0; k < SheetPapers.size(); ++k)
+        paper_->addItem(qs(papers[k]), qs(SheetPapers[k]));
     preview_ = Named(new QPrintPreviewWidget(&printer_), say.preview);
     preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
@@ -181,18 +184,26 @@ void WorksheetDialog::CreateControls()
 
 std::optional<WorksheetChoices> WorksheetDialog::Choices() const
 {
-    WorksheetChoices choices;
-    choices.count = count_->value();
-    choices.range = std::stoi(std::string(RangeEntries.at(range_->currentIndex())));
-    choices.variants = variants_->value();
-    choices.language = language_->currentData().toString().toStdString();
-    choices.unsolvablePercent = unsolvable_->value();
-    choices.zeros = zeros_->isChecked();
-    choices.euclid = euclid_->isChecked();
-    choices.paper = paper_->currentIndex() == 1 ? Paper::Letter : Paper::A4;
-    if (ApplyWorksheetOption(choices, "code", code_->text().trimmed().toStdString()))
-        return std::nullopt;
-    return choices;
+    // As options by their names, read by the command line's and the page's
+    // own reader.
+    const auto number = [](const QSpinBox *box) { return std::to_string(box->value()); };
+    const auto flag = [](const QCheckBox *box) {
+        return std::string(box->isChecked() ? "1" : "0");
+    };
+    const auto read = ReadWorksheetOptions({
+        {"count", number(count_)},
+        {"range", range_->currentText().toStdString()},
+        {"variants", number(variants_)},
+        {"code", code_->text().trimmed().toStdString()},
+        {"lang", language_->currentData().toString().toStdString()},
+        {"unsolvable", number(unsolvable_)},
+        {"zeros", flag(zeros_)},
+        {"euclid", flag(euclid_)},
+        {"paper", paper_->currentData().toString().toStdString()},
+    });
+    if (const auto *choices = std::get_if<WorksheetChoices>(&read))
+        return *choices;
+    return std::nullopt;
 }
 
 void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
@@ -202,10 +213,7 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
         QSignalBlocker(code_),  QSignalBlocker(language_), QSignalBlocker(unsolvable_),
         QSignalBlocker(zeros_), QSignalBlocker(euclid_),   QSignalBlocker(paper_)};
     count_->setValue(choices.count);
-    const auto range =
-        std::find(RangeEntries.begin(), RangeEntries.end(), std::to_string(choices.range));
-    range_->setCurrentIndex(
-        range == RangeEntries.end() ? 1 : static_cast<int>(range - RangeEntries.begin()));
+    range_->setCurrentIndex(std::max(range_->findText(QString::number(choices.range)), 0));
     variants_->setValue(choices.variants);
     code_->setText(QString::number(choices.code == 0 ? DrawnCode() : choices.code));
     const int language = language_->findData(qs(choices.language));
@@ -213,7 +221,7 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
     unsolvable_->setValue(choices.unsolvablePercent);
     zeros_->setChecked(choices.zeros);
     euclid_->setChecked(choices.euclid);
-    paper_->setCurrentIndex(choices.paper == Paper::Letter ? 1 : 0);
+    paper_->setCurrentIndex(static_cast<int>(choices.paper));
     ChoicesChanged();
 }
 

@@ -4,7 +4,7 @@
 
 #include "commandline.h"
 #include "euclid.h"
-#include "fakewindow.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -121,8 +121,7 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
                  {"--explain A B C", &say.explain},
                  {"--lang " + Codes("|"), &say.lang},
                  {"-h, --help", &say.help},
-                 {"--version", &say.version},
-                 {"--worksheet -o FILE.pdf", &say.worksheet}}) {
+                 {"--version", &say.version}}) {
             const std::size_t line = result.out.find("\n  " + option + " ");
             ASSERT_NE(line, std::string::npos) << option << " in " << language->code.value;
             const std::size_t words = result.out.find_first_not_of(' ', line + 3 + option.size());
@@ -136,6 +135,19 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
             EXPECT_EQ(words - line, column) << option;
         }
         EXPECT_NE(result.out.find(say.exitStatus.value), std::string::npos);
+
+        // The worksheet's options with what each allows and its default, as
+        // the worksheet's reader takes them.
+        const std::size_t sheet = result.out.find("\n  --worksheet -o FILE.pdf ");
+        ASSERT_NE(sheet, std::string::npos);
+        const std::string line =
+            result.out.substr(sheet + 1, result.out.find('\n', sheet + 1) - sheet - 1);
+        EXPECT_EQ(line.find_first_of("{}"), std::string::npos) << line;
+        for (const char *named :
+             {"--count 1-40 ", "(10)", "--range 10|100|200|500|1000|1500|2000 ", "(100)",
+              "--variants 1-40 ", "--code 1-999999 ", "--lang", "--unsolvable 0-100 ", "--zeros",
+              "--euclid", "--paper a4|letter (a4)"})
+            EXPECT_NE(line.find(named), std::string::npos) << named << " in " << line;
     }
     EXPECT_EQ(Velmora({"-h"}, English).out, Velmora({"--help", "--lang=en"}).out);
 }
@@ -180,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{{"--explain", "1", "2", "3", "--lang", "de"},
                "unknown language “de”; the languages are " + Codes(", ")},
         BadRow{{"--lang=en", "--lang=bg", "--help"}, "--lang is given more than once"},
-        BadRow{{"--lang", "en"}, "--lang goes with --explain or --help"},
+        BadRow{{"--lang", "en"}, "--lang goes with --explain, --worksheet or --help"},
         BadRow{{"--help", "--nope"},
                "unknown argument “--nope” (velmora --help lists the "
                "options)"}));

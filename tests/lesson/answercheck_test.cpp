@@ -51,8 +51,7 @@ class Feedback : public testing::TestWithParam<Row>
 TEST_P(Feedback, LineByLine)
 {
     const Row &row = GetParam();
-    const AnswerCheck check =
-        CheckAnswer(row.a, row.b, row.c, row.answer, row.separator, English.practice);
+    const AnswerCheck check = CheckAnswer(row.a, row.b, row.c, row.answer, row.separator, English);
     EXPECT_EQ(check.verdict, row.verdict);
     EXPECT_EQ(Texts(check), row.lines);
 }
@@ -377,7 +376,7 @@ INSTANTIATE_TEST_SUITE_P(English, Feedback, testing::ValuesIn(Rows),
 TEST(FeedbackInBulgarian, SameFindingsOwnWords)
 {
     const AnswerCheck check =
-        CheckAnswer("3", "5", "1", Pair("2", "1", "10", "-6"), ".", Bulgarian.practice);
+        CheckAnswer("3", "5", "1", Pair("2", "1", "10", "-6"), ".", Bulgarian);
     EXPECT_EQ(check.verdict, Verdict::Wrong);
     EXPECT_EQ(Texts(check),
               (std::vector<std::string>{
@@ -387,7 +386,7 @@ TEST(FeedbackInBulgarian, SameFindingsOwnWords)
                   "получите 5 и -3."}));
 
     const AnswerCheck right =
-        CheckAnswer("3", "5", "1", Pair("-3", "2", "5", "-3"), ".", Bulgarian.practice);
+        CheckAnswer("3", "5", "1", Pair("-3", "2", "5", "-3"), ".", Bulgarian);
     EXPECT_EQ(right.verdict, Verdict::Right);
     ASSERT_EQ(right.lines.size(), 3u);
     EXPECT_EQ(right.lines[2].text,

@@ -4,8 +4,8 @@
 
 #include "euclid.h"
 #include "euclidmodel.h"
-#include "fakewindow.h"
 #include "formula.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 

@@ -5,8 +5,8 @@
 
 #include "answercheck.h"
 #include "answermodel.h"
-#include "fakewindow.h"
 #include "languages.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -156,8 +156,8 @@ void CheckOne(const std::array<std::int64_t, 3> &abc, const ModelEquation &e, co
     const auto [a, b, c] = abc;
     const PupilAnswer answer{Text(k.x), Text(k.y), Text(k.p), Text(k.q), false};
     const std::string as = std::to_string(a), bs = std::to_string(b), cs = std::to_string(c);
-    const AnswerCheck en = CheckAnswer(as, bs, cs, answer, ".", English.practice);
-    const AnswerCheck bg = CheckAnswer(as, bs, cs, answer, ".", Bulgarian.practice);
+    const AnswerCheck en = CheckAnswer(as, bs, cs, answer, ".", English);
+    const AnswerCheck bg = CheckAnswer(as, bs, cs, answer, ".", Bulgarian);
     const std::string where = as + "x + " + bs + "y = " + cs + " with " + answer.x0 + ", " +
                               answer.y0 + "; " + answer.stepX + ", " + answer.stepY;
     ++tally.checks;
@@ -261,7 +261,7 @@ TEST(GeneratedAnswers, NoSolutionClaimsBothWays)
         const ModelEquation e = Model(a, b, c);
         const AnswerCheck check =
             CheckAnswer(std::to_string(a), std::to_string(b), std::to_string(c),
-                        {"", "", "", "", true}, ".", English.practice);
+                        {"", "", "", "", true}, ".", English);
         ASSERT_EQ(check.lines.size(), 1u);
         const std::string where = std::to_string(a) + ", " + std::to_string(b) + ", " +
                                   std::to_string(c) + ": " + check.lines[0].text;

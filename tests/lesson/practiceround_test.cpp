@@ -1,11 +1,8 @@
-// The practice round's tally and draws, and how a pupil's entry is read.
+// The practice round's tally, and how a pupil's entry is read.
 
 #include "entryreading.h"
 #include "languages.h"
 #include "practiceround.h"
-
-#include "clockrandom.h"
-#include "randomcoefficient.h"
 
 #include <gtest/gtest.h>
 
@@ -35,24 +32,6 @@ TEST(PracticeRound, CountsEachEquationOnceAndCreditsACorrection)
     EXPECT_EQ(round.Tally(English.practice), "0 of 0 right");
     round.Record("3", "5", "1", Verdict::Right);
     EXPECT_EQ(round.Tally(English.practice), "1 of 1 right");
-}
-
-TEST(PracticeRound, NextEquationTakesThreeDrawsFromTheRange)
-{
-    for (const char *range : {"10", "2000"}) {
-        ClockRandom drawn(42), twin(42);
-        const RandomSource random = std::ref(drawn);
-        for (int n = 0; n < 200; ++n) {
-            const auto equation = PracticeRound::NextEquation(random, range);
-            for (const std::string &coefficient : equation) {
-                const int value = std::stoi(coefficient);
-                EXPECT_GE(value, 1);
-                EXPECT_LE(value, std::stoi(range) + 1);
-                EXPECT_EQ(coefficient, RandomCoefficient(twin(), std::stod(range)));
-            }
-        }
-        EXPECT_EQ(drawn(), twin()) << "the sequence moved on by three draws an equation";
-    }
 }
 
 struct EntryRow

@@ -2,6 +2,7 @@
 // language, and filling them leaves nothing behind.
 
 #include "cataloguefields.h"
+#include "equationtext.h"
 #include "languages.h"
 #include "practicetext.h"
 
@@ -109,8 +110,14 @@ TEST(NumberTexts, IntegersFactorsAndEquations)
     EXPECT_EQ(WholeText(-big - big), "-170141183460469231731687303715884105728");
     EXPECT_EQ(FactorText(-3), "(-3)");
     EXPECT_EQ(FactorText(3), "3");
-    EXPECT_EQ(EquationText(3, -5, 1), "3x - 5y = 1");
-    EXPECT_EQ(EquationText(-3, 0, -1), "-3x + 0y = -1");
+    // The working's writer, for the negated coefficients the checks name too.
+    const auto equation = [](std::int64_t a, std::int64_t b, std::int64_t c) {
+        return EquationText(a, b, c, English.transcript);
+    };
+    EXPECT_EQ(equation(3, -5, 1), "3x - 5y = 1");
+    EXPECT_EQ(equation(-3, 0, -1), "-3x + 0y = -1");
+    EXPECT_EQ(equation(2147483648, -2147483648, -1), "2147483648x - 2147483648y = -1");
+    EXPECT_EQ(equation(1, INT64_MIN, 0), "1x - 9223372036854775808y = 0");
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "visit.h"
 
 #include "euclid.h"
+#include "practicetext.h"
+#include "solve.h"
 
 #include <gtest/gtest.h>
 
@@ -42,41 +44,42 @@ RandomSource Scripted(const std::shared_ptr<Draws> &draws)
 
 const float Top = std::nextafter(1.0f, 0.0f);
 
+// The visit's commands by short names, as the tests give them.
+void Type(Visit &visit, const std::string &a, const std::string &b, const std::string &c)
+{
+    visit.Apply(command::Edit{Entry::A, a});
+    visit.Apply(command::Edit{Entry::B, b});
+    visit.Apply(command::Edit{Entry::C, c});
+}
+
+std::vector<std::string> Fields(const Visit &visit)
+{
+    const auto &c = visit.View().coefficients;
+    return {c[0], c[1], c[2]};
+}
+
 struct VisitTest : testing::Test
 {
     std::shared_ptr<Draws> draws = std::make_shared<Draws>();
     Visit visit{Scripted(draws), Bulgarian};
 
-    std::vector<std::string> Fields() const
-    {
-        return {visit.Field(1), visit.Field(2), visit.Field(3)};
-    }
+    const VisitView &View() const { return visit.View(); }
+    std::vector<std::string> Fields() const { return ::Fields(visit); }
     void Type(const std::string &a, const std::string &b, const std::string &c)
     {
-        visit.Edit(1, a);
-        visit.Edit(2, b);
-        visit.Edit(3, c);
+        ::Type(visit, a, b, c);
     }
     // Clears, types, queues the draws and presses Изчисли.
     const std::string &Calculate(const std::string &a, const std::string &b, const std::string &c,
                                  std::deque<float> queue = {})
     {
-        visit.Buton_Click(1);
+        visit.Apply(command::Clear{});
         Type(a, b, c);
         draws->queued = std::move(queue);
-        visit.Buton_Click(0);
-        return visit.TranscriptText();
+        return visit.Apply(command::Calculate{}).transcript;
     }
-    bool Ready() const
-    {
-        return visit.InputState() == Visit::State::Ready && !visit.FieldsLocked() &&
-               visit.CalculateEnabled();
-    }
-    bool Calculated() const
-    {
-        return visit.InputState() == Visit::State::Calculated && visit.FieldsLocked() &&
-               !visit.CalculateEnabled();
-    }
+    bool Ready() const { return !View().locked && View().calculateEnabled; }
+    bool Calculated() const { return View().locked && !View().calculateEnabled; }
 };
 
 std::string Lines(std::initializer_list<std::string> lines)
@@ -89,25 +92,26 @@ std::string Lines(std::initializer_list<std::string> lines)
 
 TEST_F(VisitTest, StartUpSelectsTheFirstRangeAndFillsOnce)
 {
-    EXPECT_EQ(visit.SelectedRange(), -1);
+    EXPECT_EQ(visit.View().range, -1);
     // R = 10: 0 gives 1, 0.25 gives the tie 3.5 and so 4, the largest r 11.
     draws->queued = {0.0f, 0.25f, Top};
-    visit.Form_Load();
+    visit.Apply(command::Start{});
     EXPECT_EQ(draws->taken, 3);
     EXPECT_EQ(Fields(), (std::vector<std::string>{"1", "4", "11"}));
-    EXPECT_EQ(visit.SelectedRange(), 0);
-    EXPECT_EQ(visit.TranscriptText(), "");
+    EXPECT_EQ(visit.View().range, 0);
+    EXPECT_EQ(visit.View().transcript, "");
     EXPECT_TRUE(Ready());
-    EXPECT_EQ(visit.FocusAfter(), Focus::Introduction);
-    EXPECT_EQ(visit.Values().NOD, 0);
+    EXPECT_EQ(visit.View().focus, Focus::Introduction);
+    EXPECT_EQ(visit.View().euclid, "");
+    EXPECT_EQ(visit.View().noteKind, NoteKind::None);
 }
 
 TEST_F(VisitTest, StartUpWithTheProgramsOwnGenerator)
 {
     Visit clocked(ClockRandom(), Bulgarian);
-    clocked.Form_Load();
+    clocked.Apply(command::Start{});
     for (int k = 1; k <= 3; ++k) {
-        const std::string &drawn = clocked.Field(k);
+        const std::string &drawn = clocked.View().coefficients[std::size_t(k - 1)];
         ASSERT_FALSE(drawn.empty());
         EXPECT_EQ(drawn.find_first_not_of("0123456789"), std::string::npos) << drawn;
         EXPECT_GE(std::stoi(drawn), 1);
@@ -117,68 +121,69 @@ TEST_F(VisitTest, StartUpWithTheProgramsOwnGenerator)
 
 TEST_F(VisitTest, CalculateLocksDisablesAndSendsTheFocusToTheTranscript)
 {
-    visit.Form_Load();
+    visit.Apply(command::Start{});
+    Calculate("3", "5", "1");
+    visit.Apply(command::Clear{});
     Type("7", "6", "6");
-    visit.ReplaceTranscript("left over\r\n");
-    visit.Buton_Click(0);
-    const std::string transcript = visit.TranscriptText();
-    EXPECT_EQ(transcript.find("left over"), std::string::npos);
+    visit.Apply(command::Calculate{});
+    const std::string transcript = visit.View().transcript;
+    EXPECT_EQ(transcript.find("3x"), std::string::npos) << "no line of the last calculation";
     EXPECT_EQ(transcript.rfind("Решавам Диофантово уравнение 7x + 6y = 6\r\n", 0), 0u);
     EXPECT_TRUE(Calculated());
-    EXPECT_EQ(visit.FocusAfter(), Focus::Transcript);
+    EXPECT_EQ(visit.View().focus, Focus::Transcript);
     EXPECT_EQ(Fields(), (std::vector<std::string>{"7", "6", "6"}));
 
     // Locked fields keep their texts; a second Изчисли and Enter do nothing
     // and draw nothing.
-    visit.Edit(1, "9");
+    visit.Apply(command::Edit{Entry::A, "9"});
     const int taken = draws->taken;
-    visit.Buton_Click(0);
-    EXPECT_EQ(visit.FocusAfter(), Focus::Unchanged);
-    visit.EnterInField();
-    EXPECT_EQ(visit.FocusAfter(), Focus::Unchanged);
+    visit.Apply(command::Calculate{});
+    EXPECT_EQ(visit.View().focus, Focus::Unchanged);
+    visit.Apply(command::Enter{Entry::B});
+    EXPECT_EQ(visit.View().focus, Focus::Unchanged);
     EXPECT_EQ(draws->taken, taken);
-    EXPECT_EQ(visit.TranscriptText(), transcript);
-    EXPECT_EQ(visit.Field(1), "7");
+    EXPECT_EQ(visit.View().transcript, transcript);
+    EXPECT_EQ(visit.View().coefficients[0], "7");
     EXPECT_TRUE(Calculated());
 }
 
 TEST_F(VisitTest, EnterInAFieldCalculatesAsИзчислиDoes)
 {
-    visit.Form_Load();
+    visit.Apply(command::Start{});
     Type("3", "5", "1");
     draws->queued = {0.25f};
-    visit.EnterInField();
+    visit.Apply(command::Enter{Entry::B});
     EXPECT_TRUE(Calculated());
-    EXPECT_EQ(visit.FocusAfter(), Focus::Transcript);
+    EXPECT_EQ(visit.View().focus, Focus::Transcript);
     Visit pressed(Scripted(std::make_shared<Draws>(Draws{{0.25f}})), Bulgarian);
-    pressed.Edit(1, "3");
-    pressed.Edit(2, "5");
-    pressed.Edit(3, "1");
-    pressed.Buton_Click(0);
-    EXPECT_EQ(visit.TranscriptText(), pressed.TranscriptText());
+    pressed.Apply(command::Edit{Entry::A, "3"});
+    pressed.Apply(command::Edit{Entry::B, "5"});
+    pressed.Apply(command::Edit{Entry::C, "1"});
+    pressed.Apply(command::Calculate{});
+    EXPECT_EQ(visit.View().transcript, pressed.View().transcript);
 }
 
 TEST_F(VisitTest, ClearEmptiesAndUnlocksInBothStatesAndKeepsTheRange)
 {
-    visit.Form_Load();
-    visit.Sluch_Click(2);
-    visit.Buton_Click(1);
+    visit.Apply(command::Start{});
+    visit.Apply(command::SelectRange{2});
+    visit.Apply(command::Clear{});
     EXPECT_EQ(Fields(), (std::vector<std::string>{"", "", ""}));
-    EXPECT_EQ(visit.TranscriptText(), "");
+    EXPECT_EQ(visit.View().transcript, "");
     EXPECT_TRUE(Ready());
 
     Calculate("3", "5", "7");
     EXPECT_TRUE(Calculated());
-    visit.Buton_Click(1);
+    visit.Apply(command::Clear{});
     EXPECT_EQ(Fields(), (std::vector<std::string>{"", "", ""}));
-    EXPECT_EQ(visit.TranscriptText(), "");
+    EXPECT_EQ(visit.View().transcript, "");
     EXPECT_TRUE(Ready());
-    EXPECT_EQ(visit.FocusAfter(), Focus::Unchanged);
-    EXPECT_EQ(visit.SelectedRange(), 2);
+    EXPECT_EQ(visit.View().focus, Focus::Unchanged);
+    EXPECT_EQ(visit.View().range, 2);
 
     // Three empty fields read as zeros.
-    visit.Buton_Click(0);
-    EXPECT_EQ(visit.TranscriptText(),
+    visit.Apply(command::Calculate{});
+    EXPECT_EQ(visit.View().transcript,
               Lines({"Решавам Диофантово уравнение 0x + 0y = 0",
                      "Диофантовото уравнение 0x + 0y = 0", "е с некоректно въведени коефициенти!",
                      "Моля, въведете стойности на коефициентите!"}));
@@ -189,25 +194,27 @@ TEST_F(VisitTest, DataAndARangeFillFromTheSelectedRangeInBothStates)
     for (const bool calculatedFirst : {false, true})
         for (const bool byList : {false, true}) {
             Visit visit(Scripted(draws), Bulgarian);
-            visit.Form_Load();
-            visit.Edit(1, "3");
-            visit.Edit(2, "5");
-            visit.Edit(3, "1");
+            visit.Apply(command::Start{});
+            visit.Apply(command::Edit{Entry::A, "3"});
+            visit.Apply(command::Edit{Entry::B, "5"});
+            visit.Apply(command::Edit{Entry::C, "1"});
             if (calculatedFirst)
-                visit.Buton_Click(0);
+                visit.Apply(command::Calculate{});
             draws->queued = {0.5f, 0.0f, 0.99f};
             const int before = draws->taken;
             if (byList)
-                visit.Sluch_Click(1); // "100"
+                visit.Apply(command::SelectRange{1}); // "100"
             else
-                visit.Buton_Click(2); // "10"
+                visit.Apply(command::NewData{}); // "10"
             const auto expected = byList ? std::vector<std::string>{"51", "1", "100"}
                                          : std::vector<std::string>{"6", "1", "11"};
             EXPECT_EQ(draws->taken - before, 3);
-            EXPECT_EQ((std::vector<std::string>{visit.Field(1), visit.Field(2), visit.Field(3)}),
+            EXPECT_EQ((std::vector<std::string>{visit.View().coefficients[0],
+                                                visit.View().coefficients[1],
+                                                visit.View().coefficients[2]}),
                       expected);
-            EXPECT_EQ(visit.TranscriptText(), "");
-            EXPECT_TRUE(visit.CalculateEnabled() && !visit.FieldsLocked());
+            EXPECT_EQ(visit.View().transcript, "");
+            EXPECT_TRUE(visit.View().calculateEnabled && !visit.View().locked);
         }
 }
 
@@ -220,155 +227,347 @@ TEST_F(VisitTest, FillsRoundTiesToEven)
         float r;
         const char *expected;
     };
-    visit.Form_Load();
+    visit.Apply(command::Start{});
     for (const Row &row :
          {Row{1, 0.125f, "14"}, Row{1, 0.375f, "38"}, Row{6, 1.0f / 32, "64"},
           Row{6, 3.0f / 32, "188"}, Row{6, Top, "2001"}, Row{6, 0.0f, "1"}, Row{5, 0.0003f, "1"}}) {
-        visit.Sluch_Click(row.range);
+        visit.Apply(command::SelectRange{row.range});
         draws->queued = {row.r, row.r, row.r};
-        visit.Buton_Click(2);
+        visit.Apply(command::NewData{});
         EXPECT_EQ(Fields(), (std::vector<std::string>(3, row.expected))) << row.r;
     }
 }
 
 TEST_F(VisitTest, OnlyAListedRangeIsSelected)
 {
-    visit.Form_Load();
+    visit.Apply(command::Start{});
     const int taken = draws->taken;
-    visit.Sluch_Click(-1);
-    visit.Sluch_Click(7);
-    EXPECT_EQ(visit.SelectedRange(), 0);
+    visit.Apply(command::SelectRange{-1});
+    visit.Apply(command::SelectRange{7});
+    EXPECT_EQ(visit.View().range, 0);
     EXPECT_EQ(draws->taken, taken);
 }
 
 TEST_F(VisitTest, TIsDrawnOnlyWhenTheCalculationReachesTheCheck)
 {
-    visit.Form_Load();
-    visit.Buton_Click(1);
+    visit.Apply(command::Start{});
+    visit.Apply(command::Clear{});
     Type("0", "0", "5");
     draws->queued = {0.75f, 0.25f, 0.5f, 0.0f};
-    visit.Buton_Click(0);
-    visit.Buton_Click(1);
+    visit.Apply(command::Calculate{});
+    visit.Apply(command::Clear{});
     Type("4", "6", "3");
-    visit.Buton_Click(0);
-    visit.Buton_Click(1);
+    visit.Apply(command::Calculate{});
+    visit.Apply(command::Clear{});
     Type("3", "5", "1");
     // No check on the first two roads: 0.75 is still there for t, 8.5 to 8.
-    visit.Buton_Click(0);
-    EXPECT_NE(visit.TranscriptText().find("проверка за t = 8: "), std::string::npos);
+    visit.Apply(command::Calculate{});
+    EXPECT_NE(visit.View().transcript.find("проверка за t = 8: "), std::string::npos);
     // The fill goes on from the same sequence: 0.25, 0.5 and 0 of range 10.
-    visit.Buton_Click(2);
+    visit.Apply(command::NewData{});
     EXPECT_EQ(Fields(), (std::vector<std::string>{"4", "6", "1"}));
-}
-
-TEST_F(VisitTest, CommandsKeepTheSolverValues)
-{
-    visit.Form_Load();
-    Calculate("4", "6", "5"); // gcd 2 does not divide 5: nothing is reduced
-    const auto check = [this] {
-        EXPECT_EQ(visit.Values().NOD, 2);
-        EXPECT_EQ(AsDouble(visit.Values().A), 4.0);
-        EXPECT_EQ(AsDouble(visit.Values().B), 6.0);
-        EXPECT_EQ(AsDouble(visit.Values().C), 5.0);
-    };
-    check();
-    visit.Buton_Click(1);
-    check();
-    visit.Buton_Click(2);
-    check();
-    visit.Sluch_Click(2);
-    check();
-    visit.SetLanguage(English);
-    check();
 }
 
 TEST_F(VisitTest, ANewLanguageStartsANewAccountAndKeepsTheCoefficients)
 {
-    visit.Form_Load();
+    visit.Apply(command::Start{});
     const std::string bulgarian = Calculate("3", "5", "7");
-    visit.SetLanguage(English);
+    visit.Apply(command::SetLanguage{&English});
     EXPECT_EQ(&visit.Language(), &English);
-    EXPECT_EQ(visit.TranscriptText(), "");
+    EXPECT_EQ(visit.View().transcript, "");
     EXPECT_EQ(Fields(), (std::vector<std::string>{"3", "5", "7"}));
     EXPECT_TRUE(Ready());
 
-    visit.Buton_Click(0);
-    const std::string english = visit.TranscriptText();
+    visit.Apply(command::Calculate{});
+    const std::string english = visit.View().transcript;
     EXPECT_EQ(english.rfind("Solving the Diophantine equation 3x + 5y = 7\r\n", 0), 0u);
     EXPECT_EQ(std::count(english.begin(), english.end(), '\n'),
               std::count(bulgarian.begin(), bulgarian.end(), '\n'));
 
     // The language already spoken changes nothing: the result stays.
-    visit.SetLanguage(English);
-    EXPECT_EQ(visit.TranscriptText(), english);
+    visit.Apply(command::SetLanguage{&English});
+    EXPECT_EQ(visit.View().transcript, english);
     EXPECT_TRUE(Calculated());
 }
 
 TEST_F(VisitTest, FractionsInTheUsersSeparator)
 {
-    visit.Form_Load();
+    visit.Apply(command::Start{});
     EXPECT_NE(Calculate("0", "4", "6").find("y = 1.5\r\n"), std::string::npos);
-    visit.SetDecimalSeparator(",");
+    visit.Apply(command::SetDecimalSeparator{","});
     EXPECT_NE(Calculate("0", "4", "6").find("y = 1,5\r\n"), std::string::npos);
-    visit.SetDecimalSeparator("٫");
+    visit.Apply(command::SetDecimalSeparator{"٫"});
     EXPECT_NE(Calculate("0", "4", "6").find("y = 1٫5\r\n"), std::string::npos);
-}
-
-// An account written beside the transcript: the typed texts and the language.
-class EchoAccount : public Account
-{
-public:
-    std::string Write(const std::array<std::string, 3> &c, std::string_view,
-                      const Catalogue &language) const override
-    {
-        return std::string(language.code) + ":" + c[0] + "," + c[1] + "," + c[2];
-    }
-};
-
-TEST_F(VisitTest, AccountsAreWrittenOnCalculateAndGoWithTheTranscript)
-{
-    const std::size_t account = visit.AddAccount(std::make_unique<EchoAccount>());
-    visit.Form_Load();
-    EXPECT_EQ(visit.AccountText(account), "");
-    Calculate("3", "5", "7");
-    EXPECT_EQ(visit.AccountText(account), "bg:3,5,7");
-    visit.SetLanguage(English);
-    EXPECT_EQ(visit.AccountText(account), "");
-    visit.Buton_Click(0);
-    EXPECT_EQ(visit.AccountText(account), "en:3,5,7");
-    visit.Buton_Click(2);
-    EXPECT_EQ(visit.AccountText(account), "");
-    EXPECT_EQ(visit.AccountText(account + 1), "");
 }
 
 // Every visit explains its calculation by Euclid's way too, in its language
 // and with its decimal separator, and drops it with the transcript.
 TEST_F(VisitTest, EuclidsWayFollowsEveryCalculation)
 {
-    const std::size_t euclid = Visit::EuclidWayAccount;
-    visit.Form_Load();
-    visit.SetDecimalSeparator(",");
+    visit.Apply(command::Start{});
+    EXPECT_EQ(View().euclid, "");
+    visit.Apply(command::SetDecimalSeparator{","});
     Calculate("91", "35", "1,5");
-    EXPECT_EQ(visit.AccountText(euclid), EuclidAccount("91", "35", "1,5", ",", Bulgarian));
-    EXPECT_NE(visit.AccountText(euclid).find("91 = 2 * 35 + 21\r\n"), std::string::npos);
-    visit.SetLanguage(English);
-    EXPECT_EQ(visit.AccountText(euclid), "");
-    visit.EnterInField();
-    EXPECT_EQ(visit.AccountText(euclid), EuclidAccount("91", "35", "1,5", ",", English));
-    visit.Buton_Click(1);
-    EXPECT_EQ(visit.AccountText(euclid), "");
+    EXPECT_EQ(View().euclid, EuclidAccount("91", "35", "1,5", ",", Bulgarian));
+    EXPECT_NE(View().euclid.find("91 = 2 * 35 + 21\r\n"), std::string::npos);
+    visit.Apply(command::SetLanguage{&English});
+    EXPECT_EQ(View().euclid, "");
+    visit.Apply(command::Enter{Entry::C});
+    EXPECT_EQ(View().euclid, EuclidAccount("91", "35", "1,5", ",", English));
+    visit.Apply(command::NewData{});
+    EXPECT_EQ(View().euclid, "");
+    Calculate("3", "5", "7");
+    visit.Apply(command::Clear{});
+    EXPECT_EQ(View().euclid, "");
 }
+
+// ---- "Your answer" -----------------------------------------------------
+
+struct PracticeTest : VisitTest
+{
+    void Answer(const std::string &x0, const std::string &y0, const std::string &p,
+                const std::string &q)
+    {
+        visit.Apply(command::Edit{Entry::X0, x0});
+        visit.Apply(command::Edit{Entry::Y0, y0});
+        visit.Apply(command::Edit{Entry::StepX, p});
+        visit.Apply(command::Edit{Entry::StepY, q});
+    }
+    const PracticeView &Practice() const { return View().practice; }
+    bool Unanswered() const
+    {
+        return Practice().entries == std::array<std::string, 4>{} && !Practice().noSolution &&
+               !Practice().verdict && Practice().heading.empty() && Practice().lines.empty();
+    }
+};
+
+// A new equation, or a new language, starts the answer afresh, whichever
+// front end the pupil uses; the round's tally stays.
+TEST_F(PracticeTest, ANewEquationOrLanguageEmptiesTheAnswerAndTheFeedback)
+{
+    const std::pair<const char *, Command> newStarts[] = {
+        {"New data", command::NewData{}},
+        {"Clear", command::Clear{}},
+        {"another range", command::SelectRange{3}},
+        {"the same range again", command::SelectRange{0}},
+        {"another language", command::SetLanguage{&English}},
+    };
+    for (const auto &[name, start] : newStarts) {
+        Visit visit(Scripted(draws), Bulgarian);
+        visit.Apply(command::Start{});
+        ::Type(visit, "3", "5", "1");
+        visit.Apply(command::Edit{Entry::X0, "2"});
+        visit.Apply(command::Edit{Entry::Y0, "-1"});
+        visit.Apply(command::Claim{true});
+        visit.Apply(command::Check{});
+        ASSERT_TRUE(visit.View().practice.verdict) << name;
+        const std::string tally =
+            FillMessage(visit.Language().practice.tally, {{"right", "0"}, {"total", "1"}});
+        ASSERT_EQ(visit.View().practice.tally, tally);
+
+        const PracticeView &after = visit.Apply(start).practice;
+        EXPECT_EQ(after.entries, (std::array<std::string, 4>{})) << name;
+        EXPECT_FALSE(after.noSolution) << name;
+        EXPECT_FALSE(after.verdict) << name;
+        EXPECT_EQ(after.heading, "") << name;
+        EXPECT_TRUE(after.lines.empty()) << name;
+        EXPECT_EQ(after.tally,
+                  FillMessage(visit.Language().practice.tally, {{"right", "0"}, {"total", "1"}}))
+            << name;
+    }
+}
+
+TEST_F(PracticeTest, EditingACoefficientClearsTheFeedbackAndKeepsTheEntries)
+{
+    visit.Apply(command::Start{});
+    Type("3", "5", "1");
+    Answer("2", "-1", "5", "-3");
+    visit.Apply(command::Check{});
+    ASSERT_EQ(Practice().verdict, Verdict::Right);
+
+    // The same text again is no edit; a correction of an entry keeps the
+    // feedback until the next check.
+    visit.Apply(command::Edit{Entry::A, "3"});
+    visit.Apply(command::Edit{Entry::StepX, "-5"});
+    EXPECT_EQ(Practice().verdict, Verdict::Right);
+
+    visit.Apply(command::Edit{Entry::A, "4"});
+    EXPECT_FALSE(Practice().verdict);
+    EXPECT_TRUE(Practice().lines.empty());
+    EXPECT_EQ(Practice().heading, "");
+    EXPECT_EQ(Practice().entries, (std::array<std::string, 4>{"2", "-1", "-5", "-3"}));
+
+    // Checked again, against the equation as it now stands: 4x + 5y = 1.
+    visit.Apply(command::Enter{Entry::Y0});
+    EXPECT_EQ(Practice().verdict, Verdict::Wrong);
+    EXPECT_EQ(
+        Practice().lines.front().text,
+        FillMessage(Bulgarian.practice.particular.wrong,
+                    {{"a", "4"}, {"x", "2"}, {"b", "5"}, {"y", "(-1)"}, {"sum", "3"}, {"c", "1"}}));
+}
+
+TEST_F(PracticeTest, TheTallyCountsEachEquationOnceAndCreditsACorrection)
+{
+    const auto tally = [](int right, int total) {
+        return FillMessage(English.practice.tally,
+                           {{"right", WholeText(right)}, {"total", WholeText(total)}});
+    };
+    visit.Apply(command::SetLanguage{&English});
+    visit.Apply(command::Start{});
+    Type("3", "5", "1");
+    Answer("2", "1", "5", "-3");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().tally, tally(0, 1));
+    visit.Apply(command::Edit{Entry::Y0, "-1"});
+    visit.Apply(command::Check{});
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().tally, tally(1, 1));
+    // Checked before Calculate and after it: one equation still.
+    visit.Apply(command::Calculate{});
+    Answer("2", "-1", "5", "-3");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().tally, tally(1, 1));
+
+    visit.Apply(command::NewData{});
+    visit.Apply(command::Claim{true});
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().tally, tally(Practice().verdict == Verdict::Right ? 2 : 1, 2));
+
+    // Refused coefficients are no equation to count.
+    visit.Apply(command::Clear{});
+    Type("9e99", "1", "1");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().verdict, Verdict::Refused);
+    EXPECT_EQ(Practice().tally.substr(Practice().tally.find("of")), "of 2 right");
+
+    visit.Apply(command::StartTallyAgain{});
+    EXPECT_EQ(Practice().tally, tally(0, 0));
+}
+
+TEST_F(PracticeTest, TheVerdictIsHeadedInTheVisitsLanguageExceptWhereRefused)
+{
+    visit.Apply(command::Start{});
+    Type("3", "5", "1");
+    Answer("2", "-1", "5", "-3");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().heading, Bulgarian.practice.right.value);
+    Answer("2", "1", "5", "-3");
+    visit.Apply(command::Enter{Entry::StepY});
+    EXPECT_EQ(Practice().heading, Bulgarian.practice.wrong.value);
+    EXPECT_TRUE(Practice().lines.front().mistake);
+
+    // Nothing can be checked: the lines say why, and no verdict heads them.
+    visit.Apply(command::Clear{});
+    Type("1", "32768", "1");
+    Answer("1", "0", "0", "0");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().verdict, Verdict::Refused);
+    EXPECT_EQ(Practice().heading, "");
+    ASSERT_EQ(Practice().lines.size(), 1u);
+    EXPECT_EQ(Practice().lines.front().finding, Finding::CoefficientOutOfRange);
+
+    // The claim stands instead of a pair.
+    visit.Apply(command::Clear{});
+    Type("4", "6", "7");
+    Answer("1", "1", "1", "1");
+    visit.Apply(command::Claim{true});
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().verdict, Verdict::Right);
+    EXPECT_TRUE(Practice().noSolution);
+    visit.Apply(command::Claim{false});
+    EXPECT_FALSE(Practice().noSolution);
+}
+
+// ---- the line beside the fields ---------------------------------------------
+
+TEST_F(VisitTest, AKeyInALockedFieldSaysHowToChangeTheEquation)
+{
+    visit.Apply(command::Start{});
+    Calculate("3", "5", "1");
+    EXPECT_EQ(View().noteKind, NoteKind::None);
+    EXPECT_EQ(View().note, "");
+    const std::string transcript = View().transcript;
+
+    visit.Apply(command::Edit{Entry::B, "59"});
+    EXPECT_EQ(View().coefficients[1], "5");
+    EXPECT_EQ(View().noteKind, NoteKind::Locked);
+    EXPECT_EQ(View().note, "Натиснете „Изчисти“, за да промените уравнението");
+    EXPECT_EQ(View().transcript, transcript);
+    // It stays while the fields stay locked, whatever else the pupil does.
+    visit.Apply(command::Edit{Entry::X0, "2"});
+    visit.Apply(command::Check{});
+    EXPECT_EQ(View().noteKind, NoteKind::Locked);
+
+    // Every way back to Ready takes it away.
+    for (const Command &open :
+         {Command{command::Clear{}}, Command{command::NewData{}}, Command{command::SelectRange{2}},
+          Command{command::SetLanguage{&English}}}) {
+        visit.Apply(command::Calculate{});
+        visit.Apply(command::Edit{Entry::A, "1"});
+        ASSERT_EQ(View().noteKind, NoteKind::Locked);
+        visit.Apply(open);
+        EXPECT_EQ(View().noteKind, NoteKind::None) << open.index();
+        EXPECT_EQ(View().note, "");
+    }
+    visit.Apply(command::Calculate{});
+    visit.Apply(command::Edit{Entry::C, ""});
+    EXPECT_EQ(View().note, "Press Clear to change the equation");
+}
+
+struct ReadAsRow
+{
+    const char *a, *b, *c;
+    const char *separator;
+    const char *note; // empty: every field read as typed
+};
+
+class ReadAsTest : public testing::TestWithParam<ReadAsRow>
+{
+};
+
+// Pasted from a textbook, a field may hold a number the reading rule takes
+// otherwise: the note says which equation was solved. The working stays as
+// the solver writes it.
+TEST_P(ReadAsTest, FieldsNotReadAsTypedAreNamedWhenCalculated)
+{
+    const ReadAsRow &row = GetParam();
+    Visit visit(Scripted(std::make_shared<Draws>()), Bulgarian);
+    visit.Apply(command::Start{});
+    visit.Apply(command::SetDecimalSeparator{row.separator});
+    visit.Apply(command::Clear{});
+    Type(visit, row.a, row.b, row.c);
+    EXPECT_EQ(visit.View().noteKind, NoteKind::None) << "not before Calculate";
+    const VisitView &view = visit.Apply(command::Calculate{});
+    EXPECT_EQ(view.note, row.note);
+    EXPECT_EQ(view.noteKind, *row.note ? NoteKind::ReadAs : NoteKind::None);
+    EXPECT_EQ(view.transcript,
+              Solve(
+                  {row.a, row.b, row.c}, [] { return 0.5f; }, row.separator, Bulgarian.transcript)
+                  .Text());
+    visit.Apply(command::Clear{});
+    EXPECT_EQ(visit.View().note, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ReadAsTest,
+    testing::Values(ReadAsRow{"1,5", "5", "−35", ",", "Прочетено като A = 1, C = 0"},
+                    ReadAsRow{"1 000", "7", "3", ".", "Прочетено като A = 1"},
+                    ReadAsRow{"3", "1e3", "-7.9", ".", "Прочетено като B = 1000, C = -8"},
+                    ReadAsRow{"9e99", "1", "1", ".", "Прочетено като A = 9E+99"},
+                    ReadAsRow{"abc", "x", "?", ".", "Прочетено като A = 0, B = 0, C = 0"},
+                    ReadAsRow{" 3 ", "+5", "007", ".", ""}, ReadAsRow{"", "", "", ".", ""},
+                    ReadAsRow{"-3", "-0", "2", ",", ""}));
 
 // The fill rule's distribution from the program's own generator.
 TEST(VisitFillTest, RangeTenGivesOneToElevenWithTheEndsHalfAsOften)
 {
     Visit visit(ClockRandom(20240607), Bulgarian);
-    visit.Form_Load();
+    visit.Apply(command::Start{});
     std::map<int, int> counts;
     for (int n = 0; n < 2000; ++n) {
-        visit.Buton_Click(2);
+        visit.Apply(command::NewData{});
         for (int k = 1; k <= 3; ++k)
-            ++counts[std::stoi(visit.Field(k))];
+            ++counts[std::stoi(visit.View().coefficients[std::size_t(k - 1)])];
     }
     ASSERT_EQ(counts.size(), 11u);
     EXPECT_EQ(counts.begin()->first, 1);
@@ -390,14 +589,14 @@ TEST(VisitFillTest, RangeTwoThousandSpreadsAndTwoSeedsDiffer)
     std::vector<std::string> seen[2];
     for (int s = 0; s < 2; ++s) {
         Visit visit(ClockRandom(1000 + s), Bulgarian);
-        visit.Form_Load();
-        visit.Sluch_Click(6);
+        visit.Apply(command::Start{});
+        visit.Apply(command::SelectRange{6});
         for (int n = 0; n < 300; ++n) {
-            visit.Buton_Click(2);
+            visit.Apply(command::NewData{});
             for (int k = 1; k <= 3; ++k) {
-                const int v = std::stoi(visit.Field(k));
+                const int v = std::stoi(visit.View().coefficients[std::size_t(k - 1)]);
                 EXPECT_TRUE(v >= 1 && v <= 2001) << v;
-                seen[s].push_back(visit.Field(k));
+                seen[s].push_back(visit.View().coefficients[std::size_t(k - 1)]);
             }
         }
     }
@@ -458,18 +657,18 @@ TEST_P(WorkedTest, CalculateWritesTheWholeTranscript)
     const WorkedRow &row = GetParam();
     auto draws = std::make_shared<Draws>();
     Visit visit(Scripted(draws), *row.language);
-    visit.SetDecimalSeparator(row.separator);
-    visit.Form_Load();
-    visit.Buton_Click(1);
-    visit.Edit(1, row.a);
-    visit.Edit(2, row.b);
-    visit.Edit(3, row.c);
+    visit.Apply(command::SetDecimalSeparator{row.separator});
+    visit.Apply(command::Start{});
+    visit.Apply(command::Clear{});
+    visit.Apply(command::Edit{Entry::A, row.a});
+    visit.Apply(command::Edit{Entry::B, row.b});
+    visit.Apply(command::Edit{Entry::C, row.c});
     draws->queued = {row.r};
-    visit.Buton_Click(0);
+    visit.Apply(command::Calculate{});
     std::string expected;
     for (const std::string &line : row.lines)
         expected += line + "\r\n";
-    EXPECT_EQ(visit.TranscriptText(), expected);
+    EXPECT_EQ(visit.View().transcript, expected);
 }
 
 const Catalogue &bg = Bulgarian;

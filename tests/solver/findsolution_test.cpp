@@ -1,4 +1,4 @@
-#include "fakewindow.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -72,11 +72,8 @@ TEST(FindSolution, ParameterCoversOneToElevenWithHalfWeightEnds)
     // r = 0 gives 1; r just below 1 gives 11; a tie at 8.5 goes to 8.
     for (const auto &[r, t] : std::vector<std::pair<float, int>>{
              {0.0f, 1}, {0.25f, 4}, {0.75f, 8}, {0.99999994f, 11}, {0.0499f, 1}, {0.05f, 2}}) {
-        FakeWindow window("3", "5", "7");
-        SolverValues values;
         const RandomSource random = [r] { return r; };
-        Solve(window, values, random, ".", Bulgarian.transcript);
-        const auto lines = Lines(window.Transcript());
+        const auto lines = Solve({"3", "5", "7"}, random, ".", Bulgarian.transcript).lines;
         ASSERT_EQ(lines.size(), 13u);
         EXPECT_EQ(lines[9], "Извършва се проверка за t = " + std::to_string(t) + ": ") << r;
     }

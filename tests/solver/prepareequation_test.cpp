@@ -1,5 +1,5 @@
-#include "fakewindow.h"
 #include "oracle.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@ struct PrepareRow
     const char *a, *b, *c;
     std::vector<std::string> lines;
     double A, B, C;
-    int NOD; // -1: left as it was
+    int NOD; // -1: none, as A or B is 0
 };
 
 class PrepareEquationTest : public testing::TestWithParam<PrepareRow>
@@ -22,18 +22,22 @@ class PrepareEquationTest : public testing::TestWithParam<PrepareRow>
 TEST_P(PrepareEquationTest, WritesTheEquationAndReducesIt)
 {
     const PrepareRow &row = GetParam();
-    FakeWindow window(row.a, row.b, row.c);
-    SolverValues values;
-    values.NOD = 99; // from an earlier calculation
+    Working working;
     const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, ".", Bulgarian.transcript};
+    Calculation calc{{row.a, row.b, row.c}, working, random, ".", Bulgarian.transcript};
 
     EXPECT_TRUE(PrepareEquation(calc));
-    EXPECT_EQ(Lines(window.Transcript()), row.lines);
+    EXPECT_EQ(working.lines, row.lines);
+    // What the working goes on with: the reduced equation, and NOD where A
+    // and B are both non-zero.
+    const SolverValues &values = working.values;
     EXPECT_EQ(AsDouble(values.A), row.A);
     EXPECT_EQ(AsDouble(values.B), row.B);
     EXPECT_EQ(AsDouble(values.C), row.C);
-    EXPECT_EQ(values.NOD, row.NOD < 0 ? 99 : row.NOD);
+    EXPECT_EQ(working.gcd.has_value(), row.NOD >= 0);
+    if (row.NOD >= 0) {
+        EXPECT_EQ(values.NOD, row.NOD);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -171,15 +175,14 @@ class CoefficientLimitTest : public testing::TestWithParam<LimitRow>
 TEST_P(CoefficientLimitTest, RefusesEachCoefficientOutsideItsRangeAndStops)
 {
     const LimitRow &row = GetParam();
-    FakeWindow window(row.a, row.b, row.c);
-    SolverValues values;
-    values.NOD = 7;
+    Working working;
     const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, ".", Bulgarian.transcript};
+    Calculation calc{{row.a, row.b, row.c}, working, random, ".", Bulgarian.transcript};
 
     EXPECT_FALSE(PrepareEquation(calc));
-    EXPECT_EQ(Lines(window.Transcript()), row.lines);
-    EXPECT_EQ(values.NOD, 7);
+    EXPECT_EQ(working.lines, row.lines);
+    EXPECT_TRUE(working.refused);
+    EXPECT_FALSE(working.gcd.has_value());
     // Solve stops at the same place on every road.
     EXPECT_EQ(Lines(SolveTexts(row.a, row.b, row.c)), row.lines);
 }

@@ -1,5 +1,5 @@
-#include "fakewindow.h"
 #include "golden.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 
@@ -186,37 +186,47 @@ INSTANTIATE_TEST_SUITE_P(
                   "Y = Yо + (A * t) / NOD = 1 + ( 2 * t )", "Извършва се проверка за t = 5: ",
                   "A*X + B*Y = C;  ", "2 * (-16) + 3 * (11) = 1", "-32 + 33 = 1"}}));
 
-TEST(Solve, KeepsNodOnTheZeroRoadsAndOverwritesTheRest)
+// What a calculation gives back beside its lines: the values its lines
+// print, the particular solution and t where it reaches them, and nothing
+// it did not compute.
+TEST(Solve, ReportsWhatItComputedOnEachRoad)
 {
-    FakeWindow first("12", "-18", "30");
-    SolverValues values;
     const RandomSource random = FixedT({4});
-    Solve(first, values, random, ".", Bulgarian.transcript);
-    EXPECT_EQ(AsDouble(values.A), 2);
-    EXPECT_EQ(AsDouble(values.B), -3);
-    EXPECT_EQ(AsDouble(values.C), 5);
-    EXPECT_EQ(values.NOD, 1);
+    const Working solved = Solve({"12", "-18", "30"}, random, ".", Bulgarian.transcript);
+    EXPECT_EQ(AsDouble(solved.values.A), 2);
+    EXPECT_EQ(AsDouble(solved.values.B), -3);
+    EXPECT_EQ(AsDouble(solved.values.C), 5);
+    EXPECT_EQ(solved.gcd, 6);
+    ASSERT_TRUE(solved.particular);
+    // 2x - 3y = 5 after the reduction: the pair its line prints.
+    EXPECT_EQ(solved.particular->x, 1);
+    EXPECT_EQ(solved.particular->y, -1);
+    EXPECT_EQ(solved.lines[8], "открито решение Xо = 1; Yо = -1");
+    EXPECT_EQ(solved.t, 4);
+    EXPECT_FALSE(solved.refused);
+    EXPECT_EQ(solved.Text(), SolveTexts("12", "-18", "30", 4));
 
-    FakeWindow second("4", "6", "3");
-    Solve(second, values, random, ".", Bulgarian.transcript);
-    EXPECT_EQ(values.NOD, 2);
+    const Working none = Solve({"4", "6", "3"}, random, ".", Bulgarian.transcript);
+    EXPECT_EQ(none.gcd, 2);
+    EXPECT_FALSE(none.particular);
+    EXPECT_FALSE(none.t);
 
-    FakeWindow zero("0", "7", "3");
-    Solve(zero, values, random, ".", Bulgarian.transcript);
-    EXPECT_EQ(values.NOD, 2); // untouched when A * B = 0
-    EXPECT_EQ(AsDouble(values.A), 0);
-    EXPECT_EQ(AsDouble(values.B), 7);
+    const Working zero = Solve({"0", "7", "3"}, random, ".", Bulgarian.transcript);
+    EXPECT_FALSE(zero.gcd);
+    EXPECT_EQ(AsDouble(zero.values.B), 7);
+
+    const Working refused = Solve({"9e99", "1", "1"}, random, ".", Bulgarian.transcript);
+    EXPECT_TRUE(refused.refused);
+    EXPECT_EQ(refused.lines.size(), 2u);
 }
 
 TEST(Solve, DrawsOneTPerCheckAndAnotherOnTheNextCalculation)
 {
-    SolverValues values;
     const RandomSource random = FixedT({2, 9});
-    FakeWindow first("3", "5", "7"), second("3", "5", "7");
-    Solve(first, values, random, ".", Bulgarian.transcript);
-    Solve(second, values, random, ".", Bulgarian.transcript);
-    const auto a = Lines(first.Transcript());
-    const auto b = Lines(second.Transcript());
+    const auto a = Solve({"3", "5", "7"}, random, ".", Bulgarian.transcript).lines;
+    // No check on this road: it draws nothing, and 9 is left for the next.
+    Solve({"4", "6", "3"}, random, ".", Bulgarian.transcript);
+    const auto b = Solve({"3", "5", "7"}, random, ".", Bulgarian.transcript).lines;
     ASSERT_EQ(a.size(), 13u);
     ASSERT_EQ(b.size(), 13u);
     EXPECT_EQ(a[9], "Извършва се проверка за t = 2: ");

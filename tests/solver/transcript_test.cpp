@@ -1,35 +1,27 @@
-#include "fakewindow.h"
+#include "solvetexts.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(AppendLine, AddsPiecesThenCrLfInOneStore)
+TEST(AppendLine, PiecesInOrderNumbersInTheSeparatorEachLineEndingInCrLf)
 {
-    FakeWindow window("", "", "");
-    SolverValues values;
+    Working working;
     const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, ",", Bulgarian.transcript};
+    Calculation calc{{"", "", ""}, working, random, ",", Bulgarian.transcript};
 
     AppendLine(calc, {"a ", 1.5, " b ", std::int16_t{7}, Value{}, "!"});
-    EXPECT_EQ(window.Transcript(), "a 1,5 b 7!\r\n");
-    EXPECT_EQ(window.transcriptWrites(), 1);
-
     AppendLine(calc, {});
     AppendLine(calc, {"x"});
-    EXPECT_EQ(window.Transcript(), "a 1,5 b 7!\r\n\r\nx\r\n");
-    EXPECT_EQ(window.transcriptWrites(), 3);
+    EXPECT_EQ(working.lines, (std::vector<std::string>{"a 1,5 b 7!", "", "x"}));
+    EXPECT_EQ(working.Text(), "a 1,5 b 7!\r\n\r\nx\r\n");
 }
 
-TEST(AppendLine, KeepsWhatTheWindowAlreadyHeld)
+TEST(SolveAdapter, AppendsToWhatTheTranscriptHeld)
 {
-    FakeWindow window("", "", "");
-    window.SetTranscript("earlier\r\n");
-    SolverValues values;
-    const RandomSource random = FixedT({1});
-    Calculation calc{window, values, random, ".", Bulgarian.transcript};
-    AppendLine(calc, {"later"});
-    EXPECT_EQ(window.Transcript(), "earlier\r\nlater\r\n");
+    std::string transcript = "earlier\r\n";
+    Solve("0", "0", "5", transcript, FixedT({1}), ".", Bulgarian.transcript);
+    EXPECT_EQ(transcript, "earlier\r\n" + SolveTexts("0", "0", "5"));
 }
 
 TEST(FixedT, GivesTheRequestedParameters)

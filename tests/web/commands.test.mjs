@@ -110,11 +110,11 @@ describe('input states', () => {
         assert.equal(await inputState(page), 'Ready');
         for (const id of ['Pole1', 'Pole2', 'Pole3'])
             assert.match(await page.value(`#${id}`), /^([1-9]|1[01])$/);
-        // Seeded once, then start-up's one fill, in the engine.
+        // Seeded once, then the language and start-up's one fill, in the
+        // engine, and nothing that calculates.
         if (s.calls) {
             assert.equal(s.calls.velmora_seed, 1);
-            assert.equal(s.calls.velmora_form_load, 1);
-            assert.equal(s.calls.velmora_button, undefined);
+            assert.equal(s.calls.velmora_command, 2);
             assert.equal(s.calls.velmora_solve, undefined);
             assert.equal(s.calls.velmora_fill, undefined);
         }
@@ -238,7 +238,7 @@ describe('input states', () => {
     test('the range stays selected: Ctrl+click and Ctrl+Space neither clear it nor fill', needs('mouseAt'), async () => {
         const spy = browser.can.init;
         const page = await browser.open(spy ? { init: spyOnEngine } : {});
-        const selections = () => (spy ? page.evaluate(() => window.engineCalls.velmora_select_range ?? 0) : 0);
+        const selections = () => (spy ? page.evaluate(() => window.engineCalls.velmora_command ?? 0) : 0);
         const coefficients = () => page.evaluate(() => [1, 2, 3].map((i) => document.getElementById(`Pole${i}`).value));
         await page.queueDraws([0, 0.5, 1 - 2 ** -24]);
         const before = [await selections(), await coefficients()];
@@ -313,6 +313,38 @@ describe('Enter in a coefficient field', () => {
         await page.press('Enter');
         assert.equal(await page.transcript(), transcript);
         assert.equal(await page.evaluate(() => document.activeElement.id), 'Pole3');
+        await page.close();
+    });
+});
+
+describe('the line beside the fields', () => {
+    const note = (page) => page.evaluate(() => {
+        const e = document.getElementById('Note');
+        return { text: e.textContent, role: e.getAttribute('role'), live: e.getAttribute('aria-live'), cut: e.scrollWidth > e.clientWidth };
+    });
+
+    // In each language its own words, whole in the strip beside the fields.
+    for (const [code, words] of [['bg', 'Натиснете „Изчисти“, за да промените уравнението'], ['en', 'Press Clear to change the equation']])
+        test(`a key in a locked field is answered: "${words}", read out politely`, async () => {
+            const page = await browser.open({ search: `?lang=${code}` });
+            await calculate(page, ['3', '5', '1'], [0.5]);
+            assert.equal((await note(page)).text, '');
+            await page.focus('#Pole2');
+            await page.type('7');
+            assert.equal(await page.value('#Pole2'), '5');
+            assert.deepEqual(await note(page), { text: words, role: 'status', live: 'polite', cut: false });
+            await page.click('#Buton1');
+            assert.equal((await note(page)).text, '');
+            await page.close();
+        });
+
+    test('a field read otherwise than typed is named when Изчисли is pressed, and the working is the solver\'s', async () => {
+        const page = await browser.open();
+        const transcript = await calculate(page, ['1,5', '5', '−35'], [0.5]);
+        assert.equal((await note(page)).text, 'Прочетено като A = 1, C = 0');
+        assert.match(transcript, /^Решавам Диофантово уравнение 1x \+ 5y = 0\r\n/);
+        await page.click('#Buton2');
+        assert.equal((await note(page)).text, '');
         await page.close();
     });
 });

@@ -48,7 +48,10 @@ export function measure() {
     const layout = matchMedia(main.dataset.layout).matches ? 'window' : 'touch';
     // The language switch stands outside the window, yet is touched and read
     // like any of its controls.
-    const controls = [...main.children, ...document.querySelectorAll('#Languages > button')];
+    // The note beside the fields is no control, and in the window it is in
+    // the smaller type the design gives it.
+    const note = $('Note');
+    const controls = [...main.children, ...document.querySelectorAll('#Languages > button')].filter((e) => e !== note);
     const targets = controls.filter((e) => e.matches('input, textarea, select, button'));
     const name = (e) => e.id || e.textContent;
     const viewport = { width: document.documentElement.clientWidth, height: window.innerHeight };
@@ -85,6 +88,7 @@ export function measure() {
         smallestTarget: smallest,
         targets: targets.map((e) => ({ id: name(e), width: rect(e).width, height: rect(e).height })),
         smallestFont: Math.min(...fontSizes),
+        noteFont: parseFloat(getComputedStyle(note).fontSize),
         transcript: {
             firstLineShown: top >= 0 && top + lineHeight <= viewport.height,
             linesShown: Math.max(0, Math.floor((shownBottom - shownTop) / lineHeight + 0.01)),
@@ -105,6 +109,8 @@ export function unreachable() {
     const height = window.innerHeight;
     const out = [];
     for (const e of document.getElementById('MainWindow').children) {
+        // The note, while it says nothing, has nothing to reach.
+        if (e.id === 'Note' && !e.textContent) continue;
         e.scrollIntoView({ block: 'nearest', inline: 'nearest' });
         const r = e.getBoundingClientRect();
         const fits = r.height <= height;

@@ -52,6 +52,10 @@ describe('every screen, measured', chromiumOnly, () => {
             assert.equal(seen.layout, profile.layout);
             assert.ok(seen.scrollWidth <= seen.viewport.width, `scrolls sideways: ${seen.scrollWidth} > ${seen.viewport.width}`);
             assert.ok(seen.smallestFont >= 16, `a font of ${seen.smallestFont} px`);
+            // In the window the note has the design's smaller point size, at
+            // 96 dots per inch; in the touch layout the size of the rest.
+            const notePixels = profile.layout === 'window' ? (design().note.pointSize * 96) / 72 : 16;
+            assert.ok(seen.noteFont >= notePixels - 0.01, `the note in a font of ${seen.noteFont} px`);
 
             let scale = 1;
             if (seen.layout === 'touch') {

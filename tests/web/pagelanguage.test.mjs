@@ -22,7 +22,7 @@ const lines = (...list) => list.map((line) => line + '\r\n').join('');
 // What the page shows and names, and in which language it says it is.
 const shown = (s) => s.evaluate(() => {
     const $ = (id) => document.getElementById(id);
-    const controls = [...document.querySelectorAll('#MainWindow > *')];
+    const controls = [...document.querySelectorAll('#MainWindow > *')].filter((e) => e.id !== 'Note');
     return {
         lang: document.documentElement.lang,
         title: document.title,
@@ -413,7 +413,7 @@ describe('English transcripts, word for word', () => {
         await s.close();
         const calls = [['language', 'en'], ...list.flatMap(([a, b, c, r]) => [['queue', r], ['solve', a, b, c, '.']])];
         const expected = native(calls);
-        assert.equal(expected.shift(), '1');
+        assert.equal(JSON.parse(expected.shift()).language, 'en');
         compare(t, `${browser.version}: the English page`, list, answers, expected);
         assert.ok(answers.every((a) => a.startsWith('Solving the Diophantine equation ')));
         assert.ok(!answers.some((a) => /[\u0400-\u04ff]/.test(a)), 'no Cyrillic');

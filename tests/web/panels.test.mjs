@@ -54,7 +54,8 @@ describe("Euclid's way after Calculate", () => {
                 const parts = new Intl.NumberFormat(navigator.language).formatToParts(1.5);
                 return parts.find((p) => p.type === 'decimal')?.value ?? '.';
             });
-            const expected = native([['language', code], ...equations.map(([a, b, c]) => ['euclid', a, b, c, separator])]).slice(1);
+            const expected = native([['language', code], ...equations.map(([a, b, c]) => ['euclid', a, b, c, separator])]).slice(1)
+                .map((view) => JSON.parse(view).euclid);
             for (const [i, equation] of equations.entries()) {
                 await s.click('#Buton1');
                 await calculate(s, equation);
@@ -323,6 +324,35 @@ describe('your answer', () => {
             assert.notDeepEqual(after.equation, ['3', '5', '1']);
             await s.close();
         }
+    });
+
+    // The answer starts afresh with every new equation and language; a
+    // changed coefficient takes the feedback away and leaves the entries.
+    test('New data, Clear, a range and a language empty the answer; a coefficient typed clears the feedback only', async () => {
+        const s = await browser.open({ search: '?lang=en' });
+        const answer = () => s.evaluate(() => ({
+            entries: ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map((id) => document.getElementById(id).value),
+            claim: document.getElementById('AnswerNone').checked,
+            feedback: document.getElementById('Feedback').textContent,
+        }));
+        const answered = async () => {
+            await s.fill('#Pole1', '3');
+            await s.fill('#Pole2', '5');
+            await s.fill('#Pole3', '1');
+            for (const [id, value] of [['#AnswerX0', '2'], ['#AnswerY0', '-1'], ['#AnswerP', '5'], ['#AnswerQ', '-3']]) await s.fill(id, value);
+            await s.click('#AnswerCheck');
+            assert.notEqual((await answer()).feedback, '');
+        };
+        const empty = { entries: ['', '', '', ''], claim: false, feedback: '' };
+        for (const start of [() => s.click('#Buton2'), () => s.click('#Buton1'), () => s.select('#Sluch', '500'), () => s.click('#Languages > button[lang="bg"]')]) {
+            await answered();
+            await start();
+            assert.deepEqual(await answer(), empty, String(start));
+        }
+        await answered();
+        await s.fill('#Pole3', '2');
+        assert.deepEqual(await answer(), { entries: ['2', '-1', '5', '-3'], claim: false, feedback: '' });
+        await s.close();
     });
 
     test('its controls are named as design.json names them, and take whole numbers with a sign', async () => {

@@ -8,18 +8,15 @@
 //                                           transcript and a NUL
 //   fill<TAB>range                          velmora_fill; writes the
 //                                           coefficient and a NUL
-//   language<TAB>code                       velmora_language; writes 1 or
-//                                           0 and a NUL
+//   language<TAB>code                       velmora_command("language",
+//                                           code): writes the view's JSON
+//                                           and a NUL
 //   choose_language<TAB>address<TAB>stored<TAB>tags
 //                                           velmora_choose_language, the
 //                                           tags split by spaces; writes
 //                                           the code and a NUL
-//   separator<TAB>text                      velmora_separator
-//   form_load, enter                        velmora_form_load, velmora_enter
-//   button<TAB>index, select_range<TAB>index
-//                                           velmora_button,
-//                                           velmora_select_range
-//   edit<TAB>k<TAB>text                     velmora_edit
+//   command<TAB>name<TAB>argument<TAB>text  velmora_command; writes the
+//                                           view's JSON and a NUL
 //   view                                    velmora_view; writes the JSON
 //                                           and a NUL
 //   worksheet<TAB>query<TAB>language<TAB>fresh
@@ -27,13 +24,8 @@
 //                                           line feeds written as "\n";
 //                                           writes the JSON and a NUL
 //   euclid<TAB>a<TAB>b<TAB>c<TAB>separator  velmora_solve, then
-//                                           velmora_account(0): writes
-//                                           Euclid's way and a NUL
-//   answer<TAB>x0<TAB>y0<TAB>p<TAB>q<TAB>none
-//                                           velmora_answer
-//   check, clear_tally                      velmora_check,
-//                                           velmora_clear_tally; write the
-//                                           JSON and a NUL
+//                                           velmora_view: writes the view,
+//                                           Euclid's way among it, and a NUL
 //
 //   engine_transcripts time S   runs the solve lines over and over for about
 //                               S seconds; writes "<calls> <seconds>"
@@ -137,13 +129,9 @@ int main(int argc, char **argv)
         const bool known = (f[0] == "seed" && n == 3) || (f[0] == "queue" && n == 2) ||
                            (f[0] == "solve" && n == 5) || (f[0] == "fill" && n == 2) ||
                            (f[0] == "language" && n == 2) ||
-                           (f[0] == "choose_language" && n == 4) ||
-                           (f[0] == "separator" && n == 2) || (f[0] == "form_load" && n == 1) ||
-                           (f[0] == "enter" && n == 1) || (f[0] == "button" && n == 2) ||
-                           (f[0] == "select_range" && n == 2) || (f[0] == "edit" && n == 3) ||
+                           (f[0] == "choose_language" && n == 4) || (f[0] == "command" && n == 4) ||
                            (f[0] == "view" && n == 1) || (f[0] == "worksheet" && n == 4) ||
-                           (f[0] == "euclid" && n == 5) || (f[0] == "answer" && n == 6) ||
-                           (f[0] == "check" && n == 1) || (f[0] == "clear_tally" && n == 1);
+                           (f[0] == "euclid" && n == 5);
         if (!known)
             BadLine(f);
     }
@@ -182,37 +170,20 @@ int main(int argc, char **argv)
         else if (f[0] == "solve")
             WriteRecord(velmora_solve(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str()));
         else if (f[0] == "language")
-            WriteRecord(std::to_string(velmora_language(f[1].c_str())));
+            WriteRecord(velmora_command("language", f[1].c_str(), ""));
         else if (f[0] == "fill")
             WriteRecord(velmora_fill(f[1].c_str()));
         else if (f[0] == "choose_language")
             WriteRecord(velmora_choose_language(f[1].c_str(), f[2].c_str(), Tags(f[3]).c_str()));
-        else if (f[0] == "separator")
-            velmora_separator(f[1].c_str());
-        else if (f[0] == "form_load")
-            velmora_form_load();
-        else if (f[0] == "enter")
-            velmora_enter();
-        else if (f[0] == "button")
-            velmora_button(Parse<int>(f[1]));
-        else if (f[0] == "select_range")
-            velmora_select_range(Parse<int>(f[1]));
-        else if (f[0] == "edit")
-            velmora_edit(Parse<int>(f[1]), f[2].c_str());
+        else if (f[0] == "command")
+            WriteRecord(velmora_command(f[1].c_str(), f[2].c_str(), f[3].c_str()));
         else if (f[0] == "worksheet")
             WriteRecord(velmora_worksheet(LineFeeds(f[1]).c_str(), f[2].c_str(),
                                           Parse<std::uint32_t>(f[3])));
         else if (f[0] == "euclid") {
             velmora_solve(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str());
-            WriteRecord(velmora_account(0));
-        } else if (f[0] == "answer")
-            velmora_answer(f[1].c_str(), f[2].c_str(), f[3].c_str(), f[4].c_str(),
-                           Parse<int>(f[5]));
-        else if (f[0] == "check")
-            WriteRecord(velmora_check());
-        else if (f[0] == "clear_tally")
-            WriteRecord(velmora_clear_tally());
-        else
+            WriteRecord(velmora_view());
+        } else
             WriteRecord(velmora_view());
     }
     return 0;

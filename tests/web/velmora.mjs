@@ -136,7 +136,8 @@ export async function loadEngine(bytes = readFileSync(wasmPath)) {
         text,
         solve: (a, b, c, separator) => text.text('velmora_solve', a, b, c, separator),
         fill: (range) => text.text('velmora_fill', range),
-        language: (code) => String(text.number('velmora_language', code)),
+        // One of the visit's commands (engine.h); the view as JSON.
+        command: (name, argument = '', value = '') => JSON.parse(text.text('velmora_command', name, String(argument), String(value))),
         seed: (low, high) => x.velmora_seed(low, high),
         queue: (r) => x.velmora_queue_draw(r),
     };
@@ -152,9 +153,10 @@ export function withEngineText(run) {
 
 // One run of the native tool over a list of calls, each an array whose first
 // element names it: ['seed', low, high], ['queue', r], ['solve', a, b, c,
-// separator], ['fill', range], ['language', code], or a command of the visit
-// (tests/web/transcripts.cpp lists them). Returns what the calls that answer
-// wrote.
+// separator], ['fill', range], ['language', code], ['command', name,
+// argument, text] for one of the visit's commands, ['view'], ['euclid', a,
+// b, c, separator] (tests/web/transcripts.cpp lists them). Returns what the
+// calls that answer wrote.
 export function native(calls, args = []) {
     const lines = calls.map(([name, ...rest]) =>
         [name, ...rest.map((v) => (name === 'queue' ? floatText(v) : String(v)))].join('\t') + '\n');
@@ -168,22 +170,24 @@ export function native(calls, args = []) {
 
 // The same calls on the module in node: those that return a text or a
 // number give it, as the native tool writes it.
-const returning = { solve: 'text', fill: 'text', view: 'text', check: 'text', clear_tally: 'text', choose_language: 'text', language: 'number' };
 export function runCalls(engine, calls) {
     const out = [];
+    const text = (name, ...args) => out.push(engine.text.text(name, ...args));
     for (const [name, ...args] of calls) {
         if (name === 'seed') engine.seed(...args);
         else if (name === 'queue') engine.queue(args[0]);
-        else if (name === 'choose_language') out.push(engine.text.text('velmora_choose_language', args[0], args[1], args[2].replaceAll(' ', '\n')));
+        else if (name === 'choose_language') text('velmora_choose_language', args[0], args[1], args[2].replaceAll(' ', '\n'));
+        else if (name === 'language') text('velmora_command', 'language', args[0], '');
         else if (name === 'euclid') {
             engine.text.text('velmora_solve', ...args);
-            out.push(engine.text.text('velmora_account', 0));
-        } else if (returning[name] === 'text') out.push(engine.text.text(`velmora_${name}`, ...args));
-        else if (returning[name] === 'number') out.push(String(engine.text.number(`velmora_${name}`, ...args)));
-        else engine.text.number(`velmora_${name}`, ...args);
+            text('velmora_view');
+        } else text(`velmora_${name}`, ...args);
     }
     return out;
 }
+
+// A command of the visit as a call for runCalls and native.
+export const command = (name, argument = '', value = '') => ['command', name, String(argument), String(value)];
 
 // The text that reads back as exactly this float.
 // The middle of the figures, or the mean of the middle two: what the

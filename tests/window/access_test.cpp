@@ -6,6 +6,7 @@
 
 #include "controltable.h"
 #include "mainwindow.h"
+#include "noteline.h"
 #include "openwindow.h"
 #include "scripteddraws.h"
 
@@ -20,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -60,6 +62,7 @@ private slots:
     void windowIsAFrame();
     void contextMenusInBulgarian();
     void listFocusMarkOnAnyHighlight();
+    void noteIsAStatusLine();
 };
 
 void AccessTest::resultTakesTheFocus()
@@ -249,6 +252,22 @@ void AccessTest::listFocusMarkOnAnyHighlight()
     QCOMPARE(list->selectedItems().value(0), list->item(0));
     auto [black, width1] = inked(1, Qt::black);
     QVERIFY2(black >= width1 / 3, qPrintable(QString("%1 of %2").arg(black).arg(width1)));
+}
+
+// The line beside the fields is a status line, whose new note is its name.
+void AccessTest::noteIsAStatusLine()
+{
+    MainWindow w(scriptedSource(std::make_shared<ScriptedDraws>()));
+    QAccessibleInterface *note = accessible(w.Note());
+    QCOMPARE(note->role(), QAccessible::StatusBar);
+    QCOMPARE(note->text(QAccessible::Name), QString());
+    QTest::mouseClick(w.Buton(0), Qt::LeftButton);
+    QTest::keyClicks(w.Pole(1), "9");
+    QCOMPARE(note->text(QAccessible::Name),
+             QString::fromUtf8(w.Language().notes.locked.value.data(),
+                               qsizetype(w.Language().notes.locked.value.size())));
+    QTest::mouseClick(w.Buton(1), Qt::LeftButton);
+    QCOMPARE(note->text(QAccessible::Name), QString());
 }
 
 QTEST_MAIN(AccessTest)

@@ -8,6 +8,7 @@
 #include "desktoplanguage.h"
 #include "languages.h"
 #include "mainwindow.h"
+#include "noteline.h"
 #include "qttranslations.h"
 #include "scripteddraws.h"
 
@@ -71,9 +72,12 @@ QWidget *widgetOf(const MainWindow &w, const ControlEntry &entry)
 }
 
 // Every control of the window with its caption and its accessible name.
+// The controls of the design table: every direct child but the note.
 QList<QWidget *> controls(MainWindow &w)
 {
-    return w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QList<QWidget *> all = w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    all.removeOne(w.Note());
+    return all;
 }
 
 // The bounding box of what is not `face` in `area` of `image`: the ink of a

@@ -2,6 +2,7 @@
 // events. The rules themselves are tested with the visit.
 
 #include "mainwindow.h"
+#include "noteline.h"
 #include "scripteddraws.h"
 #include "solver.h"
 
@@ -25,27 +26,13 @@
 namespace {
 
 // The solver on its own, over three fixed texts, for comparison.
-class StandInWindow : public SolverWindow
-{
-public:
-    explicit StandInWindow(std::array<std::string, 3> texts) : texts_(std::move(texts)) {}
-    std::string CoefficientText(int k) const override { return texts_.at(std::size_t(k - 1)); }
-    std::string Transcript() const override { return transcript_; }
-    void SetTranscript(const std::string &text) override { transcript_ = text; }
-
-private:
-    std::array<std::string, 3> texts_;
-    std::string transcript_;
-};
-
 std::string solvedAlone(const QString &a, const QString &b, const QString &c, float r,
                         const Catalogue &language)
 {
-    StandInWindow window({a.toStdString(), b.toStdString(), c.toStdString()});
-    SolverValues values;
     const RandomSource random = [r] { return r; };
-    Solve(window, values, random, QLocale().decimalPoint().toStdString(), language.transcript);
-    return window.Transcript();
+    return Solve({a.toStdString(), b.toStdString(), c.toStdString()}, random,
+                 QLocale().decimalPoint().toStdString(), language.transcript)
+        .Text();
 }
 
 QString text(const std::string &utf8)
@@ -124,6 +111,8 @@ private slots:
     void enterInAFieldCalculates();
     void tabOrder();
     void controlsAsDesigned();
+    void keyInALockedFieldIsAnswered();
+    void fieldsReadOtherwiseAreNamed();
 };
 
 void MainWindowTest::startUpFillsOnceFromTheFirstRange()
@@ -137,13 +126,13 @@ void MainWindowTest::startUpFillsOnceFromTheFirstRange()
     QCOMPARE(text(f.w().Transcript()), QString());
     QCOMPARE(f.box(4)->toPlainText(), QString());
     QVERIFY(f.ready());
-    QCOMPARE(f.w().Values().NOD, std::int16_t(0));
+    QCOMPARE(f.w().Note()->Note(), QString());
     QCOMPARE(f.w().focusWidget(), f.w().Pole(0));
 
     // With the program's own generator: plain digits, 1 to 11.
     MainWindow clocked;
     for (int k = 1; k <= 3; ++k) {
-        const QString drawn = text(clocked.CoefficientText(k));
+        const QString drawn = qobject_cast<QLineEdit *>(clocked.Pole(k))->text();
         QVERIFY2(QRegularExpression("^[0-9]+$").match(drawn).hasMatch(), qPrintable(drawn));
         QVERIFY2(drawn.toInt() >= 1 && drawn.toInt() <= 11, qPrintable(drawn));
     }
@@ -152,11 +141,12 @@ void MainWindowTest::startUpFillsOnceFromTheFirstRange()
 void MainWindowTest::calculateEmptiesThenLocks()
 {
     Fixture f;
+    f.enter("3", "5", "1");
+    f.click(0);
     f.enter("7", "6", "6");
-    f.w().SetTranscript("left over\r\n");
     f.click(0);
     const std::string transcript = f.w().Transcript();
-    QVERIFY(transcript.find("left over") == std::string::npos);
+    QVERIFY(transcript.find("3x") == std::string::npos);
     QVERIFY(!transcript.empty());
     QVERIFY(f.calculated());
     QCOMPARE(f.coefficients(), QStringList({"7", "6", "6"}));
@@ -353,7 +343,7 @@ void MainWindowTest::fifthCharacterRefused()
     QGuiApplication::clipboard()->setText("987654");
     QTest::keyClick(f.field(2), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(f.field(2)->text(), QString("9876"));
-    QCOMPARE(text(f.w().CoefficientText(2)), QString("9876"));
+    QCOMPARE(text(f.w().View().coefficients[1]), QString("9876"));
 }
 
 void MainWindowTest::lockedFieldsStaySelectable()
@@ -391,7 +381,8 @@ void MainWindowTest::enterInAFieldCalculates()
     QCOMPARE(text(f.w().Transcript()), text(solvedAlone("3", "5", "1", 0.25f, f.w().Language())));
     QCOMPARE(f.w().focusWidget(), f.w().Pole(4));
 
-    // Shown once per action, so that a panel beside the window follows.
+    // Shown once per action, a key typed among them, so that a panel beside
+    // the window follows.
     QSignalSpy shown(&f.w(), &MainWindow::visitShown);
     f.click(2);
     QCOMPARE(shown.count(), 1);
@@ -399,9 +390,9 @@ void MainWindowTest::enterInAFieldCalculates()
     QTest::keyClicks(f.field(1), "3");
     QTest::keyClicks(f.field(2), "5");
     QTest::keyClicks(f.field(3), "1");
-    QCOMPARE(shown.count(), 2);
+    QCOMPARE(shown.count(), 5);
     QTest::keyClick(f.field(2), Qt::Key_Return);
-    QCOMPARE(shown.count(), 3);
+    QCOMPARE(shown.count(), 6);
 
     // While Изчисли is disabled, Enter in a locked field does nothing.
     const int draws = f.draws->taken;
@@ -468,9 +459,14 @@ void MainWindowTest::controlsAsDesigned()
     QCOMPARE(w.Etiket(3)->geometry(), QRect(168, 208, 41, 33));
     QCOMPARE(w.Label1()->geometry(), QRect(56, 3, 337, 25));
 
-    // Every control tells a screen reader its name, in Bulgarian.
-    const QList<QWidget *> controls = w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    // Every control tells a screen reader its name, in Bulgarian; beside
+    // them stands the note, in the strip between the fields and the
+    // transcript, left of the buttons.
+    QList<QWidget *> controls = w.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+    QVERIFY(controls.removeOne(w.Note()));
     QCOMPARE(controls.size(), 15);
+    QCOMPARE(w.Note()->geometry(), QRect(8, 242, 284, 21));
+    QCOMPARE(QFontInfo(w.Note()->font()).pointSize(), 9);
     for (const QWidget *control : controls) {
         const QString name = control->accessibleName();
         QVERIFY2(name.contains(QRegularExpression("[А-Яа-я]")), qPrintable(name));
@@ -483,6 +479,52 @@ void MainWindowTest::controlsAsDesigned()
         QVERIFY2(font.family() == "Times New Roman" || font.family() == "Liberation Serif",
                  qPrintable(font.family()));
     }
+}
+
+// Typed, pasted or deleted, a key in a locked field changes nothing, and the
+// line beside the fields says what to do; Изчисти opens them and the line
+// goes. The whole line fits its place.
+void MainWindowTest::keyInALockedFieldIsAnswered()
+{
+    Fixture f;
+    f.enter("3", "5", "1");
+    f.click(0);
+    QCOMPARE(f.w().Note()->Note(), QString());
+    const QString locked = text(std::string(f.w().Language().notes.locked));
+    for (const auto &[key, modifiers] :
+         std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>{{Qt::Key_7, Qt::NoModifier},
+                                                                {Qt::Key_Backspace, Qt::NoModifier},
+                                                                {Qt::Key_V, Qt::ControlModifier}}) {
+        f.click(1);
+        f.enter("3", "5", "1");
+        f.click(0);
+        QTest::keyClick(f.field(2), key, modifiers);
+        QCOMPARE(f.field(2)->text(), QString("5"));
+        QCOMPARE(f.w().Note()->Note(), locked);
+        QCOMPARE(f.w().Note()->text(), locked); // not cut short
+        QCOMPARE(f.w().Note()->accessibleName(), locked);
+    }
+    // Moving about and copying are no attempt to change it.
+    f.click(1);
+    QCOMPARE(f.w().Note()->Note(), QString());
+    f.enter("3", "5", "1");
+    f.click(0);
+    QTest::keyClick(f.field(1), Qt::Key_Left);
+    QTest::keyClick(f.field(1), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(f.w().Note()->Note(), QString());
+}
+
+void MainWindowTest::fieldsReadOtherwiseAreNamed()
+{
+    Fixture f;
+    f.enter("1,5", "5", "2");
+    QCOMPARE(f.w().Note()->Note(), QString());
+    f.click(0);
+    const QString note = f.w().Note()->Note();
+    QVERIFY2(note.endsWith("A = 1"), qPrintable(note));
+    QVERIFY(text(f.w().Transcript()).contains("1x + 5y = 2"));
+    f.click(2);
+    QCOMPARE(f.w().Note()->Note(), QString());
 }
 
 QTEST_MAIN(MainWindowTest)

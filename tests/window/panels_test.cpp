@@ -44,7 +44,7 @@ QString accessibleName(QObject *object)
     return QAccessible::queryAccessibleInterface(object)->text(QAccessible::Name);
 }
 
-using Command = LessonWindow::Command;
+using Menu = LessonWindow::Command;
 
 struct Fixture
 {
@@ -146,7 +146,7 @@ private slots:
                           bar->actionGeometry(view->menuAction()).center());
         QTRY_VERIFY(view->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(view));
-        QAction *entry = f.window->Action(Command::EuclidPanel);
+        QAction *entry = f.window->Action(Menu::EuclidPanel);
         QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(entry).center());
         QTRY_VERIFY(panel.isVisible());
         QVERIFY(entry->isChecked());
@@ -166,7 +166,7 @@ private slots:
 
         f.enter(QStringLiteral("91"), QStringLiteral("35"), QStringLiteral("14"));
         QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
-        const std::string &held = f.client().State().AccountText(Visit::EuclidWayAccount);
+        const std::string &held = f.client().View().euclid;
         QStringList lines = qs(held).split(QStringLiteral("\r\n"));
         if (lines.last().isEmpty())
             lines.removeLast();
@@ -191,7 +191,7 @@ private slots:
     {
         Fixture f;
         QVERIFY(f.open());
-        f.window->Action(Command::AnswerPanel)->trigger();
+        f.window->Action(Menu::AnswerPanel)->trigger();
         const PracticeTexts::Controls &c = f.language().practice.controls;
         AnswerPanel &p = f.answer();
         const std::pair<QObject *, const ControlText *> named[] = {{p.X0(), &c.x0},
@@ -241,9 +241,8 @@ private slots:
         // New data: the feedback about the old equation goes.
         QTest::mouseClick(f.client().Buton(2), Qt::LeftButton);
         QCOMPARE(f.answer().Feedback()->toPlainText(), QString());
-        const Visit &visit = f.client().State();
-        const long a = std::stol(visit.Field(1)), b = std::stol(visit.Field(2)),
-                   c = std::stol(visit.Field(3));
+        const auto &drawn = f.client().View().coefficients;
+        const long a = std::stol(drawn[0]), b = std::stol(drawn[1]), c = std::stol(drawn[2]);
         const QStringList right = rightAnswer(a, b, c);
         if (right.isEmpty()) {
             QSKIP("the draw gave an equation without solutions");
@@ -283,7 +282,7 @@ private slots:
         Fixture f;
         QVERIFY(f.open());
         const PracticeTexts &texts = f.language().practice;
-        f.window->Action(Command::AnswerPanel)->trigger();
+        f.window->Action(Menu::AnswerPanel)->trigger();
 
         f.enter(QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("7"));
         f.answer().NoSolution()->setFocus();
@@ -299,7 +298,13 @@ private slots:
         QVERIFY(read);
         QCOMPARE(read->text(0, read->characterCount()), f.answer().Feedback()->toPlainText());
 
+        // Clear empties the answer, the claim with it: claimed again for 4x + 6y = 8.
         f.enter(QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8"));
+        QVERIFY(!f.answer().NoSolution()->isChecked());
+        QCOMPARE(f.answer().Feedback()->toPlainText(), QString());
+        f.answer().NoSolution()->setFocus();
+        QTest::keyClick(f.answer().NoSolution(), Qt::Key_Space);
+        QVERIFY(f.answer().NoSolution()->isChecked());
         QTest::mouseClick(f.answer().CheckButton(), Qt::LeftButton);
         QCOMPARE(f.feedback().first(), qs(texts.wrong));
         QCOMPARE(read->text(0, read->characterCount()), f.answer().Feedback()->toPlainText());
@@ -315,7 +320,7 @@ private slots:
     {
         Fixture f;
         QVERIFY(f.open());
-        f.window->Action(Command::EuclidPanel)->trigger();
+        f.window->Action(Menu::EuclidPanel)->trigger();
         MainWindow &client = f.client();
         const QSize clientSize = client.size();
         const QSize windowSize = f.window->size();
@@ -359,7 +364,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Minus, Qt::ControlModifier);
         QCOMPARE(f.window->Zoom(), LessonWindow::ZoomSteps.front());
-        QVERIFY(!f.window->Action(Command::ZoomOut)->isEnabled());
+        QVERIFY(!f.window->Action(Menu::ZoomOut)->isEnabled());
         QTRY_VERIFY(f.window->width() < windowSize.width());
     }
 

@@ -15,6 +15,9 @@
     const answerFields = ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map(byId);
     const noSolution = byId('AnswerNone');
     const feedback = byId('Feedback');
+    const note = byId('Note');
+    // Every field the user types into, by the engine's name for it.
+    const entries = [...document.querySelectorAll('[data-entry]')];
 
     // The engine's texts in and out of its memory (enginetext.mjs, set in
     // here when the page is made).
@@ -92,32 +95,21 @@
         else fitHeight(Pole[4]);
     }
 
-    // "Your answer" as the engine holds it, and the last check's findings,
-    // one a line, the mistakes marked.
-    let shownFeedback = null;
-    function renderPractice(practice) {
-        answerFields.forEach((field, i) => {
-            if (field.value !== practice.answer[i]) field.value = practice.answer[i];
-        });
-        noSolution.checked = practice.noSolution;
-        byId('Tally').textContent = practice.tally;
-        const said = JSON.stringify([practice.heading, practice.lines]);
-        if (said === shownFeedback) return;
-        shownFeedback = said;
-        feedback.dataset.verdict = practice.verdict;
-        feedback.replaceChildren(
-            ...(practice.heading ? [Object.assign(document.createElement('p'), { textContent: practice.heading, className: 'verdict' })] : []),
-            ...practice.lines.map((line) => Object.assign(document.createElement('p'), { textContent: line.text, className: line.mistake ? 'mistake' : 'found' })),
-        );
-    }
-
-    // Shows what the visit holds, as the engine tells it.
-    function render() {
-        const view = JSON.parse(engine.text('velmora_view'));
-        for (let i = 1; i <= 3; ++i) {
-            if (Pole[i].value !== view.fields[i - 1]) Pole[i].value = view.fields[i - 1];
-            Pole[i].readOnly = view.locked;
+    // The view the engine gave last, all of which is drawn here and
+    // nowhere else: the window's fields and states, the transcript, the line
+    // beside the fields, Euclid's way and "Your answer" with the last
+    // check's findings, one a line, the mistakes marked.
+    let shown = null;
+    let shownFindings = null;
+    function render(view) {
+        for (const field of entries) {
+            const value = view.entries[field.dataset.entry];
+            if (field.value !== value) field.value = value;
         }
+        for (let i = 1; i <= 3; ++i) Pole[i].readOnly = view.locked;
+        // The claim stands instead of a pair: the entries are not read then.
+        noSolution.checked = view.practice.noSolution;
+        for (const field of answerFields) field.disabled = view.practice.noSolution;
         if (view.transcript !== transcript) setTranscript(view.transcript);
         if (Sluch.selectedIndex !== view.range) Sluch.selectedIndex = view.range;
         if (view.focus === 'introduction') Pole[0].focus();
@@ -130,9 +122,21 @@
             showTranscriptStart();
         }
         Buton[0].disabled = !view.calculate;
-        const account = (view.accounts[0] ?? '').replace(/\r\n/g, '\n');
+        if (note.textContent !== view.note) note.textContent = view.note;
+        const account = view.euclid.replace(/\r\n/g, '\n');
         if (euclidWay.textContent !== account) euclidWay.textContent = account;
-        renderPractice(view.practice);
+        byId('Tally').textContent = view.practice.tally;
+        const p = view.practice;
+        const findings = JSON.stringify([p.heading, p.lines]);
+        if (findings !== shownFindings) {
+            shownFindings = findings;
+            feedback.dataset.verdict = p.verdict;
+            feedback.replaceChildren(
+                ...(p.heading ? [Object.assign(document.createElement('p'), { textContent: p.heading, className: 'verdict' })] : []),
+                ...p.lines.map((line) => Object.assign(document.createElement('p'), { textContent: line.text, className: line.mistake ? 'mistake' : 'found' })),
+            );
+        }
+        shown = view;
         fitBoxes();
         return view;
     }
@@ -143,17 +147,20 @@
     function setSeparator() {
         if (separatorSet) return;
         separatorSet = true;
-        engine.number('velmora_separator', decimalSeparator());
+        engine.text('velmora_command', 'separator', decimalSeparator(), '');
     }
 
-    // One of the user's actions, handed to the engine with the fields' texts
-    // as they stand (whatever wrote them), then shown.
-    function command(name, ...args) {
-        if (name !== 'velmora_form_load') setSeparator();
-        for (let i = 1; i <= 3; ++i) engine.number('velmora_edit', i, Pole[i].value);
-        engine.number('velmora_answer', ...answerFields.map((field) => field.value), noSolution.checked ? 1 : 0);
-        engine.number(name, ...args);
-        return render();
+    // One of the user's actions, handed to the engine, then drawn. Whatever
+    // wrote a field without the user typing (a reload restoring it, a
+    // script) is told to the engine first, so that it acts on what shows.
+    function command(name, argument = '', text = '') {
+        if (name !== 'start' && name !== 'edit') setSeparator();
+        if (shown && name !== 'edit') {
+            for (const field of entries)
+                if (field.value !== shown.entries[field.dataset.entry]) engine.text('velmora_command', 'edit', field.dataset.entry, field.value);
+            if (noSolution.checked !== shown.practice.noSolution) engine.text('velmora_command', 'claim', noSolution.checked ? '1' : '0', '');
+        }
+        return render(JSON.parse(engine.text('velmora_command', name, String(argument), String(text))));
     }
 
     // On a phone the transcript may start below the fold: bring its first
@@ -183,15 +190,28 @@
     Pole[0].addEventListener('click', () => Pole[0].classList.toggle('open'));
     window.addEventListener('resize', () => fitBoxes());
 
-    // "Your answer": Check, or Enter in one of its fields, asks the engine;
-    // the tally starts again on request.
-    function wirePractice() {
-        byId('AnswerCheck').addEventListener('click', () => command('velmora_check'));
-        byId('TallyClear').addEventListener('click', () => command('velmora_clear_tally'));
-        for (const field of answerFields)
+    // The user's actions, each one command: the buttons and the list by
+    // the design's names, typing and Enter in every field, and "Your
+    // answer"'s claim, check and tally.
+    function wire() {
+        const commands = ['calculate', 'clear', 'newData'];
+        Buton.forEach((button, index) => button.addEventListener('click', () => command(commands[index])));
+        Sluch.addEventListener('change', () => command('range', Sluch.selectedIndex));
+        for (const field of entries) {
+            const entry = field.dataset.entry;
+            field.addEventListener('input', () => command('edit', entry, field.value));
             field.addEventListener('keydown', (event) => {
-                if (event.key === 'Enter' && !event.isComposing) command('velmora_check');
+                if (event.key === 'Enter' && !event.isComposing) command('enter', entry);
+                // A key that would change a locked field: the engine says why it does not.
+                else if (field.readOnly && (event.key.length === 1 || ['Backspace', 'Delete', 'Unidentified'].includes(event.key)) && !event.ctrlKey && !event.metaKey)
+                    command('edit', entry, field.value);
             });
+            for (const attempt of ['paste', 'cut', 'drop'])
+                field.addEventListener(attempt, () => field.readOnly && command('edit', entry, field.value));
+        }
+        noSolution.addEventListener('change', () => command('claim', noSolution.checked ? '1' : '0'));
+        byId('AnswerCheck').addEventListener('click', () => command('check'));
+        byId('TallyClear').addEventListener('click', () => command('startTallyAgain'));
     }
 
     // iOS's keypad of digits has no minus sign, so there the fields keep the
@@ -254,7 +274,7 @@
         for (const [id, name] of Object.entries(texts.panel.accessibleNames)) byId(id).setAttribute('aria-label', name);
         // From its first line, where the caret and the view stand in the
         // page as written; a new value puts the caret at its end.
-        Pole[0].value = texts.introduction.map((line) => `${line}\n`).join('');
+        Pole[0].value = texts.introduction;
         Pole[0].setSelectionRange(0, 0);
         // Not at the start, where nothing has scrolled it yet: asked then, it
         // would lay the page out inside the script's task.
@@ -272,7 +292,7 @@
             return;
         }
         const before = document.documentElement.lang;
-        const view = command('velmora_language', code);
+        const view = command('language', code);
         if (view.language === before) return;
         showLanguage(view.language);
         store(view.language);
@@ -319,18 +339,10 @@
             engine = loaded;
             const chosen = engine.text('velmora_choose_language', ...askedLanguage());
             if (chosen !== document.documentElement.lang) showLanguage(chosen);
-            engine.number('velmora_language', document.documentElement.lang);
+            engine.text('velmora_command', 'language', document.documentElement.lang, '');
             earlyDraws.splice(0).forEach((r) => engine.number('velmora_queue_draw', r));
-            Buton.forEach((button, index) => button.addEventListener('click', () => command('velmora_button', index)));
-            Sluch.addEventListener('change', () => command('velmora_select_range', Sluch.selectedIndex));
-            for (let i = 1; i <= 3; ++i) {
-                Pole[i].addEventListener('input', () => engine.number('velmora_edit', i, Pole[i].value));
-                Pole[i].addEventListener('keydown', (event) => {
-                    if (event.key === 'Enter' && !event.isComposing) command('velmora_enter');
-                });
-            }
-            wirePractice();
-            command('velmora_form_load');
+            wire();
+            command('start');
             started();
             return true;
         },
@@ -387,16 +399,14 @@
         const fresh = () => crypto.getRandomValues(new Uint32Array(1))[0];
         let pageRule = null;
 
-        // The choices in the command line's order and names; flags by name alone.
+        // The choices by the options' names, in the form's order, flags last
+        // and by name alone; an empty code is one to draw, as on the
+        // command line.
         function formQuery() {
-            const pairs = ['worksheet'];
-            for (const name of ['count', 'range', 'variants', 'code', 'lang', 'unsolvable', 'paper']) {
-                const value = field(name).value.trim();
-                // An empty code is one to draw, as on the command line.
-                if (name !== 'code' || value) pairs.push(`${name}=${encodeURIComponent(value)}`);
-            }
-            for (const name of ['zeros', 'euclid']) if (field(name).checked) pairs.push(name);
-            return pairs.join('&');
+            const fields = [...form.elements].filter((f) => f.name);
+            const values = fields.filter((f) => f.type !== 'checkbox' && f.value.trim()).map((f) => `${f.name}=${encodeURIComponent(f.value.trim())}`);
+            const flags = fields.filter((f) => f.type === 'checkbox' && f.checked).map((f) => f.name);
+            return ['worksheet', ...values, ...flags].join('&');
         }
 
         function setAddress(search) {
@@ -422,19 +432,13 @@
                 const label = form.querySelector(`[data-label="${name}"]`);
                 if (label) label.textContent = text;
             }
-            fillOptions(field('range'), answer.ranges.map((r) => [r, r]));
-            fillOptions(field('lang'), answer.languages.map((l) => [l.code, l.name]));
-            fillOptions(field('paper'), [['a4', answer.labels.a4], ['letter', answer.labels.letter]]);
-            const c = answer.choices;
-            field('count').value = c.count;
-            field('range').value = String(c.range);
-            field('variants').value = c.variants;
-            field('code').value = answer.code || '';
-            field('lang').value = answer.lang;
-            field('unsolvable').value = c.unsolvable;
-            field('paper').value = answer.paper;
-            field('zeros').checked = c.zeros;
-            field('euclid').checked = c.euclid;
+            for (const [name, entries] of Object.entries(answer.lists)) fillOptions(field(name), entries);
+            for (const f of form.elements) {
+                if (!f.name) continue;
+                const value = answer.options[f.name] ?? '';
+                if (f.type === 'checkbox') f.checked = value === '1';
+                else f.value = value;
+            }
         }
 
         // The sheet's lines as pages: a page break starts one; a key entry and
@@ -470,11 +474,11 @@
             }
             sheet.replaceChildren(...pages);
 
-            // The paper the sheet asks for, as the printer's page.
+            // The paper the sheet asks for, as the printer's page; the style
+            // sheet has its margins.
             const styles = document.styleSheets[0];
             if (pageRule) styles.deleteRule([...styles.cssRules].indexOf(pageRule));
-            const size = answer.paper === 'letter' ? 'letter' : 'A4';
-            pageRule = styles.cssRules[styles.insertRule(`@page { size: ${size}; margin: 18mm 20mm; }`, styles.cssRules.length)];
+            pageRule = styles.cssRules[styles.insertRule(`@page { size: ${answer.paper}; }`, styles.cssRules.length)];
             sheet.dataset.paper = answer.paper;
         }
 

@@ -1,21 +1,6 @@
-#include "fakewindow.h"
+#include "solvetexts.h"
 
 #include <memory>
-
-FakeWindow::FakeWindow(std::string a, std::string b, std::string c)
-    : texts_{std::move(a), std::move(b), std::move(c)}
-{}
-
-std::string FakeWindow::CoefficientText(int k) const
-{
-    return texts_[k - 1];
-}
-
-void FakeWindow::SetTranscript(const std::string &text)
-{
-    transcript_ = text;
-    ++writes_;
-}
 
 RandomSource FixedT(std::vector<int> ts)
 {
@@ -32,11 +17,7 @@ RandomSource FixedT(std::vector<int> ts)
 std::string SolveTexts(const std::string &a, const std::string &b, const std::string &c, int t,
                        std::string_view separator, const Catalogue &language)
 {
-    FakeWindow window(a, b, c);
-    SolverValues values;
-    const RandomSource random = FixedT({t});
-    Solve(window, values, random, separator, language.transcript);
-    return window.Transcript();
+    return Solve({a, b, c}, FixedT({t}), separator, language.transcript).Text();
 }
 
 std::vector<std::string> Lines(const std::string &transcript)

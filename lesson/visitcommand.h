@@ -1,0 +1,81 @@
+#pragma once
+
+#include "catalogue.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+// The fields a user types into: the three coefficients (Pole1 to Pole3 of
+// the design table) and "Your answer"'s entries.
+enum class Entry { A, B, C, X0, Y0, StepX, StepY };
+
+// Each field's name where a command crosses as text (the page's script):
+// the catalogue's, "coefficientA" to "constantC" and "x0" to "stepY".
+std::string_view EntryName(Entry entry);
+std::optional<Entry> EntryNamed(std::string_view name);
+
+// One user's action on the visit. The controls that raise them keep their
+// names from the design table: Buton0 Calculate, Buton1 Clear, Buton2
+// NewData, Sluch SelectRange, Pole1 to Pole3 Edit and Enter.
+namespace command {
+
+// The window's load: selects the first range, which fills the fields once.
+struct Start
+{
+};
+struct Calculate
+{
+};
+struct Clear
+{
+};
+struct NewData
+{
+};
+// The list's selection moved to range `index` of RangeEntries: one fill.
+struct SelectRange
+{
+    int index;
+};
+// A field now holds `text`; a locked one keeps its own and says why.
+struct Edit
+{
+    Entry entry;
+    std::string text;
+};
+// Enter in a field: a coefficient's calculates as Calculate does, an
+// answer's checks the answer.
+struct Enter
+{
+    Entry entry;
+};
+// "No integer solution" ticked or not.
+struct Claim
+{
+    bool noSolution;
+};
+struct Check
+{
+};
+struct StartTallyAgain
+{
+};
+// The visit speaks `language` from now on.
+struct SetLanguage
+{
+    const Catalogue *language;
+};
+// What the user's locale writes between a number's whole and its fraction.
+struct SetDecimalSeparator
+{
+    std::string separator;
+};
+
+} // namespace command
+
+using Command = std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
+                             command::SelectRange, command::Edit, command::Enter, command::Claim,
+                             command::Check, command::StartTallyAgain, command::SetLanguage,
+                             command::SetDecimalSeparator>;

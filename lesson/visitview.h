@@ -1,0 +1,50 @@
+#pragma once
+
+#include "answercheck.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where the keyboard focus goes after a command.
+enum class Focus {
+    Unchanged,
+    Introduction, // Pole(0)
+    Transcript,   // Pole(4), where a result is read
+};
+
+// Why the line beside the coefficient fields speaks, if it does.
+enum class NoteKind {
+    None,
+    Locked, // a key pressed in a locked field: Clear opens them again
+    ReadAs, // after Calculate: a field not read as it was typed
+};
+
+// "Your answer" as the visit holds it.
+struct PracticeView
+{
+    std::array<std::string, 4> entries; // x0, y0, the steps p and q, as typed
+    bool noSolution = false;            // the claim; the entries are not read then
+    std::optional<Verdict> verdict;     // of the last check of this equation
+    std::string heading;                // the verdict in words; none when refused
+    std::vector<FeedbackLine> lines;
+    std::string tally; // "4 of 5 right"
+};
+
+// Everything a front end draws, after any command, in one value.
+struct VisitView
+{
+    std::string_view language;               // the catalogue's code
+    std::array<std::string, 3> coefficients; // Pole1 to Pole3, as they stand
+    bool locked = false;                     // Calculated: the fields take no typing
+    bool calculateEnabled = true;            // Buton0
+    int range = -1;                          // Sluch's entry; none before start-up
+    std::string transcript;                  // Pole4, CR LF lines
+    std::string euclid;                      // Euclid's way of the same calculation
+    Focus focus = Focus::Unchanged;          // after the last command
+    NoteKind noteKind = NoteKind::None;
+    std::string note; // the line beside the fields, in the visit's language
+    PracticeView practice;
+};
