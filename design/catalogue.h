@@ -518,6 +518,30 @@ struct MenuTexts
     Phrase euclidEmpty; // what the panel says before anything is calculated
 };
 
+// The picture of the line and its integer points: the text alternative's
+// sentences, each mark's name, and the panel that shows it. Pairs come as
+// the language's notation writes them.
+struct PictureTexts
+{
+    Phrase title;             // {equation}
+    Phrase window;            // {xMin} {xMax} {yMin} {yMax}: the grid points drawn
+    PluralPhrase solutions;   // {count} {list}: the marked solutions
+    Phrase particular;        // {names} {pair}: (x₀; y₀) and its numbers
+    Phrase particularOutside; // {names} {pair}
+    Phrase step;              // {step}: (B/d; −A/d) in numbers
+    Phrase noSolution;        // {gcd} {c}
+    Phrase everyPoint;        // {equation}: 0x + 0y = 0
+    Phrase noPoint;           // {equation}: 0x + 0y = C with C not 0
+    Phrase region;            // {region}: the bounds, as inequalities
+    PluralPhrase inBounds;    // {count} {list}
+    Phrase noneInBounds;
+    Phrase solution;         // {pair}: a mark's name
+    Phrase solutionInBounds; // {pair}
+    Phrase heading;          // the panel's and the page section's
+    Phrase menu;             // the View menu's entry, "&" before its mnemonic
+    Phrase empty;            // the panel before anything is calculated
+};
+
 // The line beside the coefficient fields, where what they show is not what
 // the working solves: a key pressed in a locked field, or a field not read as
 // it was typed.
@@ -544,4 +568,5 @@ struct Catalogue
     CommandLineTexts commandLine;
     MenuTexts menus;
     NoteTexts notes;
+    PictureTexts picture;
 };

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev nlohmann-json3-dev
+    cmake g++ make pkg-config qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev nlohmann-json3-dev
     fonts-liberation2 qt6-translations-l10n
     # The catalogues are written from po/ by a Python script; the desktop
     # entry, metainfo and manual pages are translated by gettext and po4a.

@@ -4,6 +4,7 @@
 #include "controltable.h"
 #include "euclidpanel.h"
 #include "mainwindow.h"
+#include "picturepanel.h"
 #include "qtext.h"
 #include "worksheetdialog.h"
 
@@ -51,10 +52,12 @@ LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : lan
 
     euclid_ = new EuclidPanel(language, this);
     answer_ = new AnswerPanel(*client_, language, this);
+    picture_ = new PicturePanel(language, this);
     side_ = new QWidget(this);
     auto *sideLayout = new QVBoxLayout(side_);
     sideLayout->addWidget(euclid_, 1);
     sideLayout->addWidget(answer_, 1);
+    sideLayout->addWidget(picture_, 1);
 
     auto *central = new QWidget(this);
     auto *row = new QHBoxLayout(central);
@@ -72,6 +75,7 @@ LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : lan
     showAccount();
     euclid_->hide();
     answer_->hide();
+    picture_->hide();
     showPanels();
     SetZoom(1);
 
@@ -104,7 +108,8 @@ void LessonWindow::createMenus()
     viewMenu_ = menuBar()->addMenu(qs(t.view));
     QAction *euclid = add(Command::EuclidPanel, viewMenu_, t.euclidPanel, {Qt::Key_F2});
     QAction *answer = add(Command::AnswerPanel, viewMenu_, t.answerPanel, {Qt::Key_F3});
-    for (QAction *panel : {euclid, answer}) {
+    QAction *picture = add(Command::PicturePanel, viewMenu_, language_.picture.menu, {Qt::Key_F4});
+    for (QAction *panel : {euclid, answer, picture}) {
         panel->setCheckable(true);
         connect(panel, &QAction::toggled, this, &LessonWindow::showPanels);
     }
@@ -161,13 +166,17 @@ void LessonWindow::showPanels()
 {
     euclid_->setVisible(Action(Command::EuclidPanel)->isChecked());
     answer_->setVisible(Action(Command::AnswerPanel)->isChecked());
-    side_->setVisible(euclid_->isVisibleTo(side_) || answer_->isVisibleTo(side_));
+    picture_->setVisible(Action(Command::PicturePanel)->isChecked());
+    side_->setVisible(euclid_->isVisibleTo(side_) || answer_->isVisibleTo(side_) ||
+                      picture_->isVisibleTo(side_));
     keepOnScreen();
     // Opened by keyboard, the panel takes the focus there.
     if (auto *action = qobject_cast<QAction *>(sender()); action && action->isChecked()) {
         QWidget *first = euclid_->Account();
         if (action == Action(Command::AnswerPanel))
             first = answer_->X0();
+        if (action == Action(Command::PicturePanel))
+            first = picture_->View();
         first->setFocus(Qt::ShortcutFocusReason);
     }
 }
@@ -193,6 +202,12 @@ void LessonWindow::keepOnScreen()
 void LessonWindow::showAccount()
 {
     euclid_->SetAccount(client_->View().euclid);
+    // The picture of the equation calculated, as its fields hold it.
+    const VisitView &view = client_->View();
+    std::optional<std::array<std::string, 3>> equation;
+    if (view.locked)
+        equation = view.coefficients;
+    picture_->SetEquation(equation);
 }
 
 void LessonWindow::OpenWorksheet()

@@ -2,7 +2,8 @@
 
 // The program's top-level window: the client area (MainWindow, as it always
 // was) with a menu bar above it and a side panel to its right holding
-// Euclid's way and "Your answer", each shown or hidden from the View menu.
+// Euclid's way, "Your answer" and the picture of the equation, each shown or
+// hidden from the View menu.
 // The window keeps a fixed size, which follows the panels and the zoom.
 //
 // Zoom scales everything as a scale factor given at start would: the client
@@ -25,6 +26,7 @@ QT_END_NAMESPACE
 
 class AnswerPanel;
 class EuclidPanel;
+class PicturePanel;
 class MainWindow;
 
 class LessonWindow : public QMainWindow
@@ -38,6 +40,7 @@ public:
     MainWindow &Client() const { return *client_; }
     EuclidPanel &Euclid() const { return *euclid_; }
     AnswerPanel &Answer() const { return *answer_; }
+    PicturePanel &Picture() const { return *picture_; }
 
     // The zoom steps, smallest first; 1 is the table's own size.
     static constexpr std::array<double, 8> ZoomSteps = {0.75, 1, 1.25, 1.5, 1.75, 2, 2.5, 3};
@@ -49,6 +52,7 @@ public:
         Quit,
         EuclidPanel,
         AnswerPanel,
+        PicturePanel,
         ZoomIn,
         ZoomOut,
         ActualSize,
@@ -73,6 +77,7 @@ private:
     QWidget *side_ = nullptr;
     EuclidPanel *euclid_ = nullptr;
     AnswerPanel *answer_ = nullptr;
+    PicturePanel *picture_ = nullptr;
     QMenu *fileMenu_ = nullptr;
     QMenu *viewMenu_ = nullptr;
     std::array<QAction *, static_cast<std::size_t>(Command::Count)> actions_{};

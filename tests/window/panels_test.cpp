@@ -7,6 +7,7 @@
 #include "euclidpanel.h"
 #include "lessonwindow.h"
 #include "mainwindow.h"
+#include "picturepanel.h"
 #include "placeholders.h"
 #include "scripteddraws.h"
 #include "worksheetdialog.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <cstdlib>
@@ -390,6 +392,59 @@ private slots:
         QVERIFY(!family.isEmpty());
         QCOMPARE(family, f.client().font().family());
         QVERIFY(seen.isNull()); // gone with its menu entry's return
+    }
+
+    // F4 shows the picture beside the window, with the focus; after
+    // Calculate it is the equation's, drawn so that its line shows in the
+    // theme's colours; Clear takes it away again.
+    void pictureAfterCalculate()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        PicturePanel &panel = f.window->Picture();
+        QVERIFY(!panel.isVisible());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+        QTRY_VERIFY(panel.isVisible());
+        QCOMPARE(QApplication::focusWidget(), panel.View());
+        QVERIFY(f.window->Action(Command::PicturePanel)->isChecked());
+        QCOMPARE(accessibleName(panel.View()), qs(f.language().picture.heading));
+        QVERIFY(panel.Svg().empty());
+
+        f.enter(QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("47"));
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        QVERIFY(!panel.Svg().empty());
+        // The marks it holds: the solutions of 3x + 5y = 47 around (4, 7).
+        QSet<QPair<int, int>> marks;
+        QXmlStreamReader reader(QByteArray::fromStdString(panel.Svg()));
+        while (!reader.atEnd()) {
+            if (reader.readNext() == QXmlStreamReader::StartElement &&
+                reader.attributes().hasAttribute(QStringLiteral("data-x")))
+                marks.insert({reader.attributes().value(QStringLiteral("data-x")).toInt(),
+                              reader.attributes().value(QStringLiteral("data-y")).toInt()});
+        }
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        for (const QPair<int, int> &p : marks)
+            QCOMPARE(3 * p.first + 5 * p.second, 47);
+        QVERIFY(marks.contains({4, 7}));
+        QVERIFY(marks.size() >= 3);
+        const QString description =
+            QAccessible::queryAccessibleInterface(panel.View())->text(QAccessible::Description);
+        QVERIFY2(description.contains(QStringLiteral("(4")), qPrintable(description));
+
+        // Drawn, not only held: the line's blue (or its lighter hue on a
+        // dark theme) is on screen.
+        const QImage shot = panel.View()->grab().toImage();
+        int lineColoured = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (c == QColor(0x1a, 0x5f, 0xb4) || c == QColor(0x99, 0xc1, 0xf1))
+                    ++lineColoured;
+            }
+        QVERIFY2(lineColoured > 100, qPrintable(QString::number(lineColoured)));
+
+        QTest::mouseClick(f.client().Buton(1), Qt::LeftButton);
+        QVERIFY(panel.Svg().empty());
     }
 };
 
