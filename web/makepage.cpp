@@ -363,7 +363,21 @@ std::string panelElements()
             "        <h2 id=\"EuclidTitle\">" +
             caption("EuclidTitle") +
             "</h2>\n"
-            "        <pre id=\"EuclidWay\"></pre>\n"
+            // The two methods, a radio group: arrow keys and taps alike.
+            "        <fieldset id=\"EuclidMethod\">\n"
+            "            <legend id=\"EuclidMethodCaption\">" +
+            caption("EuclidMethodCaption") +
+            "</legend>\n"
+            "            <label><input type=\"radio\" name=\"EuclidMethod\" "
+            "value=\"substitution\" checked> <span id=\"EuclidBySubstitutionCaption\">" +
+            caption("EuclidBySubstitutionCaption") +
+            "</span></label>\n"
+            "            <label><input type=\"radio\" name=\"EuclidMethod\" value=\"table\"> "
+            "<span id=\"EuclidAsTableCaption\">" +
+            caption("EuclidAsTableCaption") +
+            "</span></label>\n"
+            "        </fieldset>\n"
+            "        <div id=\"EuclidWay\"></div>\n"
             "    </section>\n    </div>\n";
     html += "    <section " + named("Practice") +
             ">\n"

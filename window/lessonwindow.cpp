@@ -49,7 +49,7 @@ LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : lan
     setWindowIcon(client_->windowIcon());
     setFont(programFont(1));
 
-    euclid_ = new EuclidPanel(language, this);
+    euclid_ = new EuclidPanel(*client_, language, this);
     answer_ = new AnswerPanel(*client_, language, this);
     side_ = new QWidget(this);
     auto *sideLayout = new QVBoxLayout(side_);
@@ -192,7 +192,7 @@ void LessonWindow::keepOnScreen()
 
 void LessonWindow::showAccount()
 {
-    euclid_->SetAccount(client_->View().euclid);
+    euclid_->Show(client_->View());
 }
 
 void LessonWindow::OpenWorksheet()
