@@ -93,8 +93,8 @@ describe("Euclid's way after Calculate", () => {
         assert.equal(before.method, 'substitution');
         assert.equal(before.table, null);
 
-        await s.click('#EuclidAsTableCaption');
-        const tabled = await until('the table after a tap on "As a table"', () => s.evaluate(shownTable), (seen) => seen.table !== null);
+        await s.click('input[name="EuclidMethod"][value="table"]');
+        const tabled = await until('the table after a click on "As a table"', () => s.evaluate(shownTable), (seen) => seen.table !== null);
         assert.equal(tabled.method, 'table');
         assert.equal(tabled.transcript, before.transcript, 'the working is not drawn again');
         assert.equal(tabled.table.name, design('en').texts.phrases['euclid.tableName']);
