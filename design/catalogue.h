@@ -244,6 +244,13 @@ struct EuclidTexts
     Phrase bridge;      // {pair} {at}: then the pair at t = k on a line of its own
     Phrase bridgeShift; // {formula} {shift}
     Phrase bridgeSame;  // {pair}: the working found the same pair
+
+    // The window's and the page's choice between the two methods, and the
+    // name a screen reader gives the table.
+    Phrase method;          // the choice's label
+    Phrase bySubstitution;  // the divisions, then back-substitution
+    Phrase asTable;         // the extended algorithm's table
+    Phrase tableName;       // the table's accessible name
 };
 
 // Solutions under conditions, after Euclid's way: each bound on x and y

@@ -150,6 +150,7 @@ void Visit::operator()(const command::SetLanguage &language)
     language_ = language.language;
     // A new language starts a new account; the coefficients stay.
     transcript_.clear();
+    lesson_ = EuclidLesson{method_, {}};
     euclid_.clear();
     calculated_ = false;
     noteKind_ = NoteKind::None;
@@ -159,6 +160,21 @@ void Visit::operator()(const command::SetLanguage &language)
 void Visit::operator()(const command::SetDecimalSeparator &separator)
 {
     separator_ = separator.separator;
+}
+
+void Visit::operator()(const command::SetEuclidMethod &method)
+{
+    if (method.method == method_)
+        return;
+    method_ = method.method;
+    lesson_.method = method_;
+    // The other method of the same calculation: Euclid's way draws nothing at
+    // random, so only it is written again, and the working stays as it is.
+    if (calculated_) {
+        const auto &[a, b, c] = coefficients_;
+        lesson_ = EuclidLessonFor(a, b, c, separator_, *language_, method_);
+        euclid_ = EuclidLessonText(lesson_);
+    }
 }
 
 void Visit::Calculate()
@@ -171,7 +187,8 @@ void Visit::Calculate()
     const auto &[a, b, c] = coefficients_;
     working_ = Solve({a, b, c}, random_, separator_, language_->transcript);
     transcript_ = working_.Text();
-    euclid_ = EuclidAccount(a, b, c, separator_, *language_);
+    lesson_ = EuclidLessonFor(a, b, c, separator_, *language_, method_);
+    euclid_ = EuclidLessonText(lesson_);
 
     // A field that does not say its number plainly was read otherwise than
     // it looks: the pupil who pasted "1,5" or "−35" learns which equation
@@ -195,6 +212,7 @@ void Visit::ClearAll()
     for (std::string &text : coefficients_)
         text.clear();
     transcript_.clear();
+    lesson_ = EuclidLesson{method_, {}};
     euclid_.clear();
     calculated_ = false;
     noteKind_ = NoteKind::None;
@@ -227,6 +245,7 @@ void Visit::ShowView()
     v.range = range_;
     v.transcript = transcript_;
     v.euclid = euclid_;
+    v.euclidLesson = lesson_;
     v.focus = focus_;
     v.noteKind = noteKind_;
     switch (noteKind_) {

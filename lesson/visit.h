@@ -11,6 +11,7 @@
 // view, so that both behave alike.
 
 #include "calculation.h"
+#include "euclidlesson.h"
 #include "practiceround.h"
 #include "visitcommand.h"
 #include "visitview.h"
@@ -46,6 +47,7 @@ public:
     void operator()(const command::StartTallyAgain &);
     void operator()(const command::SetLanguage &language);
     void operator()(const command::SetDecimalSeparator &separator);
+    void operator()(const command::SetEuclidMethod &method);
 
 private:
     bool Calculated() const { return calculated_; }
@@ -65,6 +67,8 @@ private:
     Focus focus_ = Focus::Unchanged;
     Working working_;
     std::string transcript_;
+    EuclidLesson::Method method_ = EuclidLesson::Method::Substitution;
+    EuclidLesson lesson_;
     std::string euclid_;
     NoteKind noteKind_ = NoteKind::None;
     std::string readAs_; // "A = 1, C = 0", for the ReadAs note

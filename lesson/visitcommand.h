@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue.h"
+#include "euclidlesson.h"
 
 #include <optional>
 #include <string>
@@ -72,10 +73,15 @@ struct SetDecimalSeparator
 {
     std::string separator;
 };
+// How Euclid's way finds Bézout's equality, for the rest of the visit.
+struct SetEuclidMethod
+{
+    EuclidLesson::Method method;
+};
 
 } // namespace command
 
 using Command = std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
                              command::SelectRange, command::Edit, command::Enter, command::Claim,
                              command::Check, command::StartTallyAgain, command::SetLanguage,
-                             command::SetDecimalSeparator>;
+                             command::SetDecimalSeparator, command::SetEuclidMethod>;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "answercheck.h"
+#include "euclidlesson.h"
 
 #include <array>
 #include <optional>
@@ -43,6 +44,7 @@ struct VisitView
     int range = -1;                          // Sluch's entry; none before start-up
     std::string transcript;                  // Pole4, CR LF lines
     std::string euclid;                      // Euclid's way of the same calculation
+    EuclidLesson euclidLesson;               // the same in steps, its table a table
     Focus focus = Focus::Unchanged;          // after the last command
     NoteKind noteKind = NoteKind::None;
     std::string note; // the line beside the fields, in the visit's language

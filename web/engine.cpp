@@ -112,6 +112,11 @@ std::string_view VerdictName(const std::optional<Verdict> &verdict)
     return "refused";
 }
 
+std::string_view MethodName(EuclidLesson::Method method)
+{
+    return method == EuclidLesson::Method::Table ? "table" : "substitution";
+}
+
 const char *Shown(const VisitView &view)
 {
     const PracticeView &p = view.practice;
@@ -121,6 +126,14 @@ const char *Shown(const VisitView &view)
         entries[std::string(EntryName(static_cast<Entry>(k)))] = view.coefficients[k];
     for (std::size_t k = 0; k < p.entries.size(); ++k)
         entries[std::string(EntryName(static_cast<Entry>(k + 3)))] = p.entries[k];
+    // Euclid's way in its steps, its table as rows of cells for a <table>.
+    nlohmann::json steps = nlohmann::json::array();
+    for (const EuclidStep &step : view.euclidLesson.steps) {
+        nlohmann::json table = nullptr;
+        if (step.table)
+            table = {{"headers", step.table->headers}, {"rows", step.table->rows}};
+        steps.push_back({{"lines", step.lines}, {"table", table}, {"linesAfter", step.linesAfter}});
+    }
     nlohmann::json lines = nlohmann::json::array();
     for (const FeedbackLine &line : p.lines)
         lines.push_back({{"text", line.text}, {"mistake", line.mistake}});
@@ -133,6 +146,9 @@ const char *Shown(const VisitView &view)
         {"range", view.range},
         {"transcript", view.transcript},
         {"euclid", view.euclid},
+        {"euclidMethod", MethodName(view.euclidLesson.method)},
+        {"euclidSteps", steps},
+        {"euclidTableName", visit.Language().euclid.tableName.value},
         {"focus", FocusName(view.focus)},
         {"note", view.note},
         {"noteKind", NoteName(view.noteKind)},
@@ -167,6 +183,13 @@ std::optional<Command> CommandOf(std::string_view name, std::string_view argumen
         return command::StartTallyAgain{};
     if (name == "claim")
         return command::Claim{argument == "1"};
+    if (name == "method") {
+        if (argument == "table")
+            return command::SetEuclidMethod{EuclidLesson::Method::Table};
+        if (argument == "substitution")
+            return command::SetEuclidMethod{EuclidLesson::Method::Substitution};
+        return std::nullopt;
+    }
     if (name == "separator")
         return command::SetDecimalSeparator{std::string(argument)};
     if (name == "language") {

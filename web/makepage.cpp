@@ -360,10 +360,26 @@ std::string panelElements()
     html += "    <div id=\"Reading\">\n";
     html += "    <pre id=\"TranscriptCopy\" aria-hidden=\"true\"></pre>\n";
     html += "    <section id=\"Euclid\" tabindex=\"-1\" aria-labelledby=\"EuclidTitle\">\n"
+            "        <div class=\"euclid-head\">\n"
             "        <h2 id=\"EuclidTitle\">" +
             caption("EuclidTitle") +
             "</h2>\n"
-            "        <pre id=\"EuclidWay\"></pre>\n"
+            // The two methods, a radio group: arrow keys and taps alike.
+            "        <div id=\"EuclidMethod\" role=\"radiogroup\" "
+            "aria-labelledby=\"EuclidMethodCaption\">\n"
+            "            <span id=\"EuclidMethodCaption\">" +
+            caption("EuclidMethodCaption") +
+            "</span>\n"
+            "            <label><input type=\"radio\" name=\"EuclidMethod\" "
+            "value=\"substitution\" checked> <span id=\"EuclidBySubstitutionCaption\">" +
+            caption("EuclidBySubstitutionCaption") +
+            "</span></label>\n"
+            "            <label><input type=\"radio\" name=\"EuclidMethod\" value=\"table\"> "
+            "<span id=\"EuclidAsTableCaption\">" +
+            caption("EuclidAsTableCaption") +
+            "</span></label>\n"
+            "        </div>\n        </div>\n"
+            "        <div id=\"EuclidWay\"></div>\n"
             "    </section>\n    </div>\n";
     html += "    <section " + named("Practice") +
             ">\n"

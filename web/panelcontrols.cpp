@@ -7,6 +7,9 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
     return {
         {"EuclidLink", title, ""},
         {"EuclidTitle", title, ""},
+        {"EuclidMethodCaption", catalogue.euclid.method, ""},
+        {"EuclidBySubstitutionCaption", catalogue.euclid.bySubstitution, ""},
+        {"EuclidAsTableCaption", catalogue.euclid.asTable, ""},
         {"Practice", "", c.heading.accessibleName},
         {"PracticeTitle", c.heading.text, ""},
         {"AnswerX0Caption", c.x0.text, ""},

@@ -50,7 +50,7 @@ LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : lan
     setWindowIcon(client_->windowIcon());
     setFont(programFont(1));
 
-    euclid_ = new EuclidPanel(language, this);
+    euclid_ = new EuclidPanel(*client_, language, this);
     answer_ = new AnswerPanel(*client_, language, this);
     picture_ = new PicturePanel(language, this);
     side_ = new QWidget(this);
@@ -201,7 +201,7 @@ void LessonWindow::keepOnScreen()
 
 void LessonWindow::showAccount()
 {
-    euclid_->SetAccount(client_->View().euclid);
+    euclid_->Show(client_->View());
     // The picture of the equation calculated, as its fields hold it.
     const VisitView &view = client_->View();
     std::optional<std::array<std::string, 3>> equation;

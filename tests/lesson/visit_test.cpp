@@ -321,6 +321,42 @@ TEST_F(VisitTest, EuclidsWayFollowsEveryCalculation)
     EXPECT_EQ(View().euclid, "");
 }
 
+// The method chosen for Euclid's way writes the same calculation again at
+// once, the working untouched, and stays for the rest of the visit: through
+// Clear, New data and another language.
+TEST_F(VisitTest, EuclidsMethodRewritesTheLessonAndStaysForTheVisit)
+{
+    using Method = EuclidLesson::Method;
+    const auto hasTable = [](const EuclidLesson &lesson) {
+        return std::any_of(lesson.steps.begin(), lesson.steps.end(),
+                           [](const EuclidStep &step) { return step.table.has_value(); });
+    };
+    visit.Apply(command::Start{});
+    // Chosen before anything is calculated: nothing to show yet.
+    visit.Apply(command::SetEuclidMethod{Method::Table});
+    EXPECT_EQ(View().euclid, "");
+    EXPECT_TRUE(View().euclidLesson.steps.empty());
+    EXPECT_EQ(View().euclidLesson.method, Method::Table);
+
+    const std::string transcript = Calculate("91", "35", "14", {0.1f, 0.9f});
+    EXPECT_EQ(View().euclid, EuclidAccount("91", "35", "14", ".", Bulgarian, Method::Table));
+    EXPECT_TRUE(hasTable(View().euclidLesson));
+    EXPECT_EQ(EuclidLessonText(View().euclidLesson), View().euclid);
+
+    visit.Apply(command::SetEuclidMethod{Method::Substitution});
+    EXPECT_EQ(View().transcript, transcript) << "the working is not drawn again";
+    EXPECT_EQ(View().euclid, EuclidAccount("91", "35", "14", ".", Bulgarian));
+    EXPECT_FALSE(hasTable(View().euclidLesson));
+    EXPECT_EQ(View().euclidLesson.method, Method::Substitution);
+
+    visit.Apply(command::SetEuclidMethod{Method::Table});
+    visit.Apply(command::NewData{});
+    visit.Apply(command::SetLanguage{&English});
+    Calculate("-91", "35", "-14");
+    EXPECT_EQ(View().euclidLesson.method, Method::Table);
+    EXPECT_EQ(View().euclid, EuclidAccount("-91", "35", "-14", ".", English, Method::Table));
+}
+
 // ---- "Your answer" -----------------------------------------------------
 
 struct PracticeTest : VisitTest

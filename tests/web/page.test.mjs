@@ -66,14 +66,14 @@ describe('offline and safe', () => {
 
     // Euclid's way, the answer check and the worksheets speak from the
     // module in every language, which took it from 120 KB to 165,547 bytes
-    // with two languages; a third keeps it there. The parts say where the
-    // bytes went.
-    test('one file within its size budget: 165,547 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
+    // with two languages; a third keeps it there; the table method of Euclid's
+    // way took it to 167,500. The parts say where the bytes went.
+    test('one file within its size budget: 167,500 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
         for (const line of pageBytesLines()) t.diagnostic(line);
-        assert.ok(packed <= 165_547, `${packed} bytes gzip`);
+        assert.ok(packed <= 167_500, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {
@@ -334,6 +334,8 @@ describe('the style sheet', () => {
     test('every rule applies somewhere: none is outranked everywhere', async () => {
         const s = await browser.open();
         await s.click('#Buton0');
+        // Euclid's way with its table.
+        await s.click('input[name="EuclidMethod"][value="table"]');
         // Feedback with more than one mistake: the four entries left empty.
         await s.click('#AnswerCheck');
         const unapplied = await s.evaluate(() => {

@@ -69,6 +69,67 @@ describe("Euclid's way after Calculate", () => {
             await s.close();
         });
 
+    // Runs in the page: the table of Euclid's way, if one is shown, and the
+    // chosen method.
+    const shownTable = () => {
+        const table = document.querySelector('#EuclidWay table');
+        return {
+            method: document.querySelector('input[name="EuclidMethod"]:checked')?.value,
+            text: document.getElementById('EuclidWay').textContent,
+            transcript: document.getElementById('Pole4').value,
+            table: table && {
+                name: table.getAttribute('aria-label'),
+                headers: [...table.querySelectorAll('thead th')].map((th) => [th.textContent, th.scope]),
+                rows: [...table.tBodies[0].rows].map((row) => [...row.cells].map((cell) => cell.textContent)),
+            },
+        };
+    };
+    const number = (text) => BigInt(text.replace('\u2212', '-'));
+
+    test('shows the table method as a table a screen reader reads by column, chosen by tap or keys and kept for the visit', async () => {
+        const s = await browser.open({ search: '?lang=en' });
+        await calculate(s, [91, 35, 14]);
+        const before = await s.evaluate(shownTable);
+        assert.equal(before.method, 'substitution');
+        assert.equal(before.table, null);
+
+        await s.click('input[name="EuclidMethod"][value="table"]');
+        const tabled = await until('the table after a click on "As a table"', () => s.evaluate(shownTable), (seen) => seen.table !== null);
+        assert.equal(tabled.method, 'table');
+        assert.equal(tabled.transcript, before.transcript, 'the working is not drawn again');
+        assert.equal(tabled.table.name, design('en').texts.phrases['euclid.tableName']);
+        assert.deepEqual(tabled.table.headers, [['q', 'col'], ['r', 'col'], ['s', 'col'], ['t', 'col']]);
+        // Every row keeps r = 91s + 35t, from the rows of 91 and 35 down to the GCD.
+        const rows = tabled.table.rows;
+        assert.deepEqual(rows.slice(0, 2).map((row) => row.slice(1)), [['91', '1', '0'], ['35', '0', '1']]);
+        for (const [q, r, sv, t] of rows) {
+            assert.equal(number(r), 91n * number(sv) + 35n * number(t), `${q} ${r} ${sv} ${t}`);
+        }
+        assert.equal(rows.at(-1)[1], '7');
+        assert.ok(!tabled.text.includes('91 = 2·35 + 21'), 'no divisions beside the table');
+
+        // By keys: the checked choice takes the arrow to the other one.
+        await s.focus('input[name="EuclidMethod"][value="table"]');
+        await s.press('ArrowUp');
+        const substituted = await until('the substitution after an arrow key', () => s.evaluate(shownTable), (seen) => seen.table === null);
+        assert.equal(substituted.method, 'substitution');
+        assert.ok(substituted.text.includes('91 = 2·35 + 21'), substituted.text);
+
+        // Kept through New data and another language.
+        await s.press('ArrowDown');
+        await until('the table again', () => s.evaluate(shownTable), (seen) => seen.table !== null);
+        await s.click('#Buton2');
+        await s.click('#Languages > button[lang="bg"]');
+        await s.click('#Buton1');
+        await calculate(s, [-91, 35, -14]);
+        const kept = await until('the table in Bulgarian', () => s.evaluate(shownTable), (seen) => seen.table !== null);
+        assert.equal(kept.method, 'table');
+        assert.equal(kept.table.name, design('bg').texts.phrases['euclid.tableName']);
+        assert.equal(await s.evaluate(() => document.getElementById('EuclidAsTableCaption').textContent),
+            design('bg').texts.phrases['euclid.asTable']);
+        await s.close();
+    });
+
     test('is reached from the link after the transcript, by keyboard and by click', async () => {
         const s = await browser.open({ viewport: phoneSize });
         await calculate(s, [91, 35, 14]);

@@ -23,6 +23,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QXmlStreamReader>
@@ -183,6 +185,81 @@ private slots:
 
         QTest::mouseClick(f.client().Buton(1), Qt::LeftButton);
         QCOMPARE(account->toPlainText(), QString());
+    }
+
+    // The table method draws a table headed q, r, s, t, named for a screen
+    // reader, every row keeping r = 91s + 35t; the lines around it hold the
+    // same text as the visit's. Chosen by mouse or arrow keys, the method
+    // stays through Clear and the next equation, and the working stays too.
+    void euclidMethodShowsARealTable()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        f.window->Action(Menu::EuclidPanel)->trigger();
+        EuclidPanel &panel = f.window->Euclid();
+        QRadioButton *table = panel.MethodButton(EuclidLesson::Method::Table);
+        QRadioButton *substitution = panel.MethodButton(EuclidLesson::Method::Substitution);
+        QVERIFY(substitution->isChecked());
+        QCOMPARE(table->text(), qs(f.language().euclid.asTable));
+
+        f.enter(QStringLiteral("91"), QStringLiteral("35"), QStringLiteral("14"));
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        const std::string transcript = f.client().View().transcript;
+        QVERIFY(panel.Table()->isHidden());
+        QTest::mouseClick(table, Qt::LeftButton);
+        QTRY_VERIFY(panel.Table()->isVisible());
+        QCOMPARE(f.client().View().euclidLesson.method, EuclidLesson::Method::Table);
+        QCOMPARE(f.client().View().transcript, transcript);
+
+        QTableWidget *t = panel.Table();
+        QCOMPARE(accessibleName(t), qs(f.language().euclid.tableName));
+        QStringList headers;
+        for (int c = 0; c < t->columnCount(); ++c)
+            headers << t->horizontalHeaderItem(c)->text();
+        QCOMPARE(headers, (QStringList{"q", "r", "s", "t"}));
+        const auto cell = [t](int r, int c) {
+            return t->item(r, c)->text().replace(QChar(0x2212), QLatin1Char('-')).toLongLong();
+        };
+        QCOMPARE(cell(0, 1), 91);
+        QCOMPARE(cell(1, 1), 35);
+        for (int r = 0; r < t->rowCount(); ++r)
+            QCOMPARE(cell(r, 1), 91 * cell(r, 2) + 35 * cell(r, 3));
+        QCOMPARE(cell(t->rowCount() - 1, 1), 7);
+        // The whole table shows: nothing of it scrolls out of sight.
+        QVERIFY(t->viewport()->height() >=
+                t->rowViewportPosition(t->rowCount() - 1) + t->rowHeight(t->rowCount() - 1));
+        // The fields and the table together are the visit's lines, the
+        // table where the text has its aligned rows.
+        QStringList aligned;
+        for (const EuclidStep &step : f.client().View().euclidLesson.steps)
+            if (step.table)
+                for (const std::string &line : EuclidTableLines(*step.table))
+                    aligned << qs(line);
+        QCOMPARE(aligned.size(), t->rowCount() + 1);
+        QString held =
+            qs(f.client().View().euclid).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        held.chop(1);
+        QCOMPARE(panel.Account()->toPlainText() + QLatin1Char('\n') +
+                     aligned.join(QLatin1Char('\n')) + QLatin1Char('\n') +
+                     panel.After()->toPlainText(),
+                 held);
+        QVERIFY(!held.contains(QString::fromUtf8("91 = 2·35 + 21")));
+
+        // By keys: the arrow moves the choice back, and the table goes.
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Left);
+        QTRY_VERIFY(substitution->isChecked());
+        QTRY_VERIFY(panel.Table()->isHidden());
+        QVERIFY(panel.After()->isHidden());
+        QVERIFY(panel.Account()->toPlainText().contains(QString::fromUtf8("91 = 2·35 + 21")));
+
+        // Kept for the visit: the next equation has its table at once.
+        QTest::mouseClick(table, Qt::LeftButton);
+        f.enter(QStringLiteral("-91"), QStringLiteral("35"), QStringLiteral("-14"));
+        QVERIFY(panel.Table()->isHidden());
+        QVERIFY(table->isChecked());
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        QTRY_VERIFY(panel.Table()->isVisible());
     }
 
     // The answer's controls carry the catalogue's names, so a screen reader

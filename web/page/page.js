@@ -11,6 +11,7 @@
     const Sluch = byId('Sluch');
     // Beside the window: Euclid's way, and the pupil's own answer.
     const euclidWay = byId('EuclidWay');
+    const euclidMethods = [...document.querySelectorAll('input[name="EuclidMethod"]')];
     const transcriptCopy = byId('TranscriptCopy');
     const answerFields = ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map(byId);
     const noSolution = byId('AnswerNone');
@@ -116,6 +117,42 @@
     // check's findings, one a line, the mistakes marked.
     let shown = null;
     let shownFindings = null;
+    let shownEuclid = null;
+
+    // Euclid's way: its lines as text, so that they read, select and copy
+    // as the command line prints them, and the table, where the method has
+    // one, as a table a screen reader moves through by cell, headed q, r, s, t.
+    function drawEuclid(view) {
+        for (const radio of euclidMethods) radio.checked = radio.value === view.euclidMethod;
+        const drawn = JSON.stringify([view.euclidSteps, view.euclidTableName]);
+        if (drawn === shownEuclid) return;
+        shownEuclid = drawn;
+        const parts = [];
+        const text = (lines) => lines.length && parts.push(document.createTextNode(lines.map((line) => `${line}\n`).join('')));
+        for (const step of view.euclidSteps) {
+            text(step.lines);
+            if (step.table) {
+                const table = document.createElement('table');
+                table.className = 'euclid-table';
+                table.setAttribute('aria-label', view.euclidTableName);
+                const head = table.createTHead().insertRow();
+                for (const header of step.table.headers) {
+                    const th = document.createElement('th');
+                    th.scope = 'col';
+                    th.textContent = header;
+                    head.append(th);
+                }
+                const body = table.createTBody();
+                for (const cells of step.table.rows) {
+                    const row = body.insertRow();
+                    for (const cell of cells) row.insertCell().textContent = cell;
+                }
+                parts.push(table);
+            }
+            text(step.linesAfter);
+        }
+        euclidWay.replaceChildren(...parts);
+    }
     function render(view) {
         for (const field of entries) {
             const value = view.entries[field.dataset.entry];
@@ -138,8 +175,7 @@
         }
         Buton[0].disabled = !view.calculate;
         if (note.textContent !== view.note) note.textContent = view.note;
-        const account = view.euclid.replace(/\r\n/g, '\n');
-        if (euclidWay.textContent !== account) euclidWay.textContent = account;
+        drawEuclid(view);
         byId('Tally').textContent = view.practice.tally;
         const p = view.practice;
         const findings = JSON.stringify([p.heading, p.lines]);
@@ -225,6 +261,7 @@
                 field.addEventListener(attempt, () => field.readOnly && command('edit', entry, field.value));
         }
         noSolution.addEventListener('change', () => command('claim', noSolution.checked ? '1' : '0'));
+        for (const radio of euclidMethods) radio.addEventListener('change', () => radio.checked && command('method', radio.value));
         byId('AnswerCheck').addEventListener('click', () => command('check'));
         byId('TallyClear').addEventListener('click', () => command('startTallyAgain'));
     }
