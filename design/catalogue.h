@@ -309,6 +309,24 @@ struct BoundsTexts
     Phrase extremeValues; // {smallest} {largest}
     Phrase smallestValue; // {smallest}
     Phrase largestValue;  // {largest}
+
+    // A bound the user gave that cannot be used, one line each: {option}
+    // the option or the box's name, {value} as given, {lower} {upper} the
+    // range.
+    Phrase notANumber;
+    Phrase notWhole;
+    Phrase outOfRange;
+    Phrase missingValue; // {option} {lower} {upper}
+    Phrase bothChoices;
+    Phrase withoutExplain;
+    // The command line's help, one line per option.
+    Phrase helpPositive;
+    Phrase helpNonNegative;
+    Phrase helpXMin;
+    Phrase helpXMax;
+    Phrase helpYMin;
+    Phrase helpYMax;
+    Phrase helpBounds; // {lower} {upper}
 };
 
 // velmora run from a shell. The help lists each option with one line of

@@ -58,6 +58,7 @@ echo "== benchmarks (one short pass, so they keep building and agreeing)"
 cmake --preset bench
 cmake --build --preset bench -j "$jobs"
 build/bench/bench/solve_bench --benchmark_min_time=0.01
+build/bench/bench/bounds_bench --benchmark_min_time=0.01
 # The largest worksheet, 40 variants of 40 equations with the key, as PDF.
 build/default/worksheet_bench 1
 node bench/page_bench.mjs --quick
