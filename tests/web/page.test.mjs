@@ -66,14 +66,15 @@ describe('offline and safe', () => {
 
     // Euclid's way, the answer check and the worksheets speak from the
     // module in every language, which took it from 120 KB to 165,547 bytes
-    // with two languages; a third keeps it there. The parts say where the
-    // bytes went.
-    test('one file within its size budget: 165,547 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
+    // with two languages; a third keeps it there. The picture of the line,
+    // its exact window and its texts in every language, took it to 171,559.
+    // The parts say where the bytes went.
+    test('one file within its size budget: 172,000 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
         for (const line of pageBytesLines()) t.diagnostic(line);
-        assert.ok(packed <= 165_547, `${packed} bytes gzip`);
+        assert.ok(packed <= 172_000, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {
