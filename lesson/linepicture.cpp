@@ -412,17 +412,22 @@ struct Svg
     void Text(double x, double y, std::string_view anchor, std::string_view cls,
               std::string_view text)
     {
+        // The font as attributes, which Qt SVG reads as browsers do; the
+        // colour stays with the class.
+        const bool name = cls == "vp-name";
+        const bool bold = cls == "vp-particular-text" || cls == "vp-step-text";
         out += "<text class=\"" + std::string(cls) + "\" x=\"" + Num(x) + "\" y=\"" + Num(y) +
-               "\" text-anchor=\"" + std::string(anchor) + "\">" + Escaped(text) + "</text>\n";
+               "\" text-anchor=\"" + std::string(anchor) +
+               "\" font-family=\"sans-serif\" font-size=\"" + Num(name ? FontSize + 2 : FontSize) +
+               "\"" + (name ? " font-style=\"italic\"" : "") +
+               (bold ? " font-weight=\"bold\"" : "") + ">" + Escaped(text) + "</text>\n";
     }
 };
 
-std::string Style(const PicturePalette &p)
+std::string Rules(const PicturePalette &p)
 {
     // Presentation in one place, as classes, so a theme changes colours only.
-    return "<style>\n"
-           ".vp-back{fill:" +
-           p.background +
+    return ".vp-back{fill:" + p.background +
            ";stroke:none}\n"
            ".vp-grid{stroke:" +
            p.grid +
@@ -437,11 +442,11 @@ std::string Style(const PicturePalette &p)
            p.grid +
            ";stroke-opacity:0.6;stroke-width:1}\n"
            ".vp-text{fill:" +
-           p.text + ";font-family:sans-serif;font-size:" + Num(FontSize) +
-           "px}\n"
+           p.text +
+           "}\n"
            ".vp-name{fill:" +
-           p.text + ";font-family:sans-serif;font-size:" + Num(FontSize + 2) +
-           "px;font-style:italic}\n"
+           p.text +
+           "}\n"
            ".vp-line{stroke:" +
            p.line +
            ";stroke-width:3;fill:none}\n"
@@ -455,8 +460,8 @@ std::string Style(const PicturePalette &p)
            p.particular +
            ";stroke-width:3}\n"
            ".vp-particular-text{fill:" +
-           p.particular + ";font-family:sans-serif;font-weight:bold;font-size:" + Num(FontSize) +
-           "px}\n"
+           p.particular +
+           "}\n"
            ".vp-step{stroke:" +
            p.step +
            ";stroke-width:2.5;fill:none}\n"
@@ -467,12 +472,11 @@ std::string Style(const PicturePalette &p)
            p.step +
            ";stroke:none}\n"
            ".vp-step-text{fill:" +
-           p.step + ";font-family:sans-serif;font-weight:bold;font-size:" + Num(FontSize) +
-           "px}\n"
+           p.step +
+           "}\n"
            ".vp-region{fill:" +
            p.region + ";fill-opacity:0.18;stroke:" + p.region +
-           ";stroke-width:1.5;stroke-dasharray:2 3}\n"
-           "</style>\n";
+           ";stroke-width:1.5;stroke-dasharray:2 3}\n";
 }
 
 enum class Kind {
@@ -485,9 +489,9 @@ class Picture
 {
 public:
     Picture(Integer a, Integer b, Integer c, const SolutionBounds &bounds,
-            const Catalogue &language, const PicturePalette &palette)
+            const Catalogue &language, const PicturePalette &palette, PictureStyle style)
         : a_(a), b_(b), c_(c), bounds_(bounds), say_(language.picture),
-          notation_(SchoolNotation(language.code)), palette_(palette)
+          notation_(SchoolNotation(language.code)), palette_(palette), style_(style)
     {}
 
     std::string Write();
@@ -530,6 +534,7 @@ private:
     const PictureTexts &say_;
     Notation notation_;
     const PicturePalette &palette_;
+    PictureStyle style_;
 
     Kind kind_ = Kind::Line;
     bool solvable_ = false;
@@ -928,7 +933,8 @@ std::string Picture::Write()
               HalfText(2 * box.y.hi + 1) + "\">\n";
     svg.out += "<title id=\"velmora-picture-title\">" + Escaped(title) + "</title>\n";
     svg.out += "<desc id=\"velmora-picture-desc\">" + Escaped(Description()) + "</desc>\n";
-    svg.out += Style(palette_);
+    if (style_ == PictureStyle::Inside)
+        svg.out += "<style>\n" + Rules(palette_) + "</style>\n";
     svg.out +=
         "<rect class=\"vp-back\" width=\"" + Num(Width) + "\" height=\"" + Num(Height) + "\"/>\n";
     Region(svg);
@@ -959,14 +965,19 @@ PicturePalette PicturePalette::Page()
 
 std::string LinePicture(std::int64_t a, std::int64_t b, std::int64_t c,
                         const SolutionBounds &bounds, const Catalogue &language,
-                        const PicturePalette &palette)
+                        const PicturePalette &palette, PictureStyle style)
 {
-    return Picture(a, b, c, bounds, language, palette).Write();
+    return Picture(a, b, c, bounds, language, palette, style).Write();
+}
+
+std::string PictureStyleSheet(const PicturePalette &palette)
+{
+    return Rules(palette);
 }
 
 std::string LinePictureOfTexts(std::string_view a, std::string_view b, std::string_view c,
                                const SolutionBounds &bounds, const Catalogue &language,
-                               const PicturePalette &palette)
+                               const PicturePalette &palette, PictureStyle style)
 {
     const std::array<double, 3> values = {ReadCoefficient(a), ReadCoefficient(b),
                                           ReadCoefficient(c)};
@@ -976,5 +987,5 @@ std::string LinePictureOfTexts(std::string_view a, std::string_view b, std::stri
             return {};
     // Inside the ranges every value is an exact integer of at most 32 bits.
     return LinePicture(static_cast<std::int64_t>(values[0]), static_cast<std::int64_t>(values[1]),
-                       static_cast<std::int64_t>(values[2]), bounds, language, palette);
+                       static_cast<std::int64_t>(values[2]), bounds, language, palette, style);
 }

@@ -2,9 +2,10 @@
 // and a 1920 × 1080 projector, each after one calculation; in Bulgarian, and
 // the phone and the projector in English too; Euclid's way beside the window
 // on a projector and in its own section on a phone, and a wrong and a
-// corrected answer of the pupil's on a phone.
+// corrected answer of the pupil's on a phone; the picture of 3x + 5y = 47 on
+// a phone and on a projector.
 //
-//   node scripts/page-screenshots.mjs [OUT_DIR]     (default docs/)
+//   node scripts/page-screenshots.mjs [OUT_DIR [FILE...]]   (default docs/, all)
 //
 // Needs the default build and tests/web's packages (npm ci there); the PNGs
 // are then reduced to a palette with ImageMagick, when it is there.
@@ -16,6 +17,9 @@ import { contextOptions, profiles } from '../tests/web/layouts.mjs';
 import { launch, openPage, root } from '../tests/web/velmora.mjs';
 
 const out = resolve(process.argv[2] ?? resolve(root, 'docs'));
+const only = process.argv.slice(3);
+// The picture's section at the top of the screen.
+const showPicture = (page) => page.evaluate(() => document.getElementById('Picture').scrollIntoView({ block: 'start' }));
 // The pupil's answer to 91x + 35y = 14, typed and checked, then the section
 // scrolled to the top of the screen.
 const answer = (entries) => async (page) => {
@@ -39,11 +43,14 @@ const shots = [
         await answer(wrong)(page);
         await answer({ '#AnswerY0': '-10' })(page);
     }],
+    ['page-phone-picture.png', 'Pixel 7', 'en-US', ['3', '5', '47'], showPicture],
+    ['page-projector-picture.png', '1920 × 1080', 'en-US', ['3', '5', '47'], showPicture],
 ];
 
 const browser = await launch();
 try {
     for (const [file, name, locale, [a, b, c] = ['3', '5', '1'], then] of shots) {
+        if (only.length && !only.includes(file)) continue;
         const profile = profiles.find((p) => p.name === name);
         const { page, context } = await openPage(browser, { locale, device: contextOptions(profile) });
         await page.fill('#Pole1', a);

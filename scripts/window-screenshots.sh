@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Makes docs/window-euclid.png and docs/window-practice*.png from the built
-# program, driven by keyboard under Xvfb: Euclid's way for 91x + 35y = 14,
-# and "Your answer" with a wrong pair and then the corrected one.
+# Makes docs/window-euclid.png, docs/window-practice*.png and
+# docs/window-picture*.png from the built program, driven by keyboard under
+# Xvfb: Euclid's way for 91x + 35y = 14, "Your answer" with a wrong pair and
+# then the corrected one, and the picture of 3x + 5y = 47.
 # Usage: scripts/window-screenshots.sh [path/to/velmora]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -67,5 +68,11 @@ for language in bg en; do
     keys shift+Tab shift+Tab shift+Tab
     answer 4 -10 5 -13
     shoot "docs/window-practice-right$suffix.png"
+    stop
+
+    start "$language"
+    coefficients 3 5 47
+    keys Return F4
+    shoot "docs/window-picture$suffix.png"
     stop
 done

@@ -6,6 +6,7 @@
 #include "controltable.h"
 #include "languagechoice.h"
 #include "languages.h"
+#include "linepicture.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
 #include "visit.h"
@@ -262,6 +263,18 @@ const char *velmora_command(const char *name, const char *argument, const char *
 VELMORA_EXPORT(velmora_view) const char *velmora_view(void)
 {
     return Shown(visit.View());
+}
+
+VELMORA_EXPORT(velmora_picture) const char *velmora_picture(void)
+{
+    const VisitView &view = visit.View();
+    returned.clear();
+    if (view.locked) {
+        const auto &[a, b, c] = view.coefficients;
+        returned = LinePictureOfTexts(a, b, c, {}, visit.Language(), PicturePalette::Page(),
+                                      PictureStyle::Page);
+    }
+    return returned.c_str();
 }
 
 VELMORA_EXPORT(velmora_solve)

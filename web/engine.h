@@ -66,6 +66,11 @@ const char *velmora_command(const char *name, const char *argument, const char *
 // heading and lines ({"text":"...","mistake":true}), and the round's tally.
 const char *velmora_view(void);
 
+// The picture of the equation calculated (see linepicture.h) as SVG text to
+// place inline, its style rules in the page's style sheet; empty while
+// nothing is calculated or the working refused the coefficients.
+const char *velmora_picture(void);
+
 // ---- for the tests and the benchmark ---------------------------------------
 
 // Clears, enters the three texts and calculates; returns the transcript. It

@@ -11,6 +11,7 @@
 #include "designjson.h"
 #include "introduction.h"
 #include "languages.h"
+#include "linepicture.h"
 #include "pagenames.h"
 #include "panelcontrols.h"
 #include "ranges.h"
@@ -381,6 +382,13 @@ std::string panelElements()
             "        </div>\n        </div>\n"
             "        <div id=\"EuclidWay\"></div>\n"
             "    </section>\n    </div>\n";
+    // The picture of the equation, placed by the script after Calculate.
+    html += "    <section id=\"Picture\" aria-labelledby=\"PictureTitle\" hidden>\n"
+            "        <h2 id=\"PictureTitle\">" +
+            caption("PictureTitle") +
+            "</h2>\n"
+            "        <div id=\"PictureView\"></div>\n"
+            "    </section>\n";
     html += "    <section " + named("Practice") +
             ">\n"
             "        <h2 id=\"PracticeTitle\">" +
@@ -573,7 +581,8 @@ int main(int argc, char *argv[])
         const std::string dir = argv[1];
         std::string page = ReadFile(dir + "/page.html");
         const std::string media = windowMedia();
-        std::string style = ReadFile(dir + "/page.css") + controlStyle();
+        std::string style = ReadFile(dir + "/page.css") + controlStyle() +
+                            PictureStyleSheet(PicturePalette::Page());
         for (std::size_t at; (at = style.find("@WIDE@")) != std::string::npos;)
             style.replace(at, 6, wideMedia());
         for (std::size_t at; (at = style.find("@WINDOW@")) != std::string::npos;)

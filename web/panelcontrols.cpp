@@ -26,6 +26,7 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
         {"Feedback", "", c.feedback.accessibleName},
         {"TallyCaption", c.tally.text, ""},
         {"TallyClear", c.clearTally.text, c.clearTally.accessibleName},
+        {"PictureTitle", catalogue.picture.heading, ""},
     };
 }
 

@@ -66,14 +66,15 @@ describe('offline and safe', () => {
 
     // Euclid's way, the answer check and the worksheets speak from the
     // module in every language, which took it from 120 KB to 165,547 bytes
-    // with two languages; a third keeps it there; the table method of Euclid's
-    // way took it to 167,500. The parts say where the bytes went.
-    test('one file within its size budget: 167,500 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
+    // with two languages; a third keeps it there. The table method of Euclid's
+    // way, the solutions within bounds and the picture of the line took it
+    // past 170,000. The parts say where the bytes went.
+    test('one file within its size budget: 176,000 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
         for (const line of pageBytesLines()) t.diagnostic(line);
-        assert.ok(packed <= 167_500, `${packed} bytes gzip`);
+        assert.ok(packed <= 176_000, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {
@@ -358,6 +359,9 @@ describe('the style sheet', () => {
                 if (!(rule instanceof CSSStyleRule) || /:active|:focus|\.starting|\.opening/.test(rule.selectorText)) continue;
                 // The worksheet view's rules hold there (worksheet.test.mjs).
                 if (/worksheet-view|#Worksheet|#Sheet|\.sheet-/.test(rule.selectorText)) continue;
+                // The picture's classes appear as an equation needs them: its
+                // marks inside bounds, a line or none (picture.test.mjs).
+                if (/\.vp-|#PictureView/.test(rule.selectorText)) continue;
                 rules++;
                 const elements = [...document.querySelectorAll(rule.selectorText)];
                 if (elements.length === 0) found.push(`${rule.selectorText}: matches nothing`);

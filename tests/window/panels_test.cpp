@@ -483,7 +483,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
         QTRY_VERIFY(panel.isVisible());
         QCOMPARE(QApplication::focusWidget(), panel.View());
-        QVERIFY(f.window->Action(Command::PicturePanel)->isChecked());
+        QVERIFY(f.window->Action(Menu::PicturePanel)->isChecked());
         QCOMPARE(accessibleName(panel.View()), qs(f.language().picture.heading));
         QVERIFY(panel.Svg().empty());
 

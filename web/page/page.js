@@ -187,9 +187,24 @@
                 ...p.lines.map((line) => Object.assign(document.createElement('p'), { textContent: line.text, className: line.mistake ? 'mistake' : 'found' })),
             );
         }
+        renderPicture(view);
         shown = view;
         fitBoxes();
         return view;
+    }
+
+    // The picture of the equation calculated, inline after Calculate; asked
+    // of the engine only when that equation or its language changes.
+    const picture = byId('Picture');
+    const pictureView = byId('PictureView');
+    let pictureOf = '';
+    function renderPicture(view) {
+        const of = view.locked ? JSON.stringify([view.language, view.fields]) : '';
+        if (of === pictureOf) return;
+        pictureOf = of;
+        const svg = of ? engine.text('velmora_picture') : '';
+        pictureView.innerHTML = svg;
+        picture.hidden = !svg;
     }
 
     // Intl's first use loads the locale's data, a long task on a phone: put
