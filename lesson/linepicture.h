@@ -43,6 +43,16 @@ struct PicturePalette
     static PicturePalette Page();
 };
 
+// Where the picture's style rules live: inside it, so that it stands alone
+// (a file, the window), or in the host page's style sheet, which
+// PictureStyleSheet writes, where the page's policy admits no style of the
+// picture's own.
+enum class PictureStyle { Inside, Page };
+
+// The rules that give the picture's classes their colours and strokes:
+// CSS, without a <style> element around it.
+std::string PictureStyleSheet(const PicturePalette &palette);
+
 // The largest number of solutions the picture marks; its window is chosen to
 // hold no more, whatever the coefficients.
 inline constexpr int PictureMarksAtMost = 60;
@@ -52,10 +62,12 @@ inline constexpr int PictureMarksAtMost = 60;
 // allows). The bounds' ends may lie anywhere.
 std::string LinePicture(std::int64_t a, std::int64_t b, std::int64_t c,
                         const SolutionBounds &bounds, const Catalogue &language,
-                        const PicturePalette &palette = PicturePalette::Page());
+                        const PicturePalette &palette = PicturePalette::Page(),
+                        PictureStyle style = PictureStyle::Inside);
 
 // The same for the three coefficient texts, read as the transcript reads
 // them; empty where the transcript refuses them.
 std::string LinePictureOfTexts(std::string_view a, std::string_view b, std::string_view c,
                                const SolutionBounds &bounds, const Catalogue &language,
-                               const PicturePalette &palette = PicturePalette::Page());
+                               const PicturePalette &palette = PicturePalette::Page(),
+                               PictureStyle style = PictureStyle::Inside);
