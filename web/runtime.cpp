@@ -65,15 +65,3 @@ std::int32_t __imported_wasi_snapshot_preview1_fd_write(std::int32_t, std::int32
     __builtin_trap();
 }
 }
-
-// Debian's compiler builtins for 128-bit remainders (the picture's exact
-// arithmetic) are built with the stack protector, which wasi-libc does not
-// provide: its guard and its failure, which traps.
-extern "C" {
-std::uintptr_t __stack_chk_guard = 0x5e1d0a7c;
-
-[[noreturn]] void __stack_chk_fail()
-{
-    __builtin_trap();
-}
-}
