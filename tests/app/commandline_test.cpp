@@ -273,7 +273,7 @@ TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
               "velmora: непознат аргумент „--bogus“ (velmora --help изброява опциите)\n");
     EXPECT_EQ(
         Velmora({"--lang", "en", "--worksheet", "--count", "50", "-o", "x.pdf"}, Bulgarian).err,
-        "velmora: --count: \"50\" is not allowed; allowed: 1-40\n");
+        "velmora: --count: “50” is not allowed; allowed: 1–40\n");
 
     // Every refusal, whatever its kind, in --lang's language as the desktop's
     // would say it, whichever language the desktop has.
