@@ -194,8 +194,8 @@ async function solveCalls(browser) {
 }
 
 console.log(`page: ${pagePath}`);
-// Kept at or below 172,000 bytes gzipped (issue 27; 165,547 before the
-// picture of the line, issue 30): these parts say where a
+// Held at 202,000 bytes gzipped by the page test (165,547 before the table
+// of Euclid's way and the picture of the line): these parts say where a
 // change went.
 console.log('where the bytes go, each part gzipped on its own:');
 for (const line of pageBytesLines()) console.log(line);
