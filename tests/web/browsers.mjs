@@ -439,16 +439,10 @@ adapters.webkit = async (locale) => {
                     if (modifier) sequence = sequence.keyUp(webDriverKeys[modifier]);
                     await sequence.perform();
                 },
-                // Typed over the selected text, as the other engines do: a
-                // WebDriver clear empties the field first, and the change it
-                // fires lets the page put its default back before the typing.
                 fill: async (selector, text) => {
-                    await evaluate((sel) => {
-                        const e = document.querySelector(sel);
-                        e.focus();
-                        e.select();
-                    }, selector);
-                    await actions().sendKeys(text || Key.DELETE).perform();
+                    const e = await element(selector);
+                    await e.clear();
+                    if (text) await e.sendKeys(text);
                 },
                 press,
                 type: async (text) => actions().sendKeys(text).perform(),

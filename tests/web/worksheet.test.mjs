@@ -34,6 +34,16 @@ async function openSheet(search) {
     return s;
 }
 
+// A count typed over the old one, its change once the typing ends, as a
+// user's edit reaches the form: a driver's clear would fire a change of its
+// own on the empty field first, and the form would put its default back.
+const typeCount = (s, count) => s.evaluate((value) => {
+    const field = document.querySelector('#SheetForm [name=count]');
+    field.value = value;
+    field.dispatchEvent(new Event('input', { bubbles: true }));
+    field.dispatchEvent(new Event('change', { bubbles: true }));
+}, count);
+
 // What the view shows: its state, the sheet's lines by role, the problem and
 // the address.
 const shown = (s) => s.evaluate(() => {
@@ -82,8 +92,7 @@ test('the form\'s choices go into the address and the sheet', async () => {
     const start = await shown(s);
     assert.equal(start.equations.length, 10, 'ten equations unless asked');
     assert.match(start.search, /count=10&range=100&variants=1&code=77&lang=en&unsolvable=0&paper=a4/);
-    await s.fill('#SheetForm [name=count]', '5');
-    await s.evaluate(() => document.getElementById('SheetForm').dispatchEvent(new Event('change')));
+    await typeCount(s, '5');
     // A drop-down's choice as the user's pick ends: the value and a change.
     await s.evaluate(() => {
         const range = document.querySelector('#SheetForm [name=range]');
@@ -143,8 +152,7 @@ test('bad values give the one-line message and no sheet', async (t) => {
     const s = await openSheet('?worksheet&lang=bg&count=0');
     assert.match((await shown(s)).problem, /не е позволено/);
     // Put right in the form, the sheet comes back.
-    await s.fill('#SheetForm [name=count]', '3');
-    await s.evaluate(() => document.getElementById('SheetForm').dispatchEvent(new Event('change')));
+    await typeCount(s, '3');
     const fixed = await until('the sheet back after the count was put right', () => shown(s), (v) => v.state === 'sheet');
     await s.close();
     assert.equal(fixed.state, 'sheet');
