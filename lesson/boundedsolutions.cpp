@@ -1,6 +1,7 @@
 #include "boundedsolutions.h"
 
 #include "transcriptfamily.h"
+#include "widearithmetic.h"
 
 #include "prepareequation.h"
 
@@ -9,36 +10,6 @@
 #include <utility>
 
 namespace {
-
-Wide Magnitude(Wide n)
-{
-    return n < 0 ? -n : n;
-}
-
-Wide CommonDivisor(Wide a, Wide b)
-{
-    a = Magnitude(a);
-    b = Magnitude(b);
-    while (b != 0) {
-        const Wide r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-// Division rounded toward minus and plus infinity; d > 0.
-Wide Floor(Wide n, Wide d)
-{
-    const Wide q = n / d;
-    return n % d != 0 && n < 0 ? q - 1 : q;
-}
-
-Wide Ceiling(Wide n, Wide d)
-{
-    const Wide q = n / d;
-    return n % d != 0 && n > 0 ? q + 1 : q;
-}
 
 // A pair with a·u + b·v = 1 for coprime a and b, by the extended algorithm.
 std::pair<Wide, Wide> Bezout(Wide a, Wide b)
@@ -104,13 +75,13 @@ BoundOnT Step(char letter, bool atLeast, Wide end, Wide start, Wide step)
         numerator = -numerator;
         denominator = -denominator;
     }
-    const Wide g = CommonDivisor(numerator, denominator);
+    const Wide g = WideGcd(numerator, denominator);
     bound.numerator = numerator / g;
     bound.denominator = denominator / g;
     const bool lowerEnd = atLeast == (step > 0);
     bound.outcome = lowerEnd ? BoundOnT::Outcome::LowerEnd : BoundOnT::Outcome::UpperEnd;
-    bound.whole = lowerEnd ? Ceiling(bound.numerator, bound.denominator)
-                           : Floor(bound.numerator, bound.denominator);
+    bound.whole = lowerEnd ? CeilDivide(bound.numerator, bound.denominator)
+                           : FloorDivide(bound.numerator, bound.denominator);
     return bound;
 }
 

@@ -6,6 +6,7 @@
 #include "notation.h"
 #include "placeholders.h"
 
+#include "coefficients.h"
 #include "prepareequation.h"
 #include "readcoefficient.h"
 #include "transcript.h"
@@ -343,14 +344,8 @@ std::string BoundsAccountOf(std::int64_t A, std::int64_t B, std::int64_t C,
 std::string BoundsAccount(std::string_view a, std::string_view b, std::string_view c,
                           const SolutionBounds &bounds, const Catalogue &language)
 {
-    const std::array<double, 3> values = {ReadCoefficient(a), ReadCoefficient(b),
-                                          ReadCoefficient(c)};
-    const std::array<const CoefficientRange *, 3> ranges = {&RangeA, &RangeB, &RangeC};
-    for (std::size_t k = 0; k < values.size(); ++k)
-        if (!(values[k] >= ranges[k]->lower && values[k] <= ranges[k]->upper))
-            return {};
-    // Inside the ranges every value is an exact integer of at most 32 bits.
-    return BoundsAccountOf(static_cast<std::int64_t>(values[0]),
-                           static_cast<std::int64_t>(values[1]),
-                           static_cast<std::int64_t>(values[2]), bounds, language);
+    const auto whole = WholeCoefficients({a, b, c});
+    if (!whole)
+        return {};
+    return BoundsAccountOf((*whole)[0], (*whole)[1], (*whole)[2], bounds, language);
 }

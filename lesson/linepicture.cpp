@@ -2,11 +2,13 @@
 
 #include "expression.h"
 #include "formulatext.h"
+#include "markupescape.h"
 #include "notation.h"
 #include "placeholders.h"
 #include "transcriptfamily.h"
-#include "wideint.h"
+#include "widearithmetic.h"
 
+#include "coefficients.h"
 #include "prepareequation.h"
 #include "readcoefficient.h"
 
@@ -46,36 +48,6 @@ constexpr Integer Sample = 5;
 constexpr Integer Far = Integer(1) << 52;
 constexpr Integer FarT = Integer(1) << 60;
 
-Integer Abs(Integer n)
-{
-    return n < 0 ? -n : n;
-}
-
-Integer Gcd(Integer a, Integer b)
-{
-    a = Abs(a);
-    b = Abs(b);
-    while (b != 0) {
-        const Integer r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-Integer FloorDiv(Integer n, Integer d)
-{
-    Integer q = n / d;
-    if (n % d != 0 && ((n < 0) != (d < 0)))
-        --q;
-    return q;
-}
-
-Integer CeilDiv(Integer n, Integer d)
-{
-    return -FloorDiv(-n, d);
-}
-
 // A set of consecutive whole numbers, an end left open where it has none.
 struct Interval
 {
@@ -108,9 +80,9 @@ Interval Within(Integer base, Integer step, std::optional<Integer> lo, std::opti
     if (step < 0)
         std::swap(lo, hi);
     if (lo)
-        t.lo = CeilDiv(*lo - base, step);
+        t.lo = CeilDivide(*lo - base, step);
     if (hi)
-        t.hi = FloorDiv(*hi - base, step);
+        t.hi = FloorDivide(*hi - base, step);
     t.empty = t.lo && t.hi && *t.lo > *t.hi;
     return t;
 }
@@ -161,7 +133,7 @@ struct Family
         return Meet(Within(x0, sx, end(bounds.xMin), end(bounds.xMax)),
                     Within(y0, sy, end(bounds.yMin), end(bounds.yMax)));
     }
-    bool Near(Integer t) const { return Abs(X(t)) < Far && Abs(Y(t)) < Far; }
+    bool Near(Integer t) const { return WideAbs(X(t)) < Far && WideAbs(Y(t)) < Far; }
 };
 
 Integer Clamp(Integer v, Integer lo, Integer hi)
@@ -263,7 +235,7 @@ std::string Digits(Integer n)
     if (n == 0)
         return "0";
     std::string s;
-    for (Integer m = Abs(n); m != 0; m /= 10)
+    for (Integer m = WideAbs(n); m != 0; m /= 10)
         s += static_cast<char>('0' + static_cast<int>(m % 10));
     if (n < 0)
         s += '-';
@@ -294,30 +266,6 @@ std::string Num(double v)
     return s == "-0" ? "0" : s;
 }
 
-std::string Escaped(std::string_view text)
-{
-    std::string out;
-    for (const char ch : text) {
-        switch (ch) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += ch;
-        }
-    }
-    return out;
-}
-
 std::size_t TextLength(std::string_view text)
 {
     // Letters, not bytes: UTF-8 continuation bytes start 10xxxxxx.
@@ -334,7 +282,7 @@ Integer TickStep(const Span &span, Integer room)
     for (Integer power = 1;; power *= 10)
         for (const Integer factor : {1, 2, 5}) {
             const Integer step = factor * power;
-            const Integer count = FloorDiv(span.hi, step) - CeilDiv(span.lo, step) + 1;
+            const Integer count = FloorDivide(span.hi, step) - CeilDivide(span.lo, step) + 1;
             if (count <= room)
                 return step;
         }
@@ -343,7 +291,7 @@ Integer TickStep(const Span &span, Integer room)
 std::vector<Integer> Ticks(const Span &span, Integer step)
 {
     std::vector<Integer> ticks;
-    for (Integer k = CeilDiv(span.lo, step); k * step <= span.hi; ++k)
+    for (Integer k = CeilDivide(span.lo, step); k * step <= span.hi; ++k)
         ticks.push_back(k * step);
     return ticks;
 }
@@ -420,7 +368,7 @@ struct Svg
                "\" text-anchor=\"" + std::string(anchor) +
                "\" font-family=\"sans-serif\" font-size=\"" + Num(name ? FontSize + 2 : FontSize) +
                "\"" + (name ? " font-style=\"italic\"" : "") +
-               (bold ? " font-weight=\"bold\"" : "") + ">" + Escaped(text) + "</text>\n";
+               (bold ? " font-weight=\"bold\"" : "") + ">" + EscapedMarkup(text) + "</text>\n";
     }
 };
 
@@ -553,13 +501,13 @@ void Picture::Choose()
         Box box{{-1, 5}, {-1, 5}};
         // Where the bounds begin, if set: the box starts one before.
         if (kind_ == Kind::EveryPoint) {
-            if (bounds_.xMin && Abs(*bounds_.xMin) < Far)
+            if (bounds_.xMin && WideAbs(*bounds_.xMin) < Far)
                 box.x = {*bounds_.xMin - 1, *bounds_.xMin + 5};
-            else if (bounds_.xMax && Abs(*bounds_.xMax) < Far)
+            else if (bounds_.xMax && WideAbs(*bounds_.xMax) < Far)
                 box.x = {*bounds_.xMax - 5, *bounds_.xMax + 1};
-            if (bounds_.yMin && Abs(*bounds_.yMin) < Far)
+            if (bounds_.yMin && WideAbs(*bounds_.yMin) < Far)
                 box.y = {*bounds_.yMin - 1, *bounds_.yMin + 5};
-            else if (bounds_.yMax && Abs(*bounds_.yMax) < Far)
+            else if (bounds_.yMax && WideAbs(*bounds_.yMax) < Far)
                 box.y = {*bounds_.yMax - 5, *bounds_.yMax + 1};
         } else {
             box = {{-5, 5}, {-5, 5}};
@@ -567,7 +515,7 @@ void Picture::Choose()
         frame_.box = box;
         return;
     }
-    gcd_ = Gcd(a_, b_);
+    gcd_ = WideGcd(a_, b_);
     solvable_ = c_ % gcd_ == 0;
     if (!solvable_) {
         // Around the line's point nearest the origin, a few units each way:
@@ -840,7 +788,7 @@ void Picture::Marks(Svg &svg)
         const double px = frame_.PX(x), py = frame_.PY(y);
         const std::string data = " data-x=\"" + Digits(x) + "\" data-y=\"" + Digits(y) + "\"" +
                                  (in ? " data-in-bounds=\"true\"" : "");
-        const std::string title = "<title>" + Escaped(name) + "</title>";
+        const std::string title = "<title>" + EscapedMarkup(name) + "</title>";
         // Inside the bounds a larger square, so the two kinds differ in shape
         // and not in colour alone.
         if (in) {
@@ -931,8 +879,8 @@ std::string Picture::Write()
               HalfText(2 * box.x.lo - 1) + "\" data-x-max=\"" + HalfText(2 * box.x.hi + 1) +
               "\" data-y-min=\"" + HalfText(2 * box.y.lo - 1) + "\" data-y-max=\"" +
               HalfText(2 * box.y.hi + 1) + "\">\n";
-    svg.out += "<title id=\"velmora-picture-title\">" + Escaped(title) + "</title>\n";
-    svg.out += "<desc id=\"velmora-picture-desc\">" + Escaped(Description()) + "</desc>\n";
+    svg.out += "<title id=\"velmora-picture-title\">" + EscapedMarkup(title) + "</title>\n";
+    svg.out += "<desc id=\"velmora-picture-desc\">" + EscapedMarkup(Description()) + "</desc>\n";
     if (style_ == PictureStyle::Inside)
         svg.out += "<style>\n" + Rules(palette_) + "</style>\n";
     svg.out +=
@@ -979,13 +927,8 @@ std::string LinePictureOfTexts(std::string_view a, std::string_view b, std::stri
                                const SolutionBounds &bounds, const Catalogue &language,
                                const PicturePalette &palette, PictureStyle style)
 {
-    const std::array<double, 3> values = {ReadCoefficient(a), ReadCoefficient(b),
-                                          ReadCoefficient(c)};
-    const std::array<const CoefficientRange *, 3> ranges = {&RangeA, &RangeB, &RangeC};
-    for (std::size_t k = 0; k < values.size(); ++k)
-        if (!(values[k] >= ranges[k]->lower && values[k] <= ranges[k]->upper))
-            return {};
-    // Inside the ranges every value is an exact integer of at most 32 bits.
-    return LinePicture(static_cast<std::int64_t>(values[0]), static_cast<std::int64_t>(values[1]),
-                       static_cast<std::int64_t>(values[2]), bounds, language, palette, style);
+    const auto whole = WholeCoefficients({a, b, c});
+    if (!whole)
+        return {};
+    return LinePicture((*whole)[0], (*whole)[1], (*whole)[2], bounds, language, palette, style);
 }

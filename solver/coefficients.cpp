@@ -17,3 +17,13 @@ std::vector<RefusedCoefficient> RefusedCoefficients(const std::array<double, 3> 
     }
     return refused;
 }
+
+std::optional<std::array<std::int64_t, 3>> WholeCoefficients(const CoefficientTexts &texts)
+{
+    const std::array<double, 3> read = ReadCoefficients(texts);
+    if (!RefusedCoefficients(read).empty())
+        return std::nullopt;
+    return std::array<std::int64_t, 3>{static_cast<std::int64_t>(read[0]),
+                                       static_cast<std::int64_t>(read[1]),
+                                       static_cast<std::int64_t>(read[2])};
+}

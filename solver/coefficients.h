@@ -3,6 +3,8 @@
 #include "calculation.h"
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 // Coefficients beyond these make the arithmetic inexact or endless, so a
@@ -34,3 +36,6 @@ struct RefusedCoefficient
 // where the equation can be solved. Inside them every value is an exact
 // integer of at most 32 bits.
 std::vector<RefusedCoefficient> RefusedCoefficients(const std::array<double, 3> &read);
+
+// A, B and C as exact integers, or none where one lies outside its range.
+std::optional<std::array<std::int64_t, 3>> WholeCoefficients(const CoefficientTexts &texts);

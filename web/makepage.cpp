@@ -12,6 +12,7 @@
 #include "introduction.h"
 #include "languages.h"
 #include "linepicture.h"
+#include "markupescape.h"
 #include "pagenames.h"
 #include "panelcontrols.h"
 #include "ranges.h"
@@ -41,33 +42,6 @@ namespace {
 
 // The language the page is written in, until its script chooses one.
 const Catalogue &language = Bulgarian;
-
-std::string escaped(std::string_view text)
-{
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
 
 std::string base64(std::string_view bytes)
 {
@@ -266,7 +240,7 @@ std::string controlElement(std::size_t i)
     const std::string id = elementId(entry);
     const ControlText &texts = TextsOf(entry, language);
     const std::string common =
-        "id=\"" + id + "\" aria-label=\"" + escaped(texts.accessibleName) + "\"";
+        "id=\"" + id + "\" aria-label=\"" + EscapedMarkup(texts.accessibleName) + "\"";
     std::string html;
     switch (entry.type) {
     case ControlType::TextBox:
@@ -277,9 +251,9 @@ std::string controlElement(std::size_t i)
             html = "<textarea " + common + " spellcheck=\"false\"";
             if (entry.settings & Locked)
                 html.append(" readonly class=\"starting\">")
-                    .append(escaped(language.messages.pageCannotLoad));
+                    .append(EscapedMarkup(language.messages.pageCannotLoad));
             else
-                html.append(">").append(escaped(IntroductionText(language)));
+                html.append(">").append(EscapedMarkup(IntroductionText(language)));
             html += "</textarea>";
         } else {
             // The one-line fields take the coefficients: a phone offers its
@@ -292,16 +266,16 @@ std::string controlElement(std::size_t i)
                 html += " maxlength=\"" + std::to_string(entry.maxLength) + "\"";
             if (entry.settings & Centred)
                 html += " class=\"centred\"";
-            html += " value=\"" + escaped(texts.text) + "\">";
+            html += " value=\"" + EscapedMarkup(texts.text) + "\">";
         }
         break;
     case ControlType::CommandButton:
-        html = "<button type=\"button\" " + common + ">" + escaped(texts.text) + "</button>";
+        html = "<button type=\"button\" " + common + ">" + EscapedMarkup(texts.text) + "</button>";
         break;
     case ControlType::ListBox:
         html = "<select " + common + " size=\"" + std::to_string(RangeEntries.size()) + "\">";
         for (std::string_view range : RangeEntries)
-            html += "<option>" + escaped(range) + "</option>";
+            html += "<option>" + EscapedMarkup(range) + "</option>";
         html += "</select>";
         break;
     case ControlType::Label: {
@@ -312,11 +286,11 @@ std::string controlElement(std::size_t i)
         const std::size_t box = CaptionedControl(i);
         const std::string role =
             entry.name == TitleControl ? " role=\"heading\" aria-level=\"1\"" : " role=\"note\"";
-        html =
-            box < Controls.size()
-                ? "<label class=\"caption\" " + common + role + " for=\"" +
-                      elementId(Controls[box]) + "\">" + escaped(texts.text) + "</label>"
-                : "<div class=\"caption\" " + common + role + ">" + escaped(texts.text) + "</div>";
+        html = box < Controls.size()
+                   ? "<label class=\"caption\" " + common + role + " for=\"" +
+                         elementId(Controls[box]) + "\">" + EscapedMarkup(texts.text) + "</label>"
+                   : "<div class=\"caption\" " + common + role + ">" + EscapedMarkup(texts.text) +
+                         "</div>";
         break;
     }
     }
@@ -348,11 +322,11 @@ std::string controlElements()
 std::string panelElements()
 {
     const auto caption = [](std::string_view id) {
-        return escaped(PanelControlOf(language, id).caption);
+        return EscapedMarkup(PanelControlOf(language, id).caption);
     };
     const auto named = [](std::string_view id) {
         return "id=\"" + std::string(id) + "\" aria-label=\"" +
-               escaped(PanelControlOf(language, id).name) + "\"";
+               EscapedMarkup(PanelControlOf(language, id).name) + "\"";
     };
     std::string html = "<a id=\"EuclidLink\" href=\"#Euclid\">" + caption("EuclidLink") +
                        "</a>\n<div id=\"Panel\">\n";
@@ -475,10 +449,11 @@ std::string languageSwitch()
     for (const Catalogue *catalogue : Catalogues) {
         if (!html.empty())
             html += "<span aria-hidden=\"true\"> | </span>";
-        html += "<button type=\"button\" lang=\"" + escaped(catalogue->code) + "\" aria-label=\"" +
-                escaped(catalogue->shortName) + ", " + escaped(catalogue->name) +
-                "\" aria-pressed=\"" + (catalogue == &language ? "true" : "false") + "\">" +
-                escaped(catalogue->shortName) + "</button>";
+        html += "<button type=\"button\" lang=\"" + EscapedMarkup(catalogue->code) +
+                "\" aria-label=\"" + EscapedMarkup(catalogue->shortName) + ", " +
+                EscapedMarkup(catalogue->name) + "\" aria-pressed=\"" +
+                (catalogue == &language ? "true" : "false") + "\">" +
+                EscapedMarkup(catalogue->shortName) + "</button>";
     }
     return html;
 }
@@ -602,12 +577,12 @@ int main(int argc, char *argv[])
             base64(sha256(script)) + "' 'wasm-unsafe-eval'; style-src 'sha256-" +
             base64(sha256(style)) + "'; img-src data:; base-uri 'none'; form-action 'none'";
 
-        ReplaceMarker(page, "@TITLE@", escaped(language.messages.pageTitle));
-        ReplaceMarker(page, "@DESCRIPTION@", escaped(language.messages.pageDescription));
+        ReplaceMarker(page, "@TITLE@", EscapedMarkup(language.messages.pageTitle));
+        ReplaceMarker(page, "@DESCRIPTION@", EscapedMarkup(language.messages.pageDescription));
         ReplaceMarker(page, "@ICON@", base64(ReadFile(argv[3])));
         ReplaceMarker(page, "@STYLE@", style);
-        ReplaceMarker(page, "@LAYOUT@", escaped(media));
-        ReplaceMarker(page, "@SWITCHNAME@", escaped(language.messages.languageSwitch));
+        ReplaceMarker(page, "@LAYOUT@", EscapedMarkup(media));
+        ReplaceMarker(page, "@SWITCHNAME@", EscapedMarkup(language.messages.languageSwitch));
         ReplaceMarker(page, "@SWITCH@", languageSwitch());
         ReplaceMarker(page, "@CONTROLS@", controlElements());
         ReplaceMarker(page, "@PANEL@", panelElements());

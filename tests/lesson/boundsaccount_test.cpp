@@ -176,10 +176,10 @@ public:
                     const auto m = Match(templates_, lines[next]);
                     return m ? m->first : std::string();
                 };
-                if (TurnsSign(line))
+                if (TurnsSign(line)) {
                     EXPECT_EQ(nextKey(), "bounds.signTurns");
-                if (TurnsSign(line))
                     ++next;
+                }
                 const SchoolFormula last = Read(line, At(0)).parts.back();
                 const bool whole = last.parts.back().value.denominator == 1;
                 const std::string rounding = nextKey();
