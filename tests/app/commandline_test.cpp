@@ -336,7 +336,7 @@ protected:
                               "-u QT_QPA_PLATFORM LC_ALL=C.UTF-8 LANGUAGE=" +
                               std::string(language) + " " + Quoted(binary_);
         for (const std::string &argument : arguments)
-            command += " " + Quoted(argument);
+            command.append(" ").append(Quoted(argument));
         command += " 2>" + Quoted(errors);
         Output output{};
         FILE *pipe = popen(command.c_str(), "r");
