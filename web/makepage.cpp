@@ -1,6 +1,6 @@
 // Writes velmora.html, the browser edition in one file: the page template
 // with the window generated from the design tables, its style and script,
-// the engine module as base64 and the icon. The Content-Security-Policy
+// the engine module (deflated, as base64) and the icon. The Content-Security-Policy
 // names the hashes of exactly this style and script. Beside the page it
 // writes design.json, the same tables as data for the page's tests. Given a
 // folder as well, it also writes the same page for web hosting there (site.h).
@@ -42,6 +42,15 @@ namespace {
 
 // The language the page is written in, until its script chooses one.
 const Catalogue &language = Bulgarian;
+
+// A zlib stream, as the page's DecompressionStream("deflate") reads it:
+// qCompress's own output without the length it puts first.
+std::string deflated(std::string_view bytes)
+{
+    const QByteArray packed = qCompress(
+        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), 9);
+    return packed.mid(4).toStdString();
+}
 
 std::string base64(std::string_view bytes)
 {
@@ -596,7 +605,7 @@ int main(int argc, char *argv[])
         ReplaceMarker(single, "@POLICY@", policy);
         ReplaceMarker(single, "@WORKER@", "");
         ReplaceMarker(single, "@MODULESRC@", "");
-        ReplaceMarker(single, "@MODULE@", base64(module));
+        ReplaceMarker(single, "@MODULE@", base64(deflated(module)));
         ReplaceMarker(single, "@INSTALL@", "");
         WriteFile(argv[4], single);
         const std::string design = designJson();

@@ -18,8 +18,9 @@ after(async () => browser?.close());
 // calls in one go (one round trip to the browser, whatever the driver), its
 // texts passed as the page passes them.
 const runInPage = withEngineText((engineText, calls) => {
-    const bytes = Uint8Array.from(atob(document.getElementById('engine').textContent.trim()), (c) => c.charCodeAt(0));
-    return WebAssembly.instantiate(bytes, {}).then(({ instance }) => {
+    const packed = Uint8Array.from(atob(document.getElementById('engine').textContent.trim()), (c) => c.charCodeAt(0));
+    const inflated = new Response(new Blob([packed]).stream().pipeThrough(new DecompressionStream('deflate')));
+    return inflated.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, {})).then(({ instance }) => {
         const x = instance.exports;
         x._initialize();
         const text = engineText(x);

@@ -5,6 +5,7 @@
 import assert from 'node:assert/strict';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
+import { inflateSync } from 'node:zlib';
 import { resolve } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
@@ -47,14 +48,14 @@ describe('the hosted folder', chromiumOnly, () => {
         const hosted = readFileSync(resolve(sitePath, 'index.html'), 'utf8');
         assert.equal(policyOf(hosted), `${policyOf(single)}; manifest-src 'self'; worker-src 'self'; connect-src 'self'`);
         // The module beside the page, byte for byte the one inside the single file.
-        const inline = single.match(/<script id="engine" type="application\/wasm;base64">([^<]*)<\/script>/);
+        const inline = single.match(/<script id="engine" type="application\/wasm;deflate;base64">([^<]*)<\/script>/);
         assert.ok(inline, 'the single file carries its module');
-        assert.ok(readFileSync(resolve(sitePath, 'velmora.wasm')).equals(Buffer.from(inline[1].trim(), 'base64')),
+        assert.ok(readFileSync(resolve(sitePath, 'velmora.wasm')).equals(inflateSync(Buffer.from(inline[1].trim(), 'base64'))),
             'velmora.wasm is not the single file\'s module');
         const plain = hosted
             .replace(policyOf(hosted), policyOf(single))
             .replace(' data-worker="sw.js"', '')
-            .replace('<script id="engine" type="application/wasm;base64" data-src="velmora.wasm"></script>', inline[0])
+            .replace('<script id="engine" type="application/wasm;deflate;base64" data-src="velmora.wasm"></script>', inline[0])
             .replace(/<link rel="preload" href="velmora.wasm" as="fetch" type="application\/wasm" crossorigin>\n<link rel="manifest" href="manifest.bg.webmanifest">\n<link rel="apple-touch-icon" href="data:image\/png;base64,[A-Za-z0-9+/=]+">\n/, '');
         assert.ok(plain === single, 'the hosted page differs from the single file beyond its install links and its module');
         // Described in Bulgarian, in both, as in the Bulgarian manifest; the

@@ -8,6 +8,7 @@ import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
 
 import { launchBrowser, needs } from './browsers.mjs';
+import { until, within } from './deadline.mjs';
 import { goldenTranscript } from './golden.mjs';
 import { calculateByButtons, compare, solveInputs } from './inputs.mjs';
 import { design, designPath, mulberry32, native } from './velmora.mjs';
@@ -292,15 +293,49 @@ describe('the switch', () => {
             }
         });
         t.diagnostic(`${browser.version}: storage ${storage ? 'works' : 'refused'} for the page`);
+        // Each switch shown before the next visit, so that the visit comes
+        // after the choice, as a user's does.
         await s.click('#Languages > button[lang="en"]');
+        await until('the page speaking English after its switch', () => shown(s), (seen) => seen.lang === 'en');
         await s.reload();
         assert.equal(s.ready, true);
         assertSpeaks(await shown(s), storage ? 'en' : 'bg');
         // And the way back.
         await s.click('#Languages > button[lang="bg"]');
+        await until('the page speaking Bulgarian after its switch', () => shown(s), (seen) => seen.lang === 'bg');
         await s.reload();
         assertSpeaks(await shown(s), 'bg');
         if (storage) await s.evaluate(() => localStorage.removeItem('velmora.language'));
+        await s.close();
+    });
+
+    // A pupil quicker than the engine: the language chosen while the module
+    // still compiles is the one the page keeps, not undone once it is there.
+    test('a language chosen before the engine is there stays, and is kept', needs('init'), async () => {
+        const s = await browser.open({
+            locale: 'bg-BG',
+            waitReady: false,
+            // The module held back until the switch is pressed.
+            init: `{
+                const compile = WebAssembly.compile;
+                WebAssembly.compile = (bytes) => new Promise((go) => {
+                    const release = () => go(compile(bytes));
+                    document.addEventListener('click', release, { once: true, capture: true });
+                });
+            }`,
+        });
+        await s.click('#Languages > button[lang="en"]');
+        assert.equal(await within('window.velmora.ready', s.evaluate(() => window.velmora.ready)), true);
+        assertSpeaks(await shown(s), 'en');
+        const kept = await s.evaluate(() => {
+            try {
+                return localStorage.getItem('velmora.language');
+            } catch {
+                return 'refused';
+            }
+        });
+        assert.ok(kept === 'en' || kept === 'refused', `kept ${kept}`);
+        if (kept === 'en') await s.evaluate(() => localStorage.removeItem('velmora.language'));
         await s.close();
     });
 

@@ -84,7 +84,7 @@ export const rgb = (hex) => [1, 3, 5].map((i) => parseInt(hex.slice(i, i + 2), 1
 export function pageBytes(html = readFileSync(pagePath, 'utf8')) {
     const gz = (text) => gzipSync(Buffer.from(text), { level: 9 }).length;
     const parts = {
-        module: /<script id="engine" type="application\/wasm;base64">([^<]*)<\/script>/,
+        module: /<script id="engine" type="application\/wasm;deflate;base64">([^<]*)<\/script>/,
         catalogues: /<script id="texts" type="application\/json">([\s\S]*?)<\/script>/,
         style: /<style>([\s\S]*?)<\/style>/,
         icon: /href="data:image\/png;base64,([^"]*)"/,
@@ -101,7 +101,8 @@ export function pageBytes(html = readFileSync(pagePath, 'utf8')) {
     }
     bytes.markup = { plain: Buffer.byteLength(rest), gzip: gz(rest) };
     // The module's sections: code (10) and data (11), the rest of it aside.
-    const wasm = Buffer.from(html.match(parts.module)?.[1] ?? '', 'base64');
+    const packed = Buffer.from(html.match(parts.module)?.[1] ?? '', 'base64');
+    const wasm = packed.length ? inflateSync(packed) : packed;
     const sections = {};
     for (let at = 8; at < wasm.length;) {
         const id = wasm[at++];

@@ -49,14 +49,19 @@
         return '.';
     }
 
-    // The module's bytes, decoded natively where the browser can.
+    // The module's bytes, decoded natively where the browser can. The one
+    // file carries them deflated, as base64 of raw wasm would not compress
+    // again when the page is sent gzipped.
     function moduleBytes() {
         const encoded = byId('engine').textContent.trim();
-        if (Uint8Array.fromBase64) return Uint8Array.fromBase64(encoded);
-        const binary = atob(encoded);
-        const bytes = new Uint8Array(binary.length);
-        for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
-        return bytes;
+        let bytes;
+        if (Uint8Array.fromBase64) bytes = Uint8Array.fromBase64(encoded);
+        else {
+            const binary = atob(encoded);
+            bytes = new Uint8Array(binary.length);
+            for (let i = 0; i < binary.length; ++i) bytes[i] = binary.charCodeAt(i);
+        }
+        return new Response(new Blob([bytes]).stream().pipeThrough(new DecompressionStream('deflate'))).arrayBuffer();
     }
 
     // On a web host the module is a file beside the page, compiled as it
@@ -64,7 +69,7 @@
     // it compiled from its bytes instead.
     function compileModule() {
         const source = byId('engine').dataset.src;
-        if (!source) return WebAssembly.compile(moduleBytes());
+        if (!source) return moduleBytes().then((bytes) => WebAssembly.compile(bytes));
         const bytes = () =>
             fetch(source).then((response) => {
                 if (!response.ok) throw new Error(`${source}: ${response.status}`);
@@ -351,10 +356,29 @@
         for (const button of switchButtons) button.setAttribute('aria-pressed', String(button.lang === code));
     }
 
+    // The choice kept for the next visit and in the page's address.
+    function keep(code) {
+        store(code);
+        try {
+            const address = new URL(location.href);
+            if (address.searchParams.has('lang')) {
+                address.searchParams.set('lang', code);
+                history.replaceState(history.state, '', address);
+            }
+        } catch {
+            // The address stays as it is.
+        }
+    }
+
+    // A language chosen while the engine still loads; the engine, once
+    // there, takes it instead of choosing one itself.
+    let chosenEarly = null;
+
     // The engine decides what a new language changes; the page shows it, and
-    // keeps the choice for the next visit and in its address.
+    // keeps the choice.
     function switchLanguage(code) {
         if (!engine) {
+            chosenEarly = code;
             showLanguage(code);
             return;
         }
@@ -362,16 +386,7 @@
         const view = command('language', code);
         if (view.language === before) return;
         showLanguage(view.language);
-        store(view.language);
-        try {
-            const address = new URL(location.href);
-            if (address.searchParams.has('lang')) {
-                address.searchParams.set('lang', view.language);
-                history.replaceState(history.state, '', address);
-            }
-        } catch {
-            // The address stays as it is.
-        }
+        keep(view.language);
     }
 
     for (const button of switchButtons) button.addEventListener('click', () => switchLanguage(button.lang));
@@ -404,8 +419,9 @@
     const ready = loadEngine().then(nextTask).then(
         (loaded) => {
             engine = loaded;
-            const chosen = engine.text('velmora_choose_language', ...askedLanguage());
+            const chosen = chosenEarly ?? engine.text('velmora_choose_language', ...askedLanguage());
             if (chosen !== document.documentElement.lang) showLanguage(chosen);
+            if (chosenEarly) keep(chosenEarly);
             engine.text('velmora_command', 'language', document.documentElement.lang, '');
             earlyDraws.splice(0).forEach((r) => engine.number('velmora_queue_draw', r));
             wire();
