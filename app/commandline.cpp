@@ -1,9 +1,12 @@
 #include "commandline.h"
 
+#include "boundsaccount.h"
+#include "boundtext.h"
 #include "euclid.h"
 #include "languagechoice.h"
 #include "languages.h"
 #include "placeholders.h"
+#include "practicetext.h"
 #include "solve.h"
 #include "worksheetoptions.h"
 
@@ -18,6 +21,16 @@
 namespace {
 
 constexpr std::string_view Program = "velmora";
+
+// The ends of the bounds, in the order the account takes them.
+constexpr std::array<std::string_view, 4> BoundEnds = {"x-min", "x-max", "y-min", "y-max"};
+
+std::optional<std::int64_t> &EndOf(SolutionBounds &bounds, std::size_t k)
+{
+    std::optional<std::int64_t> *const ends[] = {&bounds.xMin, &bounds.xMax, &bounds.yMin,
+                                                 &bounds.yMax};
+    return *ends[k];
+}
 
 QString Text(std::string_view utf8)
 {
@@ -66,8 +79,15 @@ std::string HelpText(const Catalogue &language)
                                          {"variantsDefault", byDefault("variants")},
                                          {"unsolvableDefault", byDefault("unsolvable")},
                                          {"paperDefault", std::string(SheetPapers[0])}});
+    const BoundsTexts &bounds = language.bounds;
     const std::vector<std::pair<std::string_view, std::string_view>> options = {
         {"--explain A B C", say.explain},
+        {"--positive", bounds.helpPositive},
+        {"--non-negative", bounds.helpNonNegative},
+        {"--x-min N", bounds.helpXMin},
+        {"--x-max N", bounds.helpXMax},
+        {"--y-min N", bounds.helpYMin},
+        {"--y-max N", bounds.helpYMax},
         {languageSyntax, say.lang},
         {"-h, --help", say.help},
         {"--version", say.version},
@@ -84,6 +104,8 @@ std::string HelpText(const Catalogue &language)
         help += "  " + std::string(syntax) + std::string(width - syntax.size() + 2, ' ');
         help += std::string(text) + "\n";
     }
+    help += "\n" + FillPlaceholders(bounds.helpBounds, {{"lower", WholeText(BoundLowest)},
+                                                        {"upper", WholeText(BoundHighest)}});
     help += "\n" + std::string(say.reading.value) + "\n";
     help += std::string(say.exitStatus.value) + "\n";
     return help;
@@ -111,9 +133,12 @@ struct OptionEntry
 std::vector<OptionEntry> OptionEntries()
 {
     std::vector<OptionEntry> entries = {
-        {{"help", "h"}, false}, {{"version"}, false},   {{"explain"}, false},
-        {{"lang"}, true},       {{"worksheet"}, false}, {{"output", "o"}, true},
+        {{"help", "h"}, false}, {{"version"}, false},      {{"explain"}, false},
+        {{"lang"}, true},       {{"worksheet"}, false},    {{"output", "o"}, true},
+        {{"positive"}, false},  {{"non-negative"}, false},
     };
+    for (std::string_view end : BoundEnds)
+        entries.push_back({{Text(end)}, true});
     for (const SheetOption *option : SheetCommandOptions())
         entries.push_back({{Text(option->name)}, option->kind != SheetOptionKind::Flag});
     return entries;
@@ -150,17 +175,32 @@ bool IsOption(std::string_view argument, std::string_view name)
 } // namespace
 
 CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
-                                   const Catalogue &desktop)
+                                   const Catalogue &desktop, std::string_view decimalSeparator)
 {
     using Mode = CommandLineRequest::Mode;
     CommandLineRequest request;
     request.language = &desktop;
+    const std::vector<OptionEntry> entries = OptionEntries();
+    const auto namesAnOption = [&](std::string_view word) {
+        return word.starts_with('-') && EntryNamed(entries, NameOf(Text(word)));
+    };
 
     // The three words after --explain are its coefficients, taken before the
-    // parser sees them: to any parser a negative one, -35, is an option.
+    // parser sees them: to any parser a negative one, -35, is an option. So
+    // is a bound's -5, which the next word gives unless it is one of the
+    // options; with none the bound is empty, and refused as such.
     QStringList words{Text(Program)};
     bool tooFewCoefficients = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const bool bound =
+            std::any_of(BoundEnds.begin(), BoundEnds.end(),
+                        [&](std::string_view end) { return IsOption(arguments[i], end); });
+        if (bound) {
+            const bool given = i + 1 < arguments.size() && !namesAnOption(arguments[i + 1]);
+            words << Text(arguments[i]) + u'=' + (given ? Text(arguments[i + 1]) : QString());
+            i += given ? 1 : 0;
+            continue;
+        }
         words << Text(arguments[i]);
         if (!IsOption(arguments[i], "explain"))
             continue;
@@ -171,7 +211,6 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
         i += given;
     }
 
-    const std::vector<OptionEntry> entries = OptionEntries();
     QCommandLineParser parser;
     // One dash or two, as Qt's own options: -lang en is --lang en.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -199,6 +238,10 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
         return name.toStdString();
     };
     const bool explain = parser.isSet("explain"), worksheet = parser.isSet("worksheet");
+    const bool positive = parser.isSet("positive"), nonNegative = parser.isSet("non-negative");
+    const bool bounded = positive || nonNegative ||
+                         std::any_of(BoundEnds.begin(), BoundEnds.end(),
+                                     [&](std::string_view end) { return parser.isSet(Text(end)); });
     // A flag of the worksheet's may say its value (--zeros=no), as a page's
     // address does; the option reader takes it.
     const auto flagValue = [&](const QString &name) -> std::optional<std::string> {
@@ -278,6 +321,8 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
         request.mode = Mode::Version;
     else if (explain && worksheet)
         return refuse(std::string(say.oneTask));
+    else if (bounded && !explain)
+        return refuse(std::string(request.language->bounds.withoutExplain));
     else if (explain)
         request.mode = Mode::Explain;
     else if (worksheet)
@@ -290,6 +335,31 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
     else
         return refuse(std::string(say.languageAlone));
 
+    if (request.mode == Mode::Explain && bounded) {
+        const BoundsTexts &bounds = request.language->bounds;
+        if (positive && nonNegative)
+            return refuse(std::string(bounds.bothChoices));
+        SolutionBounds given;
+        for (std::size_t k = 0; k < BoundEnds.size(); ++k) {
+            const QString name = Text(BoundEnds[k]);
+            if (!parser.isSet(name))
+                continue;
+            const std::string text = parser.value(name).toStdString();
+            const BoundReading reading = ReadBound(text, decimalSeparator);
+            if (reading.kind == BoundReading::Kind::Empty)
+                return refuse(fill(bounds.missingValue, {{"option", typed(name)},
+                                                         {"lower", WholeText(BoundLowest)},
+                                                         {"upper", WholeText(BoundHighest)}}));
+            if (std::string message = BoundFault(typed(name), text, reading, *request.language);
+                !message.empty())
+                return refuse(std::move(message));
+            EndOf(given, k) = reading.value;
+        }
+        const SolutionBounds chosen = positive      ? SolutionBounds::Natural()
+                                      : nonNegative ? SolutionBounds::NonNegative()
+                                                    : SolutionBounds{};
+        request.bounds = BothBounds(chosen, given);
+    }
     if (request.mode == Mode::Worksheet) {
         request.choices.language = std::string(request.language->code);
         for (const SheetOption *option : SheetCommandOptions()) {
@@ -332,7 +402,8 @@ CommandLineResult RunCommandLine(const CommandLineRequest &request,
     case Mode::Explain: {
         const auto &[a, b, c] = request.coefficients;
         return {0,
-                ExplainText(a, b, c, setting.decimalSeparator, *request.language, setting.random),
+                ExplainText(a, b, c, setting.decimalSeparator, *request.language, setting.random,
+                            request.bounds),
                 {}};
     }
     case Mode::Worksheet:
@@ -345,7 +416,7 @@ CommandLineResult RunCommandLine(const CommandLineRequest &request,
 
 std::string ExplainText(std::string_view a, std::string_view b, std::string_view c,
                         std::string_view decimalSeparator, const Catalogue &language,
-                        const RandomSource &random)
+                        const RandomSource &random, const SolutionBounds &bounds)
 {
     std::string text =
         WithLineFeeds(Solve({a, b, c}, random, decimalSeparator, language.transcript).Text());
@@ -353,5 +424,15 @@ std::string ExplainText(std::string_view a, std::string_view b, std::string_view
     text += language.euclid.title.value;
     text += "\n";
     text += WithLineFeeds(EuclidAccount(a, b, c, decimalSeparator, language));
+    if (!bounds.any())
+        return text;
+    // Refused coefficients have no account, as Euclid's way has said.
+    const std::string account = BoundsAccount(a, b, c, bounds, language);
+    if (account.empty())
+        return text;
+    text += "\n";
+    text += language.bounds.title.value;
+    text += "\n";
+    text += WithLineFeeds(account);
     return text;
 }

@@ -1,8 +1,9 @@
 // velmora's command line: which arguments it takes over from the window, what
-// --explain, --help and --version print, the worksheet's options, --lang in
-// every form, the one-line errors with status 2 in the chosen language, and
-// the built program run with no display.
+// --explain, --help and --version print, the bounds on --explain's solutions,
+// the worksheet's options, --lang in every form, the one-line errors with
+// status 2 in the chosen language, and the built program run with no display.
 
+#include "boundsaccount.h"
 #include "commandline.h"
 #include "euclid.h"
 #include "solvetexts.h"
@@ -45,11 +46,20 @@ std::string Expected(const std::string &a, const std::string &b, const std::stri
            LineFeeds(EuclidAccount(a, b, c, separator, language));
 }
 
+// Then, where bounds are set, the solutions within them under their heading.
+std::string ExpectedBounded(const std::string &a, const std::string &b, const std::string &c, int t,
+                            const SolutionBounds &bounds, const Catalogue &language)
+{
+    return Expected(a, b, c, t, language) + "\n" + std::string(language.bounds.title.value) + "\n" +
+           LineFeeds(BoundsAccount(a, b, c, bounds, language));
+}
+
 CommandLineResult Velmora(std::vector<std::string_view> arguments,
                           const Catalogue &desktop = Bulgarian, std::string_view separator = ".")
 {
     const RandomSource random = FixedT({4});
-    return RunCommandLine(ReadCommandLine(arguments, desktop), {separator, random, "1.2.3"});
+    return RunCommandLine(ReadCommandLine(arguments, desktop, separator),
+                          {separator, random, "1.2.3"});
 }
 
 using Mode = CommandLineRequest::Mode;
@@ -84,6 +94,9 @@ INSTANTIATE_TEST_SUITE_P(
         ModeRow{{"-explain", "1", "-2", "3"}, Mode::Explain, false},
         ModeRow{{"--worksheet", "-o", "x.pdf"}, Mode::Worksheet, false},
         ModeRow{{"--lang=en"}, Mode::Refused, true}, ModeRow{{"--explian"}, Mode::Window, true},
+        ModeRow{{"--explain", "1", "2", "3", "--x-min", "-5"}, Mode::Explain, false},
+        ModeRow{{"--positive"}, Mode::Refused, true},
+        ModeRow{{"--help", "--positive"}, Mode::Help, false},
         ModeRow{{"-platform", "xcb", "--help", "--bogus"}, Mode::Refused, true}));
 
 TEST(CommandLine, WorksheetOptionsReadIntoTheChoices)
@@ -161,6 +174,114 @@ TEST(CommandLine, CoefficientsTakenAsTyped)
               Expected("1,5", "7", "3", 4, English, ","));
 }
 
+struct BoundsRow
+{
+    std::vector<std::string_view> arguments; // after --explain 3 5 47
+    std::string_view separator;
+    SolutionBounds bounds;
+};
+
+class BoundsRows : public testing::TestWithParam<BoundsRow>
+{
+};
+
+// Each end as typed, a negative one too, joined with --positive or
+// --non-negative so that the tighter end holds.
+TEST_P(BoundsRows, ReadAndJoined)
+{
+    std::vector<std::string_view> arguments = {"--explain", "3", "5", "47"};
+    arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
+    const CommandLineRequest request = ReadCommandLine(arguments, English, GetParam().separator);
+    ASSERT_EQ(request.fault, "");
+    EXPECT_EQ(request.mode, Mode::Explain);
+    EXPECT_EQ(request.bounds, GetParam().bounds);
+    const std::array<std::string, 3> coefficients = {"3", "5", "47"};
+    EXPECT_EQ(request.coefficients, coefficients);
+}
+
+constexpr auto None = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, BoundsRows,
+    testing::Values(BoundsRow{{}, ".", {}}, BoundsRow{{"--positive"}, ".", {1, None, 1, None}},
+                    BoundsRow{{"--non-negative"}, ".", {0, None, 0, None}},
+                    BoundsRow{{"--x-min", "-5", "--x-max", "5"}, ".", {-5, 5, None, None}},
+                    BoundsRow{{"--y-min=-6", "-y-max", "+7"}, ".", {None, None, -6, 7}},
+                    BoundsRow{{"--x-max", "\u22122", "--y-max", " 40 "}, ".", {None, -2, None, 40}},
+                    BoundsRow{
+                        {"--positive", "--x-min", "5", "--y-min", "-3"}, ".", {5, None, 1, None}},
+                    BoundsRow{{"--x-max", "-1", "--non-negative"}, ".", {0, -1, 0, None}},
+                    BoundsRow{{"--x-min", "4,0", "--lang", "bg"}, ",", {4, None, None, None}},
+                    BoundsRow{{"--x-min", "4.0"}, ",", {4, None, None, None}},
+                    BoundsRow{{"--x-min", "-2147483648", "--y-max", "2147483647"},
+                              ".",
+                              {-2147483648, None, None, 2147483647}}));
+
+struct ListedRow
+{
+    std::vector<std::string_view> arguments;
+    const Catalogue *language;
+    std::string listed; // the solutions as the account lists them
+};
+
+class ListedRows : public testing::TestWithParam<ListedRow>
+{
+};
+
+// After Euclid's way, under their own heading, the solutions the bounds
+// allow, in the language's pairs.
+TEST_P(ListedRows, ExplainEndsWithTheSolutionsWithinTheBounds)
+{
+    const ListedRow &row = GetParam();
+    std::vector<std::string_view> arguments = row.arguments;
+    arguments.insert(arguments.end(), {"--lang", row.language->code.value});
+    const auto result = Velmora(arguments, English);
+    ASSERT_EQ(result.err, "");
+    EXPECT_EQ(result.status, 0);
+    const CommandLineRequest request = ReadCommandLine(arguments, English);
+    const auto &[a, b, c] = request.coefficients;
+    EXPECT_EQ(result.out, ExpectedBounded(a, b, c, 4, request.bounds, *row.language));
+    const std::string heading = "\n\n" + std::string(row.language->bounds.title.value) + "\n";
+    const std::size_t title = result.out.find(heading);
+    ASSERT_NE(title, std::string::npos) << result.out;
+    EXPECT_GT(title, result.out.find(row.language->euclid.title.value));
+    EXPECT_NE(result.out.find(": " + row.listed + "\n", title), std::string::npos) << result.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ListedRows,
+    testing::Values(
+        ListedRow{
+            {"--explain", "3", "5", "47", "--positive"}, &Bulgarian, "(4; 7), (9; 4), (14; 1)"},
+        ListedRow{{"--explain", "3", "5", "47", "--positive"}, &English, "(4, 7), (9, 4), (14, 1)"},
+        ListedRow{{"--positive", "--explain", "3", "5", "47", "--x-min", "5"},
+                  &Bulgarian,
+                  "(9; 4), (14; 1)"},
+        ListedRow{{"--explain", "3", "5", "47", "--non-negative", "--x-max", "10"},
+                  &English,
+                  "(4, 7), (9, 4)"},
+        ListedRow{{"--explain", "3", "5", "47", "--x-min", "-6", "--x-max", "5"},
+                  &Bulgarian,
+                  "(−6; 13), (−1; 10), (4; 7)"},
+        ListedRow{{"--explain", "4", "2", "18", "--non-negative"},
+                  &Bulgarian,
+                  "(0; 9), (1; 7), (2; 5), (3; 3), (4; 1)"},
+        ListedRow{{"--explain", "-91", "35", "14", "--x-min=1", "--x-max=11"},
+                  &English,
+                  "(1, 3), (6, 16), (11, 29)"}));
+
+// No bound, no heading; a bound on an equation the working refuses adds
+// nothing to what Euclid's way says of it.
+TEST(CommandLine, BoundsAddNothingWhereThereIsNoAccount)
+{
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "47"}).out, Expected("3", "5", "47", 4, Bulgarian));
+    EXPECT_EQ(Velmora({"--explain", "3", "40000", "47", "--positive"}).out,
+              Expected("3", "40000", "47", 4, Bulgarian));
+    const std::string unsolvable = Velmora({"--explain", "4", "6", "3", "--positive"}).out;
+    EXPECT_NE(unsolvable.find(Bulgarian.bounds.title.value), std::string::npos);
+    EXPECT_NE(unsolvable.find(Bulgarian.bounds.noSolution.value), std::string::npos);
+}
+
 TEST(CommandLine, LanguageByOptionElseTheDesktops)
 {
     EXPECT_EQ(Velmora({"--explain", "3", "5", "7"}, English).out,
@@ -183,7 +304,13 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
                  {"--explain A B C", &say.explain},
                  {"--lang " + Codes("|"), &say.lang},
                  {"-h, --help", &say.help},
-                 {"--version", &say.version}}) {
+                 {"--version", &say.version},
+                 {"--positive", &language->bounds.helpPositive},
+                 {"--non-negative", &language->bounds.helpNonNegative},
+                 {"--x-min N", &language->bounds.helpXMin},
+                 {"--x-max N", &language->bounds.helpXMax},
+                 {"--y-min N", &language->bounds.helpYMin},
+                 {"--y-max N", &language->bounds.helpYMax}}) {
             const std::size_t line = result.out.find("\n  " + option + " ");
             ASSERT_NE(line, std::string::npos) << option << " in " << language->code.value;
             const std::size_t words = result.out.find_first_not_of(' ', line + 3 + option.size());
@@ -197,6 +324,10 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
             EXPECT_EQ(words - line, column) << option;
         }
         EXPECT_NE(result.out.find(say.exitStatus.value), std::string::npos);
+        // What N may be, the range the bounds are read in.
+        const std::size_t range = result.out.find("2147483648");
+        ASSERT_NE(range, std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("2147483647", range), std::string::npos);
 
         // The worksheet's options with what each allows and its default, as
         // the worksheet's reader takes them.
@@ -263,7 +394,41 @@ INSTANTIATE_TEST_SUITE_P(
                "-o: the PDF file to write is missing (-o FILE.pdf)"},
         BadRow{{"--help", "--nope"},
                "unknown argument “--nope” (velmora --help lists the "
-               "options)"}));
+               "options)"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min"},
+               "--x-min needs a whole number from -2147483648 to 2147483647 after it"},
+        BadRow{{"--explain", "3", "5", "47", "--y-max", "--lang", "en"},
+               "--y-max needs a whole number from -2147483648 to 2147483647 after it"},
+        BadRow{{"--explain", "3", "5", "47", "--x-max="},
+               "--x-max needs a whole number from -2147483648 to 2147483647 after it"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min", "five"},
+               "--x-min: “five” is not a number (a whole number from -2147483648 to 2147483647 "
+               "is needed)"},
+        BadRow{{"--explain", "3", "5", "47", "-y-min", "--five"},
+               "-y-min: “--five” is not a number (a whole number from -2147483648 to 2147483647 "
+               "is needed)"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min", "4.5"},
+               "--x-min: “4.5” is not a whole number (a whole number from -2147483648 to "
+               "2147483647 is needed)"},
+        BadRow{{"--explain", "3", "5", "47", "--y-min=2147483648"},
+               "--y-min: 2147483648 lies outside the range from -2147483648 to 2147483647"},
+        BadRow{{"--explain", "3", "5", "47", "--x-max", "-99999999999999999999"},
+               "--x-max: -99999999999999999999 lies outside the range from -2147483648 to "
+               "2147483647"},
+        BadRow{{"--explain", "3", "5", "47", "--positive", "--non-negative"},
+               "--positive and --non-negative cannot be given together"},
+        BadRow{{"--explain", "3", "5", "47", "--positive", "--positive"},
+               "--positive is given more than once"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min", "1", "--x-min", "2"},
+               "--x-min is given more than once"},
+        BadRow{{"--explain", "3", "5", "47", "--non-negative=yes"},
+               "--non-negative takes no value"},
+        BadRow{{"--x-min", "3"},
+               "the bounds (--positive, --x-min and the others) go with --explain A B C"},
+        BadRow{{"--lang", "en", "--positive"},
+               "the bounds (--positive, --x-min and the others) go with --explain A B C"},
+        BadRow{{"--worksheet", "--non-negative", "-o", "x.pdf"},
+               "the bounds (--positive, --x-min and the others) go with --explain A B C"}));
 
 TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
 {
@@ -289,7 +454,16 @@ TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
         {"--help=1"},
         {"--help", "stray"},
         {"--bogus"},
+        {"--explain", "3", "5", "47", "--x-min"},
+        {"--explain", "3", "5", "47", "--x-min", "1.5"},
+        {"--explain", "3", "5", "47", "--x-min", "x"},
+        {"--explain", "3", "5", "47", "--y-max", "3000000000"},
+        {"--explain", "3", "5", "47", "--positive", "--non-negative"},
+        {"--positive"},
     };
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "47", "--x-min", "1,5"}, Bulgarian, ",").err,
+              "velmora: --x-min: „1,5“ не е цяло число (нужно е цяло число от -2147483648 до "
+              "2147483647)\n");
     for (const Catalogue *language : Catalogues) {
         for (const Catalogue *desktop : Catalogues) {
             for (std::vector<std::string_view> arguments : refused) {
@@ -386,6 +560,24 @@ TEST_F(Binary, ExplainPrintsWhatTheLibraryWrites)
     }
 }
 
+TEST_F(Binary, ExplainWithBoundsListsTheirSolutions)
+{
+    for (const auto &[language, listed] : std::vector<std::pair<const Catalogue *, std::string>>{
+             {&Bulgarian, "(4; 7), (9; 4), (14; 1)"}, {&English, "(4, 7), (9, 4), (14, 1)"}}) {
+        const auto output = Spawn({"--explain", "3", "5", "47", "--positive", "--lang",
+                                   std::string(language->code.value)});
+        EXPECT_EQ(output.status, 0);
+        EXPECT_EQ(output.err, "");
+        EXPECT_EQ(output.out, ExpectedBounded("3", "5", "47", DrawnT(output.out, *language),
+                                              SolutionBounds::Natural(), *language));
+        EXPECT_NE(output.out.find(listed), std::string::npos) << output.out;
+    }
+    const auto negative =
+        Spawn({"--explain", "3", "5", "47", "--x-min", "-6", "--x-max", "5"}, "en");
+    EXPECT_EQ(negative.status, 0) << negative.err;
+    EXPECT_NE(negative.out.find("(−6, 13), (−1, 10), (4, 7)"), std::string::npos);
+}
+
 TEST_F(Binary, LanguageFromTheDesktopWithoutLang)
 {
     const auto output = Spawn({"--explain", "3", "5", "7"}, "en");
@@ -407,10 +599,13 @@ TEST_F(Binary, HelpAndVersionNeedNoDisplay)
 
 TEST_F(Binary, BadArgumentsOneLineAndStatusTwo)
 {
-    for (const auto &arguments :
-         std::vector<std::vector<std::string>>{{"--explain", "1", "2"},
-                                               {"--bogus", "--help"},
-                                               {"--explain", "1", "2", "3", "--lang", "xx"}}) {
+    for (const auto &arguments : std::vector<std::vector<std::string>>{
+             {"--explain", "1", "2"},
+             {"--bogus", "--help"},
+             {"--explain", "1", "2", "3", "--lang", "xx"},
+             {"--explain", "3", "5", "47", "--x-min", "1.5"},
+             {"--explain", "3", "5", "47", "--positive", "--non-negative"},
+             {"--y-max", "3"}}) {
         const auto output = Spawn(arguments, "en");
         EXPECT_EQ(output.status, 2) << arguments[0];
         EXPECT_EQ(output.out, "");
