@@ -2,6 +2,7 @@
 
 #include "calculation.h"
 #include "catalogue.h"
+#include "euclidlesson.h"
 #include "solutionbounds.h"
 #include "worksheetchoices.h"
 
@@ -11,8 +12,8 @@
 #include <string_view>
 
 // velmora run from a shell: --help, --version, --explain A B C with the
-// bounds on its solutions and --worksheet with its options, each with
-// --lang, read by Qt's
+// bounds on its solutions and Euclid's method, --picture A B C with the
+// bounds and --worksheet with its options, each with --lang, read by Qt's
 // QCommandLineParser. Needs no display, nor any Qt but its core, so that it
 // runs anywhere and its tests need none either.
 
@@ -24,6 +25,7 @@ struct CommandLineRequest
         Help,
         Version,
         Explain,
+        Picture,
         Worksheet,
         Refused, // a fault among the program's own options
     };
@@ -35,12 +37,13 @@ struct CommandLineRequest
     // none is. In the window's mode, an argument nothing here takes, which
     // Qt may yet take as its own.
     std::string fault;
-    std::array<std::string, 3> coefficients; // for --explain, as typed
-    // For --explain: --positive or --non-negative joined with the ends
+    std::array<std::string, 3> coefficients; // for --explain and --picture, as typed
+    // For --explain and --picture: --positive or --non-negative joined with the ends
     // given, the tighter end winning; none set where no bound is given.
     SolutionBounds bounds;
+    EuclidLesson::Method method = EuclidLesson::Method::Substitution; // --method, for --explain
     WorksheetChoices choices; // for --worksheet, the code 0 where none is given
-    std::string output;       // the worksheet's PDF file
+    std::string output;       // the worksheet's PDF file, the picture's SVG file or "-"
 };
 
 // A bound's fraction is read with the locale's decimal separator, or a
@@ -64,7 +67,8 @@ struct CommandLineSetting
     std::string_view version;
 };
 
-// Help, version, --explain and every refusal; a worksheet is written by the
+// Help, version, --explain, --picture and every refusal (a file that cannot
+// be written, status 1); a worksheet is written by the
 // program (app/worksheetcommand.h), as it needs Qt's painting, and the
 // window's mode, fault-free, asks for nothing here.
 CommandLineResult RunCommandLine(const CommandLineRequest &request,
@@ -78,4 +82,5 @@ CommandLineResult Refusal(const std::string &fault);
 // solutions within them, all with LF line ends.
 std::string ExplainText(std::string_view a, std::string_view b, std::string_view c,
                         std::string_view decimalSeparator, const Catalogue &language,
-                        const RandomSource &random, const SolutionBounds &bounds = {});
+                        const RandomSource &random, const SolutionBounds &bounds = {},
+                        EuclidLesson::Method method = EuclidLesson::Method::Substitution);
