@@ -204,10 +204,10 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
         return word.starts_with('-') && EntryNamed(entries, NameOf(Text(word)));
     };
 
-    // The three words after --explain or --picture are its coefficients, taken before the
-    // parser sees them: to any parser a negative one, -35, is an option. So
-    // is a bound's -5, which the next word gives unless it is one of the
-    // options; with none the bound is empty, and refused as such.
+    // The three words after --explain or --picture are its coefficients,
+    // taken before the parser sees them: to any parser a negative one, -35,
+    // is an option. So is a bound's -5, which the next word gives unless it
+    // is one of the options; with none the bound is empty, and refused so.
     QStringList words{Text(Program)};
     std::optional<std::string_view> tooFewCoefficients; // the option short of them
     for (std::size_t i = 0; i < arguments.size(); ++i) {
