@@ -1,13 +1,18 @@
 #include "commandline.h"
 
+#include "boundsaccount.h"
+#include "boundtext.h"
 #include "euclid.h"
 #include "languagechoice.h"
 #include "languages.h"
+#include "linepicture.h"
 #include "placeholders.h"
+#include "practicetext.h"
 #include "solve.h"
 #include "worksheetoptions.h"
 
 #include <QCommandLineParser>
+#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,6 +23,30 @@
 namespace {
 
 constexpr std::string_view Program = "velmora";
+
+// --method's values, each with the lesson's method.
+constexpr std::array<std::pair<std::string_view, EuclidLesson::Method>, 2> Methods = {{
+    {"substitution", EuclidLesson::Method::Substitution},
+    {"table", EuclidLesson::Method::Table},
+}};
+
+std::string MethodNames(std::string_view separator)
+{
+    std::string names;
+    for (const auto &[name, method] : Methods)
+        names += (names.empty() ? "" : std::string(separator)) + std::string(name);
+    return names;
+}
+
+// The ends of the bounds, in the order the account takes them.
+constexpr std::array<std::string_view, 4> BoundEnds = {"x-min", "x-max", "y-min", "y-max"};
+
+std::optional<std::int64_t> &EndOf(SolutionBounds &bounds, std::size_t k)
+{
+    std::optional<std::int64_t> *const ends[] = {&bounds.xMin, &bounds.xMax, &bounds.yMin,
+                                                 &bounds.yMax};
+    return *ends[k];
+}
 
 QString Text(std::string_view utf8)
 {
@@ -66,8 +95,17 @@ std::string HelpText(const Catalogue &language)
                                          {"variantsDefault", byDefault("variants")},
                                          {"unsolvableDefault", byDefault("unsolvable")},
                                          {"paperDefault", std::string(SheetPapers[0])}});
-    const std::vector<std::pair<std::string_view, std::string_view>> options = {
+    const BoundsTexts &bounds = language.bounds;
+    const std::vector<std::pair<std::string, std::string_view>> options = {
         {"--explain A B C", say.explain},
+        {"--method " + MethodNames("|"), say.method},
+        {"--picture A B C -o FILE.svg", say.picture},
+        {"--positive", bounds.helpPositive},
+        {"--non-negative", bounds.helpNonNegative},
+        {"--x-min N", bounds.helpXMin},
+        {"--x-max N", bounds.helpXMax},
+        {"--y-min N", bounds.helpYMin},
+        {"--y-max N", bounds.helpYMax},
         {languageSyntax, say.lang},
         {"-h, --help", say.help},
         {"--version", say.version},
@@ -84,6 +122,8 @@ std::string HelpText(const Catalogue &language)
         help += "  " + std::string(syntax) + std::string(width - syntax.size() + 2, ' ');
         help += std::string(text) + "\n";
     }
+    help += "\n" + FillPlaceholders(bounds.helpBounds, {{"lower", WholeText(BoundLowest)},
+                                                        {"upper", WholeText(BoundHighest)}});
     help += "\n" + std::string(say.reading.value) + "\n";
     help += std::string(say.exitStatus.value) + "\n";
     return help;
@@ -111,9 +151,13 @@ struct OptionEntry
 std::vector<OptionEntry> OptionEntries()
 {
     std::vector<OptionEntry> entries = {
-        {{"help", "h"}, false}, {{"version"}, false},   {{"explain"}, false},
-        {{"lang"}, true},       {{"worksheet"}, false}, {{"output", "o"}, true},
+        {{"help", "h"}, false}, {{"version"}, false},      {{"explain"}, false},
+        {{"lang"}, true},       {{"worksheet"}, false},    {{"output", "o"}, true},
+        {{"positive"}, false},  {{"non-negative"}, false}, {{"picture"}, false},
+        {{"method"}, true},
     };
+    for (std::string_view end : BoundEnds)
+        entries.push_back({{Text(end)}, true});
     for (const SheetOption *option : SheetCommandOptions())
         entries.push_back({{Text(option->name)}, option->kind != SheetOptionKind::Flag});
     return entries;
@@ -150,28 +194,46 @@ bool IsOption(std::string_view argument, std::string_view name)
 } // namespace
 
 CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
-                                   const Catalogue &desktop)
+                                   const Catalogue &desktop, std::string_view decimalSeparator)
 {
     using Mode = CommandLineRequest::Mode;
     CommandLineRequest request;
     request.language = &desktop;
+    const std::vector<OptionEntry> entries = OptionEntries();
+    const auto namesAnOption = [&](std::string_view word) {
+        return word.starts_with('-') && EntryNamed(entries, NameOf(Text(word)));
+    };
 
-    // The three words after --explain are its coefficients, taken before the
-    // parser sees them: to any parser a negative one, -35, is an option.
+    // The three words after --explain or --picture are its coefficients,
+    // taken before the parser sees them: to any parser a negative one, -35,
+    // is an option. So is a bound's -5, which the next word gives unless it
+    // is one of the options; with none the bound is empty, and refused so.
     QStringList words{Text(Program)};
-    bool tooFewCoefficients = false;
+    std::optional<std::string_view> tooFewCoefficients; // the option short of them
     for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const bool bound =
+            std::any_of(BoundEnds.begin(), BoundEnds.end(),
+                        [&](std::string_view end) { return IsOption(arguments[i], end); });
+        if (bound) {
+            const bool given = i + 1 < arguments.size() && !namesAnOption(arguments[i + 1]);
+            words << Text(arguments[i]) + u'=' + (given ? Text(arguments[i + 1]) : QString());
+            i += given ? 1 : 0;
+            continue;
+        }
         words << Text(arguments[i]);
-        if (!IsOption(arguments[i], "explain"))
+        const std::string_view task = IsOption(arguments[i], "explain")   ? "explain"
+                                      : IsOption(arguments[i], "picture") ? "picture"
+                                                                          : "";
+        if (task.empty())
             continue;
         const std::size_t given = std::min<std::size_t>(3, arguments.size() - i - 1);
-        tooFewCoefficients = tooFewCoefficients || given < 3;
+        if (given < 3 && !tooFewCoefficients)
+            tooFewCoefficients = task;
         for (std::size_t k = 0; k < given; ++k)
             request.coefficients[k] = arguments[i + 1 + k];
         i += given;
     }
 
-    const std::vector<OptionEntry> entries = OptionEntries();
     QCommandLineParser parser;
     // One dash or two, as Qt's own options: -lang en is --lang en.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -192,13 +254,21 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
     const auto fill = [&](const Phrase &message, std::initializer_list<Placeholder> values) {
         return FillPlaceholders(message, values);
     };
+    // As typed, by whichever of its names: "-o" for output.
     const auto typed = [&](const QString &name) {
+        const OptionEntry *entry = EntryNamed(entries, name);
+        const QStringList names = entry ? entry->names : QStringList{name};
         for (const QString &word : words.mid(1))
-            if (word.startsWith(u'-') && NameOf(word) == name)
+            if (word.startsWith(u'-') && names.contains(NameOf(word)))
                 return word.left(word.indexOf(u'=')).toStdString();
         return name.toStdString();
     };
     const bool explain = parser.isSet("explain"), worksheet = parser.isSet("worksheet");
+    const bool picture = parser.isSet("picture");
+    const bool positive = parser.isSet("positive"), nonNegative = parser.isSet("non-negative");
+    const bool bounded = positive || nonNegative ||
+                         std::any_of(BoundEnds.begin(), BoundEnds.end(),
+                                     [&](std::string_view end) { return parser.isSet(Text(end)); });
     // A flag of the worksheet's may say its value (--zeros=no), as a page's
     // address does; the option reader takes it.
     const auto flagValue = [&](const QString &name) -> std::optional<std::string> {
@@ -228,8 +298,12 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
         if (!parsed && lastEntry && lastEntry->takesValue && !words.constLast().contains(u'=')) {
             if (last == "lang")
                 return fill(say.missingLanguage, {{"languages", LanguageCodes(", ")}});
+            if ((last == "output" || last == "o") && picture)
+                return std::string(say.pictureOutput);
             if (last == "output" || last == "o")
                 return std::string(request.language->worksheet.missingOutput);
+            if (last == "method")
+                return OptionProblemText({"method", "", MethodNames("|")}, *request.language, "--");
             const std::string name = last.toStdString();
             return OptionProblemText({name, "", AllowedValues(SheetOptionNamed(name))},
                                      *request.language, "--");
@@ -242,8 +316,10 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
             if (times > 1)
                 return fill(say.repeated, {{"argument", "--" + entry.names[0].toStdString()}});
         }
-        if (tooFewCoefficients)
+        if (tooFewCoefficients == "explain")
             return std::string(say.missingCoefficients);
+        if (tooFewCoefficients == "picture")
+            return std::string(say.pictureCoefficients);
         if (asked && !chosen)
             return fill(say.unknownLanguage,
                         {{"language", asked->toStdString()}, {"languages", LanguageCodes(", ")}});
@@ -278,8 +354,19 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
         request.mode = Mode::Version;
     else if (explain && worksheet)
         return refuse(std::string(say.oneTask));
+    else if (picture && (explain || worksheet))
+        return refuse(fill(say.together, {{"first", typed(explain ? "explain" : "worksheet")},
+                                          {"second", typed("picture")}}));
+    else if (bounded && !explain && !picture)
+        return refuse(std::string(request.language->bounds.withoutExplain));
+    else if (parser.isSet("method") && !explain)
+        return refuse(fill(say.explainOnly, {{"option", typed("method")}}));
+    else if (parser.isSet("output") && !worksheet && !picture)
+        return refuse(fill(say.outputOnly, {{"option", typed("output")}}));
     else if (explain)
         request.mode = Mode::Explain;
+    else if (picture)
+        request.mode = Mode::Picture;
     else if (worksheet)
         request.mode = Mode::Worksheet;
     else if (!asked)
@@ -290,6 +377,41 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
     else
         return refuse(std::string(say.languageAlone));
 
+    if (request.mode == Mode::Explain && parser.isSet("method")) {
+        const std::string value = parser.value("method").toLower().toStdString();
+        const auto found = std::find_if(Methods.begin(), Methods.end(),
+                                        [&](const auto &method) { return method.first == value; });
+        if (found == Methods.end())
+            return refuse(OptionProblemText(
+                {"method", parser.value("method").toStdString(), MethodNames("|")},
+                *request.language, "--"));
+        request.method = found->second;
+    }
+    if ((request.mode == Mode::Explain || request.mode == Mode::Picture) && bounded) {
+        const BoundsTexts &bounds = request.language->bounds;
+        if (positive && nonNegative)
+            return refuse(std::string(bounds.bothChoices));
+        SolutionBounds given;
+        for (std::size_t k = 0; k < BoundEnds.size(); ++k) {
+            const QString name = Text(BoundEnds[k]);
+            if (!parser.isSet(name))
+                continue;
+            const std::string text = parser.value(name).toStdString();
+            const BoundReading reading = ReadBound(text, decimalSeparator);
+            if (reading.kind == BoundReading::Kind::Empty)
+                return refuse(fill(bounds.missingValue, {{"option", typed(name)},
+                                                         {"lower", WholeText(BoundLowest)},
+                                                         {"upper", WholeText(BoundHighest)}}));
+            if (std::string message = BoundFault(typed(name), text, reading, *request.language);
+                !message.empty())
+                return refuse(std::move(message));
+            EndOf(given, k) = reading.value;
+        }
+        const SolutionBounds chosen = positive      ? SolutionBounds::Natural()
+                                      : nonNegative ? SolutionBounds::NonNegative()
+                                                    : SolutionBounds{};
+        request.bounds = BothBounds(chosen, given);
+    }
     if (request.mode == Mode::Worksheet) {
         request.choices.language = std::string(request.language->code);
         for (const SheetOption *option : SheetCommandOptions()) {
@@ -305,8 +427,10 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
     }
     if (std::string message = stray(); !message.empty())
         return refuse(std::move(message));
-    if (request.mode == Mode::Worksheet) {
+    if (request.mode == Mode::Worksheet || request.mode == Mode::Picture) {
         request.output = parser.value("output").toStdString();
+        if (request.output.empty() && request.mode == Mode::Picture)
+            return refuse(std::string(say.pictureOutput));
         if (request.output.empty())
             return refuse(std::string(request.language->worksheet.missingOutput));
     }
@@ -317,6 +441,42 @@ CommandLineResult Refusal(const std::string &fault)
 {
     return {2, {}, std::string(Program) + ": " + fault + "\n"};
 }
+
+namespace {
+
+// The SVG file, or standard output for "-". A picture refused for its
+// coefficients is refused as Euclid's way refuses them, in one line.
+CommandLineResult PictureResult(const CommandLineRequest &request,
+                                const CommandLineSetting &setting)
+{
+    const auto &[a, b, c] = request.coefficients;
+    const Catalogue &language = *request.language;
+    const std::string svg = LinePictureOfTexts(a, b, c, request.bounds, language);
+    if (svg.empty()) {
+        const EuclidLesson lesson = EuclidLessonFor(a, b, c, setting.decimalSeparator, language);
+        for (const EuclidStep &step : lesson.steps)
+            if (step.kind == EuclidStep::Kind::Refusal && !step.lines.empty())
+                return Refusal(step.lines.front());
+        return Refusal(std::string(language.commandLine.pictureCoefficients));
+    }
+    if (request.output == "-")
+        return {0, svg, {}};
+    // Written beside the target and renamed over it only when whole.
+    QSaveFile file(QString::fromLocal8Bit(request.output.c_str()));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(svg.data(), static_cast<qint64>(svg.size())) !=
+            static_cast<qint64>(svg.size()) ||
+        !file.commit()) {
+        return {1,
+                {},
+                std::string(Program) + ": " +
+                    FillPlaceholders(language.worksheet.cannotWrite, {{"file", request.output}}) +
+                    "\n"};
+    }
+    return {};
+}
+
+} // namespace
 
 CommandLineResult RunCommandLine(const CommandLineRequest &request,
                                  const CommandLineSetting &setting)
@@ -332,9 +492,12 @@ CommandLineResult RunCommandLine(const CommandLineRequest &request,
     case Mode::Explain: {
         const auto &[a, b, c] = request.coefficients;
         return {0,
-                ExplainText(a, b, c, setting.decimalSeparator, *request.language, setting.random),
+                ExplainText(a, b, c, setting.decimalSeparator, *request.language, setting.random,
+                            request.bounds, request.method),
                 {}};
     }
+    case Mode::Picture:
+        return PictureResult(request, setting);
     case Mode::Worksheet:
     case Mode::Window:
     case Mode::Refused:
@@ -345,13 +508,24 @@ CommandLineResult RunCommandLine(const CommandLineRequest &request,
 
 std::string ExplainText(std::string_view a, std::string_view b, std::string_view c,
                         std::string_view decimalSeparator, const Catalogue &language,
-                        const RandomSource &random)
+                        const RandomSource &random, const SolutionBounds &bounds,
+                        EuclidLesson::Method method)
 {
     std::string text =
         WithLineFeeds(Solve({a, b, c}, random, decimalSeparator, language.transcript).Text());
     text += "\n";
     text += language.euclid.title.value;
     text += "\n";
-    text += WithLineFeeds(EuclidAccount(a, b, c, decimalSeparator, language));
+    text += WithLineFeeds(EuclidAccount(a, b, c, decimalSeparator, language, method));
+    if (!bounds.any())
+        return text;
+    // Refused coefficients have no account, as Euclid's way has said.
+    const std::string account = BoundsAccount(a, b, c, bounds, language);
+    if (account.empty())
+        return text;
+    text += "\n";
+    text += language.bounds.title.value;
+    text += "\n";
+    text += WithLineFeeds(account);
     return text;
 }

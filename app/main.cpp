@@ -68,7 +68,7 @@ int print(const CommandLineResult &result)
 CommandLineRequest read(const std::vector<std::string> &words)
 {
     const std::vector<std::string_view> arguments(words.begin(), words.end());
-    return ReadCommandLine(arguments, DesktopCatalogue());
+    return ReadCommandLine(arguments, DesktopCatalogue(), LocaleDecimalSeparator());
 }
 
 } // namespace

@@ -356,6 +356,13 @@ struct CommandLineTexts
     Phrase worksheetOnly; // {option}: a worksheet's option without --worksheet
     Phrase noValue;       // {option}: a flag given a value
     Phrase oneTask;       // --explain and --worksheet asked for at once
+    Phrase method;        // the help's line for --method
+    Phrase picture;       // and for --picture
+    Phrase pictureOutput; // --picture without -o FILE.svg
+    Phrase pictureCoefficients;
+    Phrase together;    // {first} {second}: two tasks asked for at once
+    Phrase explainOnly; // {option}: an option of --explain's without it
+    Phrase outputOnly;  // {option}: -o with nothing to write
 };
 
 // Each control's text when the window is made (its caption, or what a field

@@ -1,20 +1,27 @@
 // velmora's command line: which arguments it takes over from the window, what
-// --explain, --help and --version print, the worksheet's options, --lang in
-// every form, the one-line errors with status 2 in the chosen language, and
-// the built program run with no display.
+// --explain, --help and --version print, the bounds on --explain's solutions,
+// --method, the SVG --picture writes, read back, the worksheet's options, --lang in every form, the
+// one-line errors with status 2 in the chosen language, and the built program run with no display.
 
+#include "boundsaccount.h"
 #include "commandline.h"
 #include "euclid.h"
+#include "linepicture.h"
 #include "solvetexts.h"
+#include "svgreader.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace {
 
@@ -45,11 +52,20 @@ std::string Expected(const std::string &a, const std::string &b, const std::stri
            LineFeeds(EuclidAccount(a, b, c, separator, language));
 }
 
+// Then, where bounds are set, the solutions within them under their heading.
+std::string ExpectedBounded(const std::string &a, const std::string &b, const std::string &c, int t,
+                            const SolutionBounds &bounds, const Catalogue &language)
+{
+    return Expected(a, b, c, t, language) + "\n" + std::string(language.bounds.title.value) + "\n" +
+           LineFeeds(BoundsAccount(a, b, c, bounds, language));
+}
+
 CommandLineResult Velmora(std::vector<std::string_view> arguments,
                           const Catalogue &desktop = Bulgarian, std::string_view separator = ".")
 {
     const RandomSource random = FixedT({4});
-    return RunCommandLine(ReadCommandLine(arguments, desktop), {separator, random, "1.2.3"});
+    return RunCommandLine(ReadCommandLine(arguments, desktop, separator),
+                          {separator, random, "1.2.3"});
 }
 
 using Mode = CommandLineRequest::Mode;
@@ -84,6 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
         ModeRow{{"-explain", "1", "-2", "3"}, Mode::Explain, false},
         ModeRow{{"--worksheet", "-o", "x.pdf"}, Mode::Worksheet, false},
         ModeRow{{"--lang=en"}, Mode::Refused, true}, ModeRow{{"--explian"}, Mode::Window, true},
+        ModeRow{{"--explain", "1", "2", "3", "--x-min", "-5"}, Mode::Explain, false},
+        ModeRow{{"--positive"}, Mode::Refused, true},
+        ModeRow{{"--picture", "1", "-2", "3", "-o", "-"}, Mode::Picture, false},
+        ModeRow{{"--explain", "1", "-2", "3", "--method", "table"}, Mode::Explain, false},
+        ModeRow{{"--help", "--positive"}, Mode::Help, false},
         ModeRow{{"-platform", "xcb", "--help", "--bogus"}, Mode::Refused, true}));
 
 TEST(CommandLine, WorksheetOptionsReadIntoTheChoices)
@@ -161,6 +182,289 @@ TEST(CommandLine, CoefficientsTakenAsTyped)
               Expected("1,5", "7", "3", 4, English, ","));
 }
 
+struct BoundsRow
+{
+    std::vector<std::string_view> arguments; // after --explain 3 5 47
+    std::string_view separator;
+    SolutionBounds bounds;
+};
+
+class BoundsRows : public testing::TestWithParam<BoundsRow>
+{
+};
+
+// Each end as typed, a negative one too, joined with --positive or
+// --non-negative so that the tighter end holds.
+TEST_P(BoundsRows, ReadAndJoined)
+{
+    std::vector<std::string_view> arguments = {"--explain", "3", "5", "47"};
+    arguments.insert(arguments.end(), GetParam().arguments.begin(), GetParam().arguments.end());
+    const CommandLineRequest request = ReadCommandLine(arguments, English, GetParam().separator);
+    ASSERT_EQ(request.fault, "");
+    EXPECT_EQ(request.mode, Mode::Explain);
+    EXPECT_EQ(request.bounds, GetParam().bounds);
+    const std::array<std::string, 3> coefficients = {"3", "5", "47"};
+    EXPECT_EQ(request.coefficients, coefficients);
+}
+
+constexpr auto None = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, BoundsRows,
+    testing::Values(BoundsRow{{}, ".", {}}, BoundsRow{{"--positive"}, ".", {1, None, 1, None}},
+                    BoundsRow{{"--non-negative"}, ".", {0, None, 0, None}},
+                    BoundsRow{{"--x-min", "-5", "--x-max", "5"}, ".", {-5, 5, None, None}},
+                    BoundsRow{{"--y-min=-6", "-y-max", "+7"}, ".", {None, None, -6, 7}},
+                    BoundsRow{{"--x-max", "\u22122", "--y-max", " 40 "}, ".", {None, -2, None, 40}},
+                    BoundsRow{
+                        {"--positive", "--x-min", "5", "--y-min", "-3"}, ".", {5, None, 1, None}},
+                    BoundsRow{{"--x-max", "-1", "--non-negative"}, ".", {0, -1, 0, None}},
+                    BoundsRow{{"--x-min", "4,0", "--lang", "bg"}, ",", {4, None, None, None}},
+                    BoundsRow{{"--x-min", "4.0"}, ",", {4, None, None, None}},
+                    BoundsRow{{"--x-min", "-2147483648", "--y-max", "2147483647"},
+                              ".",
+                              {-2147483648, None, None, 2147483647}}));
+
+struct ListedRow
+{
+    std::vector<std::string_view> arguments;
+    const Catalogue *language;
+    std::string listed; // the solutions as the account lists them
+};
+
+class ListedRows : public testing::TestWithParam<ListedRow>
+{
+};
+
+// After Euclid's way, under their own heading, the solutions the bounds
+// allow, in the language's pairs.
+TEST_P(ListedRows, ExplainEndsWithTheSolutionsWithinTheBounds)
+{
+    const ListedRow &row = GetParam();
+    std::vector<std::string_view> arguments = row.arguments;
+    arguments.insert(arguments.end(), {"--lang", row.language->code.value});
+    const auto result = Velmora(arguments, English);
+    ASSERT_EQ(result.err, "");
+    EXPECT_EQ(result.status, 0);
+    const CommandLineRequest request = ReadCommandLine(arguments, English);
+    const auto &[a, b, c] = request.coefficients;
+    EXPECT_EQ(result.out, ExpectedBounded(a, b, c, 4, request.bounds, *row.language));
+    const std::string heading = "\n\n" + std::string(row.language->bounds.title.value) + "\n";
+    const std::size_t title = result.out.find(heading);
+    ASSERT_NE(title, std::string::npos) << result.out;
+    EXPECT_GT(title, result.out.find(row.language->euclid.title.value));
+    EXPECT_NE(result.out.find(": " + row.listed + "\n", title), std::string::npos) << result.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, ListedRows,
+    testing::Values(
+        ListedRow{
+            {"--explain", "3", "5", "47", "--positive"}, &Bulgarian, "(4; 7), (9; 4), (14; 1)"},
+        ListedRow{{"--explain", "3", "5", "47", "--positive"}, &English, "(4, 7), (9, 4), (14, 1)"},
+        ListedRow{{"--positive", "--explain", "3", "5", "47", "--x-min", "5"},
+                  &Bulgarian,
+                  "(9; 4), (14; 1)"},
+        ListedRow{{"--explain", "3", "5", "47", "--non-negative", "--x-max", "10"},
+                  &English,
+                  "(4, 7), (9, 4)"},
+        ListedRow{{"--explain", "3", "5", "47", "--x-min", "-6", "--x-max", "5"},
+                  &Bulgarian,
+                  "(−6; 13), (−1; 10), (4; 7)"},
+        ListedRow{{"--explain", "4", "2", "18", "--non-negative"},
+                  &Bulgarian,
+                  "(0; 9), (1; 7), (2; 5), (3; 3), (4; 1)"},
+        ListedRow{{"--explain", "-91", "35", "14", "--x-min=1", "--x-max=11"},
+                  &English,
+                  "(1, 3), (6, 16), (11, 29)"}));
+
+// No bound, no heading; a bound on an equation the working refuses adds
+// nothing to what Euclid's way says of it.
+TEST(CommandLine, BoundsAddNothingWhereThereIsNoAccount)
+{
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "47"}).out, Expected("3", "5", "47", 4, Bulgarian));
+    EXPECT_EQ(Velmora({"--explain", "3", "40000", "47", "--positive"}).out,
+              Expected("3", "40000", "47", 4, Bulgarian));
+    const std::string unsolvable = Velmora({"--explain", "4", "6", "3", "--positive"}).out;
+    EXPECT_NE(unsolvable.find(Bulgarian.bounds.title.value), std::string::npos);
+    EXPECT_NE(unsolvable.find(Bulgarian.bounds.noSolution.value), std::string::npos);
+}
+
+// The table's rows as the account prints them: q (empty in the first two
+// rows), r, s, t, with U+2212 for minus.
+std::vector<std::array<long long, 4>> TableRows(const std::string &out)
+{
+    std::vector<std::array<long long, 4>> rows;
+    std::istringstream lines(out);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::string q, r, s, t, more;
+        if (words >> q >> r >> s >> t && !(words >> more) && q + r + s + t == "qrst")
+            break;
+    }
+    while (std::getline(lines, line) && line.starts_with("  ")) {
+        for (std::size_t at; (at = line.find("\u2212")) != std::string::npos;)
+            line.replace(at, 3, "-");
+        std::istringstream cells(line);
+        std::vector<long long> numbers;
+        for (long long n; cells >> n;)
+            numbers.push_back(n);
+        if (numbers.size() == 3)
+            numbers.insert(numbers.begin(), 0);
+        if (numbers.size() != 4)
+            break;
+        rows.push_back({numbers[0], numbers[1], numbers[2], numbers[3]});
+    }
+    return rows;
+}
+
+// --method table lays Euclid's way out as the extended table, every row
+// keeping r = s·|A| + t·|B| down to the GCD; substitution is the default.
+TEST(CommandLine, MethodChoosesHowEuclidsWayIsLaidOut)
+{
+    using Row = std::tuple<std::string, std::string, std::string, long long>;
+    for (const auto &[a, b, c, gcd] : std::vector<Row>{
+             {"91", "35", "14", 7}, {"-1534", "1309", "652", 1}, {"240", "-46", "2", 2}}) {
+        for (const Catalogue *language : Catalogues) {
+            const std::string code(language->code);
+            const auto table = Velmora({"--explain", a, b, c, "--method", "table", "--lang", code});
+            ASSERT_EQ(table.status, 0) << table.err;
+            EXPECT_EQ(table.out, LineFeeds(SolveTexts(a, b, c, 4, ".", *language)) + "\n" +
+                                     std::string(language->euclid.title.value) + "\n" +
+                                     LineFeeds(EuclidAccount(a, b, c, ".", *language,
+                                                             EuclidLesson::Method::Table)));
+            const auto rows = TableRows(table.out);
+            const long long A = std::llabs(std::stoll(a)), B = std::llabs(std::stoll(b));
+            ASSERT_GE(rows.size(), 3u) << table.out;
+            EXPECT_EQ(rows[0][1], A);
+            EXPECT_EQ(rows[1][1], B);
+            for (const auto &[q, r, s, t] : rows)
+                EXPECT_EQ(r, s * A + t * B) << a << " " << b << " row " << q << " " << r;
+            EXPECT_EQ(rows.back()[1], gcd);
+
+            const auto substitution =
+                Velmora({"--explain", a, b, c, "--method", "substitution", "--lang", code});
+            EXPECT_EQ(substitution.out, Velmora({"--explain", a, b, c, "--lang", code}).out);
+            EXPECT_NE(substitution.out, table.out);
+            EXPECT_TRUE(TableRows(substitution.out).empty());
+        }
+    }
+    EXPECT_EQ(Velmora({"--explain", "91", "35", "14", "--method=TABLE"}).out,
+              Velmora({"--explain", "91", "35", "14", "--method", "table"}).out);
+}
+
+// What the picture shows, read back: its window and its marks.
+struct PictureRead
+{
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    std::set<std::pair<long long, long long>> marks, inBounds;
+};
+
+PictureRead ReadPicture(const std::string &svg)
+{
+    PictureRead read;
+    const auto root = ReadXml(svg);
+    EXPECT_EQ(root->name, "svg");
+    const auto edge = [&](const char *name) {
+        const std::string *value = root->Attribute(name);
+        return value ? std::stod(*value) : 0.0;
+    };
+    read.xMin = edge("data-x-min"), read.xMax = edge("data-x-max");
+    read.yMin = edge("data-y-min"), read.yMax = edge("data-y-max");
+    for (const XmlElement *element : root->Descendants()) {
+        const std::string *x = element->Attribute("data-x"), *y = element->Attribute("data-y");
+        if (!x || !y)
+            continue;
+        const std::pair<long long, long long> point{std::stoll(*x), std::stoll(*y)};
+        read.marks.insert(point);
+        if (const std::string *in = element->Attribute("data-in-bounds"); in && *in == "true")
+            read.inBounds.insert(point);
+    }
+    return read;
+}
+
+struct PictureRow
+{
+    std::vector<std::string_view> arguments; // after --picture A B C -o -
+    long long a, b, c;
+    SolutionBounds bounds;
+};
+
+class PictureRows : public testing::TestWithParam<PictureRow>
+{
+};
+
+// The marks are every integer point of the window on the line as typed, and
+// the flagged ones exactly those the bounds given on the command line allow.
+TEST_P(PictureRows, MarksTheSolutionsAndFlagsThoseWithinTheBounds)
+{
+    const PictureRow &row = GetParam();
+    const std::string a = std::to_string(row.a), b = std::to_string(row.b),
+                      c = std::to_string(row.c);
+    std::vector<std::string_view> arguments = {"--picture", a, b, c, "-o", "-"};
+    arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+    const auto result = Velmora(arguments, English);
+    ASSERT_EQ(result.err, "");
+    EXPECT_EQ(result.status, 0);
+    PictureRead read;
+    ASSERT_NO_THROW(read = ReadPicture(result.out)) << result.out;
+    ASSERT_LT(read.xMin, read.xMax);
+    ASSERT_LT(read.yMin, read.yMax);
+
+    std::set<std::pair<long long, long long>> solutions, allowed;
+    const auto within = [](long long v, const std::optional<std::int64_t> &lower,
+                           const std::optional<std::int64_t> &upper) {
+        return (!lower || v >= *lower) && (!upper || v <= *upper);
+    };
+    for (auto x = static_cast<long long>(std::ceil(read.xMin)); x <= read.xMax; ++x)
+        for (auto y = static_cast<long long>(std::ceil(read.yMin)); y <= read.yMax; ++y)
+            if (row.a * x + row.b * y == row.c) {
+                solutions.insert({x, y});
+                if (within(x, row.bounds.xMin, row.bounds.xMax) &&
+                    within(y, row.bounds.yMin, row.bounds.yMax))
+                    allowed.insert({x, y});
+            }
+    EXPECT_EQ(read.marks, solutions);
+    EXPECT_EQ(read.inBounds, row.bounds.any() ? allowed : decltype(allowed){});
+    EXPECT_EQ(result.out, LinePictureOfTexts(a, b, c, row.bounds, English));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, PictureRows,
+    testing::Values(PictureRow{{}, 3, 5, 47, {}},
+                    PictureRow{{"--positive"}, 3, 5, 47, SolutionBounds::Natural()},
+                    PictureRow{{"--positive", "--x-min", "5"}, 3, 5, 47, {5, None, 1, None}},
+                    PictureRow{{"--non-negative"}, 4, 2, 18, SolutionBounds::NonNegative()},
+                    PictureRow{{"--x-min", "-3", "--x-max=20"}, 91, -35, 14, {-3, 20, None, None}},
+                    PictureRow{{"--y-max", "0"}, -7, -3, 5, {None, None, None, 0}},
+                    PictureRow{{"--positive"}, 4, 6, 3, SolutionBounds::Natural()}));
+
+// -o FILE writes what -o - prints, in the language asked for; a file that
+// cannot be written is one line and status 1, and leaves nothing behind.
+TEST(CommandLine, PictureWritesTheFileStandardOutputShows)
+{
+    const std::string path = testing::TempDir() + "velmora_picture.svg";
+    std::filesystem::remove(path);
+    const auto written = Velmora({"--picture", "3", "5", "47", "--positive", "-o", path});
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.out, "");
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    const auto shown = Velmora({"--picture", "3", "5", "47", "--positive", "-o", "-"});
+    EXPECT_EQ(text.str(), shown.out);
+    EXPECT_EQ(shown.out, LinePictureOfTexts("3", "5", "47", SolutionBounds::Natural(), Bulgarian));
+    EXPECT_NE(shown.out,
+              Velmora({"--picture", "3", "5", "47", "--positive", "-o", "-", "--lang", "en"}).out);
+
+    const std::string missing = testing::TempDir() + "no_such_directory/x.svg";
+    const auto refused = Velmora({"--picture", "3", "5", "47", "-o", missing}, English);
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "velmora: " + missing + ": the file cannot be written\n");
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
 TEST(CommandLine, LanguageByOptionElseTheDesktops)
 {
     EXPECT_EQ(Velmora({"--explain", "3", "5", "7"}, English).out,
@@ -183,7 +487,15 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
                  {"--explain A B C", &say.explain},
                  {"--lang " + Codes("|"), &say.lang},
                  {"-h, --help", &say.help},
-                 {"--version", &say.version}}) {
+                 {"--version", &say.version},
+                 {"--method substitution|table", &say.method},
+                 {"--picture A B C -o FILE.svg", &say.picture},
+                 {"--positive", &language->bounds.helpPositive},
+                 {"--non-negative", &language->bounds.helpNonNegative},
+                 {"--x-min N", &language->bounds.helpXMin},
+                 {"--x-max N", &language->bounds.helpXMax},
+                 {"--y-min N", &language->bounds.helpYMin},
+                 {"--y-max N", &language->bounds.helpYMax}}) {
             const std::size_t line = result.out.find("\n  " + option + " ");
             ASSERT_NE(line, std::string::npos) << option << " in " << language->code.value;
             const std::size_t words = result.out.find_first_not_of(' ', line + 3 + option.size());
@@ -197,6 +509,10 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
             EXPECT_EQ(words - line, column) << option;
         }
         EXPECT_NE(result.out.find(say.exitStatus.value), std::string::npos);
+        // What N may be, the range the bounds are read in.
+        const std::size_t range = result.out.find("2147483648");
+        ASSERT_NE(range, std::string::npos) << result.out;
+        EXPECT_NE(result.out.find("2147483647", range), std::string::npos);
 
         // The worksheet's options with what each allows and its default, as
         // the worksheet's reader takes them.
@@ -254,7 +570,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{{"--explain", "1", "2", "3", "--lang", "de"},
                "unknown language “de”; the languages are " + Codes(", ")},
         BadRow{{"--lang=en", "--lang=bg", "--help"}, "--lang is given more than once"},
-        BadRow{{"--lang", "en"}, "--lang goes with --explain, --worksheet or --help"},
+        BadRow{{"--lang", "en"}, "--lang goes with --explain, --picture, --worksheet or --help"},
         BadRow{{"--help=1"}, "--help takes no value"},
         BadRow{{"--count", "3"}, "--count goes with --worksheet"},
         BadRow{{"--explain", "1", "2", "3", "--worksheet", "-o", "x.pdf"},
@@ -263,7 +579,70 @@ INSTANTIATE_TEST_SUITE_P(
                "-o: the PDF file to write is missing (-o FILE.pdf)"},
         BadRow{{"--help", "--nope"},
                "unknown argument “--nope” (velmora --help lists the "
-               "options)"}));
+               "options)"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min"},
+               "--x-min needs a whole number from -2147483648 to 2147483647 after it"},
+        BadRow{{"--explain", "3", "5", "47", "--y-max", "--lang", "en"},
+               "--y-max needs a whole number from -2147483648 to 2147483647 after it"},
+        BadRow{{"--explain", "3", "5", "47", "--x-max="},
+               "--x-max needs a whole number from -2147483648 to 2147483647 after it"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min", "five"},
+               "--x-min: “five” is not a number (a whole number from -2147483648 to 2147483647 "
+               "is needed)"},
+        BadRow{{"--explain", "3", "5", "47", "-y-min", "--five"},
+               "-y-min: “--five” is not a number (a whole number from -2147483648 to 2147483647 "
+               "is needed)"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min", "4.5"},
+               "--x-min: “4.5” is not a whole number (a whole number from -2147483648 to "
+               "2147483647 is needed)"},
+        BadRow{{"--explain", "3", "5", "47", "--y-min=2147483648"},
+               "--y-min: 2147483648 lies outside the range from -2147483648 to 2147483647"},
+        BadRow{{"--explain", "3", "5", "47", "--x-max", "-99999999999999999999"},
+               "--x-max: -99999999999999999999 lies outside the range from -2147483648 to "
+               "2147483647"},
+        BadRow{{"--explain", "3", "5", "47", "--positive", "--non-negative"},
+               "--positive and --non-negative cannot be given together"},
+        BadRow{{"--explain", "3", "5", "47", "--positive", "--positive"},
+               "--positive is given more than once"},
+        BadRow{{"--explain", "3", "5", "47", "--x-min", "1", "--x-min", "2"},
+               "--x-min is given more than once"},
+        BadRow{{"--explain", "3", "5", "47", "--non-negative=yes"},
+               "--non-negative takes no value"},
+        BadRow{{"--x-min", "3"},
+               "the bounds (--positive, --x-min and the others) go with --explain A B C or "
+               "--picture A B C"},
+        BadRow{{"--lang", "en", "--positive"},
+               "the bounds (--positive, --x-min and the others) go with --explain A B C or "
+               "--picture A B C"},
+        BadRow{{"--picture", "3", "5"}, "--picture needs three coefficients: A, B and C"},
+        BadRow{{"--picture", "3", "5", "47"},
+               "-o: the SVG file to write is missing (-o FILE.svg, or -o - for standard output)"},
+        BadRow{{"--picture", "3", "5", "47", "--positive", "-o"},
+               "-o: the SVG file to write is missing (-o FILE.svg, or -o - for standard output)"},
+        BadRow{{"--picture", "3", "5", "47", "--explain", "1", "2", "3", "-o", "-"},
+               "--explain and --picture cannot be given together"},
+        BadRow{{"--worksheet", "-picture", "1", "2", "3", "-o", "x.pdf"},
+               "--worksheet and -picture cannot be given together"},
+        BadRow{{"--picture", "3", "40000", "47", "-o", "-"},
+               "Velmora cannot solve this equation: B = 40000 lies outside the allowed range "
+               "from −32767 to 32767."},
+        BadRow{{"--picture", "3", "5", "47", "--y-max", "1.5", "-o", "-"},
+               "--y-max: “1.5” is not a whole number (a whole number from -2147483648 to "
+               "2147483647 is needed)"},
+        BadRow{{"--picture", "3", "5", "47", "--positive", "--non-negative", "-o", "-"},
+               "--positive and --non-negative cannot be given together"},
+        BadRow{{"--explain", "3", "5", "47", "--method", "tabel"},
+               "--method: “tabel” is not allowed; allowed: substitution|table"},
+        BadRow{{"--explain", "3", "5", "47", "--method", "table", "--method", "table"},
+               "--method is given more than once"},
+        BadRow{{"--picture", "3", "5", "47", "--method", "table", "-o", "-"},
+               "--method goes with --explain A B C"},
+        BadRow{{"--method=table"}, "--method goes with --explain A B C"},
+        BadRow{{"--explain", "3", "5", "47", "-o", "x.txt"},
+               "-o goes with --worksheet or --picture"},
+        BadRow{{"--worksheet", "--non-negative", "-o", "x.pdf"},
+               "the bounds (--positive, --x-min and the others) go with --explain A B C or "
+               "--picture A B C"}));
 
 TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
 {
@@ -289,7 +668,21 @@ TEST(CommandLine, ErrorsSpeakTheChosenLanguage)
         {"--help=1"},
         {"--help", "stray"},
         {"--bogus"},
+        {"--explain", "3", "5", "47", "--x-min"},
+        {"--explain", "3", "5", "47", "--x-min", "1.5"},
+        {"--explain", "3", "5", "47", "--x-min", "x"},
+        {"--explain", "3", "5", "47", "--y-max", "3000000000"},
+        {"--explain", "3", "5", "47", "--positive", "--non-negative"},
+        {"--positive"},
+        {"--picture", "1", "2", "3"},
+        {"--picture", "1", "2"},
+        {"--picture", "1", "40000", "3", "-o", "-"},
+        {"--explain", "1", "2", "3", "--method", "x"},
+        {"--explain", "1", "2", "3", "--picture", "1", "2", "3", "-o", "-"},
     };
+    EXPECT_EQ(Velmora({"--explain", "3", "5", "47", "--x-min", "1,5"}, Bulgarian, ",").err,
+              "velmora: --x-min: „1,5“ не е цяло число (нужно е цяло число от -2147483648 до "
+              "2147483647)\n");
     for (const Catalogue *language : Catalogues) {
         for (const Catalogue *desktop : Catalogues) {
             for (std::vector<std::string_view> arguments : refused) {
@@ -386,6 +779,46 @@ TEST_F(Binary, ExplainPrintsWhatTheLibraryWrites)
     }
 }
 
+TEST_F(Binary, ExplainWithBoundsListsTheirSolutions)
+{
+    for (const auto &[language, listed] : std::vector<std::pair<const Catalogue *, std::string>>{
+             {&Bulgarian, "(4; 7), (9; 4), (14; 1)"}, {&English, "(4, 7), (9, 4), (14, 1)"}}) {
+        const auto output = Spawn({"--explain", "3", "5", "47", "--positive", "--lang",
+                                   std::string(language->code.value)});
+        EXPECT_EQ(output.status, 0);
+        EXPECT_EQ(output.err, "");
+        EXPECT_EQ(output.out, ExpectedBounded("3", "5", "47", DrawnT(output.out, *language),
+                                              SolutionBounds::Natural(), *language));
+        EXPECT_NE(output.out.find(listed), std::string::npos) << output.out;
+    }
+    const auto negative =
+        Spawn({"--explain", "3", "5", "47", "--x-min", "-6", "--x-max", "5"}, "en");
+    EXPECT_EQ(negative.status, 0) << negative.err;
+    EXPECT_NE(negative.out.find("(−6, 13), (−1, 10), (4, 7)"), std::string::npos);
+}
+
+TEST_F(Binary, PictureAndTableNeedNoDisplay)
+{
+    const auto shown = Spawn({"--picture", "3", "5", "47", "--positive", "-o", "-"}, "en");
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_EQ(shown.out, LinePictureOfTexts("3", "5", "47", SolutionBounds::Natural(), English));
+    const std::set<std::pair<long long, long long>> natural = {{4, 7}, {9, 4}, {14, 1}};
+    EXPECT_EQ(ReadPicture(shown.out).inBounds, natural);
+
+    const std::string path = testing::TempDir() + "velmora_binary_picture.svg";
+    std::filesystem::remove(path);
+    const auto written = Spawn({"--picture", "3", "5", "47", "--positive", "-o", path}, "en");
+    EXPECT_EQ(written.status, 0) << written.err;
+    std::ifstream file(path);
+    std::stringstream text;
+    text << file.rdbuf();
+    EXPECT_EQ(text.str(), shown.out);
+
+    const auto table = Spawn({"--explain", "91", "35", "14", "--method", "table"}, "en");
+    EXPECT_EQ(table.status, 0);
+    EXPECT_EQ(TableRows(table.out).size(), 5u) << table.out;
+}
+
 TEST_F(Binary, LanguageFromTheDesktopWithoutLang)
 {
     const auto output = Spawn({"--explain", "3", "5", "7"}, "en");
@@ -407,10 +840,15 @@ TEST_F(Binary, HelpAndVersionNeedNoDisplay)
 
 TEST_F(Binary, BadArgumentsOneLineAndStatusTwo)
 {
-    for (const auto &arguments :
-         std::vector<std::vector<std::string>>{{"--explain", "1", "2"},
-                                               {"--bogus", "--help"},
-                                               {"--explain", "1", "2", "3", "--lang", "xx"}}) {
+    for (const auto &arguments : std::vector<std::vector<std::string>>{
+             {"--explain", "1", "2"},
+             {"--bogus", "--help"},
+             {"--explain", "1", "2", "3", "--lang", "xx"},
+             {"--explain", "3", "5", "47", "--x-min", "1.5"},
+             {"--explain", "3", "5", "47", "--positive", "--non-negative"},
+             {"--y-max", "3"},
+             {"--picture", "1", "2", "3"},
+             {"--explain", "1", "2", "3", "--method", "x"}}) {
         const auto output = Spawn(arguments, "en");
         EXPECT_EQ(output.status, 2) << arguments[0];
         EXPECT_EQ(output.out, "");
