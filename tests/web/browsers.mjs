@@ -396,14 +396,24 @@ adapters.webkit = async (locale) => {
             // MiniBrowser's least width, 447 px here). Sized before the page
             // loads, as the other engines' viewports are: a resize after it
             // reaches the page's own handlers a frame or more later.
+            // The page sees a new size a frame or more after setRect answers:
+            // each step is measured once the page has it, never before.
             const window_ = driver.manage().window();
             const inner = () => driver.executeScript('return [innerWidth, innerHeight]');
-            for (let k = 0; k < 2; k++) {
-                const [width, height] = await inner();
-                if (width === size.width && height === size.height) break;
+            let [width, height] = await inner();
+            for (let k = 0; k < 3 && (width !== size.width || height !== size.height); k++) {
                 const rect = await window_.getRect();
-                await window_.setRect({ width: rect.width + size.width - width,
-                    height: rect.height + size.height - height }).catch(() => {});
+                const set = await window_.setRect({ width: rect.width + size.width - width,
+                    height: rect.height + size.height - height }).catch(() => rect);
+                // Held at MiniBrowser's least size, the window did not change.
+                if (set.width === rect.width && set.height === rect.height) break;
+                const before = [width, height];
+                const end = Date.now() + patience;
+                do {
+                    [width, height] = await inner();
+                    if (width !== before[0] || height !== before[1]) break;
+                    await new Promise((next) => setTimeout(next, 20));
+                } while (Date.now() < end);
             }
             await driver.get(pageUrl + search);
             const element = (selector) => driver.findElement(By.css(selector));
