@@ -8,6 +8,8 @@ std::string PlainText(const SheetDocument &document)
             text += '\f';
             continue;
         }
+        if (line.role == SheetRole::Continued)
+            continue;
         text += line.text;
         text += '\n';
     }

@@ -17,6 +17,10 @@ enum class SheetRole {
     KeyLine,     // GCD, verdict, solutions
     SmallPrint,  // Euclid's way, the settings
     PageBreak,   // no text: the next line starts a new page
+    // Not set where it stands: the heading each later page carries until the
+    // next page break, "Variant 4711-2 (continued)", so that a page that
+    // falls apart from its first still says whose it is.
+    Continued,
 };
 
 struct SheetLine

@@ -32,6 +32,8 @@ LineStyle StyleOf(SheetRole role)
         return {16, true, 0, 0, 8};
     case SheetRole::Code:
         return {12, true, 0, 6, 6};
+    case SheetRole::Continued:
+        return {10, true, 0, 0, 8};
     case SheetRole::NameLine:
         return {11, false, 0, 6, 10};
     case SheetRole::Task:
@@ -116,13 +118,26 @@ public:
     void Write()
     {
         for (std::size_t i = 0; i < lines_.size(); ++i) {
-            if (lines_[i].role == SheetRole::PageBreak) {
+            const SheetRole role = lines_[i].role;
+            if (role == SheetRole::PageBreak) {
                 NewPage();
+                heading_.reset();
                 continue;
             }
+            if (role == SheetRole::Continued) {
+                heading_ = i;
+                continue;
+            }
+            // A block that fits on a fresh page moves there whole; one longer
+            // than a page breaks between its lines, never off the foot.
             const double kept = KeptHeight(i);
-            if (y_ > 0 && y_ + kept > area_.height())
+            const double fresh = area_.height() - (heading_ ? Height(*heading_) : 0);
+            const bool moves = y_ + kept > area_.height() && kept <= fresh;
+            if (y_ > 0 && (moves || y_ + Height(i) > area_.height())) {
                 NewPage();
+                if (heading_)
+                    Draw(*heading_);
+            }
             Draw(i);
         }
     }
@@ -204,6 +219,7 @@ private:
     std::vector<Measured> texts_;
     std::vector<std::optional<QFont>> fonts_;
     double y_ = 0;
+    std::optional<std::size_t> heading_; // the Continued line later pages carry
 };
 
 } // namespace

@@ -98,6 +98,7 @@ std::string_view RoleName(SheetRole role)
     case SheetRole::SmallPrint:
         return "smallPrint";
     case SheetRole::PageBreak:
+    case SheetRole::Continued:
         break;
     }
     return "pageBreak";
@@ -191,8 +192,11 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     if (problem.empty()) {
         const SheetDocument document = ChosenWorksheetDocument(choices);
         out["title"] = document.title;
+        // A continued page's heading is the PDF's: the browser breaks its
+        // own pages.
         for (const SheetLine &line : document.lines)
-            lines.push_back({{"role", RoleName(line.role)}, {"text", line.text}});
+            if (line.role != SheetRole::Continued)
+                lines.push_back({{"role", RoleName(line.role)}, {"text", line.text}});
     } else {
         out["title"] = speaks.worksheet.title.value;
     }

@@ -52,7 +52,9 @@ cmp -s "$dir/row2.txt" "$dir/other.txt" && fail "another code gave the same text
 
 # Bulgarian is Bulgarian in the PDF's text and metadata, English English.
 grep -q "Вариант 4711-1" "$dir/row1.txt" || fail "no Cyrillic in the Bulgarian sheet"
-grep -q "Xо = " "$dir/row1.txt" || fail "no Cyrillic о in the Bulgarian key"
+grep -q "(x₀; y₀) = (" "$dir/row1.txt" || fail "no pair in the Bulgarian key"
+grep -q "(x₀, y₀) = (" "$dir/row2.txt" || fail "no pair in the English key"
+grep -q "^Euclid.s algorithm gives (x₁, y₁) = (\|^Алгоритъмът на Евклид дава (x₁; y₁) = (" "$dir/row6.txt" || fail "no Euclid pair in the key with --euclid"
 grep -q "Answer key" "$dir/row2.txt" || fail "no English key"
 pdfinfo "$dir/row1.pdf" | grep -q "^Title: *Диофантови уравнения" || fail "bg title"
 pdfinfo -meta "$dir/row1.pdf" | grep -q "<rdf:li>bg</rdf:li>" || fail "bg language metadata"

@@ -91,7 +91,7 @@ TEST(Worksheet, SameCodeAndChoicesGiveTheSameSheet)
 TEST(Worksheet, PinnedCodeKeepsItsEquations)
 {
     const Worksheet sheet = GenerateWorksheet(Choices(4711, 3, 100, 1));
-    const std::vector<SheetEquation> pinned = {{33, 9, 33}, {58, 22, 30}, {97, 16, -18}};
+    const std::vector<SheetEquation> pinned = {{36, -100, 36}, {54, 39, 42}, {-63, 82, -21}};
     EXPECT_EQ(sheet.variants.at(0).equations, pinned);
     EXPECT_EQ(sheet.variants.at(0).code, "4711-1");
 }
@@ -178,6 +178,32 @@ TEST(Worksheet, CoefficientsWithinTheRangeAndNotTriviallyEasy)
             EXPECT_GT(sharedFactor, 0) << range;
         }
     }
+}
+
+// Item k is as hard in every variant: solvable or not, the same coefficient
+// 0, a GCD above 1 or not, and |A| and |B| from the same third of the range.
+TEST(Worksheet, ItemKOfOneKindAndSizeInEveryVariant)
+{
+    const auto kind = [](const SheetEquation &e, i64 range) {
+        const auto third = [&](i64 v) { return v == 0 ? -1 : (std::llabs(v) - 1) * 3 / range; };
+        const int zero = e.a == 0 ? 1 : e.b == 0 ? 2 : e.c == 0 ? 3 : 0;
+        return std::tuple{Solvable(e), zero, zero == 0 && std::gcd(e.a, e.b) > 1, third(e.a),
+                          third(e.b)};
+    };
+    int mixed = 0; // items whose sizes differ from the sheet's first item
+    for (std::uint32_t code = 1; code <= 120; ++code) {
+        const int range = std::array{100, 500, 2000}[code % 3];
+        const Worksheet sheet = GenerateWorksheet(Choices(code, 8, range, 6, 25, code % 2 == 0));
+        const std::vector<SheetEquation> &first = sheet.variants.front().equations;
+        for (const SheetVariant &variant : sheet.variants)
+            for (std::size_t k = 0; k < first.size(); ++k)
+                EXPECT_EQ(kind(variant.equations.at(k), range), kind(first[k], range))
+                    << "code " << code << ", " << variant.code << ", item " << k + 1;
+        for (std::size_t k = 1; k < first.size(); ++k)
+            mixed += kind(first[k], range) != kind(first[0], range);
+    }
+    // The plan is drawn per item, not one kind for the whole sheet.
+    EXPECT_GT(mixed, 120 * 7 / 2);
 }
 
 TEST(KeyAnswer, EveryAnswerHoldsInItsEquation)
@@ -278,18 +304,20 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
             break;
         }
     }
-    // Between the variants and before the key.
-    EXPECT_EQ(breaks, 3);
+    // Between the variants, before the key and between the variants' keys.
+    EXPECT_EQ(breaks, 5);
     EXPECT_EQ(codes,
               (std::vector<std::string>{"Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3",
                                         "Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3"}));
     EXPECT_EQ(keyEquations, sheetEquations);
     ASSERT_EQ(sheetEquations.size(), 12u);
     EXPECT_EQ(sheetEquations[0].rfind("1. ", 0), 0u);
-    // Two lines for each unsolvable equation, four for each solvable one.
-    EXPECT_EQ(keyLines, 6 * 2 + 6 * 4);
+    // Two lines for each unsolvable equation, five for each solvable one
+    // with Euclid's way's pair beside the working's.
+    EXPECT_EQ(keyLines, 6 * 2 + 6 * 5);
     EXPECT_EQ(calls, 12);
-    EXPECT_EQ(smallPrint.size(), 1 + 12 * 3u);
+    // The settings, the note on equivalent forms, and Euclid's way's lines.
+    EXPECT_EQ(smallPrint.size(), 2 + 12 * 3u);
     EXPECT_EQ(std::count(smallPrint.begin(), smallPrint.end(), "b"), 12);
     for (const std::string &line : smallPrint)
         EXPECT_EQ(line.find('\r'), std::string::npos);
@@ -300,27 +328,85 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
     const SheetDocument plain = WorksheetDocument(GenerateWorksheet(choices), English, euclid);
     EXPECT_EQ(calls, 0);
     const std::string text = PlainText(plain);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 3);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 5);
     EXPECT_NE(text.find("Variant 4711-3\n"), std::string::npos);
     EXPECT_NE(text.find("Answer key\n"), std::string::npos);
 }
 
-TEST(WorksheetDocument, KeyEntryOfAKnownEquation)
+// The key in the board's notation, each language's pairs, the general
+// solution the way round Euclid's way writes it, coefficients 1 and 0 left
+// unwritten in it.
+TEST(WorksheetDocument, KeyEntriesInTheSchoolNotation)
 {
-    Worksheet sheet{Choices(9, 2, 100, 1), {{"9-1", {{91, -35, 14}, {4, 6, 3}}}}};
+    Worksheet sheet{Choices(9, 2, 100, 1), {{"9-1", {{91, -35, 14}, {4, 6, 3}, {3, 66, 6}}}}};
+    struct
+    {
+        const Catalogue *language;
+        std::string entry;
+    } rows[] = {
+        {&English, "1. 91x − 35y = 14\n"
+                   "GCD(91, 35) = 7\n"
+                   "7 divides 14: the equation has integer solutions.\n"
+                   "Particular solution: (x₀, y₀) = (−1, −3)\n"
+                   "General solution: x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"
+                   "2. 4x + 6y = 3\n"
+                   "GCD(4, 6) = 2\n"
+                   "2 does not divide 3: the equation has no integer solution.\n"
+                   "3. 3x + 66y = 6\n"
+                   "GCD(3, 66) = 3\n"
+                   "3 divides 6: the equation has integer solutions.\n"
+                   "Particular solution: (x₀, y₀) = (2, 0)\n"
+                   "General solution: x = 2 − 22t, y = t, t ∈ ℤ\n"},
+        {&Bulgarian, "1. 91x − 35y = 14\n"
+                     "НОД(91, 35) = 7\n"
+                     "7 е делител на 14: уравнението има решение в цели числа.\n"
+                     "Частно решение: (x₀; y₀) = (−1; −3)\n"
+                     "Общо решение: x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"},
+    };
+    for (const auto &row : rows) {
+        const std::string text = PlainText(WorksheetDocument(sheet, *row.language));
+        const std::string key = text.substr(text.find('\f'));
+        EXPECT_NE(key.find(row.entry), std::string::npos) << key;
+        EXPECT_NE(key.find(std::string(row.language->worksheet.anyForm)), std::string::npos);
+        for (const char *ascii : {"*", " - ", "X = ", "Xо", "+ −", "1t"})
+            EXPECT_EQ(text.find(ascii), std::string::npos) << ascii << " in\n" << text;
+    }
+}
+
+// With Euclid's way the key gives its reduced pair beside the search's, and
+// the pair solves the equation.
+TEST(WorksheetDocument, EuclidsPairBesideTheSearchs)
+{
+    WorksheetChoices choices = Choices(9, 1, 2000, 1);
+    choices.euclid = true;
+    Worksheet sheet{choices, {{"9-1", {{1534, 1309, 652}, {4, 6, 3}}}}};
     const std::string text = PlainText(WorksheetDocument(sheet, English));
-    const std::string key = text.substr(text.find("Answer key"));
-    EXPECT_NE(key.find("1. 91x - 35y = 14\n"
-                       "GCD(91, 35) = 7\n"
-                       "7 divides 14: the equation has integer solutions.\n"
-                       "Particular solution: x₀ = -1; y₀ = -3\n"
-                       "General solution: X = -1 - ( -5 * t ); Y = -3 + ( 13 * t ) for every "
-                       "integer t\n"
-                       "2. 4x + 6y = 3\n"
-                       "GCD(4, 6) = 2\n"
-                       "2 does not divide 3: the equation has no integer solution.\n"),
-              std::string::npos)
-        << key;
+    EXPECT_NE(text.find("Particular solution: (x₀, y₀) = ("), std::string::npos);
+    EXPECT_NE(text.find("\nEuclid's algorithm gives (x₁, y₁) = (−160, 188)\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(1534 * -160 + 1309 * 188, 652);
+    // Nothing of the kind for the unsolvable one, nor without the choice.
+    EXPECT_EQ(text.find("gives (x₁"), text.rfind("gives (x₁"));
+    sheet.choices.euclid = false;
+    EXPECT_EQ(PlainText(WorksheetDocument(sheet, English)).find("(x₁"), std::string::npos);
+}
+
+// Every variant heading carries the heading its later pages repeat.
+TEST(WorksheetDocument, EachCodeWithItsContinuedHeading)
+{
+    const SheetDocument document =
+        WorksheetDocument(GenerateWorksheet(Choices(5, 3, 100, 2)), *FindCatalogue("uk"));
+    int headings = 0;
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        if (document.lines[i].role != SheetRole::Code)
+            continue;
+        ++headings;
+        ASSERT_GT(i, 0u);
+        EXPECT_EQ(document.lines[i - 1].role, SheetRole::Continued);
+        EXPECT_EQ(document.lines[i - 1].text, document.lines[i].text + " (продовження)");
+    }
+    EXPECT_EQ(headings, 4); // two sheets, two keys
+    EXPECT_EQ(PlainText(document).find("продовження"), std::string::npos);
 }
 
 TEST(FillMessage, NamedPlaceholders)

@@ -71,7 +71,7 @@ test('a worksheet address shows the sheet it names, the same for the same code',
     assert.equal(a.equations.length, 36);
     assert.equal(a.pages, 4, 'three variants and the key, each from a page of its own');
     assert.deepEqual(a.codes.slice(0, 3), a.codes.slice(3), 'the key heads its blocks with the variants\' codes');
-    assert.match(a.equations[0], /^1\. -?\d+x [+-] \d+y = -?\d+$/);
+    assert.match(a.equations[0], /^1\. −?\d*x [+−] \d*y = −?\d+$/);
     assert.equal(new Set(a.equations.slice(0, 12)).size, 12, 'no equation repeats on a sheet');
     assert.equal(a.lang, 'bg');
 
