@@ -413,6 +413,8 @@ struct WorksheetDialogTexts
     ControlText zeros;
     ControlText euclid;
     ControlText paper;
+    ControlText space;  // the working space under each equation, in cm
+    ControlText points; // per item
     ControlText preview;
     ControlText print;
     ControlText save; // as PDF
@@ -451,6 +453,8 @@ struct WorksheetTexts
     Phrase anyForm;         // once in the key: an equivalent general solution is right
     Phrase euclidPair;      // {pair}: Euclid's way's own (x₁; y₁) = (…)
     Phrase continued;       // {code}: a variant's heading on its next page
+    PluralPhrase points;    // {count}: beside each item, "(2 points)"
+    PluralPhrase total;     // {count}: a variant's points in all
     Phrase badValue;        // {option} {value} {allowed}
     Phrase unknownOption;   // {option} {allowed}
     Phrase missingOutput;   // no -o FILE.pdf given

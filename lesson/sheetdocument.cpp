@@ -11,6 +11,8 @@ std::string PlainText(const SheetDocument &document)
         if (line.role == SheetRole::Continued)
             continue;
         text += line.text;
+        if (!line.aside.empty())
+            text += "  " + line.aside;
         text += '\n';
     }
     return text;

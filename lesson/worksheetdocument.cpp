@@ -31,7 +31,8 @@ Expression PairEquation(unsigned index, Wide x, Wide y)
 }
 
 void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
-                 const Catalogue &language, const EuclidWriter &euclid, bool euclidPair)
+                 const Catalogue &language, const EuclidWriter &euclid, bool euclidPair,
+                 const std::string &points)
 {
     const WorksheetTexts &say = language.worksheet;
     const Notation notation = SchoolNotation(language.code);
@@ -42,6 +43,7 @@ void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
     add(SheetRole::KeyEquation,
         FillPlaceholders(say.numbered, {{"number", Number(number)},
                                         {"equation", SheetEquationText(e, language)}}));
+    document.lines.back().aside = points;
 
     const KeyAnswer answer = AnswerOf(e);
     add(SheetRole::KeyLine, FillPlaceholders(say.gcd, {{"a", Number(std::llabs(e.a))},
@@ -107,7 +109,12 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
 {
     const WorksheetTexts &say = language.worksheet;
     const WorksheetChoices &choices = sheet.choices;
-    SheetDocument document{std::string(say.title), std::string(language.code), choices.paper, {}};
+    SheetDocument document{
+        std::string(say.title), std::string(language.code), choices.paper, choices.space, {}};
+    // "(2 points)" beside each item, and the variant's total, where points are given.
+    const std::string points = choices.points > 0 ? Counted(say.points, choices.points) : "";
+    const std::string total =
+        choices.points > 0 ? Counted(say.total, choices.points * choices.count) : "";
     const auto add = [&](SheetRole role, std::string text) {
         document.lines.push_back({role, std::move(text)});
     };
@@ -119,11 +126,15 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         AddCode(document, variant.code, language);
         add(SheetRole::NameLine, std::string(say.nameLine));
         add(SheetRole::Task, std::string(say.task));
+        if (!total.empty())
+            add(SheetRole::Task, total);
         int number = 0;
-        for (const SheetEquation &e : variant.equations)
+        for (const SheetEquation &e : variant.equations) {
             add(SheetRole::Equation,
                 FillPlaceholders(say.numbered, {{"number", Number(++number)},
                                                 {"equation", SheetEquationText(e, language)}}));
+            document.lines.back().aside = points;
+        }
     }
 
     add(SheetRole::PageBreak, {});
@@ -148,10 +159,12 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         if (&variant != &sheet.variants.front())
             add(SheetRole::PageBreak, {});
         AddCode(document, variant.code, language);
+        if (!total.empty())
+            add(SheetRole::KeyLine, total);
         int number = 0;
         for (const SheetEquation &e : variant.equations)
             AddKeyEntry(document, ++number, e, language, choices.euclid ? euclid : none,
-                        choices.euclid);
+                        choices.euclid, points);
     }
     return document;
 }

@@ -409,6 +409,50 @@ TEST(WorksheetDocument, EachCodeWithItsContinuedHeading)
     EXPECT_EQ(PlainText(document).find("продовження"), std::string::npos);
 }
 
+// Points beside every item on the sheet and in the key, the variant's total
+// on both; none at all without points; the room to work carried to the print.
+TEST(WorksheetDocument, PointsBesideEachItemAndTheTotal)
+{
+    WorksheetChoices choices = Choices(77, 4, 100, 2, 25);
+    choices.points = 3;
+    choices.space = 9;
+    const SheetDocument document = WorksheetDocument(GenerateWorksheet(choices), English);
+    EXPECT_EQ(document.space, 9);
+    int marked = 0, totals = 0;
+    for (const SheetLine &line : document.lines) {
+        if (line.role == SheetRole::Equation || line.role == SheetRole::KeyEquation) {
+            EXPECT_EQ(line.aside, "(3 points)") << line.text;
+            ++marked;
+        } else {
+            EXPECT_TRUE(line.aside.empty()) << line.text;
+        }
+        totals += line.text == "Total: 12 points";
+    }
+    EXPECT_EQ(marked, 2 * 4 * 2);
+    EXPECT_EQ(totals, 2 * 2); // on each variant's sheet and its key
+    const std::string text = PlainText(document);
+    EXPECT_NE(text.find("1. "), std::string::npos);
+    EXPECT_NE(text.find("  (3 points)\n"), std::string::npos);
+
+    // One point is singular, and in Ukrainian each plural form.
+    choices.points = 1;
+    choices.count = 1;
+    EXPECT_NE(PlainText(WorksheetDocument(GenerateWorksheet(choices), English)).find("(1 point)\n"),
+              std::string::npos);
+    choices.points = 2;
+    choices.count = 5;
+    const std::string uk =
+        PlainText(WorksheetDocument(GenerateWorksheet(choices), *FindCatalogue("uk")));
+    EXPECT_NE(uk.find("(2 бали)"), std::string::npos);
+    EXPECT_NE(uk.find("Усього: 10 балів"), std::string::npos);
+
+    choices.points = 0;
+    const SheetDocument none = WorksheetDocument(GenerateWorksheet(choices), English);
+    for (const SheetLine &line : none.lines)
+        EXPECT_TRUE(line.aside.empty());
+    EXPECT_EQ(PlainText(none).find("point"), std::string::npos);
+}
+
 TEST(FillMessage, NamedPlaceholders)
 {
     EXPECT_EQ(FillPlaceholders("{a} = {b} * {a}", {{"a", "7"}, {"b", "x"}}), "7 = x * 7");
@@ -457,6 +501,58 @@ TEST(WorksheetOptions, GoodValues)
     EXPECT_FALSE(read({{"zeros", "1"}, {"zeros", "off"}}).zeros);
     EXPECT_EQ(read({{"unsolvable", "0"}}).unsolvablePercent, 0);
     EXPECT_EQ(read({{"count", "007"}}).count, 7);
+
+    // The room to work: centimetres, or a size by its name in any case.
+    EXPECT_EQ(defaults.space, 6);
+    EXPECT_EQ(defaults.points, 0);
+    EXPECT_EQ(read({{"space", "small"}}).space, 4);
+    EXPECT_EQ(read({{"space", "Medium"}}).space, 6);
+    EXPECT_EQ(read({{"space", "LARGE"}}).space, 9);
+    EXPECT_EQ(read({{"space", "2"}}).space, 2);
+    EXPECT_EQ(read({{"space", "20"}}).space, 20);
+    EXPECT_EQ(read({{"points", "100"}}).points, 100);
+    EXPECT_EQ(read({{"points", "0"}}).points, 0);
+
+    // The choices as options read back as they were.
+    WorksheetChoices chosen = all;
+    chosen.space = 9;
+    chosen.points = 3;
+    const auto again = ReadWorksheetOptions(WorksheetOptionPairs(chosen));
+    ASSERT_TRUE(std::holds_alternative<WorksheetChoices>(again));
+    EXPECT_EQ(std::get<WorksheetChoices>(again), chosen);
+}
+
+// Under the page's form a refusal names the field as the form shows it.
+TEST(WorksheetOptions, FormRefusalNamesTheFieldsCaption)
+{
+    WorksheetChoices choices;
+    const struct
+    {
+        const Catalogue *language;
+        const char *name, *value, *start;
+    } rows[] = {
+        {&English, "count", "50", "Number of equations: “50” is not allowed; allowed: 1–40"},
+        {&English, "space", "0", "Working space (cm): “0” is not allowed"},
+        {&English, "points", "x", "Points per item: “x” is not allowed"},
+        {&English, "zeros", "maybe", "Allow zero coefficients: “maybe”"},
+        {&Bulgarian, "count", "50", "Брой уравнения: „50“ не е позволено"},
+        {&Bulgarian, "points", "101", "Точки за задача: „101“"},
+    };
+    for (const auto &row : rows) {
+        const auto problem = ApplyWorksheetOption(choices, row.name, row.value);
+        ASSERT_TRUE(problem) << row.name;
+        const std::string text = OptionProblemFormText(*problem, *row.language);
+        EXPECT_EQ(text.rfind(row.start, 0), 0u) << text;
+        EXPECT_EQ(text.find('&'), std::string::npos) << text;
+    }
+    // Every option of the design has a caption in every language.
+    for (const Catalogue *language : Catalogues)
+        for (const SheetOption &option : SheetOptions)
+            EXPECT_FALSE(OptionCaption(option.name, *language).empty()) << option.name;
+    // An option no form has keeps its name.
+    const auto unknown = ApplyWorksheetOption(choices, "colour", "red");
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(OptionProblemFormText(*unknown, English).rfind("colour: ", 0), 0u);
 }
 
 TEST(WorksheetOptions, BadValuesNameTheOptionAndWhatIsAllowed)
@@ -488,6 +584,12 @@ TEST(WorksheetOptions, BadValuesNameTheOptionAndWhatIsAllowed)
         {"unsolvable", "%", "0–100 (%)"},
         {"zeros", "maybe", "1, 0, yes, no, true, false, on, off"},
         {"paper", "a5", "a4, letter"},
+        {"space", "1", "2–20 (cm), small, medium, large"},
+        {"space", "21", "2–20 (cm), small, medium, large"},
+        {"space", "huge", "2–20 (cm), small, medium, large"},
+        {"space", "6cm", "2–20 (cm), small, medium, large"},
+        {"points", "101", "0–100"},
+        {"points", "-1", "0–100"},
     };
     for (const auto &row : rows) {
         WorksheetChoices choices;

@@ -234,8 +234,9 @@ int main(int argc, char *argv[])
             entry->gcd = std::tuple{std::stoll(m[1]), std::stoll(m[2]), std::stoll(m[3])};
             afterGcd = true;
         } else if (entry && afterGcd) {
-            entry->saysSolvable =
-                line.find("not ") == std::string::npos && line.find("не е") == std::string::npos;
+            entry->saysSolvable = line.find("not ") == std::string::npos &&
+                                  line.find("не е") == std::string::npos &&
+                                  line.find("не є") == std::string::npos;
             afterGcd = false;
         } else if (entry && std::regex_search(line, m, particularLine)) {
             entry->particular = std::pair{std::stoll(m[1]), std::stoll(m[2])};
