@@ -247,10 +247,10 @@ struct EuclidTexts
 
     // The window's and the page's choice between the two methods, and the
     // name a screen reader gives the table.
-    Phrase method;          // the choice's label
-    Phrase bySubstitution;  // the divisions, then back-substitution
-    Phrase asTable;         // the extended algorithm's table
-    Phrase tableName;       // the table's accessible name
+    Phrase method;         // the choice's label
+    Phrase bySubstitution; // the divisions, then back-substitution
+    Phrase asTable;        // the extended algorithm's table
+    Phrase tableName;      // the table's accessible name
 };
 
 // Solutions under conditions, after Euclid's way: each bound on x and y
@@ -293,8 +293,8 @@ struct BoundsTexts
     // {pairs}: all of them, or a filled `firstAndLast`, `beginning` or
     // `ending`.
     Phrase orderedByX;
-    Phrase orderedByY;  // {equality} {pairs}: x the same in all, "x = 2"
-    Phrase orderedByXY; // 0x + 0y = 0
+    Phrase orderedByY;   // {equality} {pairs}: x the same in all, "x = 2"
+    Phrase orderedByXY;  // 0x + 0y = 0
     Phrase firstAndLast; // {first} {last}
     Phrase beginning;    // {first}: they go on without end
     Phrase ending;       // {last}: they come from no end
@@ -344,7 +344,7 @@ struct CommandLineTexts
     // {unsolvable} {paper} what each allows, and {countDefault}
     // {rangeDefault} {variantsDefault} {unsolvableDefault} {paperDefault}
     Phrase worksheet;
-    Phrase reading;   // how A, B and C are read
+    Phrase reading; // how A, B and C are read
     Phrase exitStatus;
 
     Phrase unknownArgument; // {argument}
@@ -420,6 +420,8 @@ struct WorksheetDialogTexts
     ControlText zeros;
     ControlText euclid;
     ControlText paper;
+    ControlText space;  // the working space under each equation, in cm
+    ControlText points; // per item
     ControlText preview;
     ControlText print;
     ControlText save; // as PDF
@@ -452,9 +454,14 @@ struct WorksheetTexts
     Phrase gcd;             // {a} {b} {gcd}, the magnitudes of A and B
     Phrase divides;         // {gcd} {c}
     Phrase doesNotDivide;   // {gcd} {c}
-    Phrase particular;      // {x} {y}: the transcript's Xo and Yo
-    Phrase general;         // {x} {b} {y} {a}: the reduced equation's family
+    Phrase particular;      // {pair}: (x₀; y₀) = (…) in the school notation
+    Phrase general;         // {solution}: x = …, y = …, t ∈ ℤ
     Phrase euclid;          // heads Euclid's way in small print
+    Phrase anyForm;         // once in the key: an equivalent general solution is right
+    Phrase euclidPair;      // {pair}: Euclid's way's own (x₁; y₁) = (…)
+    Phrase continued;       // {code}: a variant's heading on its next page
+    PluralPhrase points;    // {count}: beside each item, "(2 points)"
+    PluralPhrase total;     // {count}: a variant's points in all
     Phrase badValue;        // {option} {value} {allowed}
     Phrase unknownOption;   // {option} {allowed}
     Phrase missingOutput;   // no -o FILE.pdf given

@@ -30,7 +30,7 @@ struct SheetOption
 };
 
 // In the order the help, the dialog and the form list them.
-inline constexpr std::array<SheetOption, 9> SheetOptions = {{
+inline constexpr std::array<SheetOption, 11> SheetOptions = {{
     {"count", SheetOptionKind::Number, 1, 40, 10},
     {"range", SheetOptionKind::Range, 10, 2000, 100},
     {"variants", SheetOptionKind::Number, 1, 40, 1},
@@ -40,6 +40,11 @@ inline constexpr std::array<SheetOption, 9> SheetOptions = {{
     {"zeros", SheetOptionKind::Flag},
     {"euclid", SheetOptionKind::Flag},
     {"paper", SheetOptionKind::Paper},
+    // Room to work under each equation, in centimetres, or one of
+    // SheetSpaces; the default holds Euclid's algorithm and a
+    // back-substitution of a range-100 equation.
+    {"space", SheetOptionKind::Number, 2, 20, 6},
+    {"points", SheetOptionKind::Number, 0, 100, 0}, // per item; 0 shows none
 }};
 
 constexpr const SheetOption &SheetOptionNamed(std::string_view name)
@@ -49,6 +54,18 @@ constexpr const SheetOption &SheetOptionNamed(std::string_view name)
             return option;
     return SheetOptions[0]; // only a name from the list above is asked for
 }
+
+// The working space's names and their centimetres, for --space small.
+struct SheetSpace
+{
+    std::string_view name;
+    int centimetres;
+};
+inline constexpr std::array<SheetSpace, 3> SheetSpaces = {{
+    {"small", 4},
+    {"medium", 6},
+    {"large", 9},
+}};
 
 // The papers by their names, the first the default.
 inline constexpr std::array<std::string_view, 2> SheetPapers = {"a4", "letter"};

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "generalsolution.h"
 #include "worksheet.h"
 
 #include <cstdint>
+#include <optional>
 
 // What the key says of one equation. The particular solution is the one the
-// transcript finds (its Xo, Yo): the first pair its search accepts in the
-// reduced equation. The general solution is X = xo - b t, Y = yo + a t with
-// the reduced a and b.
+// working finds (its x₀, y₀): the first pair its search accepts in the
+// reduced equation. The general solution is x = x₀ − bt, y = y₀ + at with
+// the reduced a and b, the way round Euclid's way writes it too.
 struct KeyAnswer
 {
     std::int64_t gcd; // of |A| and |B|; one of them may be 0
@@ -17,7 +19,10 @@ struct KeyAnswer
     std::int64_t c;
     std::int64_t xo; // only when solvable
     std::int64_t yo;
+    // Euclid's way's own pair (x₁, y₁), reduced as it reduces it, where it
+    // uses the algorithm: A and B not 0, and solvable.
+    std::optional<GeneralSolution> euclid;
 };
 
-// Expects A and B not both 0 and magnitudes the transcript accepts.
+// Expects A and B not both 0 and magnitudes the working accepts.
 KeyAnswer AnswerOf(const SheetEquation &equation);

@@ -8,7 +8,11 @@ std::string PlainText(const SheetDocument &document)
             text += '\f';
             continue;
         }
+        if (line.role == SheetRole::Continued)
+            continue;
         text += line.text;
+        if (!line.aside.empty())
+            text += "  " + line.aside;
         text += '\n';
     }
     return text;

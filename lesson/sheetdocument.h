@@ -17,12 +17,17 @@ enum class SheetRole {
     KeyLine,     // GCD, verdict, solutions
     SmallPrint,  // Euclid's way, the settings
     PageBreak,   // no text: the next line starts a new page
+    // Not set where it stands: the heading each later page carries until the
+    // next page break, "Variant 4711-2 (continued)", so that a page that
+    // falls apart from its first still says whose it is.
+    Continued,
 };
 
 struct SheetLine
 {
     SheetRole role;
     std::string text;
+    std::string aside = {}; // set at the line's right end: an item's points
 
     bool operator==(const SheetLine &) const = default;
 };
@@ -33,9 +38,10 @@ struct SheetDocument
     std::string title;
     std::string language; // the catalogue's code, for the PDF's and page's metadata
     Paper paper = Paper::A4;
+    int space = 6; // centimetres of room under each equation on the sheet
     std::vector<SheetLine> lines;
 };
 
-// Every line's text and a line feed; a page break is a form feed, as
-// pdftotext ends its pages.
+// Every line's text (and what stands beside it, after two blanks) and a line
+// feed; a page break is a form feed, as pdftotext ends its pages.
 std::string PlainText(const SheetDocument &document);

@@ -38,27 +38,56 @@ Triple Normalised(const SheetEquation &e)
     return first < 0 ? Triple{-e.a, -e.b, -e.c} : Triple{e.a, e.b, e.c};
 }
 
+// What item k of every variant is, so that the variants are equally hard
+// item by item: the same kind (solvable or not, GCD above 1 or not, which
+// coefficient is 0) and coefficients of the same size.
+struct ItemPlan
+{
+    bool solvable = true;
+    Zero zero = Zero::None;
+    bool shared = false; // a GCD above 1
+    int bandA = 0;       // which part of the range |A| and |B| are drawn from
+    int bandB = 0;
+};
+
+// Ranges of 100 and more are cut into this many bands of coefficient size;
+// the range 10 has too few equations to cut.
+constexpr int Bands = 3;
+
 class Drawer
 {
 public:
     Drawer(const WorksheetChoices &choices, std::uint64_t seed)
         : random_(seed), range_(choices.range), lowest_(choices.range == 10 ? 1 : 2),
-          zeros_(choices.zeros)
+          zeros_(choices.zeros), bands_(choices.range >= 100 ? Bands : 1)
     {}
 
-    SheetEquation Draw(bool solvable)
+    ItemPlan Plan(bool solvable)
     {
-        Zero zero = Zero::None;
+        ItemPlan plan;
+        plan.solvable = solvable;
         if (zeros_ && random_.Chance(1, 8)) {
             const i64 pick = random_.Between(solvable ? 0 : 2, 3);
-            zero = pick <= 1 ? Zero::C : (pick == 2 ? Zero::A : Zero::B);
+            plan.zero = pick <= 1 ? Zero::C : (pick == 2 ? Zero::A : Zero::B);
         }
-        const bool shared = solvable && random_.Chance(1, 2);
+        plan.shared = !solvable || random_.Chance(1, 2);
+        plan.bandA = static_cast<int>(random_.Between(0, bands_ - 1));
+        plan.bandB = static_cast<int>(random_.Between(0, bands_ - 1));
+        return plan;
+    }
+
+    SheetEquation Draw(const ItemPlan &plan)
+    {
+        const bool solvable = plan.solvable;
+        const Zero zero = plan.zero;
         for (;;) {
-            const i64 a = zero == Zero::A ? 0 : Signed(random_.Between(lowest_, range_));
-            const i64 b = zero == Zero::B ? 0 : Signed(random_.Between(lowest_, range_));
+            const i64 a = zero == Zero::A ? 0 : Signed(InBand(plan.bandA));
+            const i64 b = zero == Zero::B ? 0 : Signed(InBand(plan.bandB));
             const i64 g = Gcd(a, b);
-            if ((!solvable || shared) && g < 2)
+            if (plan.shared && g < 2)
+                continue;
+            // A coefficient 0 leaves the GCD to the other one alone.
+            if (!plan.shared && zero == Zero::None && g > 1)
                 continue;
             if (solvable) {
                 const i64 c = zero == Zero::C ? 0 : Signed(g * random_.Between(1, range_ / g));
@@ -69,6 +98,14 @@ public:
                 c = random_.Between(1, range_);
             return {a, b, Signed(c)};
         }
+    }
+
+    // Whether an equation is of the plan's kind, its size aside.
+    static bool OfKind(const SheetEquation &e, const ItemPlan &plan)
+    {
+        const Zero zero = e.a == 0 ? Zero::A : e.b == 0 ? Zero::B : e.c == 0 ? Zero::C : Zero::None;
+        return Solvable(e) == plan.solvable && zero == plan.zero &&
+               (zero != Zero::None || (Gcd(e.a, e.b) > 1) == plan.shared);
     }
 
     // Every equation Draw could give of that kind, in a fixed order.
@@ -89,6 +126,15 @@ public:
     i64 range() const { return range_; }
 
 private:
+    // A magnitude m from the band: the one with (m − 1)·bands / range equal
+    // to it, the first starting at the lowest coefficient allowed.
+    i64 InBand(int band)
+    {
+        const auto start = [&](i64 k) { return (k * range_ + bands_ - 1) / bands_; };
+        const i64 low = band == 0 ? lowest_ : start(band) + 1;
+        return random_.Between(low, start(band + 1));
+    }
+
     i64 Signed(i64 magnitude) { return random_.Chance(1, 4) ? -magnitude : magnitude; }
 
     bool Allowed(const SheetEquation &e) const
@@ -112,6 +158,7 @@ private:
     i64 range_;
     i64 lowest_;
     bool zeros_;
+    int bands_;
 };
 
 std::uint64_t Seed(const WorksheetChoices &choices)
@@ -142,28 +189,39 @@ Worksheet GenerateWorksheet(const WorksheetChoices &choices)
     std::set<Triple> onSheet;
     const int unsolvable = UnsolvableCount(choices.count, choices.unsolvablePercent);
 
+    // One plan for the sheet: the unsolvable items at the same places in
+    // every variant, each item of one kind and size throughout.
+    std::vector<char> solvable(static_cast<std::size_t>(choices.count), 1);
+    std::fill_n(solvable.begin(), unsolvable, 0);
+    for (std::size_t i = solvable.size(); i > 1; --i)
+        std::swap(solvable[i - 1],
+                  solvable[static_cast<std::size_t>(random.Between(0, i64(i) - 1))]);
+    std::vector<ItemPlan> plans;
+    for (const bool kind : solvable)
+        plans.push_back(drawer.Plan(kind));
+
     for (int v = 1; v <= choices.variants; ++v) {
         SheetVariant variant{std::to_string(choices.code) + "-" + std::to_string(v), {}};
-        std::vector<char> solvable(static_cast<std::size_t>(choices.count), 1);
-        std::fill_n(solvable.begin(), unsolvable, 0);
-        for (std::size_t i = solvable.size(); i > 1; --i)
-            std::swap(solvable[i - 1],
-                      solvable[static_cast<std::size_t>(random.Between(0, i64(i) - 1))]);
-
         std::set<Triple> inVariant;
         const auto fresh = [&](const SheetEquation &e) {
             return onSheet.count({e.a, e.b, e.c}) == 0 && inVariant.count(Normalised(e)) == 0;
         };
-        for (const bool kind : solvable) {
-            SheetEquation e = drawer.Draw(kind);
+        for (const ItemPlan &plan : plans) {
+            SheetEquation e = drawer.Draw(plan);
             for (int attempt = 1; !fresh(e); ++attempt) {
                 if (attempt < DrawAttempts || drawer.range() > 10) {
-                    e = drawer.Draw(kind);
+                    e = drawer.Draw(plan);
                     continue;
                 }
-                std::vector<SheetEquation> left = drawer.Everything(kind);
+                // The range 10 runs short: the same kind first, then any
+                // equation that is solvable or not as planned.
+                std::vector<SheetEquation> left = drawer.Everything(plan.solvable);
                 std::erase_if(left, [&](const SheetEquation &x) { return !fresh(x); });
-                e = left.at(static_cast<std::size_t>(random.Between(0, i64(left.size()) - 1)));
+                std::vector<SheetEquation> same = left;
+                std::erase_if(same,
+                              [&](const SheetEquation &x) { return !Drawer::OfKind(x, plan); });
+                const std::vector<SheetEquation> &from = same.empty() ? left : same;
+                e = from.at(static_cast<std::size_t>(random.Between(0, i64(from.size()) - 1)));
             }
             onSheet.insert({e.a, e.b, e.c});
             inVariant.insert(Normalised(e));

@@ -35,11 +35,16 @@ struct Worksheet
 //
 // What it holds: |A|, |B| and |C| at most the range; |A|, |B| at least 2
 // unless the range is 10; each of A, B, C negative one time in four; with
-// zeros allowed, one equation in eight has a zero: C (solvable only), A or B,
-// never both. Half the solvable equations have a GCD above 1, so that the
-// reduction shows. Exactly UnsolvableCount equations of each variant have no
-// integer solution, at places drawn anew in each variant. No equation appears
-// twice in the whole sheet, nor within one variant as its own negation.
+// zeros allowed, one item in eight has a zero: C (solvable only), A or B,
+// never both. Half the solvable items have a GCD above 1, so that the
+// reduction shows. Exactly UnsolvableCount items have no integer solution.
+// Item k is planned once for the sheet and is of one kind in every variant:
+// solvable or not, the same coefficient 0, a GCD above 1 or not, and from a
+// range of 100 on, |A| and |B| each from the same third of the range (m with
+// (m − 1)·3 / range the same); only the range 10, where equations run short,
+// may fall back to another of the kind, then to any solvable (or not) one.
+// No equation appears twice in the whole sheet, nor within one variant as
+// its own negation.
 Worksheet GenerateWorksheet(const WorksheetChoices &choices);
 
 // The unsolvable equations of a variant: the share of the count, rounded half up.

@@ -21,6 +21,8 @@ struct WorksheetChoices
     bool euclid = false; // Euclid's way in small print in the key
     Paper paper = Paper::A4;
     std::uint32_t code = 0; // 1..LargestWorksheetCode; 0 until one is typed or drawn
+    int space = SheetOptionNamed("space").byDefault;   // cm of room under each equation
+    int points = SheetOptionNamed("points").byDefault; // per item; 0: none shown
 
     bool operator==(const WorksheetChoices &) const = default;
 };

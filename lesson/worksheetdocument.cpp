@@ -1,8 +1,10 @@
 #include "worksheetdocument.h"
 
-#include "equationtext.h"
+#include "expression.h"
+#include "formulatext.h"
 #include "keyanswer.h"
 #include "languages.h"
+#include "notation.h"
 #include "placeholders.h"
 #include "sheeteuclid.h"
 
@@ -22,32 +24,50 @@ std::string Counted(const PluralPhrase &phrase, int n)
     return FillPlaceholders(phrase.For(static_cast<std::uint64_t>(n)), {{"count", Number(n)}});
 }
 
+// (x₀; y₀) = (4; −10), or with x₁, y₁.
+Expression PairEquation(unsigned index, Wide x, Wide y)
+{
+    return Equation(Pair(Name("x", index), Name("y", index)), Pair(Int(x), Int(y)));
+}
+
 void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
-                 const Catalogue &language, const EuclidWriter &euclid)
+                 const Catalogue &language, const EuclidWriter &euclid, bool euclidPair,
+                 const std::string &points)
 {
     const WorksheetTexts &say = language.worksheet;
+    const Notation notation = SchoolNotation(language.code);
+    const auto formula = [&](const Expression &f) { return FormulaText(f, notation); };
     const auto add = [&](SheetRole role, std::string text) {
         document.lines.push_back({role, std::move(text)});
     };
     add(SheetRole::KeyEquation,
         FillPlaceholders(say.numbered, {{"number", Number(number)},
                                         {"equation", SheetEquationText(e, language)}}));
+    document.lines.back().aside = points;
 
     const KeyAnswer answer = AnswerOf(e);
     add(SheetRole::KeyLine, FillPlaceholders(say.gcd, {{"a", Number(std::llabs(e.a))},
                                                        {"b", Number(std::llabs(e.b))},
                                                        {"gcd", Number(answer.gcd)}}));
     const std::initializer_list<Placeholder> verdict = {{"gcd", Number(answer.gcd)},
-                                                        {"c", Number(e.c)}};
+                                                        {"c", IntegerText(e.c, notation)}};
     add(SheetRole::KeyLine,
         FillPlaceholders(answer.solvable ? say.divides : say.doesNotDivide, verdict));
     if (answer.solvable) {
         add(SheetRole::KeyLine,
-            FillPlaceholders(say.particular, {{"x", Number(answer.xo)}, {"y", Number(answer.yo)}}));
-        add(SheetRole::KeyLine, FillPlaceholders(say.general, {{"x", Number(answer.xo)},
-                                                               {"b", Number(answer.b)},
-                                                               {"y", Number(answer.yo)},
-                                                               {"a", Number(answer.a)}}));
+            FillPlaceholders(say.particular,
+                             {{"pair", formula(PairEquation(0, answer.xo, answer.yo))}}));
+        // x = x₀ − bt, y = y₀ + at: the way round Euclid's way writes it.
+        const Expression general = List(
+            {Equation(Name("x"), Sum({Int(answer.xo), Term(-Wide(answer.b), "t")}, Zeros::Drop)),
+             Equation(Name("y"), Sum({Int(answer.yo), Term(Wide(answer.a), "t")}, Zeros::Drop)),
+             InIntegers(Name("t"))});
+        add(SheetRole::KeyLine, FillPlaceholders(say.general, {{"solution", formula(general)}}));
+        if (euclidPair && answer.euclid)
+            add(SheetRole::KeyLine,
+                FillPlaceholders(
+                    say.euclidPair,
+                    {{"pair", formula(PairEquation(1, answer.euclid->x1, answer.euclid->y1))}}));
     }
     if (!euclid)
         return;
@@ -68,11 +88,20 @@ void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
     }
 }
 
+// A variant's heading, and the one its next pages carry.
+void AddCode(SheetDocument &document, const std::string &code, const Catalogue &language)
+{
+    const std::string heading = FillPlaceholders(language.worksheet.variant, {{"code", code}});
+    document.lines.push_back({SheetRole::Continued,
+                              FillPlaceholders(language.worksheet.continued, {{"code", heading}})});
+    document.lines.push_back({SheetRole::Code, heading});
+}
+
 } // namespace
 
 std::string SheetEquationText(const SheetEquation &e, const Catalogue &language)
 {
-    return EquationText(e.a, e.b, e.c, language.transcript);
+    return FormulaText(LinearEquation(e.a, e.b, e.c), SchoolNotation(language.code));
 }
 
 SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &language,
@@ -80,7 +109,12 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
 {
     const WorksheetTexts &say = language.worksheet;
     const WorksheetChoices &choices = sheet.choices;
-    SheetDocument document{std::string(say.title), std::string(language.code), choices.paper, {}};
+    SheetDocument document{
+        std::string(say.title), std::string(language.code), choices.paper, choices.space, {}};
+    // "(2 points)" beside each item, and the variant's total, where points are given.
+    const std::string points = choices.points > 0 ? Counted(say.points, choices.points) : "";
+    const std::string total =
+        choices.points > 0 ? Counted(say.total, choices.points * choices.count) : "";
     const auto add = [&](SheetRole role, std::string text) {
         document.lines.push_back({role, std::move(text)});
     };
@@ -89,14 +123,18 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         if (&variant != &sheet.variants.front())
             add(SheetRole::PageBreak, {});
         add(SheetRole::Title, std::string(say.title));
-        add(SheetRole::Code, FillPlaceholders(say.variant, {{"code", variant.code}}));
+        AddCode(document, variant.code, language);
         add(SheetRole::NameLine, std::string(say.nameLine));
         add(SheetRole::Task, std::string(say.task));
+        if (!total.empty())
+            add(SheetRole::Task, total);
         int number = 0;
-        for (const SheetEquation &e : variant.equations)
+        for (const SheetEquation &e : variant.equations) {
             add(SheetRole::Equation,
                 FillPlaceholders(say.numbered, {{"number", Number(++number)},
                                                 {"equation", SheetEquationText(e, language)}}));
+            document.lines.back().aside = points;
+        }
     }
 
     add(SheetRole::PageBreak, {});
@@ -112,13 +150,21 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         settings += say.settingsZeros.value;
     }
     add(SheetRole::SmallPrint, std::move(settings));
+    add(SheetRole::SmallPrint, std::string(say.anyForm));
 
+    // Each variant's key on a page of its own, so that it lies beside the
+    // pupil's sheet whole wherever it fits on one.
     const EuclidWriter none;
     for (const SheetVariant &variant : sheet.variants) {
-        add(SheetRole::Code, FillPlaceholders(say.variant, {{"code", variant.code}}));
+        if (&variant != &sheet.variants.front())
+            add(SheetRole::PageBreak, {});
+        AddCode(document, variant.code, language);
+        if (!total.empty())
+            add(SheetRole::KeyLine, total);
         int number = 0;
         for (const SheetEquation &e : variant.equations)
-            AddKeyEntry(document, ++number, e, language, choices.euclid ? euclid : none);
+            AddKeyEntry(document, ++number, e, language, choices.euclid ? euclid : none,
+                        choices.euclid, points);
     }
     return document;
 }

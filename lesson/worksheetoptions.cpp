@@ -80,6 +80,10 @@ int *NumberOf(WorksheetChoices &choices, std::string_view name)
         return &choices.variants;
     if (name == "range")
         return &choices.range;
+    if (name == "space")
+        return &choices.space;
+    if (name == "points")
+        return &choices.points;
     return &choices.unsolvablePercent;
 }
 
@@ -88,6 +92,12 @@ int *NumberOf(WorksheetChoices &choices, std::string_view name)
 std::string AllowedValues(const SheetOption &option)
 {
     const std::string span = std::to_string(option.lower) + "–" + std::to_string(option.upper);
+    if (option.name == "space") {
+        std::vector<std::string_view> names;
+        for (const SheetSpace &space : SheetSpaces)
+            names.push_back(space.name);
+        return span + " (cm), " + Joined(names, ", ");
+    }
     switch (option.kind) {
     case SheetOptionKind::Number:
     case SheetOptionKind::Code:
@@ -118,6 +128,14 @@ std::string OptionSyntax(const SheetOption &option)
     case SheetOptionKind::Flag:
         return {};
     default:
+        if (option.name == "space") {
+            std::string syntax = std::to_string(option.lower) + "–" + std::to_string(option.upper);
+            for (const SheetSpace &space : SheetSpaces) {
+                syntax += '|';
+                syntax += space.name;
+            }
+            return syntax;
+        }
         return std::to_string(option.lower) + "–" + std::to_string(option.upper);
     }
 }
@@ -141,6 +159,15 @@ std::optional<OptionProblem> ApplyWorksheetOption(WorksheetChoices &choices, std
         std::string_view digits = value;
         if (option->kind == SheetOptionKind::Percent && digits.ends_with('%'))
             digits.remove_suffix(1);
+        if (name == "space") {
+            const std::string named = Lowered(value);
+            const auto space = std::find_if(SheetSpaces.begin(), SheetSpaces.end(),
+                                            [&](const SheetSpace &s) { return s.name == named; });
+            if (space != SheetSpaces.end()) {
+                choices.space = space->centimetres;
+                break;
+            }
+        }
         const auto n = WholeNumber(digits, option->lower, option->upper);
         if (!n)
             return refuse();
@@ -207,6 +234,8 @@ OptionPairs WorksheetOptionPairs(const WorksheetChoices &choices)
         {"zeros", choices.zeros ? "1" : "0"},
         {"euclid", choices.euclid ? "1" : "0"},
         {"paper", std::string(SheetPapers[static_cast<std::size_t>(choices.paper)])},
+        {"space", std::to_string(choices.space)},
+        {"points", std::to_string(choices.points)},
     };
     if (choices.code != 0)
         pairs.emplace_back("code", std::to_string(choices.code));
@@ -223,6 +252,42 @@ std::string OptionProblemText(const OptionProblem &problem, const Catalogue &lan
                                 {{"option", option}, {"allowed", problem.allowed}});
     return FillPlaceholders(
         say.badValue, {{"option", option}, {"value", problem.value}, {"allowed", problem.allowed}});
+}
+
+std::string OptionCaption(std::string_view name, const Catalogue &language)
+{
+    const WorksheetDialogTexts &d = language.worksheet.dialog;
+    const std::pair<std::string_view, const ControlText *> fields[] = {
+        {"count", &d.count}, {"range", &d.range},   {"variants", &d.variants},
+        {"code", &d.code},   {"lang", &d.language}, {"unsolvable", &d.unsolvable},
+        {"zeros", &d.zeros}, {"euclid", &d.euclid}, {"paper", &d.paper},
+        {"space", &d.space}, {"points", &d.points},
+    };
+    const auto found = std::find_if(std::begin(fields), std::end(fields),
+                                    [&](const auto &field) { return field.first == name; });
+    if (found == std::end(fields))
+        return {};
+    std::string caption;
+    const std::string_view text = found->second->text.value;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] == '&')
+            caption += text[i++];
+        else if (text[i] != '&')
+            caption += text[i];
+    }
+    while (!caption.empty() && (caption.back() == ':' || caption.back() == ' '))
+        caption.pop_back();
+    return caption;
+}
+
+std::string OptionProblemFormText(const OptionProblem &problem, const Catalogue &language)
+{
+    if (problem.unknown)
+        return OptionProblemText(problem, language, "");
+    OptionProblem named = problem;
+    if (std::string caption = OptionCaption(problem.option, language); !caption.empty())
+        named.option = std::move(caption);
+    return OptionProblemText(named, language, "");
 }
 
 std::uint32_t WorksheetCode(std::uint32_t random)

@@ -49,5 +49,14 @@ std::string OptionSyntax(const SheetOption &option);
 std::string OptionProblemText(const OptionProblem &problem, const Catalogue &language,
                               std::string_view prefix);
 
+// The refusal as a form shows it: the option named by its field's caption
+// in the dialog's words ("Number of equations: “50” is not allowed; …"), an
+// option no form has by its name.
+std::string OptionProblemFormText(const OptionProblem &problem, const Catalogue &language);
+
+// The caption of an option's field, without its mnemonic's "&" and the
+// closing colon; empty for a name no form has.
+std::string OptionCaption(std::string_view name, const Catalogue &language);
+
 // A code drawn for a sheet from any 32 random bits.
 std::uint32_t WorksheetCode(std::uint32_t random);

@@ -32,6 +32,8 @@ LineStyle StyleOf(SheetRole role)
         return {16, true, 0, 0, 8};
     case SheetRole::Code:
         return {12, true, 0, 6, 6};
+    case SheetRole::Continued:
+        return {10, true, 0, 0, 8};
     case SheetRole::NameLine:
         return {11, false, 0, 6, 10};
     case SheetRole::Task:
@@ -68,9 +70,12 @@ const QString &FontFamily()
 class PageWriter
 {
 public:
-    PageWriter(QPagedPaintDevice &device, QPainter &painter, const std::vector<SheetLine> &lines)
-        : device_(device), painter_(painter), lines_(lines), resolution_(device.logicalDpiY()),
-          area_(device.pageLayout().paintRectPixels(resolution_))
+    PageWriter(QPagedPaintDevice &device, QPainter &painter, const SheetDocument &document)
+        : device_(device), painter_(painter), lines_(document.lines),
+          resolution_(device.logicalDpiY()),
+          area_(device.pageLayout().paintRectPixels(resolution_)),
+          space_(document.space * 72.0 / 2.54), extra_(lines_.size(), 0.0),
+          breakBefore_(lines_.size(), false)
     {
         // Lines are measured and broken on one reference device, so that a
         // printer of any resolution breaks them and the pages where the PDF
@@ -82,16 +87,24 @@ public:
         const double scale = double(resolution_) / ReferenceResolution;
         const double referenceWidth =
             device.pageLayout().paintRectPixels(ReferenceResolution).width();
-        for (const SheetLine &line : lines) {
+        for (const SheetLine &line : lines_) {
             const LineStyle style = StyleOf(line.role);
             const QFont &font = Font(line.role);
             const QFontMetricsF metrics(font, &reference);
-            const double width = referenceWidth - style.indent * ReferenceResolution / 72.0;
+            // The aside keeps its own room at the right end.
+            const double width =
+                referenceWidth - style.indent * ReferenceResolution / 72.0 -
+                (line.aside.empty()
+                     ? 0.0
+                     : metrics.horizontalAdvance(QString::fromStdString(line.aside)) +
+                           metrics.height());
             const QString text = QString::fromStdString(line.text);
             Measured measured{{},
                               metrics.height() * scale,
                               metrics.ascent() * scale,
-                              metrics.lineSpacing() * scale};
+                              metrics.lineSpacing() * scale,
+                              metrics.horizontalAdvance(QString::fromStdString(line.aside)) *
+                                  scale};
             // Most lines fit; only the others need the costlier layout.
             if (metrics.horizontalAdvance(text) <= width) {
                 measured.lines.push_back(text);
@@ -113,18 +126,13 @@ public:
         }
     }
 
+    // Twice over the lines: first to find where the pages break and how much
+    // room each page has left at its foot, which its equations then share
+    // out, so that the pupil's pages are used to their foot; then to draw.
     void Write()
     {
-        for (std::size_t i = 0; i < lines_.size(); ++i) {
-            if (lines_[i].role == SheetRole::PageBreak) {
-                NewPage();
-                continue;
-            }
-            const double kept = KeptHeight(i);
-            if (y_ > 0 && y_ + kept > area_.height())
-                NewPage();
-            Draw(i);
-        }
+        Place(false);
+        Place(true);
     }
 
 private:
@@ -138,12 +146,63 @@ private:
         double height;
         double ascent;
         double spacing;
+        double asideWidth;
     };
+
+    double After(std::size_t i) const
+    {
+        return lines_[i].role == SheetRole::Equation ? space_ : StyleOf(lines_[i].role).after;
+    }
 
     double Height(std::size_t i) const
     {
         const LineStyle style = StyleOf(lines_[i].role);
-        return Points(style.before) + texts_[i].height + Points(style.after);
+        return Points(style.before) + texts_[i].height + Points(After(i));
+    }
+
+    void Place(bool drawing)
+    {
+        y_ = 0;
+        heading_.reset();
+        std::vector<std::size_t> equations; // on the page being set
+        const auto endPage = [&] {
+            if (!drawing && !equations.empty() && y_ < area_.height())
+                for (const std::size_t e : equations)
+                    extra_[e] = (area_.height() - y_) / double(equations.size());
+            equations.clear();
+        };
+        for (std::size_t i = 0; i < lines_.size(); ++i) {
+            const SheetRole role = lines_[i].role;
+            if (role == SheetRole::PageBreak) {
+                endPage();
+                NewPage(drawing);
+                heading_.reset();
+                continue;
+            }
+            if (role == SheetRole::Continued) {
+                heading_ = i;
+                continue;
+            }
+            if (!drawing) {
+                // A block that fits on a fresh page moves there whole; one
+                // longer than a page breaks between its lines, never off the
+                // foot.
+                const double kept = KeptHeight(i);
+                const double fresh = area_.height() - (heading_ ? Height(*heading_) : 0);
+                const bool moves = y_ + kept > area_.height() && kept <= fresh;
+                breakBefore_[i] = y_ > 0 && (moves || y_ + Height(i) > area_.height());
+            }
+            if (breakBefore_[i]) {
+                endPage();
+                NewPage(drawing);
+                if (heading_)
+                    Draw(*heading_, drawing);
+            }
+            Draw(i, drawing);
+            if (role == SheetRole::Equation)
+                equations.push_back(i);
+        }
+        endPage();
     }
 
     // A key entry (an equation and its lines), or a code with the first
@@ -163,21 +222,27 @@ private:
         return height;
     }
 
-    void Draw(std::size_t i)
+    void Draw(std::size_t i, bool drawing)
     {
         const LineStyle style = StyleOf(lines_[i].role);
         const Measured &m = texts_[i];
         y_ += Points(style.before);
-        painter_.setFont(Font(lines_[i].role));
-        const double x = Points(style.indent);
-        for (qsizetype row = 0; row < m.lines.size(); ++row)
-            painter_.drawText(QPointF(x, y_ + m.ascent + row * m.spacing), m.lines[row]);
-        y_ += m.height + Points(style.after);
+        if (drawing) {
+            painter_.setFont(Font(lines_[i].role));
+            const double x = Points(style.indent);
+            for (qsizetype row = 0; row < m.lines.size(); ++row)
+                painter_.drawText(QPointF(x, y_ + m.ascent + row * m.spacing), m.lines[row]);
+            if (!lines_[i].aside.empty())
+                painter_.drawText(QPointF(area_.width() - m.asideWidth, y_ + m.ascent),
+                                  QString::fromStdString(lines_[i].aside));
+        }
+        y_ += m.height + Points(After(i)) + extra_[i];
     }
 
-    void NewPage()
+    void NewPage(bool drawing)
     {
-        device_.newPage();
+        if (drawing)
+            device_.newPage();
         y_ = 0;
     }
 
@@ -203,7 +268,11 @@ private:
     QRectF area_;
     std::vector<Measured> texts_;
     std::vector<std::optional<QFont>> fonts_;
+    double space_;                  // points of room under an equation
+    std::vector<double> extra_;     // a page's room at its foot, shared out
+    std::vector<bool> breakBefore_; // a new page before the line
     double y_ = 0;
+    std::optional<std::size_t> heading_; // the Continued line later pages carry
 };
 
 } // namespace
@@ -217,5 +286,5 @@ void SetWorksheetPage(QPagedPaintDevice &device, Paper paper)
 
 void PaintWorksheet(const SheetDocument &document, QPagedPaintDevice &device, QPainter &painter)
 {
-    PageWriter(device, painter, document.lines).Write();
+    PageWriter(device, painter, document).Write();
 }

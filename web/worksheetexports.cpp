@@ -98,6 +98,7 @@ std::string_view RoleName(SheetRole role)
     case SheetRole::SmallPrint:
         return "smallPrint";
     case SheetRole::PageBreak:
+    case SheetRole::Continued:
         break;
     }
     return "pageBreak";
@@ -126,6 +127,7 @@ nlohmann::json Labels(const Catalogue &language)
         {"lang", Caption(d.language.text)}, {"unsolvable", Caption(d.unsolvable.text)},
         {"zeros", Caption(d.zeros.text)},   {"euclid", Caption(d.euclid.text)},
         {"paper", Caption(d.paper.text)},   {"print", Caption(d.print.text)},
+        {"space", Caption(d.space.text)},   {"points", Caption(d.points.text)},
     };
 }
 
@@ -158,7 +160,8 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     std::string problem;
     for (const auto &[name, value] : Pairs(query))
         if (const auto refused = ApplyWorksheetOption(choices, name, value)) {
-            problem = OptionProblemText(*refused, *FindCatalogue(choices.language), "");
+            // The page shows it under its form: the field by its caption.
+            problem = OptionProblemFormText(*refused, *FindCatalogue(choices.language));
             break;
         }
     const bool drawn = problem.empty() && choices.code == 0;
@@ -191,8 +194,15 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     if (problem.empty()) {
         const SheetDocument document = ChosenWorksheetDocument(choices);
         out["title"] = document.title;
+        out["space"] = document.space;
+        // A continued page's heading is the PDF's: the browser breaks its
+        // own pages.
         for (const SheetLine &line : document.lines)
-            lines.push_back({{"role", RoleName(line.role)}, {"text", line.text}});
+            if (line.role != SheetRole::Continued) {
+                lines.push_back({{"role", RoleName(line.role)}, {"text", line.text}});
+                if (!line.aside.empty())
+                    lines.back()["aside"] = line.aside;
+            }
     } else {
         out["title"] = speaks.worksheet.title.value;
     }

@@ -85,6 +85,10 @@ void WorksheetDialog::CreateControls()
     const std::array<std::string_view, SheetPapers.size()> papers = {say.a4, say.letter};
     for (std::size_t k = 0; k < SheetPapers.size(); ++k)
         paper_->addItem(qs(papers[k]), qs(SheetPapers[k]));
+    space_ = Named(new QSpinBox, say.space);
+    Limit(space_, SheetOptionNamed("space"));
+    points_ = Named(new QSpinBox, say.points);
+    Limit(points_, SheetOptionNamed("points"));
     preview_ = Named(new QPrintPreviewWidget(&printer_), say.preview);
     preview_->setViewMode(QPrintPreviewWidget::SinglePageView);
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
@@ -127,6 +131,8 @@ void WorksheetDialog::CreateControls()
     form->addRow(zeros_);
     form->addRow(euclid_);
     row(say.paper, paper_, paper_);
+    row(say.space, space_, space_);
+    row(say.points, points_, points_);
 
     auto *choices = new QVBoxLayout;
     choices->addLayout(form);
@@ -170,6 +176,8 @@ void WorksheetDialog::CreateControls()
     connect(zeros_, &QCheckBox::toggled, this, changed);
     connect(euclid_, &QCheckBox::toggled, this, changed);
     connect(paper_, &QComboBox::currentIndexChanged, this, changed);
+    connect(space_, &QSpinBox::valueChanged, this, changed);
+    connect(points_, &QSpinBox::valueChanged, this, changed);
     connect(newCode_, &QPushButton::clicked, this, &WorksheetDialog::DrawCode);
     connect(print_, &QPushButton::clicked, this, &WorksheetDialog::PrintSheet);
     connect(save_, &QPushButton::clicked, this, &WorksheetDialog::SaveSheet);
@@ -194,6 +202,8 @@ std::optional<WorksheetChoices> WorksheetDialog::Choices() const
         {"zeros", flag(zeros_)},
         {"euclid", flag(euclid_)},
         {"paper", paper_->currentData().toString().toStdString()},
+        {"space", number(space_)},
+        {"points", number(points_)},
     });
     if (const auto *choices = std::get_if<WorksheetChoices>(&read))
         return *choices;
@@ -205,7 +215,8 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
     const QSignalBlocker blockers[] = {
         QSignalBlocker(count_), QSignalBlocker(range_),    QSignalBlocker(variants_),
         QSignalBlocker(code_),  QSignalBlocker(language_), QSignalBlocker(unsolvable_),
-        QSignalBlocker(zeros_), QSignalBlocker(euclid_),   QSignalBlocker(paper_)};
+        QSignalBlocker(zeros_), QSignalBlocker(euclid_),   QSignalBlocker(paper_),
+        QSignalBlocker(space_), QSignalBlocker(points_)};
     count_->setValue(choices.count);
     range_->setCurrentIndex(std::max(range_->findText(QString::number(choices.range)), 0));
     variants_->setValue(choices.variants);
@@ -216,6 +227,8 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
     zeros_->setChecked(choices.zeros);
     euclid_->setChecked(choices.euclid);
     paper_->setCurrentIndex(static_cast<int>(choices.paper));
+    space_->setValue(choices.space);
+    points_->setValue(choices.points);
     ChoicesChanged();
 }
 

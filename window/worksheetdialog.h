@@ -59,6 +59,8 @@ public:
     QCheckBox *Zeros() const { return zeros_; }
     QCheckBox *Euclid() const { return euclid_; }
     QComboBox *PaperList() const { return paper_; }
+    QSpinBox *Space() const { return space_; }
+    QSpinBox *Points() const { return points_; }
     QPrintPreviewWidget *Preview() const { return preview_; }
     QLabel *Message() const { return message_; }
     QPushButton *PrintButton() const { return print_; }
@@ -91,6 +93,8 @@ private:
     QCheckBox *zeros_ = nullptr;
     QCheckBox *euclid_ = nullptr;
     QComboBox *paper_ = nullptr;
+    QSpinBox *space_ = nullptr;  // centimetres under each equation
+    QSpinBox *points_ = nullptr; // per item
     QPrintPreviewWidget *preview_ = nullptr;
     QLabel *message_ = nullptr;
     QPushButton *print_ = nullptr;

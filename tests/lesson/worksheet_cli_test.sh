@@ -30,6 +30,8 @@ rows=(
     "--code 5 --count 1 --range 500 --variants 40 --lang bg --unsolvable=50 --zeros --paper letter|--count 1 --variants 40 --range 500 --unsolvable 50 --zeros"
     "--code 77 --count 40 --range 10 --variants 40 --unsolvable 100 --lang en|--count 40 --variants 40 --range 10 --unsolvable 100"
     "--code 31 --count 7 --range 1500 --variants 4 --unsolvable 30 --euclid --lang bg|--count 7 --variants 4 --range 1500 --unsolvable 30"
+    "--code 8 --count 12 --range 200 --variants 3 --unsolvable 25 --points 2 --space small --lang uk|--count 12 --variants 3 --range 200 --unsolvable 25 --points 2"
+    "--code 9 --count 6 --range 100 --variants 5 --points 1 --space 12 --euclid --lang en|--count 6 --variants 5 --range 100 --points 1"
 )
 i=0
 for row in "${rows[@]}"; do
@@ -44,6 +46,50 @@ for row in "${rows[@]}"; do
     grep -q Liberation "$dir/row$i.fonts" || fail "row $i: not set in Liberation"
 done
 
+# Balance by item over many codes: the checker holds item k of every variant
+# to the first variant's kind and size.
+for code in 101 202 303 404 505 606 707 808; do
+    sheet "balance$code" --code $code --count 8 --range 500 --variants 6 --unsolvable 25 --zeros --lang en ||
+        continue
+    "$check" "$dir/balance$code.txt" --count 8 --variants 6 --range 500 --unsolvable 25 --zeros \
+        >/dev/null || fail "code $code: the variants are not balanced item by item"
+done
+
+# Points: each item's beside it and the total, on the sheet and in the key.
+grep -q "^Усього: 24 бали$" "$dir/row7.txt" || fail "no total of points on the Ukrainian sheet"
+[ "$(grep -c "^Усього: 24 бали$" "$dir/row7.txt")" -eq 6 ] || fail "the total not on each sheet and key"
+[ "$(grep -c "(1 point)" "$dir/row8.txt")" -eq 60 ] || fail "not every item marked with its point"
+grep -q "point" "$dir/row2.txt" && fail "points shown where none were asked for"
+
+# The room to work read back from where pdftotext finds each item's number:
+# at least the space asked for between one item and the next on a page, and
+# the room at a page's foot shared out, not left blank.
+gaps() { # NAME -> the gaps in points between items on each page of the sheet
+    local key
+    key=$(awk 'BEGIN { RS = "\f" } /Answer key/ { print NR; exit }' "$dir/$1.txt")
+    pdftotext -bbox -l $((key - 1)) "$dir/$1.pdf" - | awk '
+        /<page / { y = -1 }
+        /<word / && />[0-9]+\.<\/word>/ {
+            match($0, /xMin="[0-9.]+"/); x = substr($0, RSTART + 6, RLENGTH - 7)
+            match($0, /yMin="[0-9.]+"/); top = substr($0, RSTART + 6, RLENGTH - 7)
+            if (x + 0 < 80) { if (y >= 0) print top - y; y = top }
+        }'
+}
+sheet space4 --code 5 --count 10 --space small --lang en
+sheet space9 --code 5 --count 10 --space large --lang en
+sheet space6 --code 5 --count 10 --lang en
+for row in "space4 113" "space6 170" "space9 255"; do
+    set -- $row
+    least=$(gaps "$1" | sort -n | head -1)
+    [ -n "$least" ] && awk -v g="$least" -v want="$2" 'BEGIN { exit !(g >= want) }' ||
+        fail "$1: $least pt between items, not the $2 pt asked for"
+done
+p4=$(pdfinfo "$dir/space4.pdf" | awk '/^Pages:/ { print $2 }')
+p9=$(pdfinfo "$dir/space9.pdf" | awk '/^Pages:/ { print $2 }')
+[ "$p9" -gt "$p4" ] || fail "more room took no more pages ($p4, $p9)"
+last=$(pdftotext -bbox -f 1 -l 1 "$dir/space6.pdf" - | awk '/<word / && />[0-9]+\.<\/word>/ { match($0, /yMin="[0-9.]+"/); y = substr($0, RSTART + 6, RLENGTH - 7) } END { print y }')
+awk -v y="$last" 'BEGIN { exit !(y > 500) }' || fail "page 1's last item at $last pt: the page is not used to its foot"
+
 # The same code and choices give the same text; another code another.
 sheet again --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25
 cmp -s "$dir/row2.txt" "$dir/again.txt" || fail "the same code gave another text"
@@ -52,7 +98,9 @@ cmp -s "$dir/row2.txt" "$dir/other.txt" && fail "another code gave the same text
 
 # Bulgarian is Bulgarian in the PDF's text and metadata, English English.
 grep -q "Вариант 4711-1" "$dir/row1.txt" || fail "no Cyrillic in the Bulgarian sheet"
-grep -q "Xо = " "$dir/row1.txt" || fail "no Cyrillic о in the Bulgarian key"
+grep -q "(x₀; y₀) = (" "$dir/row1.txt" || fail "no pair in the Bulgarian key"
+grep -q "(x₀, y₀) = (" "$dir/row2.txt" || fail "no pair in the English key"
+grep -q "^Euclid.s algorithm gives (x₁, y₁) = (\|^Алгоритъмът на Евклид дава (x₁; y₁) = (" "$dir/row6.txt" || fail "no Euclid pair in the key with --euclid"
 grep -q "Answer key" "$dir/row2.txt" || fail "no English key"
 pdfinfo "$dir/row1.pdf" | grep -q "^Title: *Диофантови уравнения" || fail "bg title"
 pdfinfo -meta "$dir/row1.pdf" | grep -q "<rdf:li>bg</rdf:li>" || fail "bg language metadata"
@@ -89,6 +137,9 @@ bad=(
     "--unsolvable=-5|--unsolvable: .*0–100"
     "--paper a3|--paper: .*a4, letter"
     "--zeros=maybe|--zeros: .*yes"
+    "--space 1|--space: .*2–20 \\(cm\\), small, medium, large"
+    "--space huge|--space: .*small, medium, large"
+    "--points 101|--points: .*0–100"
     "--colour red|--colour: .*count, range, variants"
 )
 touch "$dir/bad.out" "$dir/bad.err"

@@ -91,7 +91,7 @@ TEST(Worksheet, SameCodeAndChoicesGiveTheSameSheet)
 TEST(Worksheet, PinnedCodeKeepsItsEquations)
 {
     const Worksheet sheet = GenerateWorksheet(Choices(4711, 3, 100, 1));
-    const std::vector<SheetEquation> pinned = {{33, 9, 33}, {58, 22, 30}, {97, 16, -18}};
+    const std::vector<SheetEquation> pinned = {{36, -100, 36}, {54, 39, 42}, {-63, 82, -21}};
     EXPECT_EQ(sheet.variants.at(0).equations, pinned);
     EXPECT_EQ(sheet.variants.at(0).code, "4711-1");
 }
@@ -178,6 +178,32 @@ TEST(Worksheet, CoefficientsWithinTheRangeAndNotTriviallyEasy)
             EXPECT_GT(sharedFactor, 0) << range;
         }
     }
+}
+
+// Item k is as hard in every variant: solvable or not, the same coefficient
+// 0, a GCD above 1 or not, and |A| and |B| from the same third of the range.
+TEST(Worksheet, ItemKOfOneKindAndSizeInEveryVariant)
+{
+    const auto kind = [](const SheetEquation &e, i64 range) {
+        const auto third = [&](i64 v) { return v == 0 ? -1 : (std::llabs(v) - 1) * 3 / range; };
+        const int zero = e.a == 0 ? 1 : e.b == 0 ? 2 : e.c == 0 ? 3 : 0;
+        return std::tuple{Solvable(e), zero, zero == 0 && std::gcd(e.a, e.b) > 1, third(e.a),
+                          third(e.b)};
+    };
+    int mixed = 0; // items whose sizes differ from the sheet's first item
+    for (std::uint32_t code = 1; code <= 120; ++code) {
+        const int range = std::array{100, 500, 2000}[code % 3];
+        const Worksheet sheet = GenerateWorksheet(Choices(code, 8, range, 6, 25, code % 2 == 0));
+        const std::vector<SheetEquation> &first = sheet.variants.front().equations;
+        for (const SheetVariant &variant : sheet.variants)
+            for (std::size_t k = 0; k < first.size(); ++k)
+                EXPECT_EQ(kind(variant.equations.at(k), range), kind(first[k], range))
+                    << "code " << code << ", " << variant.code << ", item " << k + 1;
+        for (std::size_t k = 1; k < first.size(); ++k)
+            mixed += kind(first[k], range) != kind(first[0], range);
+    }
+    // The plan is drawn per item, not one kind for the whole sheet.
+    EXPECT_GT(mixed, 120 * 7 / 2);
 }
 
 TEST(KeyAnswer, EveryAnswerHoldsInItsEquation)
@@ -278,18 +304,20 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
             break;
         }
     }
-    // Between the variants and before the key.
-    EXPECT_EQ(breaks, 3);
+    // Between the variants, before the key and between the variants' keys.
+    EXPECT_EQ(breaks, 5);
     EXPECT_EQ(codes,
               (std::vector<std::string>{"Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3",
                                         "Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3"}));
     EXPECT_EQ(keyEquations, sheetEquations);
     ASSERT_EQ(sheetEquations.size(), 12u);
     EXPECT_EQ(sheetEquations[0].rfind("1. ", 0), 0u);
-    // Two lines for each unsolvable equation, four for each solvable one.
-    EXPECT_EQ(keyLines, 6 * 2 + 6 * 4);
+    // Two lines for each unsolvable equation, five for each solvable one
+    // with Euclid's way's pair beside the working's.
+    EXPECT_EQ(keyLines, 6 * 2 + 6 * 5);
     EXPECT_EQ(calls, 12);
-    EXPECT_EQ(smallPrint.size(), 1 + 12 * 3u);
+    // The settings, the note on equivalent forms, and Euclid's way's lines.
+    EXPECT_EQ(smallPrint.size(), 2 + 12 * 3u);
     EXPECT_EQ(std::count(smallPrint.begin(), smallPrint.end(), "b"), 12);
     for (const std::string &line : smallPrint)
         EXPECT_EQ(line.find('\r'), std::string::npos);
@@ -300,27 +328,129 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
     const SheetDocument plain = WorksheetDocument(GenerateWorksheet(choices), English, euclid);
     EXPECT_EQ(calls, 0);
     const std::string text = PlainText(plain);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 3);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 5);
     EXPECT_NE(text.find("Variant 4711-3\n"), std::string::npos);
     EXPECT_NE(text.find("Answer key\n"), std::string::npos);
 }
 
-TEST(WorksheetDocument, KeyEntryOfAKnownEquation)
+// The key in the board's notation, each language's pairs, the general
+// solution the way round Euclid's way writes it, coefficients 1 and 0 left
+// unwritten in it.
+TEST(WorksheetDocument, KeyEntriesInTheSchoolNotation)
 {
-    Worksheet sheet{Choices(9, 2, 100, 1), {{"9-1", {{91, -35, 14}, {4, 6, 3}}}}};
+    Worksheet sheet{Choices(9, 2, 100, 1), {{"9-1", {{91, -35, 14}, {4, 6, 3}, {3, 66, 6}}}}};
+    struct
+    {
+        const Catalogue *language;
+        std::string entry;
+    } rows[] = {
+        {&English, "1. 91x − 35y = 14\n"
+                   "GCD(91, 35) = 7\n"
+                   "7 divides 14: the equation has integer solutions.\n"
+                   "Particular solution: (x₀, y₀) = (−1, −3)\n"
+                   "General solution: x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"
+                   "2. 4x + 6y = 3\n"
+                   "GCD(4, 6) = 2\n"
+                   "2 does not divide 3: the equation has no integer solution.\n"
+                   "3. 3x + 66y = 6\n"
+                   "GCD(3, 66) = 3\n"
+                   "3 divides 6: the equation has integer solutions.\n"
+                   "Particular solution: (x₀, y₀) = (2, 0)\n"
+                   "General solution: x = 2 − 22t, y = t, t ∈ ℤ\n"},
+        {&Bulgarian, "1. 91x − 35y = 14\n"
+                     "НОД(91, 35) = 7\n"
+                     "7 е делител на 14: уравнението има решение в цели числа.\n"
+                     "Частно решение: (x₀; y₀) = (−1; −3)\n"
+                     "Общо решение: x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"},
+    };
+    for (const auto &row : rows) {
+        const std::string text = PlainText(WorksheetDocument(sheet, *row.language));
+        const std::string key = text.substr(text.find('\f'));
+        EXPECT_NE(key.find(row.entry), std::string::npos) << key;
+        EXPECT_NE(key.find(std::string(row.language->worksheet.anyForm)), std::string::npos);
+        for (const char *ascii : {"*", " - ", "X = ", "Xо", "+ −", "1t"})
+            EXPECT_EQ(text.find(ascii), std::string::npos) << ascii << " in\n" << text;
+    }
+}
+
+// With Euclid's way the key gives its reduced pair beside the search's, and
+// the pair solves the equation.
+TEST(WorksheetDocument, EuclidsPairBesideTheSearchs)
+{
+    WorksheetChoices choices = Choices(9, 1, 2000, 1);
+    choices.euclid = true;
+    Worksheet sheet{choices, {{"9-1", {{1534, 1309, 652}, {4, 6, 3}}}}};
     const std::string text = PlainText(WorksheetDocument(sheet, English));
-    const std::string key = text.substr(text.find("Answer key"));
-    EXPECT_NE(key.find("1. 91x - 35y = 14\n"
-                       "GCD(91, 35) = 7\n"
-                       "7 divides 14: the equation has integer solutions.\n"
-                       "Particular solution: x₀ = -1; y₀ = -3\n"
-                       "General solution: X = -1 - ( -5 * t ); Y = -3 + ( 13 * t ) for every "
-                       "integer t\n"
-                       "2. 4x + 6y = 3\n"
-                       "GCD(4, 6) = 2\n"
-                       "2 does not divide 3: the equation has no integer solution.\n"),
-              std::string::npos)
-        << key;
+    EXPECT_NE(text.find("Particular solution: (x₀, y₀) = ("), std::string::npos);
+    EXPECT_NE(text.find("\nEuclid's algorithm gives (x₁, y₁) = (−160, 188)\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(1534 * -160 + 1309 * 188, 652);
+    // Nothing of the kind for the unsolvable one, nor without the choice.
+    EXPECT_EQ(text.find("gives (x₁"), text.rfind("gives (x₁"));
+    sheet.choices.euclid = false;
+    EXPECT_EQ(PlainText(WorksheetDocument(sheet, English)).find("(x₁"), std::string::npos);
+}
+
+// Every variant heading carries the heading its later pages repeat.
+TEST(WorksheetDocument, EachCodeWithItsContinuedHeading)
+{
+    const SheetDocument document =
+        WorksheetDocument(GenerateWorksheet(Choices(5, 3, 100, 2)), *FindCatalogue("uk"));
+    int headings = 0;
+    for (std::size_t i = 0; i < document.lines.size(); ++i) {
+        if (document.lines[i].role != SheetRole::Code)
+            continue;
+        ++headings;
+        ASSERT_GT(i, 0u);
+        EXPECT_EQ(document.lines[i - 1].role, SheetRole::Continued);
+        EXPECT_EQ(document.lines[i - 1].text, document.lines[i].text + " (продовження)");
+    }
+    EXPECT_EQ(headings, 4); // two sheets, two keys
+    EXPECT_EQ(PlainText(document).find("продовження"), std::string::npos);
+}
+
+// Points beside every item on the sheet and in the key, the variant's total
+// on both; none at all without points; the room to work carried to the print.
+TEST(WorksheetDocument, PointsBesideEachItemAndTheTotal)
+{
+    WorksheetChoices choices = Choices(77, 4, 100, 2, 25);
+    choices.points = 3;
+    choices.space = 9;
+    const SheetDocument document = WorksheetDocument(GenerateWorksheet(choices), English);
+    EXPECT_EQ(document.space, 9);
+    int marked = 0, totals = 0;
+    for (const SheetLine &line : document.lines) {
+        if (line.role == SheetRole::Equation || line.role == SheetRole::KeyEquation) {
+            EXPECT_EQ(line.aside, "(3 points)") << line.text;
+            ++marked;
+        } else {
+            EXPECT_TRUE(line.aside.empty()) << line.text;
+        }
+        totals += line.text == "Total: 12 points";
+    }
+    EXPECT_EQ(marked, 2 * 4 * 2);
+    EXPECT_EQ(totals, 2 * 2); // on each variant's sheet and its key
+    const std::string text = PlainText(document);
+    EXPECT_NE(text.find("1. "), std::string::npos);
+    EXPECT_NE(text.find("  (3 points)\n"), std::string::npos);
+
+    // One point is singular, and in Ukrainian each plural form.
+    choices.points = 1;
+    choices.count = 1;
+    EXPECT_NE(PlainText(WorksheetDocument(GenerateWorksheet(choices), English)).find("(1 point)\n"),
+              std::string::npos);
+    choices.points = 2;
+    choices.count = 5;
+    const std::string uk =
+        PlainText(WorksheetDocument(GenerateWorksheet(choices), *FindCatalogue("uk")));
+    EXPECT_NE(uk.find("(2 бали)"), std::string::npos);
+    EXPECT_NE(uk.find("Усього: 10 балів"), std::string::npos);
+
+    choices.points = 0;
+    const SheetDocument none = WorksheetDocument(GenerateWorksheet(choices), English);
+    for (const SheetLine &line : none.lines)
+        EXPECT_TRUE(line.aside.empty());
+    EXPECT_EQ(PlainText(none).find("point"), std::string::npos);
 }
 
 TEST(FillMessage, NamedPlaceholders)
@@ -371,6 +501,58 @@ TEST(WorksheetOptions, GoodValues)
     EXPECT_FALSE(read({{"zeros", "1"}, {"zeros", "off"}}).zeros);
     EXPECT_EQ(read({{"unsolvable", "0"}}).unsolvablePercent, 0);
     EXPECT_EQ(read({{"count", "007"}}).count, 7);
+
+    // The room to work: centimetres, or a size by its name in any case.
+    EXPECT_EQ(defaults.space, 6);
+    EXPECT_EQ(defaults.points, 0);
+    EXPECT_EQ(read({{"space", "small"}}).space, 4);
+    EXPECT_EQ(read({{"space", "Medium"}}).space, 6);
+    EXPECT_EQ(read({{"space", "LARGE"}}).space, 9);
+    EXPECT_EQ(read({{"space", "2"}}).space, 2);
+    EXPECT_EQ(read({{"space", "20"}}).space, 20);
+    EXPECT_EQ(read({{"points", "100"}}).points, 100);
+    EXPECT_EQ(read({{"points", "0"}}).points, 0);
+
+    // The choices as options read back as they were.
+    WorksheetChoices chosen = all;
+    chosen.space = 9;
+    chosen.points = 3;
+    const auto again = ReadWorksheetOptions(WorksheetOptionPairs(chosen));
+    ASSERT_TRUE(std::holds_alternative<WorksheetChoices>(again));
+    EXPECT_EQ(std::get<WorksheetChoices>(again), chosen);
+}
+
+// Under the page's form a refusal names the field as the form shows it.
+TEST(WorksheetOptions, FormRefusalNamesTheFieldsCaption)
+{
+    WorksheetChoices choices;
+    const struct
+    {
+        const Catalogue *language;
+        const char *name, *value, *start;
+    } rows[] = {
+        {&English, "count", "50", "Number of equations: “50” is not allowed; allowed: 1–40"},
+        {&English, "space", "0", "Working space (cm): “0” is not allowed"},
+        {&English, "points", "x", "Points per item: “x” is not allowed"},
+        {&English, "zeros", "maybe", "Allow zero coefficients: “maybe”"},
+        {&Bulgarian, "count", "50", "Брой уравнения: „50“ не е позволено"},
+        {&Bulgarian, "points", "101", "Точки за задача: „101“"},
+    };
+    for (const auto &row : rows) {
+        const auto problem = ApplyWorksheetOption(choices, row.name, row.value);
+        ASSERT_TRUE(problem) << row.name;
+        const std::string text = OptionProblemFormText(*problem, *row.language);
+        EXPECT_EQ(text.rfind(row.start, 0), 0u) << text;
+        EXPECT_EQ(text.find('&'), std::string::npos) << text;
+    }
+    // Every option of the design has a caption in every language.
+    for (const Catalogue *language : Catalogues)
+        for (const SheetOption &option : SheetOptions)
+            EXPECT_FALSE(OptionCaption(option.name, *language).empty()) << option.name;
+    // An option no form has keeps its name.
+    const auto unknown = ApplyWorksheetOption(choices, "colour", "red");
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(OptionProblemFormText(*unknown, English).rfind("colour: ", 0), 0u);
 }
 
 TEST(WorksheetOptions, BadValuesNameTheOptionAndWhatIsAllowed)
@@ -402,6 +584,12 @@ TEST(WorksheetOptions, BadValuesNameTheOptionAndWhatIsAllowed)
         {"unsolvable", "%", "0–100 (%)"},
         {"zeros", "maybe", "1, 0, yes, no, true, false, on, off"},
         {"paper", "a5", "a4, letter"},
+        {"space", "1", "2–20 (cm), small, medium, large"},
+        {"space", "21", "2–20 (cm), small, medium, large"},
+        {"space", "huge", "2–20 (cm), small, medium, large"},
+        {"space", "6cm", "2–20 (cm), small, medium, large"},
+        {"points", "101", "0–100"},
+        {"points", "-1", "0–100"},
     };
     for (const auto &row : rows) {
         WorksheetChoices choices;

@@ -1,9 +1,11 @@
 // Reads a worksheet back from the text pdftotext extracts and checks it with
 // its own arithmetic: every variant and equation on the sheet and in the key,
-// the mix and ranges as chosen, no repeats, and every answer substituted
-// into its equation. Not a test by itself: worksheet_cli_test.sh runs it.
+// the mix and ranges as chosen, no repeats, every answer substituted into its
+// equation, the variant's code on every page, each variant's key starting a
+// page, and item k of every variant of one kind and size. Not a test by
+// itself: worksheet_cli_test.sh runs it.
 //   worksheet_textcheck FILE.txt --count N --variants V --range R
-//                       --unsolvable PERCENT [--zeros]
+//                       --unsolvable PERCENT [--zeros] [--points P]
 
 #include <cstdint>
 #include <cstdio>
@@ -28,7 +30,8 @@ struct Entry
     std::optional<std::tuple<i64, i64, i64>> gcd; // |A|, |B|, GCD
     std::optional<bool> saysSolvable;
     std::optional<std::pair<i64, i64>> particular;
-    std::optional<std::tuple<i64, i64, i64, i64>> general; // X = p - q t, Y = r + s t
+    std::optional<std::tuple<i64, i64, i64, i64>> general; // x = p + q t, y = r + s t
+    std::optional<i64> points;
 };
 
 int failures = 0;
@@ -69,12 +72,59 @@ void CheckAnswer(const std::string &where, const Entry &e)
     const auto [p, q, r, s] = *e.general;
     if (p != e.particular->first || r != e.particular->second)
         Fail(where, "general solution does not start at the particular one");
-    // Steps B/g and A/g reach every solution and nothing else.
-    if (q != e.b / g || s != e.a / g)
-        Fail(where, "general solution's steps are not B/GCD and A/GCD");
+    // Steps −B/g and A/g reach every solution and nothing else, the way
+    // round Euclid's way writes them.
+    if (q != -e.b / g || s != e.a / g)
+        Fail(where, "general solution's steps are not −B/GCD and A/GCD");
     for (i64 t = -2; t <= 2; ++t)
-        if (e.a * (p - q * t) + e.b * (r + s * t) != e.c)
+        if (e.a * (p + q * t) + e.b * (r + s * t) != e.c)
             Fail(where, "general solution false for t = " + std::to_string(t));
+}
+
+// Replaces the school minus with a hyphen, so that the patterns stay ASCII.
+std::string Hyphened(const std::string &line)
+{
+    static const std::regex minus("\u2212");
+    return std::regex_replace(line, minus, "-");
+}
+
+// A coefficient as written before a letter: "" is 1, "-" is −1.
+i64 Coefficient(const std::string &text)
+{
+    return text.empty() ? 1 : text == "-" ? -1 : std::stoll(text);
+}
+
+// "8 + 22t", "-t", "5", "3 - t" as (constant, coefficient of t).
+std::optional<std::pair<i64, i64>> LinearInT(std::string text)
+{
+    std::erase(text, ' ');
+    static const std::regex number(R"(^-?\d+$)"), term(R"(^[+-]?\d*$)");
+    i64 coefficient = 0;
+    if (!text.empty() && text.back() == 't') {
+        text.pop_back();
+        const std::size_t at = text.find_last_of("+-");
+        std::string factor = at == std::string::npos ? text : text.substr(at);
+        text = at == std::string::npos ? "" : text.substr(0, at);
+        if (!std::regex_match(factor, term))
+            return std::nullopt;
+        coefficient = factor.empty() || factor == "+" ? 1 : factor == "-" ? -1 : std::stoll(factor);
+    }
+    if (!text.empty() && !std::regex_match(text, number))
+        return std::nullopt;
+    return std::pair{text.empty() ? i64{0} : std::stoll(text), coefficient};
+}
+
+// The equation's kind as the key's reader sees it, for the balance of the
+// variants: solvable or not, which coefficient is 0, a GCD above 1, and the
+// third of the range each of |A| and |B| falls in.
+std::tuple<bool, int, bool, i64, i64> Kind(const Entry &e, i64 range)
+{
+    const i64 g = std::gcd(e.a, e.b);
+    const int zero = e.a == 0 ? 1 : e.b == 0 ? 2 : e.c == 0 ? 3 : 0;
+    const auto third = [&](i64 v) {
+        return range < 100 || v == 0 ? 0 : (std::llabs(v) - 1) * 3 / range;
+    };
+    return {e.c % g == 0, zero, zero == 0 && g > 1, third(e.a), third(e.b)};
 }
 
 } // namespace
@@ -86,20 +136,28 @@ int main(int argc, char *argv[])
     std::map<std::string, i64> want = {
         {"count", 10}, {"variants", 1}, {"range", 100}, {"unsolvable", 0}};
     bool zeros = false;
+    std::optional<i64> points;
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--zeros")
             zeros = true;
+        else if (arg == "--points" && i + 1 < argc)
+            points = std::atoll(argv[++i]);
         else if (arg.rfind("--", 0) == 0 && i + 1 < argc)
             want[arg.substr(2)] = std::atoll(argv[++i]);
     }
 
     const std::regex codeLine(R"(^\S+ (\d+)-(\d+)$)");
-    const std::regex equationLine(R"(^(\d+)\. (-?\d+)x ([+-]) (\d+)y = (-?\d+)$)");
+    const std::regex continuedLine(R"(^\S+ (\d+)-(\d+) \(\S+\)$)");
+    // The points, where given, stand beside the equation or on a line of
+    // their own after it, as pdftotext finds them.
+    const std::regex equationLine(
+        R"(^(\d+)\. (-?\d*)x ([+-]) (\d*)y = (-?\d+)(?: +\((\d+) \S+\))?$)");
+    const std::regex pointsLine(R"(^\((\d+) \S+\)$)");
     const std::regex gcdLine(R"(\((\d+), (\d+)\) = (\d+)$)");
-    const std::regex particularLine(R"([Xx]\S+ = (-?\d+); [Yy]\S+ = (-?\d+)$)");
-    const std::regex generalLine(
-        R"(X = (-?\d+) - \( (-?\d+) \* t \); Y = (-?\d+) \+ \( (-?\d+) \* t \))");
+    const std::regex particularLine(R"(\(x₀[;,] y₀\) = \((-?\d+)[;,] (-?\d+)\)$)");
+    const std::regex generalLine(R"(: x = (.+), y = (.+), t ∈ ℤ$)");
+    const std::regex asciiFormula(R"(\*|X = |Xо|[0-9] - |\+ -)");
 
     std::ifstream in(argv[1]);
     std::vector<std::string> order;
@@ -107,47 +165,90 @@ int main(int argc, char *argv[])
     std::string code;
     bool inKey = false;
     Entry *entry = nullptr;
+    Entry *lastOnSheet = nullptr;
     bool afterGcd = false;
-    for (std::string line; std::getline(in, line);) {
+    int page = 1;
+    std::string pageCode; // the code this page names, if any yet
+    bool pageHasText = false;
+    const auto endPage = [&] {
+        if (pageHasText && pageCode.empty())
+            Fail("page " + std::to_string(page), "no variant code on the page");
+        ++page;
+        pageCode.clear();
+        pageHasText = false;
+    };
+    for (std::string raw; std::getline(in, raw);) {
+        std::string line = raw;
         while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
             line.pop_back();
-        while (!line.empty() && line.front() == '\f')
+        while (!line.empty() && line.front() == '\f') {
             line.erase(0, 1);
+            endPage();
+        }
+        if (std::regex_search(line, asciiFormula))
+            Fail("page " + std::to_string(page), "not in the school notation: " + line);
+        line = Hyphened(line);
         std::smatch m;
-        if (std::regex_match(line, m, codeLine)) {
+        if (!line.empty())
+            pageHasText = true;
+        if (std::regex_match(line, m, continuedLine)) {
+            const std::string named = m[1].str() + "-" + m[2].str();
+            if (!pageCode.empty() || named != code)
+                Fail("page " + std::to_string(page), "a continued heading out of place: " + line);
+            pageCode = named;
+        } else if (std::regex_match(line, m, codeLine)) {
             code = m[1].str() + "-" + m[2].str();
-            if (sheet.count(code))
+            if (sheet.count(code)) {
+                if (inKey && key.count(code))
+                    Fail(code, "a second key");
                 inKey = true;
-            else if (!inKey)
+                // Each variant's key starts a page of its own.
+                if (!pageCode.empty())
+                    Fail(code, "the key shares a page with " + pageCode);
+            } else if (!inKey) {
                 order.push_back(code);
-            else
+            } else {
                 Fail(code, "in the key but not on the sheet");
+            }
+            if (pageCode.empty())
+                pageCode = code;
             entry = nullptr;
+            lastOnSheet = nullptr;
+        } else if (!inKey && lastOnSheet && std::regex_match(line, m, pointsLine)) {
+            lastOnSheet->points = std::stoll(m[1]);
         } else if (std::regex_match(line, m, equationLine)) {
             auto &list = inKey ? key[code] : sheet[code];
             if (std::stoll(m[1]) != i64(list.size()) + 1)
                 Fail(code, "equations not numbered in order: " + line);
             Entry e;
-            e.a = std::stoll(m[2]);
-            e.b = std::stoll(m[4]) * (m[3] == "-" ? -1 : 1);
+            e.a = Coefficient(m[2]);
+            e.b = Coefficient(m[4]) * (m[3] == "-" ? -1 : 1);
             e.c = std::stoll(m[5]);
+            if (m[6].matched)
+                e.points = std::stoll(m[6]);
             list.push_back(e);
             entry = inKey ? &list.back() : nullptr;
+            lastOnSheet = inKey ? nullptr : &list.back();
             afterGcd = false;
         } else if (entry && std::regex_search(line, m, gcdLine)) {
             entry->gcd = std::tuple{std::stoll(m[1]), std::stoll(m[2]), std::stoll(m[3])};
             afterGcd = true;
         } else if (entry && afterGcd) {
-            entry->saysSolvable =
-                line.find("not ") == std::string::npos && line.find("не е") == std::string::npos;
+            entry->saysSolvable = line.find("not ") == std::string::npos &&
+                                  line.find("не е") == std::string::npos &&
+                                  line.find("не є") == std::string::npos;
             afterGcd = false;
         } else if (entry && std::regex_search(line, m, particularLine)) {
             entry->particular = std::pair{std::stoll(m[1]), std::stoll(m[2])};
         } else if (entry && std::regex_search(line, m, generalLine)) {
-            entry->general =
-                std::tuple{std::stoll(m[1]), std::stoll(m[2]), std::stoll(m[3]), std::stoll(m[4])};
+            const auto x = LinearInT(m[1]), y = LinearInT(m[2]);
+            if (!x || !y)
+                Fail(code, "general solution not read: " + line);
+            else
+                entry->general = std::tuple{x->first, x->second, y->first, y->second};
         }
     }
+    endPage();
 
     const i64 count = want["count"], range = want["range"];
     const i64 unsolvable = (count * want["unsolvable"] + 50) / 100;
@@ -188,6 +289,14 @@ int main(int argc, char *argv[])
                 CheckAnswer(where, inKeyList[i]);
             ++checked;
         }
+        for (std::size_t i = 0; points && i < onSheet.size(); ++i)
+            if (onSheet[i].points != points)
+                Fail(Name(c, i, onSheet[i]), "not marked with its points");
+        // Balance: item k is of the first variant's kind in every variant.
+        for (std::size_t i = 0; range >= 100 && v > 0 && i < onSheet.size(); ++i)
+            if (i < sheet[order[0]].size() &&
+                Kind(onSheet[i], range) != Kind(sheet[order[0]][i], range))
+                Fail(Name(c, i, onSheet[i]), "not of the kind of the first variant's item");
         if (withoutSolution != unsolvable)
             Fail(c, std::to_string(withoutSolution) + " without solution, not " +
                         std::to_string(unsolvable));

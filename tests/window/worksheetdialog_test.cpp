@@ -81,7 +81,11 @@ QStringList commandLine(const WorksheetChoices &c)
                         QStringLiteral("--unsolvable"),
                         QString::number(c.unsolvablePercent),
                         QStringLiteral("--paper"),
-                        c.paper == Paper::Letter ? QStringLiteral("letter") : QStringLiteral("a4")};
+                        c.paper == Paper::Letter ? QStringLiteral("letter") : QStringLiteral("a4"),
+                        QStringLiteral("--space"),
+                        QString::number(c.space),
+                        QStringLiteral("--points"),
+                        QString::number(c.points)};
     if (c.zeros)
         args << QStringLiteral("--zeros");
     if (c.euclid)
@@ -180,8 +184,8 @@ void WorksheetDialogTest::tabVisitsEveryControlInOrder()
     const QList<QWidget *> order = {
         dialog->Range(),         dialog->Variants(),   dialog->Code(),        dialog->NewCode(),
         dialog->SheetLanguage(), dialog->Unsolvable(), dialog->Zeros(),       dialog->Euclid(),
-        dialog->PaperList(),     dialog->Preview(),    dialog->PrintButton(), dialog->SaveButton(),
-        dialog->CloseButton(),   dialog->Count()};
+        dialog->PaperList(),     dialog->Space(),      dialog->Points(),      dialog->Preview(),
+        dialog->PrintButton(),   dialog->SaveButton(), dialog->CloseButton(), dialog->Count()};
     for (QWidget *expected : order) {
         QTest::keyClick(focused(), Qt::Key_Tab);
         QWidget *now = focused();
@@ -216,8 +220,12 @@ void WorksheetDialogTest::keyboardSetsEveryChoice()
     QTest::keyClick(focused(), Qt::Key_Space);
     QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClick(focused(), Qt::Key_Down); // Letter
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    retype(focused(), QStringLiteral("9"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    retype(focused(), QStringLiteral("2"));
 
-    const WorksheetChoices expected{12, 500, 3, "en", 25, true, true, Paper::Letter, 4711};
+    const WorksheetChoices expected{12, 500, 3, "en", 25, true, true, Paper::Letter, 4711, 9, 2};
     QCOMPARE(dialog->Choices(), std::optional(expected));
 
     // Alt with a caption's letter goes to its field: Б for "Брой", К for "Код".
@@ -262,7 +270,7 @@ void WorksheetDialogTest::mnemonicsAreDistinct()
         QVERIFY2(!key.isEmpty(), qPrintable(caption + QStringLiteral(": no mnemonic")));
         QVERIFY2(keys.insert(key).second, qPrintable(caption + QStringLiteral(": taken")));
     }
-    QCOMPARE(int(keys.size()), 14);
+    QCOMPARE(int(keys.size()), 16);
     for (QWidget *control : dialog.findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(&dialog) &&
             !qobject_cast<QLabel *>(control) && control->parentWidget() != dialog.Preview() &&
@@ -338,6 +346,8 @@ void WorksheetDialogTest::savedPdfIsTheCommandLines_data()
         << WorksheetChoices{12, 500, 3, "en", 25, true, true, Paper::Letter, 99};
     QTest::newRow("range 10, many")
         << WorksheetChoices{40, 10, 2, "bg", 50, false, false, Paper::A4, 999999};
+    QTest::newRow("room and points")
+        << WorksheetChoices{7, 100, 2, "uk", 0, false, true, Paper::A4, 31, 12, 3};
 }
 
 // The dialog's PDF, and its printer's, hold the command line's text.

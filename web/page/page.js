@@ -538,7 +538,7 @@
                 entry = null;
             };
             newPage();
-            for (const { role, text } of answer.lines) {
+            for (const { role, text, aside } of answer.lines) {
                 if (role === 'pageBreak') {
                     newPage();
                     continue;
@@ -546,6 +546,12 @@
                 const line = document.createElement(tags[role] ?? 'p');
                 line.className = `sheet-${role}`;
                 line.textContent = text;
+                if (aside) {
+                    const points = document.createElement('span');
+                    points.className = 'sheet-aside';
+                    points.textContent = ` ${aside}`;
+                    line.append(points);
+                }
                 if (role === 'keyEquation') {
                     entry = document.createElement('div');
                     entry.className = 'sheet-entry';
@@ -556,6 +562,7 @@
                 (entry ?? page).append(line);
             }
             sheet.replaceChildren(...pages);
+            if (answer.space) sheet.style.setProperty('--sheet-space', `${answer.space}cm`);
 
             // The paper the sheet asks for, as the printer's page; the style
             // sheet has its margins.
