@@ -44,6 +44,7 @@ public:
     void operator()(const command::Enter &enter);
     void operator()(const command::Claim &claim);
     void operator()(const command::Check &);
+    void operator()(const command::Hint &);
     void operator()(const command::StartTallyAgain &);
     void operator()(const command::SetLanguage &language);
     void operator()(const command::SetDecimalSeparator &separator);
@@ -75,6 +76,7 @@ private:
 
     PupilAnswer answer_;
     std::optional<AnswerCheck> feedback_;
+    int hintsShown_ = 0; // of the equation as it stands
     PracticeRound round_;
 
     VisitView view_;
