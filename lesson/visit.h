@@ -5,10 +5,10 @@
 // random sequence, the selected range, the language and the user's decimal
 // separator, the working and Euclid's way of the last calculation, the line
 // beside the fields, and "Your answer": the pupil's entries, the last
-// check's feedback and the round's tally. Each of the user's actions is one
-// command (visitcommand.h); what every front end draws is one view
-// (visitview.h). The window and the page forward the actions and draw the
-// view, so that both behave alike.
+// check's feedback, the hints given and the round's tally. Each of the
+// user's actions is one command (visitcommand.h); what every front end draws
+// is one view (visitview.h). The window and the page forward the actions and
+// draw the view, so that both behave alike.
 
 #include "calculation.h"
 #include "euclidlesson.h"
