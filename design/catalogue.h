@@ -500,7 +500,7 @@ struct PracticeTexts
     {
         Phrase right;       // {check}
         Phrase wrong;       // {check} {c}
-        Phrase swapped;     // {check}: x0 and y0 the wrong way round
+        Phrase swapped;     // x0 and y0 the wrong way round, no pair named
         Phrase signOfX;     // {equation}: the pair solves -Ax + By = C
         Phrase signOfY;     // {equation}: the pair solves Ax - By = C
         Phrase signsOfBoth; // {equation}: the pair solves -Ax - By = C
@@ -517,7 +517,7 @@ struct PracticeTexts
     {
         Phrase right;    // {p} {q} {check}
         Phrase relation; // {p} {q} {check} {identity}: A·p + B·q is not 0, and why it must be
-        Phrase swapped;  // {p} {q}: the right steps, the wrong way round
+        Phrase swapped;  // the right steps, the wrong way round, none named
         Phrase multipleOfGcd; // {p} {q} {gcd}
         Phrase multiple;      // {p} {q} {factor}
         Phrase zero;          // both steps 0

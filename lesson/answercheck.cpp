@@ -175,7 +175,7 @@ bool CheckParticular(Feedback &say, const Problem &e, Wide x, Wide y, const Prac
             {{"check", say.Check(A, x, B, y)}, {"c", say.Number(C)}});
 
     if (A * y + B * x == C)
-        say.Say(Finding::PairSwapped, true, pair.swapped, {{"check", say.Check(A, y, B, x)}});
+        say.Say(Finding::PairSwapped, true, pair.swapped, {});
     else if (-A * x + B * y == C)
         say.Say(Finding::SignOfX, true, pair.signOfX, {{"equation", say.Equation(-A, B, C)}});
     else if (A * x - B * y == C)
@@ -226,7 +226,7 @@ bool CheckSteps(Feedback &say, const Problem &e, Wide p, Wide q, const PracticeT
                  {"check", say.Check(A, p, B, q)},
                  {"identity", say.Formula(StepIdentity())}});
         if ((q == stepX && p == stepY) || (q == -stepX && p == -stepY))
-            say.Say(Finding::StepsSwapped, true, steps.swapped, {{"p", pText}, {"q", qText}});
+            say.Say(Finding::StepsSwapped, true, steps.swapped, {});
         return false;
     }
     // A p + B q = 0 with stepX, stepY coprime: (p, q) = factor * (stepX, stepY).

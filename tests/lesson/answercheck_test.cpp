@@ -139,7 +139,7 @@ const Row Rows[] = {
      Pair("2", "-3", "5", "-3"),
      Verdict::Wrong,
      {"3·2 + 5·(−3) = 6 − 15 = −9, not 1.",
-      "x₀ and y₀ are the wrong way round: 3·(−3) + 5·2 = −9 + 10 = 1.",
+      "x₀ and y₀ are the wrong way round: exchanged, they solve the equation.",
       "p = 5 and q = −3, right: 3·5 + 5·(−3) = 15 − 15 = 0, and p and q have no common factor."}},
     {"WrongPairWithNoSlipToName",
      "3",
@@ -184,7 +184,7 @@ const Row Rows[] = {
      {"3·2 + 5·(−1) = 6 − 5 = 1, right.",
       "p = −3 and q = 5: 3·(−3) + 5·5 = −9 + 25 = 16, not 0. Every x = x₀ + pt, y = y₀ + qt must "
       "solve the equation, and A(x₀ + pt) + B(y₀ + qt) = C + (Ap + Bq)t, so Ap + Bq must be 0.",
-      "p and q are the wrong way round: p = 5 and q = −3 would be right."}},
+      "p and q are the wrong way round: exchanged, they are right."}},
     {"StepsZero",
      "3",
      "5",
@@ -267,7 +267,7 @@ const Row Rows[] = {
      {"0·0 + 4·2 = 0 + 8 = 8, right.",
       "p = 0 and q = 1: 0·0 + 4·1 = 0 + 4 = 4, not 0. Every x = x₀ + pt, y = y₀ + qt must solve "
       "the equation, and A(x₀ + pt) + B(y₀ + qt) = C + (Ap + Bq)t, so Ap + Bq must be 0.",
-      "p and q are the wrong way round: p = 1 and q = 0 would be right."}},
+      "p and q are the wrong way round: exchanged, they are right."}},
     {"ZeroAWithoutSolution",
      "0",
      "4",
