@@ -411,8 +411,8 @@ std::string panelElements()
         named("AnswerNone") + "><span id=\"AnswerNoneCaption\">" + caption("AnswerNoneCaption") +
         "</span></label>\n"
         "        <div class=\"actions\"><button type=\"button\" " +
-        named("AnswerHint") + ">" + caption("AnswerHint") + "</button><button type=\"button\" " +
-        named("AnswerCheck") + ">" + caption("AnswerCheck") +
+        named("AnswerCheck") + ">" + caption("AnswerCheck") + "</button><button type=\"button\" " +
+        named("AnswerHint") + ">" + caption("AnswerHint") +
         "</button></div>\n"
         "        <div " +
         named("Feedback") +

@@ -493,12 +493,12 @@ describe('your answer', () => {
 
     test('its controls are named as design.json names them, and take whole numbers with a sign', async () => {
         const s = await browser.open({ search: '?lang=en' });
-        const seen = await s.evaluate(() => Object.fromEntries(['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerNone', 'AnswerCheck', 'TallyClear']
+        const seen = await s.evaluate(() => Object.fromEntries(['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerNone', 'AnswerCheck', 'AnswerHint', 'TallyClear']
             .map((id) => [id, [document.getElementById(id).getAttribute('aria-label'), document.getElementById(id).getAttribute('inputmode')]])));
         const names = design('en').texts.practiceControls;
-        const expected = { AnswerX0: 'x0', AnswerY0: 'y0', AnswerP: 'stepX', AnswerQ: 'stepY', AnswerNone: 'noSolution', AnswerCheck: 'check', TallyClear: 'clearTally' };
+        const expected = { AnswerX0: 'x0', AnswerY0: 'y0', AnswerP: 'stepX', AnswerQ: 'stepY', AnswerNone: 'noSolution', AnswerCheck: 'check', AnswerHint: 'hint', TallyClear: 'clearTally' };
         for (const [id, key] of Object.entries(expected)) assert.equal(seen[id][0], names[key].accessibleName, id);
-        for (const [id, start] of [['AnswerX0', 'x₀'], ['AnswerY0', 'y₀'], ['AnswerP', 'Step of x'], ['AnswerQ', 'Step of y'], ['AnswerNone', 'No integer solution'], ['AnswerCheck', 'Check']])
+        for (const [id, start] of [['AnswerX0', 'x₀'], ['AnswerY0', 'y₀'], ['AnswerP', 'p in x = x₀ + pt'], ['AnswerQ', 'q in y = y₀ + qt'], ['AnswerNone', 'No integer solution'], ['AnswerCheck', 'Check']])
             assert.ok(seen[id][0].startsWith(start), `${id}: ${seen[id][0]}`);
         for (const id of ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ']) assert.equal(seen[id][1], 'numeric', id);
         await s.close();
@@ -574,11 +574,12 @@ describe('on a Pixel 7', chromiumOnly, () => {
         // 91 * 2 + 35 * (-5) = 7: times 2 gives 4, -10; the steps 5, -13.
         let seen = await type({ '#AnswerX0': '4', '#AnswerY0': '10', '#AnswerP': '5', '#AnswerQ': '-13' });
         assert.equal(seen.verdict, 'wrong');
-        assert.equal(seen.lines.find((l) => l.mistake).text, '91 * 4 + 35 * 10 = 714, not 14.');
+        assert.equal(seen.lines.find((l) => l.mistake).text, '91·4 + 35·10 = 364 + 350 = 714, not 14.');
         seen = await type({ '#AnswerY0': '-10' });
         assert.equal(seen.verdict, 'right');
-        assert.equal(seen.tally, '1 of 1 right');
-        const targets = await page.evaluate(() => ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerCheck', 'TallyClear', 'EuclidLink']
+        // Corrected, so no point.
+        assert.equal(seen.tally, 'Right at the first try: 0 of 1; hints used: 0');
+        const targets = await page.evaluate(() => ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerCheck', 'AnswerHint', 'TallyClear', 'EuclidLink']
             .map((id) => {
                 const e = document.getElementById(id);
                 return [id, e.getBoundingClientRect().height, parseFloat(getComputedStyle(e).fontSize)];

@@ -298,6 +298,7 @@
             command('check');
             showFeedback(feedback);
         });
+        // After Check in the keyboard's order, as Check is what a pupil does first.
         byId('AnswerHint').addEventListener('click', () => {
             command('hint');
             const hints = byId('Hints');
