@@ -34,6 +34,7 @@
 #include <cstdlib>
 #include <memory>
 #include <numeric>
+#include <sstream>
 
 namespace {
 
@@ -109,17 +110,25 @@ QStringList rightAnswer(long a, long b, long c)
 // minus, a negative factor in brackets, the products and then their sum.
 std::string school(long n)
 {
-    return n < 0 ? "−" + std::to_string(-n) : std::to_string(n);
+    std::ostringstream text;
+    text << (n < 0 ? "−" : "") << (n < 0 ? -n : n);
+    return text.str();
 }
 
 std::string checked(long a, long x, long b, long y)
 {
-    const auto factor = [](long n) { return n < 0 ? "(" + school(n) + ")" : school(n); };
+    const auto factor = [](long n) {
+        std::ostringstream text;
+        text << (n < 0 ? "(" : "") << school(n) << (n < 0 ? ")" : "");
+        return text.str();
+    };
     const long by = b * y;
     // A negative coefficient gives its sign to the sum: 3·2 − 5·1.
-    return school(a) + "·" + factor(x) + (b < 0 ? " − " : " + ") + std::to_string(b < 0 ? -b : b) +
-           "·" + factor(y) + " = " + school(a * x) + (by < 0 ? " − " : " + ") +
-           std::to_string(by < 0 ? -by : by) + " = " + school(a * x + by);
+    std::ostringstream text;
+    text << school(a) << "·" << factor(x) << (b < 0 ? " − " : " + ") << (b < 0 ? -b : b) << "·"
+         << factor(y) << " = " << school(a * x) << (by < 0 ? " − " : " + ") << (by < 0 ? -by : by)
+         << " = " << school(a * x + by);
+    return text.str();
 }
 
 QString tally(const PracticeTexts &texts, int right, int total, int hints)
