@@ -484,49 +484,57 @@ struct PracticeTexts
         ControlText stepY;      // q in y = y0 + q*t
         ControlText noSolution; // a check box: the pupil's claim instead of a pair
         ControlText check;      // the button
+        ControlText hint;       // the button that gives the next hint
+        ControlText hints;      // the list of the hints given so far
         ControlText feedback;   // the live region holding the lines below
         ControlText tally;      // the round's count, as in `tally`
         ControlText clearTally; // the button that starts the count again
     } controls;
 
-    Phrase right; // the verdict, before the lines: {right} and {total} none
+    Phrase right; // the verdict, before the lines
     Phrase wrong;
-    Phrase tally; // {right} of {total}
+    // {right} of {total} equations right at the first try without a hint;
+    // the forms follow {hints}, the hints taken in the round
+    PluralPhrase tally;
 
     // An entry read as something other than what was typed: {field} is the
     // entry's caption above, {text} what was typed, {value} the number read.
     struct Reading
     {
-        Phrase empty;      // {field}
+        Phrase emptyPair;  // {field}: x0 or y0 left empty, and how to find it
+        Phrase emptyStep;  // {field}: p or q left empty, and how to find it
         Phrase notWhole;   // {field} {text} {value}
         Phrase tooLarge;   // {field} {text}
         Phrase outOfRange; // {letter} {value} {lower} {upper}: a refused coefficient
     } reading;
 
-    // The pair x0, y0: {a} {b} {c} the equation, {x} {y} the pair.
+    // The pair x0, y0. {check} is the arithmetic, A·x0 + B·y0 with the
+    // products and the sum: "91·4 + 35·10 = 364 + 350 = 714".
     struct Particular
     {
-        Phrase right;       // {a} {x} {b} {y} {c}
-        Phrase wrong;       // {a} {x} {b} {y} {sum} {c}
-        Phrase swapped;     // {a} {y} {b} {x} {c}: x0 and y0 the wrong way round
+        Phrase right;       // {check}
+        Phrase wrong;       // {check} {c}
+        Phrase swapped;     // x0 and y0 the wrong way round, no pair named
         Phrase signOfX;     // {equation}: the pair solves -Ax + By = C
         Phrase signOfY;     // {equation}: the pair solves Ax - By = C
-        Phrase signsOfBoth; // {equation}: the pair solves Ax + By = -C
-        // The transcript's particular solution {xo}, {yo} and its general
-        // solution in the reduced {a}, {b}: the pupil's pair is that at {t}.
+        Phrase signsOfBoth; // {equation}: the pair solves -Ax - By = C
+        // The working's particular solution {xo}, {yo} and its general
+        // solution {general}: the pupil's pair is that at {t}. Said only of
+        // an answer right in full, as it holds the steps.
         Phrase sameAsTranscript; // {xo} {yo}
-        Phrase bridge;           // {xo} {yo} {a} {b} {t}
+        Phrase bridge;           // {xo} {yo} {general} {t}
     } particular;
 
-    // The steps p, q: {a} {b} the equation, {p} {q} the pupil's steps.
+    // The steps p, q, the coefficients of t: {p} {q} the pupil's, {check}
+    // A·p + B·q with the products and the sum.
     struct Steps
     {
-        Phrase right;         // {p} {q} {product}: A * p + B * q with the numbers
-        Phrase relation;      // {p} {q} {product} {sum}: A * p + B * q is not 0
-        Phrase swapped;       // {p} {q}: the right steps, the wrong way round
-        Phrase multipleOfGcd; // {p} {q} {gcd} {stepX} {stepY}
-        Phrase multiple;      // {p} {q} {factor} {stepX} {stepY}
-        Phrase zero;          // {stepX} {stepY}: both steps 0
+        Phrase right;    // {p} {q} {check}
+        Phrase relation; // {p} {q} {check} {identity}: A·p + B·q is not 0, and why it must be
+        Phrase swapped;  // the right steps, the wrong way round, none named
+        Phrase multipleOfGcd; // {p} {q} {gcd}
+        Phrase multiple;      // {p} {q} {factor}
+        Phrase zero;          // both steps 0
         Phrase free;          // {equation}: 0x + 0y = 0, where every pair solves it
     } steps;
 
@@ -535,10 +543,26 @@ struct PracticeTexts
     {
         Phrase right;       // {a} {b} {gcd} {c}
         Phrase rightZero;   // {c}: 0x + 0y = C with C not 0
-        Phrase wrong;       // {x} {y} {product} {c}: a solution that exists
-        Phrase whyNone;     // {a} {b} {gcd} {c}
-        Phrase whyNoneZero; // {c}
+        Phrase wrong;       // {a} {b} {gcd} {c}: the GCD divides C, no pair named
+        Phrase wrongZero;   // {equation}: 0x + 0y = 0, which every pair solves
+        Phrase whyNone;     // {equation} {a} {b} {gcd} {c}
+        Phrase whyNoneZero; // {equation} {c}
     } noSolution;
+
+    // The hints, one at a time, each building on the last; the last of an
+    // equation is its whole answer. Formulas come in the board's notation.
+    struct Hints
+    {
+        // {a} {b} {gcd} {c} {bezout} {factor}: the GCD divides C; Bézout's
+        // equality and what to multiply it by, "14/7 = 2"
+        Phrase start;
+        Phrase startAsItStands; // {a} {b} {gcd} {c} {bezout}: C is the GCD
+        Phrase startNone;       // {a} {b} {gcd} {c}: does the GCD divide C?
+        Phrase particular;      // {equality} {x0} {y0}: Bézout's equality times C/GCD
+        // {general} {identity} {relation} {p} {q} {gcd}: the general solution
+        // and why its steps are what they are
+        Phrase general;
+    } hints;
 };
 
 // The window's menu bar and the panel beside the client area: each entry's

@@ -62,23 +62,30 @@ struct AnswerCheck
 };
 
 // Checks the pupil's answer to the equation the three coefficient texts give,
-// read as the transcript reads them, and says why in the given language.
-// Exact over the whole accepted range. The lines come in this order, the
+// read as the transcript reads them, and says why in the given language, its
+// formulas in the board's notation. Exact over the whole accepted range. A
+// wrong answer is told what is wrong with what the pupil typed, never a pair
+// that solves the equation, the general solution or the right steps: those
+// are the hints' (practicehints.h). The lines come in this order, the
 // verdict Right only when no line is a mistake:
 //  1. a coefficient out of range: one line each, and nothing else (Refused);
-//  2. the claim "no integer solution": one line, right or with a solution;
+//  2. the claim "no integer solution": one line, right or why it is wrong
+//     (the GCD divides C);
 //  3. each entry not typed as a plain whole number, in the order x0, y0, p,
 //     q: one line saying how it was read. It is a mistake in itself, as the
 //     answer is whole numbers; the check goes on with the number read, so the
-//     pupil sees what it gives, and stops only where an entry is too large;
+//     pupil sees what it gives, and stops only where an entry is too large.
+//     An empty entry is told how its value is found, and its pair or its
+//     steps are not checked;
 //  4. an equation without solutions: why no pair can exist, and nothing else;
-//  5. the particular solution, right or wrong, and for a wrong one what it
-//     solves instead (x0 and y0 swapped, then a wrong sign of x0, of y0, of
-//     both), where one of those holds;
+//  5. the particular solution with its arithmetic (91·4 + 35·10 = 364 + 350
+//     = 714), right or wrong, and for a wrong one what it solves instead (x0
+//     and y0 swapped, then a wrong sign of x0, of y0, of both), where one of
+//     those holds;
 //  6. the steps: right when they are +-(B / GCD, -A / GCD), which covers the
 //     zero coefficients too (0x + 4y = 8 takes +-(1, 0), every x); for
 //     0x + 0y = 0, where every pair is a solution, a note and no mistake;
-//  7. a right particular solution against the transcript's Xo, Yo: the same
+//  7. an answer right in full against the transcript's Xo, Yo: the same
 //     pair, or the t of the transcript's general solution that gives it.
 AnswerCheck CheckAnswer(std::string_view a, std::string_view b, std::string_view c,
                         const PupilAnswer &answer, std::string_view decimalSeparator,

@@ -18,18 +18,3 @@ std::string WholeText(Wide n)
     std::reverse(digits.begin(), digits.end());
     return digits;
 }
-
-std::string FactorText(Wide n)
-{
-    if (n >= 0)
-        return WholeText(n);
-    std::string text(1, '(');
-    text += WholeText(n);
-    text += ')';
-    return text;
-}
-
-std::string ProductText(Wide a, Wide x, Wide b, Wide y)
-{
-    return FactorText(a) + " * " + FactorText(x) + " + " + FactorText(b) + " * " + FactorText(y);
-}

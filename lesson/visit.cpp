@@ -3,6 +3,7 @@
 #include "euclid.h"
 #include "fieldtext.h"
 #include "placeholders.h"
+#include "practicehints.h"
 
 #include "numbertext.h"
 #include "randomcoefficient.h"
@@ -10,6 +11,7 @@
 #include "readcoefficient.h"
 #include "solve.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -113,9 +115,10 @@ void Visit::operator()(const command::Edit &edit)
     if (field == edit.text)
         return;
     field = edit.text;
-    // Feedback about another equation would mislead; the answer stays, to
-    // be checked against this one.
+    // Feedback and hints about another equation would mislead; the answer
+    // stays, to be checked against this one.
     feedback_.reset();
+    hintsShown_ = 0;
 }
 
 void Visit::operator()(const command::Enter &enter)
@@ -136,6 +139,16 @@ void Visit::operator()(const command::Check &)
     const auto &[a, b, c] = coefficients_;
     feedback_ = CheckAnswer(a, b, c, answer_, separator_, *language_);
     round_.Record(a, b, c, feedback_->verdict);
+}
+
+void Visit::operator()(const command::Hint &)
+{
+    const auto &[a, b, c] = coefficients_;
+    const std::size_t available = PracticeHints(a, b, c, *language_).size();
+    if (static_cast<std::size_t>(hintsShown_) >= available)
+        return;
+    ++hintsShown_;
+    round_.RecordHints(a, b, c, hintsShown_);
 }
 
 void Visit::operator()(const command::StartTallyAgain &)
@@ -233,6 +246,7 @@ void Visit::ForgetAnswer()
 {
     answer_ = PupilAnswer();
     feedback_.reset();
+    hintsShown_ = 0;
 }
 
 void Visit::ShowView()
@@ -273,5 +287,10 @@ void Visit::ShowView()
             p.heading = feedback_->verdict == Verdict::Right ? say.right.value : say.wrong.value;
         p.lines = feedback_->lines;
     }
+    const auto &[a, b, c] = coefficients_;
+    std::vector<std::string> hints = PracticeHints(a, b, c, *language_);
+    p.hintAvailable = static_cast<std::size_t>(hintsShown_) < hints.size();
+    hints.resize(std::min(hints.size(), static_cast<std::size_t>(hintsShown_)));
+    p.hints = std::move(hints);
     p.tally = round_.Tally(say);
 }

@@ -5,10 +5,10 @@
 // random sequence, the selected range, the language and the user's decimal
 // separator, the working and Euclid's way of the last calculation, the line
 // beside the fields, and "Your answer": the pupil's entries, the last
-// check's feedback and the round's tally. Each of the user's actions is one
-// command (visitcommand.h); what every front end draws is one view
-// (visitview.h). The window and the page forward the actions and draw the
-// view, so that both behave alike.
+// check's feedback, the hints given and the round's tally. Each of the
+// user's actions is one command (visitcommand.h); what every front end draws
+// is one view (visitview.h). The window and the page forward the actions and
+// draw the view, so that both behave alike.
 
 #include "calculation.h"
 #include "euclidlesson.h"
@@ -44,6 +44,7 @@ public:
     void operator()(const command::Enter &enter);
     void operator()(const command::Claim &claim);
     void operator()(const command::Check &);
+    void operator()(const command::Hint &);
     void operator()(const command::StartTallyAgain &);
     void operator()(const command::SetLanguage &language);
     void operator()(const command::SetDecimalSeparator &separator);
@@ -75,6 +76,7 @@ private:
 
     PupilAnswer answer_;
     std::optional<AnswerCheck> feedback_;
+    int hintsShown_ = 0; // of the equation as it stands
     PracticeRound round_;
 
     VisitView view_;

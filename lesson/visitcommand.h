@@ -60,6 +60,10 @@ struct Claim
 struct Check
 {
 };
+// The next hint for the equation as it stands, one more each time.
+struct Hint
+{
+};
 struct StartTallyAgain
 {
 };
@@ -81,7 +85,8 @@ struct SetEuclidMethod
 
 } // namespace command
 
-using Command = std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
-                             command::SelectRange, command::Edit, command::Enter, command::Claim,
-                             command::Check, command::StartTallyAgain, command::SetLanguage,
-                             command::SetDecimalSeparator, command::SetEuclidMethod>;
+using Command =
+    std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
+                 command::SelectRange, command::Edit, command::Enter, command::Claim,
+                 command::Check, command::Hint, command::StartTallyAgain, command::SetLanguage,
+                 command::SetDecimalSeparator, command::SetEuclidMethod>;

@@ -31,7 +31,9 @@ struct PracticeView
     std::optional<Verdict> verdict;     // of the last check of this equation
     std::string heading;                // the verdict in words; none when refused
     std::vector<FeedbackLine> lines;
-    std::string tally; // "4 of 5 right"
+    std::vector<std::string> hints; // those given for this equation, the first first
+    bool hintAvailable = false;     // another hint to give: the Hint button's state
+    std::string tally;              // "Right at the first try: 3 of 5; hints used: 2"
 };
 
 // Everything a front end draws, after any command, in one value.

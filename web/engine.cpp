@@ -159,6 +159,8 @@ const char *Shown(const VisitView &view)
           {"verdict", VerdictName(p.verdict)},
           {"heading", p.heading},
           {"lines", lines},
+          {"hints", p.hints},
+          {"hintAvailable", p.hintAvailable},
           {"tally", p.tally}}},
     };
     returned = PageJson(json);
@@ -180,6 +182,8 @@ std::optional<Command> CommandOf(std::string_view name, std::string_view argumen
         return command::NewData{};
     if (name == "check")
         return command::Check{};
+    if (name == "hint")
+        return command::Hint{};
     if (name == "startTallyAgain")
         return command::StartTallyAgain{};
     if (name == "claim")

@@ -393,12 +393,16 @@ std::string panelElements()
         "        <label class=\"claim\"><input type=\"checkbox\" " +
         named("AnswerNone") + "><span id=\"AnswerNoneCaption\">" + caption("AnswerNoneCaption") +
         "</span></label>\n"
-        "        <button type=\"button\" " +
-        named("AnswerCheck") + ">" + caption("AnswerCheck") +
-        "</button>\n"
+        "        <div class=\"actions\"><button type=\"button\" " +
+        named("AnswerCheck") + ">" + caption("AnswerCheck") + "</button><button type=\"button\" " +
+        named("AnswerHint") + ">" + caption("AnswerHint") +
+        "</button></div>\n"
         "        <div " +
         named("Feedback") +
-        " role=\"status\" aria-live=\"polite\"></div>\n"
+        " role=\"status\" aria-live=\"polite\" tabindex=\"-1\"></div>\n"
+        "        <ol " +
+        named("Hints") +
+        " aria-live=\"polite\" hidden></ol>\n"
         "        <p class=\"tally\"><span id=\"TallyCaption\">" +
         caption("TallyCaption") + "</span>: <span id=\"Tally\"></span> <button type=\"button\" " +
         named("TallyClear") + ">" + caption("TallyClear") + "</button></p>\n    </section>\n</div>";

@@ -3,15 +3,19 @@
 #include "mainwindow.h"
 #include "qtext.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget *parent)
     : QGroupBox(qs(language.practice.controls.heading.text), parent), window_(window),
@@ -51,8 +55,15 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
     check_->setAccessibleName(qs(c.check.accessibleName));
     check_->setAutoDefault(false);
     connect(check_, &QPushButton::clicked, this, &AnswerPanel::Check);
-    grid->addWidget(noSolution_, 2, 0, 1, 3);
-    grid->addWidget(check_, 2, 3, Qt::AlignRight);
+    hint_ = new QPushButton(qs(c.hint.text), this);
+    hint_->setAccessibleName(qs(c.hint.accessibleName));
+    hint_->setAutoDefault(false);
+    connect(hint_, &QPushButton::clicked, this, [this] { window_.Do(command::Hint{}); });
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(hint_);
+    buttons->addWidget(check_);
+    grid->addWidget(noSolution_, 2, 0, 1, 2);
+    grid->addLayout(buttons, 2, 2, 1, 2, Qt::AlignRight);
 
     feedback_ = new QPlainTextEdit(this);
     feedback_->setReadOnly(true);
@@ -61,6 +72,9 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
     feedback_->setAccessibleName(qs(c.feedback.accessibleName));
     feedback_->setPlaceholderText(qs(c.feedback.text));
     grid->addWidget(feedback_, 3, 0, 1, 4);
+    // Every line the feedback has stays in sight, however it wraps.
+    connect(feedback_->document()->documentLayout(),
+            &QAbstractTextDocumentLayout::documentSizeChanged, this, &AnswerPanel::fitFeedback);
     grid->setRowStretch(3, 1);
 
     auto *tallyCaption = new QLabel(qs(c.tally.text), this);
@@ -122,8 +136,28 @@ void AnswerPanel::showPractice()
         lines << qs(practice.heading);
     for (const FeedbackLine &line : practice.lines)
         lines << qs(line.text);
+    if (!practice.hints.empty()) {
+        if (!lines.isEmpty())
+            lines << QString();
+        lines << qs(texts_.controls.hints.text);
+        for (std::size_t k = 0; k < practice.hints.size(); ++k)
+            lines << QString::number(k + 1) + QStringLiteral(". ") + qs(practice.hints[k]);
+    }
     showFeedback(lines.join(QLatin1Char('\n')));
+    hint_->setEnabled(practice.hintAvailable);
     tally_->setText(qs(practice.tally));
+}
+
+void AnswerPanel::fitFeedback()
+{
+    // The plain text layout measures its document in lines.
+    const int lines = std::max(
+        3, static_cast<int>(feedback_->document()->documentLayout()->documentSize().height()));
+    const QMargins margins = feedback_->contentsMargins();
+    const int height = lines * feedback_->fontMetrics().lineSpacing() +
+                       2 * static_cast<int>(feedback_->document()->documentMargin()) +
+                       margins.top() + margins.bottom() + 2 * feedback_->frameWidth();
+    feedback_->setMinimumHeight(height);
 }
 
 void AnswerPanel::showFeedback(const QString &text)

@@ -6,7 +6,7 @@
 // Calculate. It holds nothing of its own: each action goes to the window's
 // visit as a command, and it draws the visit's view, the feedback (the
 // verdict, then one finding per line, which a screen reader hears when it
-// changes) and the tally among it.
+// changes), the hints asked for one at a time after it, and the tally.
 
 #include "catalogue.h"
 
@@ -40,6 +40,7 @@ public:
     QLineEdit *StepY() const { return entries_[3]; }
     QCheckBox *NoSolution() const { return noSolution_; }
     QPushButton *CheckButton() const { return check_; }
+    QPushButton *HintButton() const { return hint_; }
     QPlainTextEdit *Feedback() const { return feedback_; }
     QLabel *Tally() const { return tally_; }
     QPushButton *ClearTally() const { return clearTally_; }
@@ -51,12 +52,14 @@ private:
     void fitEntries();
     void showPractice();
     void showFeedback(const QString &text);
+    void fitFeedback();
 
     MainWindow &window_;
     const PracticeTexts &texts_;
     std::array<QLineEdit *, 4> entries_{};
     QCheckBox *noSolution_ = nullptr;
     QPushButton *check_ = nullptr;
+    QPushButton *hint_ = nullptr;
     QPlainTextEdit *feedback_ = nullptr;
     QLabel *tally_ = nullptr;
     QPushButton *clearTally_ = nullptr;

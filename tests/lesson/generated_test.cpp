@@ -40,14 +40,43 @@ bool Fits(Big n)
            n <= std::numeric_limits<std::int64_t>::max();
 }
 
+// A number as the feedback writes it, with U+2212 for its minus, or as the
+// transcript does, with a hyphen.
 Big Number(const std::string &text)
 {
     Big n = 0;
     for (const char c : text)
-        if (c != '-')
+        if (c >= '0' && c <= '9')
             n = n * 10 + (c - '0');
-    return text.starts_with('-') ? -n : n;
+    return text.starts_with('-') || text.starts_with("−") ? -n : n;
 }
+
+// A number in a pattern, either minus before it.
+#define NUMBER "((?:-|−)?\\d+)"
+
+// Every pair a text states outright: x₀ = 4, y₀ = −10; x = 4, y = −10;
+// (4; −10); (4, −10).
+std::vector<std::pair<Big, Big>> StatedPairs(std::string text)
+{
+    // GCD(91, 35) is no pair.
+    for (const char *gcd : {"GCD(", "НОД(", "НСД("})
+        for (std::size_t at = text.find(gcd); at != std::string::npos; at = text.find(gcd, at))
+            text.replace(at, std::string_view(gcd).size(), "gcd ");
+    static const std::regex pairs[] = {
+        std::regex("x₀ = " NUMBER ",? (?:and )?y₀ = " NUMBER),
+        std::regex("x = " NUMBER ", y = " NUMBER),
+        std::regex("\\(" NUMBER "[;,] " NUMBER "\\)"),
+    };
+    std::vector<std::pair<Big, Big>> found;
+    for (const std::regex &pattern : pairs)
+        for (auto m = std::sregex_iterator(text.begin(), text.end(), pattern);
+             m != std::sregex_iterator(); ++m)
+            found.emplace_back(Number((*m)[1]), Number((*m)[2]));
+    return found;
+}
+
+// A general solution in numbers: x = 4 − 5t.
+const std::regex GeneralInNumbers("[xy] = " NUMBER " [+−-] \\d*t");
 
 class Generator
 {
@@ -136,6 +165,8 @@ struct Tally
     int right = 0;
     int checks = 0;
     int bridges = 0;
+    int wrongScanned = 0;
+    int pairsStated = 0; // the pupil's own pair, said back in a wrong answer's lines
 };
 
 // The transcript's own Xo and Yo for the equation, from its text.
@@ -172,6 +203,22 @@ void CheckOne(const std::array<std::int64_t, 3> &abc, const ModelEquation &e, co
         ASSERT_EQ(bg.lines[i].text.find('{'), std::string::npos) << bg.lines[i].text;
     }
 
+    // A wrong answer is never given a pair that solves the equation unless
+    // the pupil typed it, nor the general solution.
+    if (expected) {
+        ++tally.wrongScanned;
+        for (const AnswerCheck *check : {&en, &bg})
+            for (const FeedbackLine &line : check->lines) {
+                for (const auto &[u, v] : StatedPairs(line.text)) {
+                    const bool typed = u == k.x && v == k.y;
+                    ASSERT_TRUE(typed || e.a * u + e.b * v != e.c) << where << ": " << line.text;
+                    tally.pairsStated += typed ? 1 : 0;
+                }
+                ASSERT_FALSE(std::regex_search(line.text, GeneralInNumbers))
+                    << where << ": " << line.text;
+            }
+    }
+
     const auto mistake = std::find_if(en.lines.begin(), en.lines.end(),
                                       [](const FeedbackLine &line) { return line.mistake; });
     if (!expected) {
@@ -195,9 +242,9 @@ void CheckOne(const std::array<std::int64_t, 3> &abc, const ModelEquation &e, co
         }
     }
 
-    // A right pair is placed in the transcript's general solution, whose
+    // A right answer is placed in the transcript's general solution, whose
     // Xo, Yo are those the transcript itself prints.
-    if (e.solvable && e.a * k.x + e.b * k.y == e.c && a != 0 && b != 0 && c != 0) {
+    if (!expected && e.solvable && a != 0 && b != 0 && c != 0) {
         const auto transcript = TranscriptPair(a, b, c);
         ASSERT_TRUE(transcript) << where;
         const auto [xo, yo] = *transcript;
@@ -205,7 +252,8 @@ void CheckOne(const std::array<std::int64_t, 3> &abc, const ModelEquation &e, co
         if (k.x == xo && k.y == yo) {
             ASSERT_EQ(last.finding, Finding::SameAsTranscript) << where;
         } else {
-            static const std::regex bridge(R"(x₀ = (-?\d+), y₀ = (-?\d+),.* at t = (-?\d+)\.$)");
+            static const std::regex bridge("x₀ = " NUMBER ", y₀ = " NUMBER ",.* at t = " NUMBER
+                                           "\\.$");
             std::smatch m;
             ASSERT_EQ(last.finding, Finding::TranscriptParameter) << where;
             ASSERT_TRUE(std::regex_search(last.text, m, bridge)) << last.text;
@@ -236,7 +284,9 @@ TEST(GeneratedAnswers, JudgedAsTheModelJudgesThem)
         }
     }
     std::cout << "[          ] " << tally.checks << " answers, " << tally.right << " right, "
-              << tally.bridges << " placed in the transcript's general solution\n";
+              << tally.bridges << " placed in the transcript's general solution, "
+              << tally.wrongScanned << " wrong ones read for a solving pair, " << tally.pairsStated
+              << " of them with the pupil's own pair said back\n";
     // The generator reaches every kind of mistake and every slip.
     for (const Finding f :
          {Finding::NoPairExists, Finding::ParticularWrong, Finding::StepsZero,
@@ -246,15 +296,17 @@ TEST(GeneratedAnswers, JudgedAsTheModelJudgesThem)
          {Finding::PairSwapped, Finding::SignOfX, Finding::SignOfY, Finding::SignsOfBoth})
         EXPECT_GT(tally.slips[f], 20) << static_cast<int>(f);
     EXPECT_GT(tally.right, 2000);
+    EXPECT_GT(tally.wrongScanned, 15000);
     EXPECT_GT(tally.bridges, 500);
 }
 
 // "No integer solution" is right exactly where the model finds none; where
-// there is one, the pair offered instead solves the equation.
+// there is one, the pupil is told that the GCD divides C, and given no pair.
 TEST(GeneratedAnswers, NoSolutionClaimsBothWays)
 {
     Generator g;
-    static const std::regex example(R"(for example x = (-?\d+), y = (-?\d+):)");
+    static const std::regex divides("GCD\\(" NUMBER ", " NUMBER "\\) = " NUMBER
+                                    ", which divides " NUMBER "\\.");
     int right = 0, wrong = 0;
     for (int n = 0; n < 3000; ++n) {
         const auto [a, b, c] = g.Equation();
@@ -273,9 +325,15 @@ TEST(GeneratedAnswers, NoSolutionClaimsBothWays)
         }
         ASSERT_EQ(check.verdict, Verdict::Wrong) << where;
         ASSERT_EQ(check.lines[0].finding, Finding::NoSolutionWrong) << where;
+        ASSERT_TRUE(StatedPairs(check.lines[0].text).empty()) << where;
+        if (e.gcd == 0)
+            continue; // 0x + 0y = 0: every pair
         std::smatch m;
-        ASSERT_TRUE(std::regex_search(check.lines[0].text, m, example)) << where;
-        ASSERT_EQ(e.a * Number(m[1]) + e.b * Number(m[2]), e.c) << where;
+        ASSERT_TRUE(std::regex_search(check.lines[0].text, m, divides)) << where;
+        ASSERT_EQ(Number(m[1]), e.a) << where;
+        ASSERT_EQ(Number(m[2]), e.b) << where;
+        ASSERT_EQ(Number(m[3]), e.gcd) << where;
+        ASSERT_EQ(Number(m[4]) % e.gcd, 0) << where;
         ++wrong;
     }
     EXPECT_GT(right, 300);

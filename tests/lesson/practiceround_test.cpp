@@ -8,30 +8,36 @@
 
 namespace {
 
-TEST(PracticeRound, CountsEachEquationOnceAndCreditsACorrection)
+TEST(PracticeRound, APointOnlyAtTheFirstTryWithoutAHint)
 {
     PracticeRound round;
-    EXPECT_EQ(round.Tally(English.practice), "0 of 0 right");
+    EXPECT_EQ(round.Tally(English.practice), "Right at the first try: 0 of 0; hints used: 0");
     round.Record("3", "5", "1", Verdict::Wrong);
-    round.Record("3", "5", "1", Verdict::Right); // corrected
-    round.Record("3", "5", "1", Verdict::Wrong); // no step back
+    round.Record("3", "5", "1", Verdict::Right); // corrected: no point
     round.Record("4", "6", "3", Verdict::Right);
-    round.Record("4", "6", "3", Verdict::Right);
+    round.Record("4", "6", "3", Verdict::Right); // once
     round.Record("2147483648", "1", "1", Verdict::Refused);
-    round.Record("7", "2", "5", Verdict::Wrong);
-    EXPECT_EQ(round.right(), 2);
+    round.RecordHints("7", "2", "5", 1);
+    round.Record("7", "2", "5", Verdict::Right); // after a hint: no point
+    round.RecordHints("7", "2", "5", 2);
+    round.RecordHints("7", "2", "5", 1); // shown again: counted once
+    round.RecordHints("9", "2", "5", 3); // taken, never checked
+    EXPECT_EQ(round.right(), 1);
     EXPECT_EQ(round.total(), 3);
-    EXPECT_EQ(round.Tally(English.practice), "2 of 3 right");
-    EXPECT_EQ(round.Tally(Bulgarian.practice), "2 от 3 верни");
+    EXPECT_EQ(round.hints(), 5);
+    EXPECT_EQ(round.Tally(English.practice), "Right at the first try: 1 of 3; hints used: 5");
+    EXPECT_EQ(round.Tally(Bulgarian.practice),
+              "Верни от първия опит: 1 от 3; използвани 5 подсказки");
 
-    // The same equation drawn again later is a new one to solve.
-    round.Record("3", "5", "1", Verdict::Wrong);
-    EXPECT_EQ(round.Tally(English.practice), "2 of 4 right");
+    // The same equation drawn again later keeps its first result.
+    round.Record("3", "5", "1", Verdict::Right);
+    EXPECT_EQ(round.total(), 3);
+    EXPECT_EQ(round.right(), 1);
 
     round.Clear();
-    EXPECT_EQ(round.Tally(English.practice), "0 of 0 right");
+    EXPECT_EQ(round.Tally(English.practice), "Right at the first try: 0 of 0; hints used: 0");
     round.Record("3", "5", "1", Verdict::Right);
-    EXPECT_EQ(round.Tally(English.practice), "1 of 1 right");
+    EXPECT_EQ(round.Tally(English.practice), "Right at the first try: 1 of 1; hints used: 0");
 }
 
 struct EntryRow

@@ -7,6 +7,7 @@
 #include "visit.h"
 
 #include "euclid.h"
+#include "practicehints.h"
 #include "practicetext.h"
 #include "solve.h"
 
@@ -359,6 +360,13 @@ TEST_F(VisitTest, EuclidsMethodRewritesTheLessonAndStaysForTheVisit)
 
 // ---- "Your answer" -----------------------------------------------------
 
+std::string Tally(const Catalogue &language, int right, int total, int hints)
+{
+    return FillPlaceholders(
+        language.practice.tally.For(static_cast<std::uint64_t>(hints)),
+        {{"right", WholeText(right)}, {"total", WholeText(total)}, {"hints", WholeText(hints)}});
+}
+
 struct PracticeTest : VisitTest
 {
     void Answer(const std::string &x0, const std::string &y0, const std::string &p,
@@ -397,9 +405,7 @@ TEST_F(PracticeTest, ANewEquationOrLanguageEmptiesTheAnswerAndTheFeedback)
         visit.Apply(command::Claim{true});
         visit.Apply(command::Check{});
         ASSERT_TRUE(visit.View().practice.verdict) << name;
-        const std::string tally =
-            FillPlaceholders(visit.Language().practice.tally, {{"right", "0"}, {"total", "1"}});
-        ASSERT_EQ(visit.View().practice.tally, tally);
+        ASSERT_EQ(visit.View().practice.tally, Tally(visit.Language(), 0, 1, 0));
 
         const PracticeView &after = visit.Apply(start).practice;
         EXPECT_EQ(after.entries, (std::array<std::string, 4>{})) << name;
@@ -407,9 +413,8 @@ TEST_F(PracticeTest, ANewEquationOrLanguageEmptiesTheAnswerAndTheFeedback)
         EXPECT_FALSE(after.verdict) << name;
         EXPECT_EQ(after.heading, "") << name;
         EXPECT_TRUE(after.lines.empty()) << name;
-        EXPECT_EQ(after.tally, FillPlaceholders(visit.Language().practice.tally,
-                                                {{"right", "0"}, {"total", "1"}}))
-            << name;
+        EXPECT_EQ(after.tally, Tally(visit.Language(), 0, 1, 0)) << name;
+        EXPECT_TRUE(after.hints.empty()) << name;
     }
 }
 
@@ -437,47 +442,125 @@ TEST_F(PracticeTest, EditingACoefficientClearsTheFeedbackAndKeepsTheEntries)
     visit.Apply(command::Enter{Entry::Y0});
     EXPECT_EQ(Practice().verdict, Verdict::Wrong);
     EXPECT_EQ(Practice().lines.front().text,
-              FillPlaceholders(
-                  Bulgarian.practice.particular.wrong,
-                  {{"a", "4"}, {"x", "2"}, {"b", "5"}, {"y", "(-1)"}, {"sum", "3"}, {"c", "1"}}));
+              FillPlaceholders(Bulgarian.practice.particular.wrong,
+                               {{"check", "4·2 + 5·(−1) = 8 − 5 = 3"}, {"c", "1"}}));
 }
 
-TEST_F(PracticeTest, TheTallyCountsEachEquationOnceAndCreditsACorrection)
+TEST_F(PracticeTest, AnEquationCountsRightOnlyAtTheFirstTryWithoutAHint)
 {
-    const auto tally = [](int right, int total) {
-        return FillPlaceholders(English.practice.tally,
-                                {{"right", WholeText(right)}, {"total", WholeText(total)}});
+    const auto tally = [](int right, int total, int hints) {
+        return Tally(English, right, total, hints);
     };
     visit.Apply(command::SetLanguage{&English});
     visit.Apply(command::Start{});
+    EXPECT_EQ(Practice().tally, "Right at the first try: 0 of 0; hints used: 0");
+
+    // Wrong, then corrected: no point for the correction.
     Type("3", "5", "1");
     Answer("2", "1", "5", "-3");
     visit.Apply(command::Check{});
-    EXPECT_EQ(Practice().tally, tally(0, 1));
+    EXPECT_EQ(Practice().tally, tally(0, 1, 0));
     visit.Apply(command::Edit{Entry::Y0, "-1"});
     visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().verdict, Verdict::Right);
+    EXPECT_EQ(Practice().tally, tally(0, 1, 0));
+
+    // Right at the first try: a point; checked again, before Calculate and
+    // after it, still one equation.
+    visit.Apply(command::Clear{});
+    Type("4", "6", "2");
+    Answer("-1", "1", "3", "-2");
     visit.Apply(command::Check{});
-    EXPECT_EQ(Practice().tally, tally(1, 1));
-    // Checked before Calculate and after it: one equation still.
     visit.Apply(command::Calculate{});
+    Answer("-1", "1", "3", "-2");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().tally, tally(1, 2, 0));
+
+    // Right after a hint: counted, with no point, the hint counted once
+    // however often the equation comes back.
+    visit.Apply(command::Clear{});
+    Type("7", "2", "1");
+    visit.Apply(command::Hint{});
+    Answer("1", "-3", "2", "-7");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().verdict, Verdict::Right);
+    EXPECT_EQ(Practice().tally, tally(1, 3, 1));
+    visit.Apply(command::Clear{});
+    Type("7", "2", "1");
+    visit.Apply(command::Hint{});
+    visit.Apply(command::Hint{});
+    EXPECT_EQ(Practice().tally, tally(1, 3, 2));
+
+    // An equation met again in the round keeps its first result.
+    visit.Apply(command::Clear{});
+    Type("3", "5", "1");
     Answer("2", "-1", "5", "-3");
     visit.Apply(command::Check{});
-    EXPECT_EQ(Practice().tally, tally(1, 1));
-
-    visit.Apply(command::NewData{});
-    visit.Apply(command::Claim{true});
-    visit.Apply(command::Check{});
-    EXPECT_EQ(Practice().tally, tally(Practice().verdict == Verdict::Right ? 2 : 1, 2));
+    EXPECT_EQ(Practice().tally, tally(1, 3, 2));
 
     // Refused coefficients are no equation to count.
     visit.Apply(command::Clear{});
     Type("9e99", "1", "1");
     visit.Apply(command::Check{});
     EXPECT_EQ(Practice().verdict, Verdict::Refused);
-    EXPECT_EQ(Practice().tally.substr(Practice().tally.find("of")), "of 2 right");
+    EXPECT_EQ(Practice().tally, tally(1, 3, 2));
 
+    // Start again: every equation is new again.
     visit.Apply(command::StartTallyAgain{});
-    EXPECT_EQ(Practice().tally, tally(0, 0));
+    EXPECT_EQ(Practice().tally, tally(0, 0, 0));
+    visit.Apply(command::Clear{});
+    Type("3", "5", "1");
+    Answer("2", "-1", "5", "-3");
+    visit.Apply(command::Check{});
+    EXPECT_EQ(Practice().tally, tally(1, 1, 0));
+}
+
+// The tally in each language's words, its nouns following the hints taken.
+TEST(PracticeTally, PluralFormsOfEachLanguage)
+{
+    const Catalogue &Ukrainian = *FindCatalogue("uk");
+    EXPECT_EQ(Tally(English, 3, 5, 2), "Right at the first try: 3 of 5; hints used: 2");
+    EXPECT_EQ(Tally(Bulgarian, 0, 0, 0), "Верни от първия опит: 0 от 0; използвани 0 подсказки");
+    EXPECT_EQ(Tally(Bulgarian, 1, 2, 1), "Верни от първия опит: 1 от 2; използвана 1 подсказка");
+    EXPECT_EQ(Tally(Ukrainian, 1, 2, 1),
+              "Правильно з першої спроби: 1 з 2; використано 1 підказку");
+    EXPECT_EQ(Tally(Ukrainian, 1, 2, 3),
+              "Правильно з першої спроби: 1 з 2; використано 3 підказки");
+    EXPECT_EQ(Tally(Ukrainian, 1, 2, 11),
+              "Правильно з першої спроби: 1 з 2; використано 11 підказок");
+}
+
+TEST_F(PracticeTest, HintsComeOneAtATimeAndStopAtTheWholeAnswer)
+{
+    visit.Apply(command::SetLanguage{&English});
+    visit.Apply(command::Start{});
+    Type("91", "35", "14");
+    EXPECT_TRUE(Practice().hints.empty());
+    EXPECT_TRUE(Practice().hintAvailable);
+
+    const std::vector<std::string> all = PracticeHints("91", "35", "14", English);
+    ASSERT_EQ(all.size(), 3u);
+    for (std::size_t k = 1; k <= all.size(); ++k) {
+        visit.Apply(command::Hint{});
+        EXPECT_EQ(Practice().hints, std::vector<std::string>(all.begin(), all.begin() + k));
+        EXPECT_EQ(Practice().hintAvailable, k < all.size());
+    }
+    visit.Apply(command::Hint{}); // none left: nothing changes, nothing counted
+    EXPECT_EQ(Practice().hints, all);
+    EXPECT_EQ(Practice().tally, Tally(English, 0, 0, 3));
+
+    // Another equation starts its hints afresh; so does a changed coefficient.
+    visit.Apply(command::Edit{Entry::C, "21"});
+    EXPECT_TRUE(Practice().hints.empty());
+    EXPECT_TRUE(Practice().hintAvailable);
+    visit.Apply(command::Hint{});
+    EXPECT_EQ(Practice().hints.front(), PracticeHints("91", "35", "21", English).front());
+
+    // A refused equation has no hints to give.
+    Type("9e99", "1", "1");
+    EXPECT_FALSE(Practice().hintAvailable);
+    visit.Apply(command::Hint{});
+    EXPECT_TRUE(Practice().hints.empty());
 }
 
 TEST_F(PracticeTest, TheVerdictIsHeadedInTheVisitsLanguageExceptWhereRefused)

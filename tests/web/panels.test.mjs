@@ -12,7 +12,7 @@ import { devices } from 'playwright-core';
 import { browserName, launchBrowser } from './browsers.mjs';
 import { until } from './deadline.mjs';
 import { runAxe } from './layouts.mjs';
-import { design, languageCodes, launch, mulberry32, native, openPage } from './velmora.mjs';
+import { design, languageCodes, launch, mulberry32, native, openPage, pluralForm } from './velmora.mjs';
 
 let browser;
 before(async () => (browser = await launchBrowser()));
@@ -213,7 +213,17 @@ describe('on a projector', () => {
 // ---- "Your answer" ------------------------------------------------------------
 
 const fill = (template, slots) => template.replace(/\{(\w+)\}/g, (all, name) => (name in slots ? String(slots[name]) : all));
-const factor = (n) => (n < 0n ? `(${n})` : String(n));
+// Numbers and the arithmetic of a pair as the board writes them: U+2212
+// for a minus, a negative factor in brackets, the products, then the sum.
+const num = (n) => (n < 0n ? `−${-n}` : String(n));
+const factor = (n) => (n < 0n ? `(${num(n)})` : num(n));
+const check = (a, x, b, y) =>
+    `${a}·${factor(x)} + ${b}·${factor(y)} = ${num(a * x)} ${b * y < 0n ? '−' : '+'} ${b * y < 0n ? -b * y : b * y} = ${num(a * x + b * y)}`;
+// The tally in the language's plural form for the hints taken.
+function tally(texts, slots) {
+    const forms = texts.plurals['practice.tally'];
+    return fill(forms[Math.min(pluralForm(texts.pluralForms, slots.hints), forms.length - 1)], slots);
+}
 
 // The model: the GCD and a solution of |A| x + |B| y = GCD, in BigInt.
 function euclid(a, b) {
@@ -243,7 +253,7 @@ function cases(random, count) {
         const eq = [a, b, c];
         if (!solvable) {
             out.push({ kind: 'no solution claimed, rightly', eq, answer: ['', '', '', '', true], verdict: 'right',
-                first: fill(p('noSolution.right'), { a, b, gcd, c }) });
+                first: fill(p('noSolution.right'), { a, b, gcd, c: num(c) }) });
             continue;
         }
         const k = c / gcd;
@@ -252,20 +262,21 @@ function cases(random, count) {
         const y0 = y * k - (a / gcd) * t;
         const [sx, sy] = random() < 0.5 ? [b / gcd, -a / gcd] : [-b / gcd, a / gcd];
         const right = { kind: 'right', eq, answer: [x0, y0, sx, sy, false], verdict: 'right',
-            first: fill(p('particular.right'), { a, x: factor(x0), b, y: factor(y0), c }) };
+            first: fill(p('particular.right'), { check: check(a, x0, b, y0) }) };
         const kinds = [
             right,
             { kind: 'wrong pair', eq, answer: [x0 + 1n, y0, sx, sy, false], verdict: 'wrong',
-                first: fill(p('particular.wrong'), { a, x: factor(x0 + 1n), b, y: factor(y0), sum: a * (x0 + 1n) + b * y0, c }) },
-            { kind: 'no solution claimed, wrongly', eq, answer: ['', '', '', '', true], verdict: 'wrong', claimWrong: true },
+                first: fill(p('particular.wrong'), { check: check(a, x0 + 1n, b, y0), c: num(c) }) },
+            { kind: 'no solution claimed, wrongly', eq, answer: ['', '', '', '', true], verdict: 'wrong',
+                first: fill(p('noSolution.wrong'), { a, b, gcd, c: num(c) }) },
         ];
         if (y0 !== 0n)
             kinds.push({ kind: 'sign of y₀ swapped', eq, answer: [x0, -y0, sx, sy, false], verdict: 'wrong',
-                first: fill(p('particular.wrong'), { a, x: factor(x0), b, y: factor(-y0), sum: a * x0 - b * y0, c }),
+                first: fill(p('particular.wrong'), { check: check(a, x0, b, -y0), c: num(c) }),
                 also: p('particular.signOfY').split('{equation}')[1] });
         if (gcd > 1n)
             kinds.push({ kind: 'steps times the GCD', eq, answer: [x0, y0, b, -a, false], verdict: 'wrong',
-                first: fill(p('steps.multipleOfGcd'), { p: b, q: -a, gcd, stepX: b / gcd, stepY: -a / gcd }) });
+                first: fill(p('steps.multipleOfGcd'), { p: num(b), q: num(-a), gcd }) });
         out.push(kinds[Math.floor(random() * kinds.length)]);
     }
     return out;
@@ -295,16 +306,14 @@ function assertFinding(seen, c) {
     }
     const mistakes = findings.filter((l) => l.mistake);
     assert.ok(mistakes.length > 0, label);
-    if (c.claimWrong) {
-        // The solution the feedback offers must solve the equation.
-        const template = design('en').texts.phrases['practice.noSolution.wrong'];
-        const pattern = new RegExp(`^${template.replace(/[.*+?^$()|[\]\\]/g, '\\$&').replace(/\{(\w+)\}/g, '(?<$1>.+?)')}$`);
-        const found = mistakes[0].text.match(pattern);
-        assert.ok(found, `${label}: "${mistakes[0].text}"`);
-        const [a, b, cc] = c.eq;
-        assert.equal(a * BigInt(found.groups.x) + b * BigInt(found.groups.y), cc, label);
-        return;
-    }
+    // A wrong answer is never told a pair that solves the equation.
+    const [a, b, cc] = c.eq;
+    const minus = (t) => BigInt(t.replace('−', '-'));
+    for (const line of findings)
+        for (const m of line.text.matchAll(/x₀? = ((?:−)?\d+),? (?:and )?y₀? = ((?:−)?\d+)|\(((?:−)?\d+)[;,] ((?:−)?\d+)\)/g)) {
+            const [u, v] = m[1] ? [m[1], m[2]] : [m[3], m[4]];
+            assert.ok(a * minus(u) + b * minus(v) !== cc || (minus(u) === c.answer[0] && minus(v) === c.answer[1]), `${label}: "${line.text}"`);
+        }
     assert.equal(mistakes[0].text, c.first, label);
     if (c.also) assert.ok(mistakes.some((l) => l.text.endsWith(c.also)), `${label}: the swapped sign named`);
 }
@@ -329,25 +338,29 @@ describe('your answer', () => {
         const list = cases(mulberry32(2027), 14);
         const s = await browser.open({ search: '?lang=en' });
         let right = 0;
-        for (const [i, c] of list.entries()) {
+        const seenEquations = new Set();
+        for (const c of list) {
             await s.click('#Buton1');
             await calculate(s, c.eq.map(String));
             await answerByKeyboard(s, c.answer);
             const seen = await s.evaluate(feedbackShown);
             assertFinding(seen, c);
-            right += c.verdict === 'right' ? 1 : 0;
-            assert.equal(seen.tally, fill(design('en').texts.phrases['practice.tally'], { right, total: i + 1 }));
+            // Each equation counts once in the round, from its first check.
+            const key = c.eq.join(' ');
+            if (!seenEquations.has(key)) right += c.verdict === 'right' ? 1 : 0;
+            seenEquations.add(key);
+            assert.equal(seen.tally, tally(design('en').texts, { right, total: seenEquations.size, hints: 0 }));
         }
         const kinds = new Set(list.map((c) => c.kind));
         t.diagnostic(`${list.length} answers: ${[...kinds].join('; ')}`);
         assert.ok(kinds.size >= 5, [...kinds].join('; '));
         await s.click('#TallyClear');
         assert.equal(await s.evaluate(() => document.getElementById('Tally').textContent),
-            fill(design('en').texts.phrases['practice.tally'], { right: 0, total: 0 }));
+            tally(design('en').texts, { right: 0, total: 0, hints: 0 }));
         await s.close();
     });
 
-    test('the feedback is a polite live region named in the page language; a correction counts once', async () => {
+    test('the feedback is a polite live region named in the page language; a correction earns no point', async () => {
         for (const code of languageCodes()) {
             const s = await browser.open({ search: `?lang=${code}` });
             const texts = design(code).texts;
@@ -372,7 +385,7 @@ describe('your answer', () => {
             seen = await s.evaluate(feedbackShown);
             assert.equal(seen.verdict, 'right');
             assert.equal(seen.lines[0].text, texts.phrases['practice.right']);
-            assert.equal(seen.tally, fill(texts.phrases['practice.tally'], { right: 1, total: 1 }));
+            assert.equal(seen.tally, tally(texts, { right: 0, total: 1, hints: 0 }));
             // New data: the next equation, and the answer starts afresh.
             await s.click('#Buton2');
             const after = await s.evaluate(() => ({
@@ -385,6 +398,68 @@ describe('your answer', () => {
             assert.notDeepEqual(after.equation, ['3', '5', '1']);
             await s.close();
         }
+    });
+
+    test('hints come one at a time by the Hint button, end in the whole answer, and count in the score', async () => {
+        for (const code of languageCodes()) {
+            const s = await browser.open({ search: `?lang=${code}` });
+            const texts = design(code).texts;
+            const named = await s.evaluate(() => ({
+                hint: document.getElementById('AnswerHint').textContent,
+                hintName: document.getElementById('AnswerHint').getAttribute('aria-label'),
+                hintsName: document.getElementById('Hints').getAttribute('aria-label'),
+            }));
+            assert.equal(named.hint, texts.practiceControls.hint.text, code);
+            assert.equal(named.hintName, texts.practiceControls.hint.accessibleName, code);
+            assert.equal(named.hintsName, texts.practiceControls.hints.accessibleName, code);
+            await s.fill('#Pole1', '91');
+            await s.fill('#Pole2', '35');
+            await s.fill('#Pole3', '14');
+            const shownHints = () => s.evaluate(() => ({
+                items: [...document.querySelectorAll('#Hints li')].map((li) => li.textContent),
+                hidden: document.getElementById('Hints').hidden,
+                disabled: document.getElementById('AnswerHint').disabled,
+                tally: document.getElementById('Tally').textContent,
+            }));
+            assert.deepEqual((await shownHints()).items, [], code);
+            // By keyboard: the button takes the focus and Enter.
+            for (let k = 1; k <= 3; ++k) {
+                await s.focus('#AnswerHint');
+                await s.press('Enter');
+                const seen = await until(`hint ${k} in ${code}`, shownHints, (v) => v.items.length === k);
+                assert.equal(seen.hidden, false, code);
+                assert.equal(seen.disabled, k === 3, code);
+            }
+            const { items, tally: score } = await shownHints();
+            assert.match(items[0], /7 = 2·91 − 5·35/, code);
+            assert.match(items[1], /4·91 − 10·35/, code);
+            assert.match(items[2], /x = 4 − 5t, y = −10 \+ 13t, t ∈ ℤ/, code);
+            assert.match(items[2], /A\(x₀ \+ pt\) \+ B\(y₀ \+ qt\) = C \+ \(Ap \+ Bq\)t/, code);
+            assert.equal(score, tally(texts, { right: 0, total: 0, hints: 3 }), code);
+            // The whole answer the last hint gives is right, and after hints earns no point.
+            for (const [id, value] of [['#AnswerX0', '4'], ['#AnswerY0', '-10'], ['#AnswerP', '-5'], ['#AnswerQ', '13']]) await s.fill(id, value);
+            await s.click('#AnswerCheck');
+            const checked = await until(`the verdict in ${code}`, () => s.evaluate(feedbackShown), (v) => v.verdict === 'right');
+            assert.equal(checked.tally, tally(texts, { right: 0, total: 1, hints: 3 }), code);
+            await s.close();
+        }
+    });
+
+    test('after Check on a phone the feedback is scrolled into view', async () => {
+        const s = await browser.open({ search: '?lang=en', viewport: phoneSize });
+        await s.fill('#Pole1', '91');
+        await s.fill('#Pole2', '35');
+        await s.fill('#Pole3', '14');
+        await s.fill('#AnswerX0', '4');
+        await s.fill('#AnswerY0', '10');
+        await s.click('#AnswerCheck');
+        const seen = await until('the feedback within the screen', () => s.evaluate(() => {
+            const box = document.getElementById('Feedback').getBoundingClientRect();
+            return { top: box.top, height: window.innerHeight, text: document.getElementById('Feedback').textContent };
+        }), (v) => v.text !== '' && v.top >= 0 && v.top < v.height);
+        assert.match(seen.text, /91·4 \+ 35·10 = 364 \+ 350 = 714, not 14\./);
+        assert.doesNotMatch(seen.text, /x₀ = 4, y₀ = −10|\(4, −10\)/);
+        await s.close();
     });
 
     // The answer starts afresh with every new equation and language; a
@@ -418,12 +493,12 @@ describe('your answer', () => {
 
     test('its controls are named as design.json names them, and take whole numbers with a sign', async () => {
         const s = await browser.open({ search: '?lang=en' });
-        const seen = await s.evaluate(() => Object.fromEntries(['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerNone', 'AnswerCheck', 'TallyClear']
+        const seen = await s.evaluate(() => Object.fromEntries(['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerNone', 'AnswerCheck', 'AnswerHint', 'TallyClear']
             .map((id) => [id, [document.getElementById(id).getAttribute('aria-label'), document.getElementById(id).getAttribute('inputmode')]])));
         const names = design('en').texts.practiceControls;
-        const expected = { AnswerX0: 'x0', AnswerY0: 'y0', AnswerP: 'stepX', AnswerQ: 'stepY', AnswerNone: 'noSolution', AnswerCheck: 'check', TallyClear: 'clearTally' };
+        const expected = { AnswerX0: 'x0', AnswerY0: 'y0', AnswerP: 'stepX', AnswerQ: 'stepY', AnswerNone: 'noSolution', AnswerCheck: 'check', AnswerHint: 'hint', TallyClear: 'clearTally' };
         for (const [id, key] of Object.entries(expected)) assert.equal(seen[id][0], names[key].accessibleName, id);
-        for (const [id, start] of [['AnswerX0', 'x₀'], ['AnswerY0', 'y₀'], ['AnswerP', 'Step of x'], ['AnswerQ', 'Step of y'], ['AnswerNone', 'No integer solution'], ['AnswerCheck', 'Check']])
+        for (const [id, start] of [['AnswerX0', 'x₀'], ['AnswerY0', 'y₀'], ['AnswerP', 'p in x = x₀ + pt'], ['AnswerQ', 'q in y = y₀ + qt'], ['AnswerNone', 'No integer solution'], ['AnswerCheck', 'Check']])
             assert.ok(seen[id][0].startsWith(start), `${id}: ${seen[id][0]}`);
         for (const id of ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ']) assert.equal(seen[id][1], 'numeric', id);
         await s.close();
@@ -499,11 +574,12 @@ describe('on a Pixel 7', chromiumOnly, () => {
         // 91 * 2 + 35 * (-5) = 7: times 2 gives 4, -10; the steps 5, -13.
         let seen = await type({ '#AnswerX0': '4', '#AnswerY0': '10', '#AnswerP': '5', '#AnswerQ': '-13' });
         assert.equal(seen.verdict, 'wrong');
-        assert.equal(seen.lines.find((l) => l.mistake).text, '91 * 4 + 35 * 10 = 714, not 14.');
+        assert.equal(seen.lines.find((l) => l.mistake).text, '91·4 + 35·10 = 364 + 350 = 714, not 14.');
         seen = await type({ '#AnswerY0': '-10' });
         assert.equal(seen.verdict, 'right');
-        assert.equal(seen.tally, '1 of 1 right');
-        const targets = await page.evaluate(() => ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerCheck', 'TallyClear', 'EuclidLink']
+        // Corrected, so no point.
+        assert.equal(seen.tally, 'Right at the first try: 0 of 1; hints used: 0');
+        const targets = await page.evaluate(() => ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ', 'AnswerCheck', 'AnswerHint', 'TallyClear', 'EuclidLink']
             .map((id) => {
                 const e = document.getElementById(id);
                 return [id, e.getBoundingClientRect().height, parseFloat(getComputedStyle(e).fontSize)];

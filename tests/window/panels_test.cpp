@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -33,6 +34,7 @@
 #include <cstdlib>
 #include <memory>
 #include <numeric>
+#include <sstream>
 
 namespace {
 
@@ -102,6 +104,39 @@ QStringList rightAnswer(long a, long b, long c)
             return {QString::number(x), QString::number((c - a * x) / b), QString::number(b / g),
                     QString::number(-a / g)};
     return {};
+}
+
+// Numbers and a pair's arithmetic as the board writes them: U+2212 for a
+// minus, a negative factor in brackets, the products and then their sum.
+std::string school(long n)
+{
+    std::ostringstream text;
+    text << (n < 0 ? "−" : "") << (n < 0 ? -n : n);
+    return text.str();
+}
+
+std::string checked(long a, long x, long b, long y)
+{
+    const auto factor = [](long n) {
+        std::ostringstream text;
+        text << (n < 0 ? "(" : "") << school(n) << (n < 0 ? ")" : "");
+        return text.str();
+    };
+    const long by = b * y;
+    // A negative coefficient gives its sign to the sum: 3·2 − 5·1.
+    std::ostringstream text;
+    text << school(a) << "·" << factor(x) << (b < 0 ? " − " : " + ") << (b < 0 ? -b : b) << "·"
+         << factor(y) << " = " << school(a * x) << (by < 0 ? " − " : " + ") << (by < 0 ? -by : by)
+         << " = " << school(a * x + by);
+    return text.str();
+}
+
+QString tally(const PracticeTexts &texts, int right, int total, int hints)
+{
+    return qs(FillPlaceholders(texts.tally.For(static_cast<std::uint64_t>(hints)),
+                               {{"right", std::to_string(right)},
+                                {"total", std::to_string(total)},
+                                {"hints", std::to_string(hints)}}));
 }
 
 } // namespace
@@ -277,6 +312,7 @@ private slots:
                                                                    {p.StepY(), &c.stepY},
                                                                    {p.NoSolution(), &c.noSolution},
                                                                    {p.CheckButton(), &c.check},
+                                                                   {p.HintButton(), &c.hint},
                                                                    {p.Feedback(), &c.feedback},
                                                                    {p.Tally(), &c.tally},
                                                                    {p.ClearTally(), &c.clearTally},
@@ -285,7 +321,7 @@ private slots:
             QCOMPARE(accessibleName(object), qs(texts->accessibleName));
         if (f.language().code.value == "en") {
             QVERIFY(accessibleName(p.X0()).startsWith(QStringLiteral("x₀")));
-            QVERIFY(accessibleName(p.StepY()).startsWith(QStringLiteral("Step of y")));
+            QVERIFY(accessibleName(p.StepY()).startsWith(QStringLiteral("q in y = y₀ + qt")));
             QCOMPARE(accessibleName(p.Feedback()), QStringLiteral("Feedback"));
         }
         // Big numbers fit: twenty digits and a sign.
@@ -295,7 +331,8 @@ private slots:
     }
 
     // A round by keyboard: a right answer, then New data, a wrong answer
-    // and its correction. The tally counts each equation once.
+    // and its correction. The tally counts each equation once, and a point
+    // only at the first try.
     void practiceRoundByKeyboard()
     {
         Fixture f;
@@ -309,12 +346,10 @@ private slots:
         f.answerWith(
             {QStringLiteral("-3"), QStringLiteral("2"), QStringLiteral("-5"), QStringLiteral("3")});
         QCOMPARE(f.feedback().first(), qs(texts.right));
-        QCOMPARE(
-            f.feedback().at(1),
-            qs(FillPlaceholders(texts.particular.right,
-                                {{"a", "3"}, {"x", "(-3)"}, {"b", "5"}, {"y", "2"}, {"c", "1"}})));
-        QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillPlaceholders(texts.tally, {{"right", "1"}, {"total", "1"}})));
+        QCOMPARE(f.feedback().at(1),
+                 qs(FillPlaceholders(texts.particular.right,
+                                     {{"check", "3·(−3) + 5·2 = −9 + 10 = 1"}})));
+        QCOMPARE(f.answer().Tally()->text(), tally(texts, 1, 1, 0));
 
         // New data: the feedback about the old equation goes.
         QTest::mouseClick(f.client().Buton(2), Qt::LeftButton);
@@ -333,25 +368,46 @@ private slots:
         QCOMPARE(
             f.feedback().at(1),
             qs(FillPlaceholders(texts.particular.wrong,
-                                {{"a", QString::number(a).toStdString()},
-                                 {"x", wrong[0].toLong() < 0 ? "(" + wrong[0].toStdString() + ")"
-                                                             : wrong[0].toStdString()},
-                                 {"b", b < 0 ? "(" + std::to_string(b) + ")" : std::to_string(b)},
-                                 {"y", right[1].toLong() < 0 ? "(" + right[1].toStdString() + ")"
-                                                             : right[1].toStdString()},
-                                 {"sum", std::to_string(c + a)},
-                                 {"c", std::to_string(c)}})));
-        QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillPlaceholders(texts.tally, {{"right", "1"}, {"total", "2"}})));
+                                {{"check", checked(a, wrong[0].toLong(), b, right[1].toLong())},
+                                 {"c", school(c)}})));
+        QCOMPARE(f.answer().Tally()->text(), tally(texts, 1, 2, 0));
 
+        // The correction is right, and earns no point.
         f.answerWith(right);
         QCOMPARE(f.feedback().first(), qs(texts.right));
-        QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillPlaceholders(texts.tally, {{"right", "2"}, {"total", "2"}})));
+        QCOMPARE(f.answer().Tally()->text(), tally(texts, 1, 2, 0));
 
         QTest::mouseClick(f.answer().ClearTally(), Qt::LeftButton);
-        QCOMPARE(f.answer().Tally()->text(),
-                 qs(FillPlaceholders(texts.tally, {{"right", "0"}, {"total", "0"}})));
+        QCOMPARE(f.answer().Tally()->text(), tally(texts, 0, 0, 0));
+    }
+
+    // The Hint button gives one hint at a time below the feedback, every line
+    // of which stays in sight, and goes grey after the whole answer.
+    void hintsOneAtATime()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        const PracticeTexts &texts = f.language().practice;
+        f.window->Action(Menu::AnswerPanel)->trigger();
+        QPushButton *hint = f.answer().HintButton();
+        QCOMPARE(hint->text(), qs(texts.controls.hint.text));
+        QCOMPARE(hint->accessibleName(), qs(texts.controls.hint.accessibleName));
+        f.enter(QStringLiteral("91"), QStringLiteral("35"), QStringLiteral("14"));
+        for (int k = 1; k <= 3; ++k) {
+            QVERIFY(hint->isEnabled());
+            QTest::mouseClick(hint, Qt::LeftButton);
+            const QStringList lines = f.feedback();
+            QCOMPARE(lines.first(), qs(texts.controls.hints.text));
+            QCOMPARE(lines.size(), 1 + k);
+            QVERIFY2(lines.last().startsWith(QString::number(k) + ". "), qPrintable(lines.last()));
+        }
+        QVERIFY(!hint->isEnabled());
+        QVERIFY2(f.feedback().last().contains(QStringLiteral("x = 4 − 5t, y = −10 + 13t, t ∈ ℤ")),
+                 qPrintable(f.feedback().last()));
+        QCOMPARE(f.answer().Tally()->text(), tally(texts, 0, 0, 3));
+        // Every line in sight: the box is as tall as its wrapped text.
+        QPlainTextEdit *box = f.answer().Feedback();
+        QTRY_VERIFY(box->verticalScrollBar()->maximum() == 0);
     }
 
     // "No integer solution" claimed by keyboard, right and then wrong; a

@@ -183,6 +183,12 @@
         drawEuclid(view);
         byId('Tally').textContent = view.practice.tally;
         const p = view.practice;
+        byId('AnswerHint').disabled = !p.hintAvailable;
+        const hints = byId('Hints');
+        if (hints.children.length !== p.hints.length || [...hints.children].some((item, i) => item.textContent !== p.hints[i])) {
+            hints.replaceChildren(...p.hints.map((hint) => Object.assign(document.createElement('li'), { textContent: hint })));
+            hints.hidden = p.hints.length === 0;
+        }
         const findings = JSON.stringify([p.heading, p.lines]);
         if (findings !== shownFindings) {
             shownFindings = findings;
@@ -234,6 +240,14 @@
         return render(JSON.parse(engine.text('velmora_command', name, String(argument), String(text))));
     }
 
+    // After Check or Hint on a phone, what was said may lie below the fold
+    // or under the keyboard: bring it into the visible part of the page.
+    function showFeedback(element) {
+        const box = element.getBoundingClientRect();
+        const height = window.visualViewport?.height ?? window.innerHeight;
+        if (box.top < 0 || box.top + Math.min(box.height, height / 2) > height) element.scrollIntoView({ block: 'nearest' });
+    }
+
     // On a phone the transcript may start below the fold: bring its first
     // lines into view, and no further than its top.
     function showTranscriptStart() {
@@ -272,7 +286,10 @@
             const entry = field.dataset.entry;
             field.addEventListener('input', () => command('edit', entry, field.value));
             field.addEventListener('keydown', (event) => {
-                if (event.key === 'Enter' && !event.isComposing) command('enter', entry);
+                if (event.key === 'Enter' && !event.isComposing) {
+                    command('enter', entry);
+                    if (answerFields.includes(field)) showFeedback(feedback);
+                }
                 // A key that would change a locked field: the engine says why it does not.
                 else if (field.readOnly && (event.key.length === 1 || ['Backspace', 'Delete', 'Unidentified'].includes(event.key)) && !event.ctrlKey && !event.metaKey)
                     command('edit', entry, field.value);
@@ -282,7 +299,16 @@
         }
         noSolution.addEventListener('change', () => command('claim', noSolution.checked ? '1' : '0'));
         for (const radio of euclidMethods) radio.addEventListener('change', () => radio.checked && command('method', radio.value));
-        byId('AnswerCheck').addEventListener('click', () => command('check'));
+        byId('AnswerCheck').addEventListener('click', () => {
+            command('check');
+            showFeedback(feedback);
+        });
+        // After Check in the keyboard's order, as Check is what a pupil does first.
+        byId('AnswerHint').addEventListener('click', () => {
+            command('hint');
+            const hints = byId('Hints');
+            if (hints.lastElementChild) showFeedback(hints.lastElementChild);
+        });
         byId('TallyClear').addEventListener('click', () => command('startTallyAgain'));
     }
 
