@@ -360,7 +360,8 @@ TEST(Catalogue, EveryEntryInEveryLanguage)
     }
     for (const auto &[code, names] : keys)
         EXPECT_EQ(names, keys.at("bg")) << code;
-    EXPECT_EQ(keys.at("bg").size(), 89u + 18u + 36u + 47u + 49u + 26u + 10u + 2u + 48u + 15u);
+    // Every entry of the catalogue: a section lost in the generator shows here.
+    EXPECT_EQ(keys.at("bg").size(), 357u);
 }
 
 // The texts that carry no language stay the same in every catalogue: the
