@@ -7,6 +7,7 @@
 //
 //   const browser = await launchBrowser();
 //   const s = await browser.open({ locale, init, search, waitReady, viewport });
+//   (`address` opens the page from elsewhere than its file, a web site say)
 //   await s.fill('#Pole1', '3'); await s.click('#Buton0');
 //   await s.evaluate(() => window.velmora.transcript());
 //
@@ -172,8 +173,8 @@ adapters.chromium = async (locale) => {
     return {
         version: `Chromium ${browser.version()}`,
         close: () => browser.close(),
-        async open({ init, search = '', waitReady = true, viewport: size = viewport } = {}) {
-            const { page, context, requests, errors } = await openPage(browser, { locale, init, search, waitReady: false, device: { viewport: size } });
+        async open({ init, search = '', address = pageUrl, waitReady = true, viewport: size = viewport } = {}) {
+            const { page, context, requests, errors } = await openPage(browser, { locale, init, search, address, waitReady: false, device: { viewport: size } });
             return session({
                 page,
                 reload: () => page.reload(),
@@ -216,7 +217,7 @@ adapters.firefox = async (locale) => {
         const context = await browser.createBrowserContext();
         const page = await context.newPage();
         await page.setViewport(viewport);
-        const tab = { page, requests: [], errors: [] };
+        const tab = { page, requests: [], errors: [], address: pageUrl };
         await page.setRequestInterception(true);
         // Firefox also shows the icon's data: address, which is no request.
         page.on('request', (request) => {
@@ -224,7 +225,7 @@ adapters.firefox = async (locale) => {
             if (url.startsWith('data:') || url === 'about:blank') return request.continue();
             tab.requests.push(url);
             // The page itself, with whatever query its address carries.
-            return url.split('?')[0] === pageUrl ? request.continue() : request.abort('blockedbyclient');
+            return url.split('?')[0] === tab.address ? request.continue() : request.abort('blockedbyclient');
         });
         page.on('pageerror', (e) => tab.errors.push(e.message));
         return tab;
@@ -242,7 +243,7 @@ adapters.firefox = async (locale) => {
         // Tabs are kept and loaded afresh, as WebKit's windows are: a new
         // context for every page costs a second each. A second page at the
         // same time gets a tab of its own.
-        async open({ init, search = '', waitReady = true, viewport: size = viewport } = {}) {
+        async open({ init, search = '', address = pageUrl, waitReady = true, viewport: size = viewport } = {}) {
             let tab = idle.pop();
             if (!tab) tab = await newTab();
             const { page } = tab;
@@ -256,7 +257,8 @@ adapters.firefox = async (locale) => {
                 await page.goto('about:blank');
                 idle.push(tab);
             };
-            await page.goto(pageUrl + search);
+            tab.address = address;
+            await page.goto(address + search);
             // Elements are found by a script of the page's own and clicked at
             // their centre: the driver's element handles cost a round trip
             // or three each over BiDi. The point is taken once the page is at
@@ -386,7 +388,7 @@ adapters.webkit = async (locale) => {
         },
         // A window to itself for each open page; a second page at the same
         // time gets a second window.
-        async open({ init, search = '', waitReady = true, viewport: size = viewport } = {}) {
+        async open({ init, search = '', address = pageUrl, waitReady = true, viewport: size = viewport } = {}) {
             if (init) throw new Error('WebKit: no init scripts over classic WebDriver');
             let w = idle.pop();
             if (!w) all.push((w = await webKitWindow(locale)));
@@ -415,7 +417,7 @@ adapters.webkit = async (locale) => {
                     await new Promise((next) => setTimeout(next, 20));
                 } while (Date.now() < end);
             }
-            await driver.get(pageUrl + search);
+            await driver.get(address + search);
             const element = (selector) => driver.findElement(By.css(selector));
             const evaluate = async (fn, arg) => {
                 const script = `const done = arguments[arguments.length - 1];

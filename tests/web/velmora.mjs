@@ -239,7 +239,7 @@ export async function launch() {
 // Opens the page in a context of its own with every request but the page
 // itself refused. `requests` lists every URL the page tried to fetch.
 // `device` takes a context's options: a phone's viewport and touch, say.
-export async function openPage(browser, { locale = 'bg-BG', init, search = '', waitReady = true, device = {} } = {}) {
+export async function openPage(browser, { locale = 'bg-BG', init, search = '', address = pageUrl, waitReady = true, device = {} } = {}) {
     // By default the window at scale 1: its designed pixels, one to one.
     const { width, height } = windowViewport;
     const context = await browser.newContext({ locale, viewport: { width, height }, ...device });
@@ -248,13 +248,13 @@ export async function openPage(browser, { locale = 'bg-BG', init, search = '', w
         const url = route.request().url();
         requests.push(url);
         // The page itself, with whatever query its address carries.
-        return url.split('?')[0] === pageUrl ? route.continue() : route.abort('blockedbyclient');
+        return url.split('?')[0] === address ? route.continue() : route.abort('blockedbyclient');
     });
     const page = await context.newPage();
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     if (init) await page.addInitScript(init);
-    await page.goto(pageUrl + search);
+    await page.goto(address + search);
     const ready = waitReady ? await within('window.velmora.ready', page.evaluate(() => window.velmora.ready)) : undefined;
     return { context, page, requests, errors, ready };
 }
