@@ -469,6 +469,8 @@ struct WorksheetTexts
     Phrase unknownOption;   // {option} {allowed}
     Phrase missingOutput;   // no -o FILE.pdf given
     Phrase cannotWrite;     // {file}
+    // {pair} {reduced}: Bézout's pair times C/d, then the one made smaller.
+    Phrase euclidPairReduced;
     WorksheetDialogTexts dialog;
 };
 
