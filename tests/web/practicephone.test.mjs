@@ -100,6 +100,14 @@ describe('practising on a phone', chromiumOnly, () => {
             const feedback = await until('the feedback within the screen', () => page.evaluate(feedbackSeen), (v) => v.text !== '' && v.inView);
             assert.match(feedback.text, /91·4 \+ 35·10 = 364 \+ 350 = 714, not 14\./);
             assert.deepEqual([feedback.role, feedback.live], ['status', 'polite']);
+            // The same answer checked again is said again: its lines are new.
+            await page.evaluate(() => (document.querySelector('#Feedback p').dataset.old = '1'));
+            await page.tap('#AnswerCheck');
+            const again = await until('the feedback drawn again', () => page.evaluate(() => {
+                const first = document.querySelector('#Feedback p');
+                return { fresh: first !== null && !first.dataset.old, text: document.getElementById('Feedback').textContent };
+            }), (v) => v.fresh);
+            assert.equal(again.text, feedback.text);
 
             // Asked for, it opens and comes into view, and stays open.
             await page.tap('#EuclidLink');

@@ -318,6 +318,7 @@
             field.addEventListener('input', () => command('edit', entry, field.value));
             field.addEventListener('keydown', (event) => {
                 if (event.key === 'Enter' && !event.isComposing) {
+                    if (answerFields.includes(field)) shownFindings = null;
                     command('enter', entry);
                     if (answerFields.includes(field)) showFeedback(feedback);
                 }
@@ -330,7 +331,10 @@
         }
         noSolution.addEventListener('change', () => command('claim', noSolution.checked ? '1' : '0'));
         for (const radio of euclidMethods) radio.addEventListener('change', () => radio.checked && command('method', radio.value));
+        // Drawn afresh at every check, so that the live region is heard again
+        // when the same answer gets the same findings.
         byId('AnswerCheck').addEventListener('click', () => {
+            shownFindings = null;
             command('check');
             showFeedback(feedback);
         });
