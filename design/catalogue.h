@@ -403,6 +403,9 @@ struct MessageTexts
     Phrase pageTitle;
     Phrase pageDescription; // for search results, shared links and home screens
     Phrase languageSwitch;  // the accessible name of the page's language switch
+    Phrase pageEuclidLater; // on a phone, why Euclid's way cannot be opened yet
+    Phrase pageToWorksheet; // the solver's link to the page's worksheet view
+    Phrase pageToSolver;    // the worksheet view's link back to the solver
 };
 
 // The window's worksheet dialog: each control's caption, with "&" before its
@@ -466,6 +469,8 @@ struct WorksheetTexts
     Phrase unknownOption;   // {option} {allowed}
     Phrase missingOutput;   // no -o FILE.pdf given
     Phrase cannotWrite;     // {file}
+    // {pair} {reduced}: Bézout's pair times C/d, then the one made smaller.
+    Phrase euclidPairReduced;
     WorksheetDialogTexts dialog;
 };
 

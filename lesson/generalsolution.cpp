@@ -38,5 +38,5 @@ std::optional<GeneralSolution> FindGeneralSolution(std::int64_t A, std::int64_t 
     const Wide y = (b < 0 ? -last.t : last.t) * (c / d);
     const Wide bOverD = b / d, aOverD = a / d;
     const Wide t = ReducingT(x, bOverD);
-    return GeneralSolution{d, x - bOverD * t, y + aOverD * t, bOverD, aOverD};
+    return GeneralSolution{d, x - bOverD * t, y + aOverD * t, bOverD, aOverD, x, y};
 }

@@ -15,6 +15,9 @@ struct GeneralSolution
     Wide d;
     Wide x1, y1;
     Wide bOverD, aOverD; // B/d and A/d with their signs
+    // The pair as Bézout's equality gives it times C/d, before it is reduced:
+    // what a pupil who works Euclid's way by hand finds first.
+    Wide largeX1, largeY1;
 };
 
 // The t that brings x − step·t nearest to 0, the positive one of two as

@@ -63,11 +63,19 @@ void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
              Equation(Name("y"), Sum({Int(answer.yo), Term(Wide(answer.a), "t")}, Zeros::Drop)),
              InIntegers(Name("t"))});
         add(SheetRole::KeyLine, FillPlaceholders(say.general, {{"solution", formula(general)}}));
-        if (euclidPair && answer.euclid)
-            add(SheetRole::KeyLine,
-                FillPlaceholders(
-                    say.euclidPair,
-                    {{"pair", formula(PairEquation(1, answer.euclid->x1, answer.euclid->y1))}}));
+        // Bézout's pair as a pupil finds it by hand, and the one made smaller
+        // where that differs, so that either is found in the key.
+        if (euclidPair && answer.euclid) {
+            const GeneralSolution &way = *answer.euclid;
+            const std::string reduced = formula(PairEquation(1, way.x1, way.y1));
+            if (way.largeX1 == way.x1 && way.largeY1 == way.y1)
+                add(SheetRole::KeyLine, FillPlaceholders(say.euclidPair, {{"pair", reduced}}));
+            else
+                add(SheetRole::KeyLine,
+                    FillPlaceholders(say.euclidPairReduced,
+                                     {{"pair", formula(PairEquation(1, way.largeX1, way.largeY1))},
+                                      {"reduced", reduced}}));
+        }
     }
     if (!euclid)
         return;

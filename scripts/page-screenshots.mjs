@@ -2,7 +2,7 @@
 // and a 1920 × 1080 projector, each after one calculation; in Bulgarian, and
 // the phone and the projector in English too; Euclid's way beside the window
 // on a projector and in its own section on a phone, and a wrong and a
-// corrected answer of the pupil's on a phone; the picture of 3x + 5y = 47 on
+// corrected answer of the pupil's, and the first hint, on a phone; the picture of 3x + 5y = 47 on
 // a phone and on a projector.
 //
 //   node scripts/page-screenshots.mjs [OUT_DIR [FILE...]]   (default docs/, all)
@@ -42,6 +42,12 @@ const shots = [
     ['page-phone-practice-right.png', 'Pixel 7', 'en-US', ['91', '35', '14'], async (page) => {
         await answer(wrong)(page);
         await answer({ '#AnswerY0': '-10' })(page);
+    }],
+    // The first hint after the wrong answer: where to start.
+    ['page-phone-practice-hint.png', 'Pixel 7', 'en-US', ['91', '35', '14'], async (page) => {
+        await answer(wrong)(page);
+        await page.tap('#AnswerHint');
+        await page.evaluate(() => document.getElementById('PracticeTitle').scrollIntoView({ block: 'start' }));
     }],
     ['page-phone-picture.png', 'Pixel 7', 'en-US', ['3', '5', '47'], showPicture],
     ['page-projector-picture.png', '1920 × 1080', 'en-US', ['3', '5', '47'], showPicture],

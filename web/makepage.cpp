@@ -47,8 +47,8 @@ const Catalogue &language = Bulgarian;
 // qCompress's own output without the length it puts first.
 std::string deflated(std::string_view bytes)
 {
-    const QByteArray packed = qCompress(
-        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), 9);
+    const QByteArray packed =
+        qCompress(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), 9);
     return packed.mid(4).toStdString();
 }
 
@@ -337,8 +337,13 @@ std::string panelElements()
         return "id=\"" + std::string(id) + "\" aria-label=\"" +
                EscapedMarkup(PanelControlOf(language, id).name) + "\"";
     };
-    std::string html = "<a id=\"EuclidLink\" href=\"#Euclid\">" + caption("EuclidLink") +
-                       "</a>\n<div id=\"Panel\">\n";
+    // On a phone the link opens the section, closed while the pupil
+    // practises; until Calculate it is no link, and the line after it says
+    // why.
+    std::string html = "<a id=\"EuclidLink\" href=\"#Euclid\" aria-controls=\"Euclid\" "
+                       "aria-expanded=\"false\">" +
+                       caption("EuclidLink") + "</a>\n<p id=\"EuclidLater\">" +
+                       caption("EuclidLater") + "</p>\n<div id=\"Panel\">\n";
     // Plain text rather than a field, so that on a projector its lines
     // continue from one column into the next.
     html += "    <div id=\"Reading\">\n";
@@ -405,7 +410,9 @@ std::string panelElements()
         " aria-live=\"polite\" hidden></ol>\n"
         "        <p class=\"tally\"><span id=\"TallyCaption\">" +
         caption("TallyCaption") + "</span>: <span id=\"Tally\"></span> <button type=\"button\" " +
-        named("TallyClear") + ">" + caption("TallyClear") + "</button></p>\n    </section>\n</div>";
+        named("TallyClear") + ">" + caption("TallyClear") + "</button></p>\n    </section>\n";
+    html += "    <p class=\"away\"><a id=\"WorksheetLink\" href=\"?worksheet\">" +
+            caption("WorksheetLink") + "</a></p>\n</div>";
     return html;
 }
 
@@ -599,7 +606,11 @@ int main(int argc, char *argv[])
         ReplaceMarker(page, "@SWITCH@", languageSwitch());
         ReplaceMarker(page, "@CONTROLS@", controlElements());
         ReplaceMarker(page, "@PANEL@", panelElements());
-        ReplaceMarker(page, "@SHEETFORM@", sheetForm());
+        // The worksheet view's way back to the solver, first in it.
+        ReplaceMarker(page, "@SHEETFORM@",
+                      "<p class=\"away\"><a id=\"SolverLink\" href=\"?\">" +
+                          EscapedMarkup(PanelControlOf(language, "SolverLink").caption) +
+                          "</a></p>\n" + sheetForm());
         const std::string module = ReadFile(argv[2]);
         ReplaceMarker(page, "@TEXTS@", scriptData(pageTextsJson()));
         ReplaceMarker(page, "@OPENING@", opening);

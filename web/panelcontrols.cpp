@@ -6,6 +6,7 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
     const PracticeTexts::Controls &c = catalogue.practice.controls;
     return {
         {"EuclidLink", title, ""},
+        {"EuclidLater", catalogue.messages.pageEuclidLater, ""},
         {"EuclidTitle", title, ""},
         {"EuclidMethodCaption", catalogue.euclid.method, ""},
         {"EuclidBySubstitutionCaption", catalogue.euclid.bySubstitution, ""},
@@ -29,6 +30,8 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
         {"TallyCaption", c.tally.text, ""},
         {"TallyClear", c.clearTally.text, c.clearTally.accessibleName},
         {"PictureTitle", catalogue.picture.heading, ""},
+        {"WorksheetLink", catalogue.messages.pageToWorksheet, ""},
+        {"SolverLink", catalogue.messages.pageToSolver, ""},
     };
 }
 

@@ -382,13 +382,60 @@ TEST(WorksheetDocument, EuclidsPairBesideTheSearchs)
     Worksheet sheet{choices, {{"9-1", {{1534, 1309, 652}, {4, 6, 3}}}}};
     const std::string text = PlainText(WorksheetDocument(sheet, English));
     EXPECT_NE(text.find("Particular solution: (x₀, y₀) = ("), std::string::npos);
-    EXPECT_NE(text.find("\nEuclid's algorithm gives (x₁, y₁) = (−160, 188)\n"), std::string::npos)
+    EXPECT_NE(text.find("\nEuclid's algorithm gives (x₁, y₁) = (41728, −48900), made smaller (x₁, "
+                        "y₁) = (−160, 188)\n"),
+              std::string::npos)
         << text;
     EXPECT_EQ(1534 * -160 + 1309 * 188, 652);
+    EXPECT_EQ(1534LL * 41728 + 1309LL * -48900, 652);
     // Nothing of the kind for the unsolvable one, nor without the choice.
     EXPECT_EQ(text.find("gives (x₁"), text.rfind("gives (x₁"));
     sheet.choices.euclid = false;
     EXPECT_EQ(PlainText(WorksheetDocument(sheet, English)).find("(x₁"), std::string::npos);
+}
+
+// With Euclid's way the key gives Bézout's pair as a pupil finds it by hand,
+// and beside it the pair made smaller where the two differ.
+TEST(WorksheetDocument, EuclidsPairBeforeAndAfterItIsMadeSmaller)
+{
+    struct Row
+    {
+        const char *name;
+        SheetEquation equation;
+        const Catalogue *language;
+        const char *line;
+    };
+    const Row rows[] = {
+        {"larger pair made smaller",
+         {13, 41, 8},
+         &English,
+         "Euclid's algorithm gives (x₁, y₁) = (152, −48), made smaller (x₁, y₁) = (−12, 4)"},
+        {"the same in the school notation",
+         {13, 41, 8},
+         &Bulgarian,
+         "Алгоритъмът на Евклид дава (x₁; y₁) = (152; −48), а след намаляване (x₁; y₁) = (−12; 4)"},
+        {"negative coefficients",
+         {-13, 41, -8},
+         &English,
+         "Euclid's algorithm gives (x₁, y₁) = (152, 48), made smaller (x₁, y₁) = (−12, −4)"},
+        {"already small: one pair",
+         {4, 6, 2},
+         &English,
+         "Euclid's algorithm gives (x₁, y₁) = (−1, 1)"},
+    };
+    for (const Row &row : rows) {
+        WorksheetChoices choices = Choices(1, 1, 100, 1);
+        choices.euclid = true;
+        const Worksheet sheet{choices, {{"1-1", {row.equation}}}};
+        const std::string text = PlainText(WorksheetDocument(sheet, *row.language));
+        EXPECT_NE(text.find(std::string("\n") + row.line + "\n"), std::string::npos)
+            << row.name << "\n"
+            << text;
+    }
+    // Both pairs solve the equation.
+    EXPECT_EQ(13 * 152 + 41 * -48, 8);
+    EXPECT_EQ(13 * -12 + 41 * 4, 8);
+    EXPECT_EQ(-13 * 152 + 41 * 48, -8);
 }
 
 // Every variant heading carries the heading its later pages repeat.

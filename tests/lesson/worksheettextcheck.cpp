@@ -32,6 +32,8 @@ struct Entry
     std::optional<std::pair<i64, i64>> particular;
     std::optional<std::tuple<i64, i64, i64, i64>> general; // x = p + q t, y = r + s t
     std::optional<i64> points;
+    // Euclid's way's pairs, as found by hand and then made smaller.
+    std::vector<std::pair<i64, i64>> euclid;
 };
 
 int failures = 0;
@@ -79,6 +81,16 @@ void CheckAnswer(const std::string &where, const Entry &e)
     for (i64 t = -2; t <= 2; ++t)
         if (e.a * (p + q * t) + e.b * (r + s * t) != e.c)
             Fail(where, "general solution false for t = " + std::to_string(t));
+    // Every pair of Euclid's way solves the equation; a second one is the
+    // first made smaller, within a step of x of 0.
+    for (const auto &[x, y] : e.euclid)
+        if (e.a * x + e.b * y != e.c)
+            Fail(where, "a pair of Euclid's way that does not solve it");
+    if (e.euclid.size() == 2 &&
+        (e.euclid[0] == e.euclid[1] || std::llabs(e.euclid[1].first) > std::llabs(e.b / g)))
+        Fail(where, "the pair made smaller is not smaller");
+    if (e.euclid.size() > 2)
+        Fail(where, "more than two pairs of Euclid's way");
 }
 
 // Replaces the school minus with a hyphen, so that the patterns stay ASCII.
@@ -157,6 +169,7 @@ int main(int argc, char *argv[])
     const std::regex gcdLine(R"(\((\d+), (\d+)\) = (\d+)$)");
     const std::regex particularLine(R"(\(x₀[;,] y₀\) = \((-?\d+)[;,] (-?\d+)\)$)");
     const std::regex generalLine(R"(: x = (.+), y = (.+), t ∈ ℤ$)");
+    const std::regex euclidPair(R"(\(x₁[;,] y₁\) = \((-?\d+)[;,] (-?\d+)\))");
     const std::regex asciiFormula(R"(\*|X = |Xо|[0-9] - |\+ -)");
 
     std::ifstream in(argv[1]);
@@ -240,6 +253,10 @@ int main(int argc, char *argv[])
             afterGcd = false;
         } else if (entry && std::regex_search(line, m, particularLine)) {
             entry->particular = std::pair{std::stoll(m[1]), std::stoll(m[2])};
+        } else if (entry && std::regex_search(line, m, euclidPair)) {
+            for (auto at = std::sregex_iterator(line.begin(), line.end(), euclidPair);
+                 at != std::sregex_iterator(); ++at)
+                entry->euclid.emplace_back(std::stoll((*at)[1]), std::stoll((*at)[2]));
         } else if (entry && std::regex_search(line, m, generalLine)) {
             const auto x = LinearInT(m[1]), y = LinearInT(m[2]);
             if (!x || !y)

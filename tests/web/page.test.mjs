@@ -338,6 +338,8 @@ describe('the style sheet', () => {
         await s.click('input[name="EuclidMethod"][value="table"]');
         // Feedback with more than one mistake: the four entries left empty.
         await s.click('#AnswerCheck');
+        // The claim's box ticked, which leaves the feedback as it is.
+        await s.click('#AnswerNone');
         const unapplied = await s.evaluate(() => {
             const probe = document.createElement('div');
             probe.style.display = 'none';

@@ -17,6 +17,9 @@
     const noSolution = byId('AnswerNone');
     const feedback = byId('Feedback');
     const note = byId('Note');
+    const euclidSection = byId('Euclid');
+    const euclidLink = byId('EuclidLink');
+    const euclidLater = byId('EuclidLater');
     // Every field the user types into, by the engine's name for it.
     const entries = [...document.querySelectorAll('[data-entry]')];
 
@@ -158,6 +161,33 @@
         }
         euclidWay.replaceChildren(...parts);
     }
+    // On a phone Euclid's way stands above "Your answer" and holds the
+    // solution, so it stays closed until the pupil asks for it, and its link
+    // leads nowhere until Calculate has put something there (the line after
+    // it says so). Once opened it stays open until the next equation.
+    function setEuclidOpen(open) {
+        euclidSection.classList.toggle('open', open);
+        euclidLink.setAttribute('aria-expanded', String(open));
+    }
+    // Without its address it is no link, and takes no state of one.
+    function setEuclidReady(ready) {
+        if (ready === euclidLink.hasAttribute('href')) return;
+        if (ready) {
+            euclidLink.setAttribute('href', '#Euclid');
+            euclidLink.setAttribute('aria-controls', 'Euclid');
+            setEuclidOpen(false);
+        } else {
+            setEuclidOpen(false);
+            for (const name of ['href', 'aria-controls', 'aria-expanded']) euclidLink.removeAttribute(name);
+        }
+        euclidLater.hidden = ready;
+    }
+    setEuclidReady(false);
+    // Opened before the browser follows the link, so that it scrolls to it.
+    euclidLink.addEventListener('click', () => {
+        if (euclidLink.hasAttribute('href')) setEuclidOpen(true);
+    });
+
     function render(view) {
         for (const field of entries) {
             const value = view.entries[field.dataset.entry];
@@ -181,6 +211,7 @@
         Buton[0].disabled = !view.calculate;
         if (note.textContent !== view.note) note.textContent = view.note;
         drawEuclid(view);
+        setEuclidReady(view.euclidSteps.length > 0);
         byId('Tally').textContent = view.practice.tally;
         const p = view.practice;
         byId('AnswerHint').disabled = !p.hintAvailable;
@@ -287,6 +318,7 @@
             field.addEventListener('input', () => command('edit', entry, field.value));
             field.addEventListener('keydown', (event) => {
                 if (event.key === 'Enter' && !event.isComposing) {
+                    if (answerFields.includes(field)) shownFindings = null;
                     command('enter', entry);
                     if (answerFields.includes(field)) showFeedback(feedback);
                 }
@@ -299,7 +331,10 @@
         }
         noSolution.addEventListener('change', () => command('claim', noSolution.checked ? '1' : '0'));
         for (const radio of euclidMethods) radio.addEventListener('change', () => radio.checked && command('method', radio.value));
+        // Drawn afresh at every check, so that the live region is heard again
+        // when the same answer gets the same findings.
         byId('AnswerCheck').addEventListener('click', () => {
+            shownFindings = null;
             command('check');
             showFeedback(feedback);
         });
@@ -368,7 +403,8 @@
         document.querySelector('link[rel="manifest"]')?.setAttribute('href', `manifest.${code}.webmanifest`);
         for (const [id, caption] of Object.entries(texts.captions)) byId(id).textContent = caption;
         for (const [id, name] of Object.entries(texts.accessibleNames)) byId(id).setAttribute('aria-label', name);
-        for (const [id, caption] of Object.entries(texts.panel.captions)) byId(id).textContent = caption;
+        // The worksheet view's link back follows this script and its sheet's language.
+        for (const [id, caption] of Object.entries(texts.panel.captions)) if (byId(id)) byId(id).textContent = caption;
         for (const [id, name] of Object.entries(texts.panel.accessibleNames)) byId(id).setAttribute('aria-label', name);
         // From its first line, where the caret and the view stand in the
         // page as written; a new value puts the caret at its end.
@@ -379,6 +415,8 @@
         if (!starting) Pole[0].scrollTop = 0;
         if (!engine) Pole[4].value = texts.cannotLoad;
         byId('Languages').setAttribute('aria-label', texts.languageSwitch);
+        // The worksheet view in the language the page speaks.
+        byId('WorksheetLink').setAttribute('href', `?worksheet&lang=${encodeURIComponent(code)}`);
         for (const button of switchButtons) button.setAttribute('aria-pressed', String(button.lang === code));
     }
 
@@ -504,6 +542,8 @@
         const form = byId('SheetForm');
         const sheet = byId('Sheet');
         const problem = byId('SheetProblem');
+        const solverLink = byId('SolverLink');
+        const pageTexts = JSON.parse(byId('texts').textContent).texts;
         const field = (name) => form.elements.namedItem(name);
         const fresh = () => crypto.getRandomValues(new Uint32Array(1))[0];
         let pageRule = null;
@@ -602,6 +642,9 @@
             const answer = window.velmora.worksheet(search, document.documentElement.lang, fresh());
             document.documentElement.lang = answer.lang;
             document.title = answer.title;
+            // The way back, named and leading to the solver in the view's language.
+            solverLink.textContent = pageTexts[answer.lang]?.panel.captions.SolverLink ?? solverLink.textContent;
+            solverLink.setAttribute('href', `?lang=${encodeURIComponent(answer.lang)}`);
             if (initial || answer.ok) showForm(answer);
             if (initial && !answer.ok) {
                 // The values as the address had them, the refused one among them.
