@@ -421,8 +421,9 @@ struct WorksheetDialogTexts
     ControlText zeros;
     ControlText euclid;
     ControlText paper;
-    ControlText space;  // the working space under each equation, in cm
-    ControlText points; // per item
+    ControlText space;        // the working space under each equation, in cm
+    ControlText points;       // per item
+    ControlText wordProblems; // the share of the items set as word problems
     ControlText preview;
     ControlText print;
     ControlText save; // as PDF

@@ -266,7 +266,7 @@ std::string OptionCaption(std::string_view name, const Catalogue &language)
         {"count", &d.count}, {"range", &d.range},   {"variants", &d.variants},
         {"code", &d.code},   {"lang", &d.language}, {"unsolvable", &d.unsolvable},
         {"zeros", &d.zeros}, {"euclid", &d.euclid}, {"paper", &d.paper},
-        {"space", &d.space}, {"points", &d.points},
+        {"space", &d.space}, {"points", &d.points}, {"word-problems", &d.wordProblems},
     };
     const auto found = std::find_if(std::begin(fields), std::end(fields),
                                     [&](const auto &field) { return field.first == name; });
