@@ -160,11 +160,23 @@ TEST(WordProblem, SameCodeGivesTheSameSheetInEveryLanguage)
             EXPECT_EQ(again.variants[v].equations, first.variants[v].equations);
             EXPECT_EQ(again.variants[v].words, first.variants[v].words);
         }
-        EXPECT_EQ(Text(ChosenWorksheetDocument(choices)), Text(ChosenWorksheetDocument(choices)));
     }
     choices.code = 31338;
     const Worksheet other = GenerateWorksheet(choices);
     EXPECT_NE(other.variants.front().equations, first.variants.front().equations);
+}
+
+// A code keeps its word problems from build to build.
+TEST(WordProblem, PinnedCodeKeepsItsProblems)
+{
+    const Worksheet sheet = GenerateWorksheet(Choices(4711, 6, 1, 50));
+    using Kind = WordProblemKind;
+    const std::vector<std::optional<Kind>> kinds = {std::nullopt, Kind::Transport, std::nullopt,
+                                                    Kind::Notes,  std::nullopt,    Kind::Tickets};
+    EXPECT_EQ(sheet.variants.front().words, kinds);
+    const std::vector<SheetEquation> equations = {{54, 99, 18},  {18, 5, 166}, {20, -7, 53},
+                                                  {10, 50, 140}, {29, 3, 8},   {7, 17, 79}};
+    EXPECT_EQ(sheet.variants.front().equations, equations);
 }
 
 TEST(WordProblem, SheetShowsTheTextAndTheKeyTheUnknownsEquationConditionsAndPairs)
