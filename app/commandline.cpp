@@ -90,6 +90,8 @@ std::string HelpText(const Catalogue &language)
                                          {"code", syntax("code")},
                                          {"unsolvable", syntax("unsolvable")},
                                          {"paper", syntax("paper")},
+                                         {"wordProblems", syntax("word-problems")},
+                                         {"wordProblemsDefault", byDefault("word-problems")},
                                          {"countDefault", byDefault("count")},
                                          {"rangeDefault", byDefault("range")},
                                          {"variantsDefault", byDefault("variants")},

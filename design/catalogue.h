@@ -343,6 +343,7 @@ struct CommandLineTexts
     // --worksheet and its options: {count} {range} {variants} {code}
     // {unsolvable} {paper} what each allows, and {countDefault}
     // {rangeDefault} {variantsDefault} {unsolvableDefault} {paperDefault}
+    // {wordProblems} {wordProblemsDefault}
     Phrase worksheet;
     Phrase reading; // how A, B and C are read
     Phrase exitStatus;
@@ -423,8 +424,9 @@ struct WorksheetDialogTexts
     ControlText zeros;
     ControlText euclid;
     ControlText paper;
-    ControlText space;  // the working space under each equation, in cm
-    ControlText points; // per item
+    ControlText space;        // the working space under each equation, in cm
+    ControlText points;       // per item
+    ControlText wordProblems; // the share of the items set as word problems
     ControlText preview;
     ControlText print;
     ControlText save; // as PDF
@@ -440,6 +442,34 @@ struct WorksheetDialogTexts
 
 // The teacher's worksheet and its answer key. Each phrase is one whole line
 // with named placeholders in braces, filled by the worksheet's builder.
+// One kind of word problem. The text and the unknowns are whole messages;
+// {a}, {b} and {c} stand for the equation's numbers alone, {aCounted},
+// {bCounted} and {cCounted} for each with the noun of `unit` in the form
+// its number takes.
+struct WordProblemTexts
+{
+    Phrase text;       // the problem as set on the sheet
+    Phrase unknowns;   // "Let x be the number of rabbits and y …": x goes with {a}
+    PluralPhrase unit; // {count}: the noun the problem counts in
+};
+
+// The sheet's word problems and what the key says of them.
+struct WordProblemsTexts
+{
+    WordProblemTexts coins;     // coins of two values
+    WordProblemTexts notes;     // banknotes of two values
+    WordProblemTexts legs;      // legs of two kinds of animals
+    WordProblemTexts tickets;   // tickets at two prices
+    WordProblemTexts boxes;     // boxes of two sizes
+    WordProblemTexts stamps;    // stamps of two values
+    WordProblemTexts transport; // buses and cars
+    Phrase task;                // under the sheet's task where it has word problems
+    Phrase equation;            // {equation}: the key's equation of the problem
+    Phrase conditions;          // {bounds}: "x ≥ 1, y ≥ 1"
+    PluralPhrase solutions;     // {count} {pairs}: every solution, ordered by x
+    Phrase settings;            // {percent}: added to the key's settings
+};
+
 struct WorksheetTexts
 {
     Phrase title;    // the sheet's heading and the PDF's title
@@ -471,6 +501,7 @@ struct WorksheetTexts
     Phrase cannotWrite;     // {file}
     // {pair} {reduced}: Bézout's pair times C/d, then the one made smaller.
     Phrase euclidPairReduced;
+    WordProblemsTexts words;
     WorksheetDialogTexts dialog;
 };
 

@@ -30,7 +30,7 @@ struct SheetOption
 };
 
 // In the order the help, the dialog and the form list them.
-inline constexpr std::array<SheetOption, 11> SheetOptions = {{
+inline constexpr std::array<SheetOption, 12> SheetOptions = {{
     {"count", SheetOptionKind::Number, 1, 40, 10},
     {"range", SheetOptionKind::Range, 10, 2000, 100},
     {"variants", SheetOptionKind::Number, 1, 40, 1},
@@ -45,6 +45,8 @@ inline constexpr std::array<SheetOption, 11> SheetOptions = {{
     // back-substitution of a range-100 equation.
     {"space", SheetOptionKind::Number, 2, 20, 6},
     {"points", SheetOptionKind::Number, 0, 100, 0}, // per item; 0 shows none
+    // The share of the items set as word problems instead of equations.
+    {"word-problems", SheetOptionKind::Percent, 0, 100, 0},
 }};
 
 constexpr const SheetOption &SheetOptionNamed(std::string_view name)

@@ -2,6 +2,7 @@
 
 #include "prepareequation.h"
 #include "sheetrandom.h"
+#include "wordproblem.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,6 +20,8 @@ enum class Zero { None, A, B, C };
 // Draws beyond this many repeats fall back to listing what is left; only the
 // range 10 comes near it.
 constexpr int DrawAttempts = 1000;
+// A kind has a few dozen problems at least; past that many draws one comes again.
+constexpr int WordRepeats = 100;
 
 i64 Gcd(i64 a, i64 b)
 {
@@ -174,7 +177,51 @@ std::uint64_t Seed(const WorksheetChoices &choices)
     return seed;
 }
 
+// Which items are word problems and of what kind, from a source of their
+// own, so that every other item stays the equation the sheet has without
+// them: solvable items first, then, where the share is larger, the others.
+std::vector<std::optional<WordProblemKind>> PlanWords(const std::vector<char> &solvable, int words,
+                                                      std::uint64_t seed)
+{
+    std::vector<std::optional<WordProblemKind>> plan(solvable.size());
+    if (words == 0)
+        return plan;
+    SheetRandom random(SplitMix64(seed));
+    std::vector<std::size_t> order;
+    for (const char wanted : {1, 0})
+        for (std::size_t k = 0; k < solvable.size(); ++k)
+            if (solvable[k] == wanted)
+                order.push_back(k);
+    const auto shuffle = [&](auto first, auto last) {
+        for (auto n = last - first; n > 1; --n)
+            std::swap(first[n - 1], first[random.Between(0, i64(n) - 1)]);
+    };
+    const auto solvables = std::count(solvable.begin(), solvable.end(), 1);
+    shuffle(order.begin(), order.begin() + solvables);
+    shuffle(order.begin() + solvables, order.end());
+    // Every kind once before any comes again.
+    std::vector<WordProblemKind> kinds(WordProblemKinds.begin(), WordProblemKinds.end());
+    shuffle(kinds.begin(), kinds.end());
+    for (int k = 0; k < words; ++k)
+        plan[order[static_cast<std::size_t>(k)]] =
+            kinds[static_cast<std::size_t>(k) % kinds.size()];
+    return plan;
+}
+
+// The seed of the word problems: the sheet's, with their share.
+std::uint64_t WordSeed(const WorksheetChoices &choices)
+{
+    std::uint64_t state =
+        Seed(choices) ^ (0x776f7264ULL << 32) ^ std::uint64_t(choices.wordPercent);
+    return SplitMix64(state);
+}
+
 } // namespace
+
+int WordProblemCount(int count, int percent)
+{
+    return (count * percent + 50) / 100;
+}
 
 int UnsolvableCount(int count, int percent)
 {
@@ -199,6 +246,10 @@ Worksheet GenerateWorksheet(const WorksheetChoices &choices)
     std::vector<ItemPlan> plans;
     for (const bool kind : solvable)
         plans.push_back(drawer.Plan(kind));
+    const std::vector<std::optional<WordProblemKind>> words = PlanWords(
+        solvable, WordProblemCount(choices.count, choices.wordPercent), WordSeed(choices));
+    SheetRandom wordRandom(WordSeed(choices));
+    std::set<Triple> wordsOnSheet;
 
     for (int v = 1; v <= choices.variants; ++v) {
         SheetVariant variant{std::to_string(choices.code) + "-" + std::to_string(v), {}};
@@ -206,7 +257,8 @@ Worksheet GenerateWorksheet(const WorksheetChoices &choices)
         const auto fresh = [&](const SheetEquation &e) {
             return onSheet.count({e.a, e.b, e.c}) == 0 && inVariant.count(Normalised(e)) == 0;
         };
-        for (const ItemPlan &plan : plans) {
+        for (std::size_t item = 0; item < plans.size(); ++item) {
+            const ItemPlan &plan = plans[item];
             SheetEquation e = drawer.Draw(plan);
             for (int attempt = 1; !fresh(e); ++attempt) {
                 if (attempt < DrawAttempts || drawer.range() > 10) {
@@ -225,7 +277,17 @@ Worksheet GenerateWorksheet(const WorksheetChoices &choices)
             }
             onSheet.insert({e.a, e.b, e.c});
             inVariant.insert(Normalised(e));
+            if (const auto kind = words[item]) {
+                // The equation drawn all the same, so that the items after
+                // it are what they are without word problems.
+                e = DrawWordProblem(*kind, wordRandom);
+                for (int attempt = 1; attempt < WordRepeats && wordsOnSheet.count({e.a, e.b, e.c});
+                     ++attempt)
+                    e = DrawWordProblem(*kind, wordRandom);
+                wordsOnSheet.insert({e.a, e.b, e.c});
+            }
             variant.equations.push_back(e);
+            variant.words.push_back(words[item]);
         }
         sheet.variants.push_back(std::move(variant));
     }

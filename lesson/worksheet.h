@@ -1,8 +1,10 @@
 #pragma once
 
+#include "wordproblemkind.h"
 #include "worksheetchoices.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,9 @@ struct SheetVariant
 {
     std::string code;
     std::vector<SheetEquation> equations;
+    // Item by item, the kind of word problem the equation is set as; none
+    // for a bare equation.
+    std::vector<std::optional<WordProblemKind>> words = {};
 };
 
 struct Worksheet
@@ -45,7 +50,14 @@ struct Worksheet
 // may fall back to another of the kind, then to any solvable (or not) one.
 // No equation appears twice in the whole sheet, nor within one variant as
 // its own negation.
+//
+// Word problems: WordProblemCount items, the same in every variant and of
+// the same kind there, solvable items taken first; each variant draws its
+// own numbers. The other items are the ones the sheet has without them.
 Worksheet GenerateWorksheet(const WorksheetChoices &choices);
 
 // The unsolvable equations of a variant: the share of the count, rounded half up.
 int UnsolvableCount(int count, int percent);
+
+// The word problems of a variant: the share of the count, rounded half up.
+int WordProblemCount(int count, int percent);

@@ -21,8 +21,9 @@ struct WorksheetChoices
     bool euclid = false; // Euclid's way in small print in the key
     Paper paper = Paper::A4;
     std::uint32_t code = 0; // 1..LargestWorksheetCode; 0 until one is typed or drawn
-    int space = SheetOptionNamed("space").byDefault;   // cm of room under each equation
-    int points = SheetOptionNamed("points").byDefault; // per item; 0: none shown
+    int space = SheetOptionNamed("space").byDefault;               // cm of room under each equation
+    int points = SheetOptionNamed("points").byDefault;             // per item; 0: none shown
+    int wordPercent = SheetOptionNamed("word-problems").byDefault; // items set as word problems
 
     bool operator==(const WorksheetChoices &) const = default;
 };

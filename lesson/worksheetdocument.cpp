@@ -7,7 +7,9 @@
 #include "notation.h"
 #include "placeholders.h"
 #include "sheeteuclid.h"
+#include "wordproblem.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -96,6 +98,38 @@ void AddKeyEntry(SheetDocument &document, int number, const SheetEquation &e,
     }
 }
 
+// A word problem in the key: its unknowns, its equation, the conditions and
+// every solution.
+void AddWordKeyEntry(SheetDocument &document, int number, WordProblemKind kind,
+                     const SheetEquation &e, const Catalogue &language, const std::string &points)
+{
+    const WordProblemsTexts &say = language.worksheet.words;
+    const Notation notation = SchoolNotation(language.code);
+    const auto add = [&](SheetRole role, std::string text) {
+        document.lines.push_back({role, std::move(text)});
+    };
+    add(SheetRole::KeyEquation,
+        FillPlaceholders(
+            language.worksheet.numbered,
+            {{"number", Number(number)}, {"equation", WordProblemUnknowns(kind, e, language)}}));
+    document.lines.back().aside = points;
+    add(SheetRole::KeyLine,
+        FillPlaceholders(say.equation, {{"equation", SheetEquationText(e, language)}}));
+    const Expression bounds = List({Compare(Name("x"), Relation::AtLeast, Int(1)),
+                                    Compare(Name("y"), Relation::AtLeast, Int(1))});
+    add(SheetRole::KeyLine,
+        FillPlaceholders(say.conditions, {{"bounds", FormulaText(bounds, notation)}}));
+    std::vector<Expression> pairs;
+    for (const WordSolution &s : NaturalSolutions(e))
+        pairs.push_back(Pair(Int(s.x), Int(s.y)));
+    const auto count = static_cast<std::uint64_t>(pairs.size());
+    add(SheetRole::KeyLine,
+        FillPlaceholders(
+            say.solutions.For(count),
+            {{"count", Number(std::int64_t(count))},
+             {"pairs", FormulaText(List(std::span<const Expression>(pairs)), notation)}}));
+}
+
 // A variant's heading, and the one its next pages carry.
 void AddCode(SheetDocument &document, const std::string &code, const Catalogue &language)
 {
@@ -134,13 +168,20 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         AddCode(document, variant.code, language);
         add(SheetRole::NameLine, std::string(say.nameLine));
         add(SheetRole::Task, std::string(say.task));
+        if (std::any_of(variant.words.begin(), variant.words.end(),
+                        [](const auto &word) { return word.has_value(); }))
+            add(SheetRole::Task, std::string(say.words.task));
         if (!total.empty())
             add(SheetRole::Task, total);
-        int number = 0;
-        for (const SheetEquation &e : variant.equations) {
+        for (std::size_t k = 0; k < variant.equations.size(); ++k) {
+            const SheetEquation &e = variant.equations[k];
+            const WordProblemKind *word =
+                k < variant.words.size() && variant.words[k] ? &*variant.words[k] : nullptr;
             add(SheetRole::Equation,
-                FillPlaceholders(say.numbered, {{"number", Number(++number)},
-                                                {"equation", SheetEquationText(e, language)}}));
+                FillPlaceholders(say.numbered,
+                                 {{"number", Number(std::int64_t(k) + 1)},
+                                  {"equation", word ? WordProblemText(*word, e, language)
+                                                    : SheetEquationText(e, language)}}));
             document.lines.back().aside = points;
         }
     }
@@ -157,6 +198,11 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         settings += ' ';
         settings += say.settingsZeros.value;
     }
+    if (choices.wordPercent > 0) {
+        settings += ' ';
+        settings +=
+            FillPlaceholders(say.words.settings, {{"percent", Number(choices.wordPercent)}});
+    }
     add(SheetRole::SmallPrint, std::move(settings));
     add(SheetRole::SmallPrint, std::string(say.anyForm));
 
@@ -169,10 +215,15 @@ SheetDocument WorksheetDocument(const Worksheet &sheet, const Catalogue &languag
         AddCode(document, variant.code, language);
         if (!total.empty())
             add(SheetRole::KeyLine, total);
-        int number = 0;
-        for (const SheetEquation &e : variant.equations)
-            AddKeyEntry(document, ++number, e, language, choices.euclid ? euclid : none,
-                        choices.euclid, points);
+        for (std::size_t k = 0; k < variant.equations.size(); ++k) {
+            const int number = static_cast<int>(k) + 1;
+            if (k < variant.words.size() && variant.words[k])
+                AddWordKeyEntry(document, number, *variant.words[k], variant.equations[k], language,
+                                points);
+            else
+                AddKeyEntry(document, number, variant.equations[k], language,
+                            choices.euclid ? euclid : none, choices.euclid, points);
+        }
     }
     return document;
 }

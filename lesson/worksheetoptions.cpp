@@ -84,6 +84,8 @@ int *NumberOf(WorksheetChoices &choices, std::string_view name)
         return &choices.space;
     if (name == "points")
         return &choices.points;
+    if (name == "word-problems")
+        return &choices.wordPercent;
     return &choices.unsolvablePercent;
 }
 
@@ -237,6 +239,9 @@ OptionPairs WorksheetOptionPairs(const WorksheetChoices &choices)
         {"space", std::to_string(choices.space)},
         {"points", std::to_string(choices.points)},
     };
+    // Left out at 0, so that the addresses of sheets without them stay as they were.
+    if (choices.wordPercent != 0)
+        pairs.emplace_back("word-problems", std::to_string(choices.wordPercent));
     if (choices.code != 0)
         pairs.emplace_back("code", std::to_string(choices.code));
     return pairs;
@@ -261,7 +266,7 @@ std::string OptionCaption(std::string_view name, const Catalogue &language)
         {"count", &d.count}, {"range", &d.range},   {"variants", &d.variants},
         {"code", &d.code},   {"lang", &d.language}, {"unsolvable", &d.unsolvable},
         {"zeros", &d.zeros}, {"euclid", &d.euclid}, {"paper", &d.paper},
-        {"space", &d.space}, {"points", &d.points},
+        {"space", &d.space}, {"points", &d.points}, {"word-problems", &d.wordProblems},
     };
     const auto found = std::find_if(std::begin(fields), std::end(fields),
                                     [&](const auto &field) { return field.first == name; });

@@ -121,13 +121,21 @@ nlohmann::json Labels(const Catalogue &language)
 {
     const WorksheetDialogTexts &d = language.worksheet.dialog;
     return {
-        {"title", std::string(d.title)},    {"count", Caption(d.count.text)},
-        {"range", Caption(d.range.text)},   {"variants", Caption(d.variants.text)},
-        {"code", Caption(d.code.text)},     {"newCode", Caption(d.newCode.text)},
-        {"lang", Caption(d.language.text)}, {"unsolvable", Caption(d.unsolvable.text)},
-        {"zeros", Caption(d.zeros.text)},   {"euclid", Caption(d.euclid.text)},
-        {"paper", Caption(d.paper.text)},   {"print", Caption(d.print.text)},
-        {"space", Caption(d.space.text)},   {"points", Caption(d.points.text)},
+        {"title", std::string(d.title)},
+        {"count", Caption(d.count.text)},
+        {"range", Caption(d.range.text)},
+        {"variants", Caption(d.variants.text)},
+        {"code", Caption(d.code.text)},
+        {"newCode", Caption(d.newCode.text)},
+        {"lang", Caption(d.language.text)},
+        {"unsolvable", Caption(d.unsolvable.text)},
+        {"zeros", Caption(d.zeros.text)},
+        {"euclid", Caption(d.euclid.text)},
+        {"paper", Caption(d.paper.text)},
+        {"print", Caption(d.print.text)},
+        {"space", Caption(d.space.text)},
+        {"points", Caption(d.points.text)},
+        {"word-problems", Caption(d.wordProblems.text)},
     };
 }
 
@@ -182,7 +190,8 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
           {"variants", choices.variants},
           {"unsolvable", choices.unsolvablePercent},
           {"zeros", choices.zeros},
-          {"euclid", choices.euclid}}},
+          {"euclid", choices.euclid},
+          {"wordProblems", choices.wordPercent}}},
         {"labels", Labels(speaks)},
         {"lists", Lists(speaks)},
     };
@@ -190,6 +199,8 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     nlohmann::json &options = out["options"] = nlohmann::json::object();
     for (const auto &[name, value] : WorksheetOptionPairs(choices))
         options[name] = value;
+    // The pairs leave out a share of 0; the form shows it.
+    options["word-problems"] = std::to_string(choices.wordPercent);
     nlohmann::json &lines = out["lines"] = nlohmann::json::array();
     if (problem.empty()) {
         const SheetDocument document = ChosenWorksheetDocument(choices);

@@ -79,6 +79,10 @@ void WorksheetDialog::CreateControls()
     Limit(unsolvable_, SheetOptionNamed("unsolvable"));
     unsolvable_->setSingleStep(5);
     unsolvable_->setSuffix(QStringLiteral(" %"));
+    wordProblems_ = Named(new QSpinBox, say.wordProblems);
+    Limit(wordProblems_, SheetOptionNamed("word-problems"));
+    wordProblems_->setSingleStep(10);
+    wordProblems_->setSuffix(QStringLiteral(" %"));
     zeros_ = Named(new QCheckBox(qs(say.zeros.text)), say.zeros);
     euclid_ = Named(new QCheckBox(qs(say.euclid.text)), say.euclid);
     paper_ = Named(new QComboBox, say.paper);
@@ -128,6 +132,7 @@ void WorksheetDialog::CreateControls()
     row(say.code, codeRow, code_);
     row(say.language, language_, language_);
     row(say.unsolvable, unsolvable_, unsolvable_);
+    row(say.wordProblems, wordProblems_, wordProblems_);
     form->addRow(zeros_);
     form->addRow(euclid_);
     row(say.paper, paper_, paper_);
@@ -173,6 +178,7 @@ void WorksheetDialog::CreateControls()
     connect(code_, &QLineEdit::textChanged, this, changed);
     connect(language_, &QComboBox::currentIndexChanged, this, changed);
     connect(unsolvable_, &QSpinBox::valueChanged, this, changed);
+    connect(wordProblems_, &QSpinBox::valueChanged, this, changed);
     connect(zeros_, &QCheckBox::toggled, this, changed);
     connect(euclid_, &QCheckBox::toggled, this, changed);
     connect(paper_, &QComboBox::currentIndexChanged, this, changed);
@@ -204,6 +210,7 @@ std::optional<WorksheetChoices> WorksheetDialog::Choices() const
         {"paper", paper_->currentData().toString().toStdString()},
         {"space", number(space_)},
         {"points", number(points_)},
+        {"word-problems", number(wordProblems_)},
     });
     if (const auto *choices = std::get_if<WorksheetChoices>(&read))
         return *choices;
@@ -216,7 +223,7 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
         QSignalBlocker(count_), QSignalBlocker(range_),    QSignalBlocker(variants_),
         QSignalBlocker(code_),  QSignalBlocker(language_), QSignalBlocker(unsolvable_),
         QSignalBlocker(zeros_), QSignalBlocker(euclid_),   QSignalBlocker(paper_),
-        QSignalBlocker(space_), QSignalBlocker(points_)};
+        QSignalBlocker(space_), QSignalBlocker(points_),   QSignalBlocker(wordProblems_)};
     count_->setValue(choices.count);
     range_->setCurrentIndex(std::max(range_->findText(QString::number(choices.range)), 0));
     variants_->setValue(choices.variants);
@@ -229,6 +236,7 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
     paper_->setCurrentIndex(static_cast<int>(choices.paper));
     space_->setValue(choices.space);
     points_->setValue(choices.points);
+    wordProblems_->setValue(choices.wordPercent);
     ChoicesChanged();
 }
 

@@ -61,6 +61,7 @@ public:
     QComboBox *PaperList() const { return paper_; }
     QSpinBox *Space() const { return space_; }
     QSpinBox *Points() const { return points_; }
+    QSpinBox *WordProblems() const { return wordProblems_; }
     QPrintPreviewWidget *Preview() const { return preview_; }
     QLabel *Message() const { return message_; }
     QPushButton *PrintButton() const { return print_; }
@@ -93,8 +94,9 @@ private:
     QCheckBox *zeros_ = nullptr;
     QCheckBox *euclid_ = nullptr;
     QComboBox *paper_ = nullptr;
-    QSpinBox *space_ = nullptr;  // centimetres under each equation
-    QSpinBox *points_ = nullptr; // per item
+    QSpinBox *space_ = nullptr;        // centimetres under each equation
+    QSpinBox *points_ = nullptr;       // per item
+    QSpinBox *wordProblems_ = nullptr; // per cent of the items
     QPrintPreviewWidget *preview_ = nullptr;
     QLabel *message_ = nullptr;
     QPushButton *print_ = nullptr;

@@ -110,10 +110,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(CommandLine, WorksheetOptionsReadIntoTheChoices)
 {
     const CommandLineRequest request = ReadCommandLine(
-        std::vector<std::string_view>{"--worksheet", "--count=12", "--range", "1000", "--variants",
-                                      "3", "--code", "77", "--unsolvable", "25%", "--zeros=no",
-                                      "--euclid", "--paper", "Letter", "--lang", "en-GB",
-                                      "--output", "sheet.pdf"},
+        std::vector<std::string_view>{"--worksheet",     "--count=12", "--range",    "1000",
+                                      "--variants",      "3",          "--code",     "77",
+                                      "--unsolvable",    "25%",        "--zeros=no", "--euclid",
+                                      "--paper",         "Letter",     "--lang",     "en-GB",
+                                      "--word-problems", "40%",        "--output",   "sheet.pdf"},
         Bulgarian);
     ASSERT_EQ(request.fault, "");
     const WorksheetChoices expected{.count = 12,
@@ -124,7 +125,8 @@ TEST(CommandLine, WorksheetOptionsReadIntoTheChoices)
                                     .zeros = false,
                                     .euclid = true,
                                     .paper = Paper::Letter,
-                                    .code = 77};
+                                    .code = 77,
+                                    .wordPercent = 40};
     EXPECT_EQ(request.choices, expected);
     EXPECT_EQ(request.output, "sheet.pdf");
     EXPECT_EQ(request.language, &English);
@@ -524,7 +526,7 @@ TEST(CommandLine, HelpListsEveryOptionInTheLanguage)
         for (const char *named :
              {"--count 1–40 ", "(10)", "--range 10|100|200|500|1000|1500|2000 ", "(100)",
               "--variants 1–40 ", "--code 1–999999 ", "--lang", "--unsolvable 0–100 ", "--zeros",
-              "--euclid", "--paper a4|letter (a4)"})
+              "--euclid", "--paper a4|letter (a4)", "--word-problems 0–100 "})
             EXPECT_NE(line.find(named), std::string::npos) << named << " in " << line;
     }
     EXPECT_EQ(Velmora({"-h"}, English).out, Velmora({"--help", "--lang=en"}).out);
@@ -640,6 +642,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{{"--method=table"}, "--method goes with --explain A B C"},
         BadRow{{"--explain", "3", "5", "47", "-o", "x.txt"},
                "-o goes with --worksheet or --picture"},
+        BadRow{{"--worksheet", "--word-problems", "101", "-o", "x.pdf"},
+               "--word-problems: “101” is not allowed; allowed: 0–100 (%)"},
+        BadRow{{"--worksheet", "--word-problems=-5", "-o", "x.pdf"},
+               "--word-problems: “-5” is not allowed; allowed: 0–100 (%)"},
+        BadRow{{"--worksheet", "--word-problems", "half", "-o", "x.pdf"},
+               "--word-problems: “half” is not allowed; allowed: 0–100 (%)"},
+        BadRow{{"--word-problems", "50"}, "--word-problems goes with --worksheet"},
         BadRow{{"--worksheet", "--non-negative", "-o", "x.pdf"},
                "the bounds (--positive, --x-min and the others) go with --explain A B C or "
                "--picture A B C"}));

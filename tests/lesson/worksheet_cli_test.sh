@@ -127,6 +127,46 @@ sheet typed --count 3 --lang en --code "$code"
 cmp -s "$dir/drawn.txt" "$dir/typed.txt" || fail "the drawn code did not give its sheet again"
 [ -s "$dir/typed.out" ] && fail "a typed code was printed"
 
+# Word problems: the share of the items rounded half up, the same items in
+# every variant, the text on the sheet and the unknowns, equation and
+# pairs in the key; at 0 the sheet is the one without the option.
+# Each row: the options, the language's "let x be", its task line and how
+# many items each variant has as word problems.
+words=(
+    "--code 4711 --count 10 --variants 2 --word-problems 50 --lang en|Let x be the number of|In the word problems|5"
+    "--code 77 --count 7 --variants 3 --word-problems 50 --lang bg|Нека x е броят на|В текстовите задачи|4"
+    "--code 9 --count 12 --variants 1 --word-problems 100 --unsolvable 50 --lang uk|Нехай x — кількість|У текстових задачах|12"
+    "--code 5 --count 10 --variants 4 --word-problems 0 --lang en|Let x be the number of|In the word problems|0"
+)
+i=0
+for row in "${words[@]}"; do
+    i=$((i + 1))
+    IFS='|' read -r options unknowns task each <<<"$row"
+    # shellcheck disable=SC2086
+    sheet "words$i" $options || continue
+    variants=$(echo "$options" | sed -E 's/.*--variants ([0-9]+).*/\1/')
+    got=$(grep -c -- "^[0-9]*\. $unknowns" "$dir/words$i.txt")
+    [ "$got" -eq $((each * variants)) ] || fail "words row $i: $got word problems in the key, not $((each * variants))"
+    tasks=$(grep -c -- "^$task" "$dir/words$i.txt")
+    if [ "$each" -gt 0 ]; then
+        [ "$tasks" -eq "$variants" ] || fail "words row $i: the task for word problems $tasks times"
+    else
+        [ "$tasks" -eq 0 ] || fail "words row $i: a task for word problems on a sheet without them"
+    fi
+done
+# Pairs in each language's notation, and every listed pair solves its equation.
+grep -Eq '^[0-9]+ solutions?: \([0-9]+, [0-9]+\)' "$dir/words1.txt" || fail "no English pairs (4, 7)"
+grep -Eq '^[0-9]+ решени[ея]: \([0-9]+; [0-9]+\)' "$dir/words2.txt" || fail "no Bulgarian pairs (4; 7)"
+awk '/^Equation: / { split($0, f, /[ x+y=]+/); a = f[2]; b = f[3]; c = f[4] }
+     /^[0-9]+ solutions?: \(/ { line = $0; sub(/^[^(]*/, "", line); n = split(line, p, /[(), ]+/)
+         for (k = 2; k + 1 <= n; k += 2) if (p[k] != "" && a * p[k] + b * p[k + 1] != c) bad = 1 }
+     END { exit bad }' "$dir/words1.txt" || fail "a listed pair does not solve its equation"
+"$velmora" --worksheet --code 5 --count 10 --variants 4 --lang en -o "$dir/plain.pdf" 2>/dev/null
+pdftotext -enc UTF-8 "$dir/plain.pdf" "$dir/plain.txt"
+cmp -s "$dir/plain.txt" "$dir/words4.txt" || fail "--word-problems 0 changed the sheet"
+sheet wordsAgain --code 4711 --count 10 --variants 2 --word-problems 50 --lang en &&
+    { cmp -s "$dir/words1.txt" "$dir/wordsAgain.txt" || fail "the same code gave other word problems"; }
+
 # Refused: one line naming the option and what it allows, status 2, the
 # existing file untouched and nothing else written.
 bad=(
@@ -145,6 +185,9 @@ bad=(
     "--space 1|--space: .*2–20 \\(cm\\), small, medium, large"
     "--space huge|--space: .*small, medium, large"
     "--points 101|--points: .*0–100"
+    "--word-problems 101|--word-problems: .*0–100"
+    "--word-problems=-1|--word-problems: .*0–100"
+    "--word-problems many|--word-problems: .*0–100"
     "--colour red|--colour: .*count, range, variants"
 )
 touch "$dir/bad.out" "$dir/bad.err"

@@ -137,6 +137,7 @@ test('bad values give the one-line message and no sheet', async (t) => {
         ['?worksheet&range=300&lang=en', /^Range: /, /10, 100, 200, 500, 1000, 1500, 2000/],
         ['?worksheet&paper=a3&lang=bg', /^Хартия: /, /a4, letter/],
         ['?worksheet&points=101&lang=uk', /^Бали за завдання: /, /0–100/],
+        ['?worksheet&word-problems=101&lang=en', /^Word problems: /, /0–100/],
         ['?worksheet&colour=red&lang=en', /colour/, /count, range, variants/],
     ];
     for (const [search, option, allowed] of rows) {
@@ -235,16 +236,22 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
         ['worksheet', 'worksheet&count=4&range=20', 'en', 1],
         ['worksheet', 'worksheet&code=0', 'bg', 1],
         ['worksheet', 'lang=xx', 'en', 1],
+        ['worksheet', 'count=10&code=4711&lang=en&word-problems=50', 'en', 0],
     ];
     const engine = await loadEngine();
     const fromModule = calls.map(([, query, language, fresh]) => engine.text.text('velmora_worksheet', query, language, fresh));
     const fromNative = native(calls.map(([name, query, ...rest]) => [name, query.replaceAll('\n', '\\n'), ...rest]));
     assert.deepEqual(fromModule, fromNative);
 
-    const [sheet, large, lines, refused, zero, language] = fromModule.map((j) => JSON.parse(j));
+    const [sheet, large, lines, refused, zero, language, words] = fromModule.map((j) => JSON.parse(j));
+    assert.equal(words.choices.wordProblems, 50);
+    assert.equal(words.options['word-problems'], '50');
+    assert.equal(words.lines.filter((l) => l.role === 'equation').length, 10);
+    assert.equal(words.lines.filter((l) => l.role === 'keyEquation' && /^\d+\. Let x be the number of /.test(l.text)).length, 5,
+        'five of the ten items set as word problems, their unknowns in the key');
     assert.equal(sheet.ok, true);
     assert.equal(sheet.lines.filter((l) => l.role === 'equation').length, 36);
-    assert.deepEqual(large.choices, { count: 40, range: 2000, variants: 2, unsolvable: 50, zeros: true, euclid: true });
+    assert.deepEqual(large.choices, { count: 40, range: 2000, variants: 2, unsolvable: 50, zeros: true, euclid: true, wordProblems: 0 });
     assert.equal(large.paper, 'letter');
     assert.equal(large.lang, 'en', 'the page\'s language where the query names none');
     assert.ok(large.lines.some((l) => l.role === 'smallPrint' && /Euclid/i.test(l.text)) || large.lines.filter((l) => l.role === 'smallPrint').length > 80);

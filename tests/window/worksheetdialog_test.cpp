@@ -85,7 +85,9 @@ QStringList commandLine(const WorksheetChoices &c)
                         QStringLiteral("--space"),
                         QString::number(c.space),
                         QStringLiteral("--points"),
-                        QString::number(c.points)};
+                        QString::number(c.points),
+                        QStringLiteral("--word-problems"),
+                        QString::number(c.wordPercent)};
     if (c.zeros)
         args << QStringLiteral("--zeros");
     if (c.euclid)
@@ -161,6 +163,7 @@ void WorksheetDialogTest::opensWithTheDefaults()
         QCOMPARE(choices->range, 100);
         QCOMPARE(choices->variants, 1);
         QCOMPARE(choices->unsolvablePercent, 0);
+        QCOMPARE(choices->wordPercent, 0);
         QVERIFY(!choices->zeros);
         QVERIFY(!choices->euclid);
         QCOMPARE(choices->paper, Paper::A4);
@@ -182,10 +185,12 @@ void WorksheetDialogTest::tabVisitsEveryControlInOrder()
     QVERIFY(dialog);
     QCOMPARE(focused(), dialog->Count());
     const QList<QWidget *> order = {
-        dialog->Range(),         dialog->Variants(),   dialog->Code(),        dialog->NewCode(),
-        dialog->SheetLanguage(), dialog->Unsolvable(), dialog->Zeros(),       dialog->Euclid(),
-        dialog->PaperList(),     dialog->Space(),      dialog->Points(),      dialog->Preview(),
-        dialog->PrintButton(),   dialog->SaveButton(), dialog->CloseButton(), dialog->Count()};
+        dialog->Range(),        dialog->Variants(),      dialog->Code(),
+        dialog->NewCode(),      dialog->SheetLanguage(), dialog->Unsolvable(),
+        dialog->WordProblems(), dialog->Zeros(),         dialog->Euclid(),
+        dialog->PaperList(),    dialog->Space(),         dialog->Points(),
+        dialog->Preview(),      dialog->PrintButton(),   dialog->SaveButton(),
+        dialog->CloseButton(),  dialog->Count()};
     for (QWidget *expected : order) {
         QTest::keyClick(focused(), Qt::Key_Tab);
         QWidget *now = focused();
@@ -215,6 +220,8 @@ void WorksheetDialogTest::keyboardSetsEveryChoice()
     QTest::keyClick(focused(), Qt::Key_Tab);
     retype(focused(), QStringLiteral("25"));
     QTest::keyClick(focused(), Qt::Key_Tab);
+    retype(focused(), QStringLiteral("50"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClick(focused(), Qt::Key_Space);
     QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClick(focused(), Qt::Key_Space);
@@ -225,7 +232,8 @@ void WorksheetDialogTest::keyboardSetsEveryChoice()
     QTest::keyClick(focused(), Qt::Key_Tab);
     retype(focused(), QStringLiteral("2"));
 
-    const WorksheetChoices expected{12, 500, 3, "en", 25, true, true, Paper::Letter, 4711, 9, 2};
+    const WorksheetChoices expected{12,   500,           3,    "en", 25, true,
+                                    true, Paper::Letter, 4711, 9,    2,  50};
     QCOMPARE(dialog->Choices(), std::optional(expected));
 
     // Alt with a caption's letter goes to its field: Б for "Брой", К for "Код".
@@ -270,7 +278,7 @@ void WorksheetDialogTest::mnemonicsAreDistinct()
         QVERIFY2(!key.isEmpty(), qPrintable(caption + QStringLiteral(": no mnemonic")));
         QVERIFY2(keys.insert(key).second, qPrintable(caption + QStringLiteral(": taken")));
     }
-    QCOMPARE(int(keys.size()), 16);
+    QCOMPARE(int(keys.size()), 17);
     for (QWidget *control : dialog.findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(&dialog) &&
             !qobject_cast<QLabel *>(control) && control->parentWidget() != dialog.Preview() &&
@@ -348,6 +356,8 @@ void WorksheetDialogTest::savedPdfIsTheCommandLines_data()
         << WorksheetChoices{40, 10, 2, "bg", 50, false, false, Paper::A4, 999999};
     QTest::newRow("room and points")
         << WorksheetChoices{7, 100, 2, "uk", 0, false, true, Paper::A4, 31, 12, 3};
+    QTest::newRow("word problems")
+        << WorksheetChoices{9, 100, 3, "bg", 20, false, false, Paper::A4, 4711, 6, 0, 50};
 }
 
 // The dialog's PDF, and its printer's, hold the command line's text.
