@@ -327,6 +327,21 @@ struct BoundsTexts
     Phrase helpYMin;
     Phrase helpYMax;
     Phrase helpBounds; // {lower} {upper}
+
+    // The bounds beside Euclid's way: the two choices, the four boxes'
+    // captions and their names for screen readers, and what the account's
+    // field says before there is one.
+    Phrase choiceNatural;
+    Phrase choiceNonNegative;
+    Phrase xFrom;
+    Phrase xTo;
+    Phrase yFrom;
+    Phrase yTo;
+    Phrase xFromName;
+    Phrase xToName;
+    Phrase yFromName;
+    Phrase yToName;
+    Phrase accountEmpty;
 };
 
 // velmora run from a shell. The help lists each option with one line of
