@@ -6,7 +6,6 @@
 #include "controltable.h"
 #include "languagechoice.h"
 #include "languages.h"
-#include "linepicture.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
 #include "visit.h"
@@ -113,6 +112,19 @@ std::string_view VerdictName(const std::optional<Verdict> &verdict)
     return "refused";
 }
 
+std::string_view ChoiceName(BoundsChoice choice)
+{
+    switch (choice) {
+    case BoundsChoice::Natural:
+        return "natural";
+    case BoundsChoice::NonNegative:
+        return "nonNegative";
+    case BoundsChoice::Any:
+        break;
+    }
+    return "any";
+}
+
 std::string_view MethodName(EuclidLesson::Method method)
 {
     return method == EuclidLesson::Method::Table ? "table" : "substitution";
@@ -135,6 +147,15 @@ const char *Shown(const VisitView &view)
             table = {{"headers", step.table->headers}, {"rows", step.table->rows}};
         steps.push_back({{"lines", step.lines}, {"table", table}, {"linesAfter", step.linesAfter}});
     }
+    // The bounds' boxes by their names, as the entries; the picture is
+    // asked for apart (velmora_picture), being large.
+    const BoundsView &b = view.bounds;
+    nlohmann::json ends = nlohmann::json::object(), faults = nlohmann::json::object();
+    for (std::size_t k = 0; k < b.ends.size(); ++k) {
+        const std::string name(BoundEndName(static_cast<BoundEnd>(k)));
+        ends[name] = b.ends[k];
+        faults[name] = b.faults[k];
+    }
     nlohmann::json lines = nlohmann::json::array();
     for (const FeedbackLine &line : p.lines)
         lines.push_back({{"text", line.text}, {"mistake", line.mistake}});
@@ -153,6 +174,11 @@ const char *Shown(const VisitView &view)
         {"focus", FocusName(view.focus)},
         {"note", view.note},
         {"noteKind", NoteName(view.noteKind)},
+        {"bounds",
+         {{"choice", ChoiceName(b.choice)},
+          {"ends", ends},
+          {"faults", faults},
+          {"account", b.account}}},
         {"practice",
          {{"answer", p.entries},
           {"noSolution", p.noSolution},
@@ -193,6 +219,16 @@ std::optional<Command> CommandOf(std::string_view name, std::string_view argumen
             return command::SetEuclidMethod{EuclidLesson::Method::Table};
         if (argument == "substitution")
             return command::SetEuclidMethod{EuclidLesson::Method::Substitution};
+        return std::nullopt;
+    }
+    if (name == "boundsChoice") {
+        if (const std::optional<BoundsChoice> choice = BoundsChoiceNamed(argument))
+            return command::SetBoundsChoice{*choice};
+        return std::nullopt;
+    }
+    if (name == "bound") {
+        if (const std::optional<BoundEnd> end = BoundEndNamed(argument))
+            return command::EditBound{*end, std::string(text)};
         return std::nullopt;
     }
     if (name == "separator")
@@ -271,13 +307,8 @@ VELMORA_EXPORT(velmora_view) const char *velmora_view(void)
 
 VELMORA_EXPORT(velmora_picture) const char *velmora_picture(void)
 {
-    const VisitView &view = visit.View();
-    returned.clear();
-    if (view.locked) {
-        const auto &[a, b, c] = view.coefficients;
-        returned = LinePictureOfTexts(a, b, c, {}, visit.Language(), PicturePalette::Page(),
-                                      PictureStyle::Page);
-    }
+    // Drawn by the visit with the bounds it holds, for the page's style sheet.
+    returned = visit.View().bounds.picture;
     return returned.c_str();
 }
 

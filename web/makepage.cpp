@@ -47,8 +47,8 @@ const Catalogue &language = Bulgarian;
 // qCompress's own output without the length it puts first.
 std::string deflated(std::string_view bytes)
 {
-    const QByteArray packed = qCompress(
-        QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), 9);
+    const QByteArray packed =
+        qCompress(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size())), 9);
     return packed.mid(4).toStdString();
 }
 
@@ -363,7 +363,37 @@ std::string panelElements()
             caption("EuclidAsTableCaption") +
             "</span></label>\n"
             "        </div>\n        </div>\n"
-            "        <div id=\"EuclidWay\"></div>\n"
+            "        <div id=\"EuclidWay\"></div>\n";
+    // The bounds a task sets, after Euclid's way as the account they give
+    // follows it: one tick for each choice, a box for each end.
+    html += "        <section id=\"Bounds\" aria-labelledby=\"BoundsTitle\">\n"
+            "        <h3 id=\"BoundsTitle\">" +
+            caption("BoundsTitle") + "</h3>\n        <div class=\"choices\">\n";
+    for (const auto &[id, choice] :
+         {std::pair<std::string_view, std::string_view>{"BoundsNatural", "natural"},
+          {"BoundsNonNegative", "nonNegative"}}) {
+        const std::string captionId = std::string(id) + "Caption";
+        html += "            <label class=\"claim\"><input type=\"checkbox\" id=\"" +
+                std::string(id) + "\" data-choice=\"" + std::string(choice) + "\"><span id=\"" +
+                captionId + "\">" + caption(captionId) + "</span></label>\n";
+    }
+    html += "        </div>\n        <div class=\"entries\">\n";
+    const std::pair<std::string_view, BoundEnd> ends[] = {{"BoundXMin", BoundEnd::XMin},
+                                                          {"BoundXMax", BoundEnd::XMax},
+                                                          {"BoundYMin", BoundEnd::YMin},
+                                                          {"BoundYMax", BoundEnd::YMax}};
+    for (const auto &[id, end] : ends) {
+        const std::string captionId = std::string(id) + "Caption";
+        html += "            <label id=\"" + captionId + "\" for=\"" + std::string(id) + "\">" +
+                caption(captionId) + "</label><input type=\"text\" " + named(id) +
+                " data-bound=\"" + std::string(BoundEndName(end)) +
+                "\" aria-describedby=\"BoundsFaults\" inputmode=\"numeric\" maxlength=\"24\" "
+                "autocomplete=\"off\" spellcheck=\"false\">\n";
+    }
+    html += "        </div>\n"
+            "        <p id=\"BoundsFaults\" role=\"status\" aria-live=\"polite\"></p>\n"
+            "        <pre id=\"BoundsAccount\" hidden></pre>\n"
+            "        </section>\n"
             "    </section>\n    </div>\n";
     // The picture of the equation, placed by the script after Calculate.
     html += "    <section id=\"Picture\" aria-labelledby=\"PictureTitle\" hidden>\n"

@@ -29,6 +29,17 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
         {"TallyCaption", c.tally.text, ""},
         {"TallyClear", c.clearTally.text, c.clearTally.accessibleName},
         {"PictureTitle", catalogue.picture.heading, ""},
+        {"BoundsTitle", catalogue.bounds.title, ""},
+        {"BoundsNaturalCaption", catalogue.bounds.choiceNatural, ""},
+        {"BoundsNonNegativeCaption", catalogue.bounds.choiceNonNegative, ""},
+        {"BoundXMinCaption", catalogue.bounds.xFrom, ""},
+        {"BoundXMin", "", catalogue.bounds.xFromName},
+        {"BoundXMaxCaption", catalogue.bounds.xTo, ""},
+        {"BoundXMax", "", catalogue.bounds.xToName},
+        {"BoundYMinCaption", catalogue.bounds.yFrom, ""},
+        {"BoundYMin", "", catalogue.bounds.yFromName},
+        {"BoundYMaxCaption", catalogue.bounds.yTo, ""},
+        {"BoundYMax", "", catalogue.bounds.yToName},
     };
 }
 
