@@ -26,6 +26,12 @@ namespace {
 // only what the visit speaks.
 constexpr std::array<std::string_view, 0> NoLines{};
 
+template <typename Texts, typename... Member>
+constexpr void Unspoken(Texts &texts, const Phrase &code, Member... members)
+{
+    ((texts.*members = code), ...);
+}
+
 constexpr Catalogue ForTheModule(const Catalogue &full)
 {
     Catalogue spoken = full;
@@ -36,6 +42,27 @@ constexpr Catalogue ForTheModule(const Catalogue &full)
          {&MessageTexts::noDisplay, &MessageTexts::displayFailed, &MessageTexts::pageCannotLoad,
           &MessageTexts::pageTitle, &MessageTexts::pageDescription, &MessageTexts::languageSwitch})
         spoken.messages.*message = full.code;
+    // Nor the command line's texts and the window's menus, which the page
+    // never speaks: room in the one file for the bounds' account.
+    Unspoken(spoken.commandLine, full.code, &CommandLineTexts::usage, &CommandLineTexts::summary,
+             &CommandLineTexts::options, &CommandLineTexts::explain, &CommandLineTexts::lang,
+             &CommandLineTexts::help, &CommandLineTexts::version, &CommandLineTexts::worksheet,
+             &CommandLineTexts::reading, &CommandLineTexts::exitStatus,
+             &CommandLineTexts::unknownArgument, &CommandLineTexts::missingCoefficients,
+             &CommandLineTexts::missingLanguage, &CommandLineTexts::unknownLanguage,
+             &CommandLineTexts::languageAlone, &CommandLineTexts::repeated,
+             &CommandLineTexts::worksheetOnly, &CommandLineTexts::noValue,
+             &CommandLineTexts::oneTask, &CommandLineTexts::method, &CommandLineTexts::picture,
+             &CommandLineTexts::pictureOutput, &CommandLineTexts::pictureCoefficients,
+             &CommandLineTexts::together, &CommandLineTexts::explainOnly,
+             &CommandLineTexts::outputOnly);
+    Unspoken(spoken.menus, full.code, &MenuTexts::file, &MenuTexts::worksheet, &MenuTexts::quit,
+             &MenuTexts::view, &MenuTexts::euclidPanel, &MenuTexts::answerPanel, &MenuTexts::zoomIn,
+             &MenuTexts::zoomOut, &MenuTexts::actualSize, &MenuTexts::euclidEmpty);
+    Unspoken(spoken.bounds, full.code, &BoundsTexts::helpPositive, &BoundsTexts::helpNonNegative,
+             &BoundsTexts::helpXMin, &BoundsTexts::helpXMax, &BoundsTexts::helpYMin,
+             &BoundsTexts::helpYMax, &BoundsTexts::helpBounds, &BoundsTexts::missingValue,
+             &BoundsTexts::bothChoices, &BoundsTexts::withoutExplain);
     return spoken;
 }
 

@@ -363,12 +363,14 @@ std::string panelElements()
             caption("EuclidAsTableCaption") +
             "</span></label>\n"
             "        </div>\n        </div>\n"
-            "        <div id=\"EuclidWay\"></div>\n";
+            "        <div id=\"EuclidWay\"></div>\n"
+            "    </section>\n    </div>\n";
     // The bounds a task sets, after Euclid's way as the account they give
-    // follows it: one tick for each choice, a box for each end.
-    html += "        <section id=\"Bounds\" aria-labelledby=\"BoundsTitle\">\n"
-            "        <h3 id=\"BoundsTitle\">" +
-            caption("BoundsTitle") + "</h3>\n        <div class=\"choices\">\n";
+    // follows it, and outside the columns the reading fills on a projector:
+    // one tick for each choice, a box for each end.
+    html += "    <section id=\"Bounds\" aria-labelledby=\"BoundsTitle\">\n"
+            "        <h2 id=\"BoundsTitle\">" +
+            caption("BoundsTitle") + "</h2>\n        <div class=\"choices\">\n";
     for (const auto &[id, choice] :
          {std::pair<std::string_view, std::string_view>{"BoundsNatural", "natural"},
           {"BoundsNonNegative", "nonNegative"}}) {
@@ -393,8 +395,7 @@ std::string panelElements()
     html += "        </div>\n"
             "        <p id=\"BoundsFaults\" role=\"status\" aria-live=\"polite\"></p>\n"
             "        <pre id=\"BoundsAccount\" hidden></pre>\n"
-            "        </section>\n"
-            "    </section>\n    </div>\n";
+            "    </section>\n";
     // The picture of the equation, placed by the script after Calculate.
     html += "    <section id=\"Picture\" aria-labelledby=\"PictureTitle\" hidden>\n"
             "        <h2 id=\"PictureTitle\">" +
