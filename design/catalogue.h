@@ -578,6 +578,20 @@ struct PracticeTexts
         // and why its steps are what they are
         Phrase general;
     } hints;
+
+    // A list of the solutions a task's bounds allow. {pair} as (4; 7).
+    struct List
+    {
+        Phrase unreadable;     // {text} as typed, {example}: (x; y)
+        Phrase notASolution;   // {pair} {check} {c}
+        Phrase outOfBounds;    // {pair} {bound}: "x ≥ 1", the first it breaks
+        Phrase repeated;       // {pair}
+        PluralPhrase right;    // {count}: those right and within the bounds
+        PluralPhrase missing;  // {count}, none named
+        PluralPhrase complete; // {count}
+        Phrase noneRight;      // an empty list where no solution lies within
+        Phrase endless;        // infinitely many: no list holds them
+    } list;
 };
 
 // The window's menu bar and the panel beside the client area: each entry's
