@@ -63,6 +63,13 @@ constexpr Catalogue ForTheModule(const Catalogue &full)
              &BoundsTexts::helpXMin, &BoundsTexts::helpXMax, &BoundsTexts::helpYMin,
              &BoundsTexts::helpYMax, &BoundsTexts::helpBounds, &BoundsTexts::missingValue,
              &BoundsTexts::bothChoices, &BoundsTexts::withoutExplain);
+    // The check of a list of solutions, which the page does not offer yet.
+    using List = PracticeTexts::List;
+    Unspoken(spoken.practice.list, full.code, &List::unreadable, &List::notASolution,
+             &List::outOfBounds, &List::repeated, &List::noneRight, &List::endless);
+    const PluralPhrase unsaid{full.practice.list.right.rule, 1, {}};
+    spoken.practice.list.right = spoken.practice.list.missing = spoken.practice.list.complete =
+        unsaid;
     return spoken;
 }
 
