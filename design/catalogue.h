@@ -327,6 +327,21 @@ struct BoundsTexts
     Phrase helpYMin;
     Phrase helpYMax;
     Phrase helpBounds; // {lower} {upper}
+
+    // The bounds beside Euclid's way: the two choices, the four boxes'
+    // captions and their names for screen readers, and what the account's
+    // field says before there is one.
+    Phrase choiceNatural;
+    Phrase choiceNonNegative;
+    Phrase xFrom;
+    Phrase xTo;
+    Phrase yFrom;
+    Phrase yTo;
+    Phrase xFromName;
+    Phrase xToName;
+    Phrase yFromName;
+    Phrase yToName;
+    Phrase accountEmpty;
 };
 
 // velmora run from a shell. The help lists each option with one line of
@@ -599,6 +614,20 @@ struct PracticeTexts
         // and why its steps are what they are
         Phrase general;
     } hints;
+
+    // A list of the solutions a task's bounds allow. {pair} as (4; 7).
+    struct List
+    {
+        Phrase unreadable;     // {text} as typed, {example}: (x; y)
+        Phrase notASolution;   // {pair} {check} {c}
+        Phrase outOfBounds;    // {pair} {bound}: "x ≥ 1", the first it breaks
+        Phrase repeated;       // {pair}
+        PluralPhrase right;    // {count}: those right and within the bounds
+        PluralPhrase missing;  // {count}, none named
+        PluralPhrase complete; // {count}
+        Phrase noneRight;      // an empty list where no solution lies within
+        Phrase endless;        // infinitely many: no list holds them
+    } list;
 };
 
 // The window's menu bar and the panel beside the client area: each entry's

@@ -46,6 +46,16 @@ enum class Finding {
     StepsFree, // 0x + 0y = 0: no steps to give
     SameAsTranscript,
     TranscriptParameter, // which t of the transcript's general solution
+    // A list of the solutions within bounds (solutionlist.h).
+    ListUnreadable,
+    ListNotASolution,
+    ListOutOfBounds,
+    ListRepeated,
+    ListRight,
+    ListMissing,
+    ListComplete,
+    ListNoneRight,
+    ListEndless,
 };
 
 struct FeedbackLine

@@ -1,7 +1,10 @@
 #include "visit.h"
 
+#include "boundsaccount.h"
+#include "boundtext.h"
 #include "euclid.h"
 #include "fieldtext.h"
+#include "linepicture.h"
 #include "placeholders.h"
 #include "practicehints.h"
 
@@ -37,7 +40,48 @@ std::string_view Trimmed(std::string_view text)
 constexpr std::array<std::string_view, 7> EntryNames = {
     "coefficientA", "coefficientB", "constantC", "x0", "y0", "stepX", "stepY"};
 
+constexpr std::array<std::string_view, 4> BoundEndNames = {"xMin", "xMax", "yMin", "yMax"};
+
+// The caption of a bound's box, which names it in the line that says what
+// is wrong with it.
+const Phrase &CaptionOf(BoundEnd end, const BoundsTexts &say)
+{
+    const Phrase *captions[] = {&say.xFrom, &say.xTo, &say.yFrom, &say.yTo};
+    return *captions[static_cast<std::size_t>(end)];
+}
+
+std::optional<std::int64_t> &EndOf(SolutionBounds &bounds, std::size_t k)
+{
+    std::optional<std::int64_t> *const ends[] = {&bounds.xMin, &bounds.xMax, &bounds.yMin,
+                                                 &bounds.yMax};
+    return *ends[k];
+}
+
 } // namespace
+
+std::string_view BoundEndName(BoundEnd end)
+{
+    return BoundEndNames[static_cast<std::size_t>(end)];
+}
+
+std::optional<BoundEnd> BoundEndNamed(std::string_view name)
+{
+    for (std::size_t k = 0; k < BoundEndNames.size(); ++k)
+        if (BoundEndNames[k] == name)
+            return static_cast<BoundEnd>(k);
+    return std::nullopt;
+}
+
+std::optional<BoundsChoice> BoundsChoiceNamed(std::string_view name)
+{
+    if (name == "any")
+        return BoundsChoice::Any;
+    if (name == "natural")
+        return BoundsChoice::Natural;
+    if (name == "nonNegative")
+        return BoundsChoice::NonNegative;
+    return std::nullopt;
+}
 
 std::string_view EntryName(Entry entry)
 {
@@ -167,12 +211,15 @@ void Visit::operator()(const command::SetLanguage &language)
     euclid_.clear();
     calculated_ = false;
     noteKind_ = NoteKind::None;
+    AccountForBounds();
     ForgetAnswer();
 }
 
 void Visit::operator()(const command::SetDecimalSeparator &separator)
 {
     separator_ = separator.separator;
+    // "4,0" is a whole bound where a comma is the separator.
+    AccountForBounds();
 }
 
 void Visit::operator()(const command::SetEuclidMethod &method)
@@ -188,6 +235,55 @@ void Visit::operator()(const command::SetEuclidMethod &method)
         lesson_ = EuclidLessonFor(a, b, c, separator_, *language_, method_);
         euclid_ = EuclidLessonText(lesson_);
     }
+}
+
+void Visit::operator()(const command::SetBoundsChoice &choice)
+{
+    if (choice.choice == boundsChoice_)
+        return;
+    boundsChoice_ = choice.choice;
+    AccountForBounds();
+}
+
+void Visit::operator()(const command::EditBound &edit)
+{
+    std::string &box = boundEnds_[static_cast<std::size_t>(edit.end)];
+    if (box == edit.text)
+        return;
+    box = edit.text;
+    // Bounds ask more of the same equation: no field is locked against them,
+    // and the account follows them as they are typed.
+    AccountForBounds();
+}
+
+SolutionBounds Visit::BoundsInEffect() const
+{
+    SolutionBounds given;
+    for (std::size_t k = 0; k < boundEnds_.size(); ++k) {
+        const BoundReading reading = ReadBound(boundEnds_[k], separator_);
+        if (reading.kind == BoundReading::Kind::Whole)
+            EndOf(given, k) = reading.value;
+        else if (reading.kind != BoundReading::Kind::Empty)
+            return {}; // half a bound would answer another task
+    }
+    const SolutionBounds chosen = boundsChoice_ == BoundsChoice::Natural ? SolutionBounds::Natural()
+                                  : boundsChoice_ == BoundsChoice::NonNegative
+                                      ? SolutionBounds::NonNegative()
+                                      : SolutionBounds{};
+    return BothBounds(chosen, given);
+}
+
+void Visit::AccountForBounds()
+{
+    boundsAccount_.clear();
+    picture_.clear();
+    if (!calculated_)
+        return;
+    const auto &[a, b, c] = coefficients_;
+    const SolutionBounds bounds = BoundsInEffect();
+    boundsAccount_ = BoundsAccount(a, b, c, bounds, *language_);
+    picture_ =
+        LinePictureOfTexts(a, b, c, bounds, *language_, PicturePalette::Page(), PictureStyle::Page);
 }
 
 void Visit::Calculate()
@@ -218,6 +314,7 @@ void Visit::Calculate()
                    NumberText(ReadCoefficient(coefficients_[k]), separator_);
     }
     noteKind_ = readAs_.empty() ? NoteKind::None : NoteKind::ReadAs;
+    AccountForBounds();
 }
 
 void Visit::ClearAll()
@@ -229,6 +326,7 @@ void Visit::ClearAll()
     euclid_.clear();
     calculated_ = false;
     noteKind_ = NoteKind::None;
+    AccountForBounds();
     ForgetAnswer();
 }
 
@@ -273,6 +371,17 @@ void Visit::ShowView()
         v.note = FillPlaceholders(language_->notes.readAs, {{"values", readAs_}});
         break;
     }
+
+    BoundsView &bounds = v.bounds;
+    bounds.choice = boundsChoice_;
+    bounds.ends = boundEnds_;
+    for (std::size_t k = 0; k < boundEnds_.size(); ++k)
+        bounds.faults[k] =
+            BoundFault(CaptionOf(static_cast<BoundEnd>(k), language_->bounds).value, boundEnds_[k],
+                       ReadBound(boundEnds_[k], separator_), *language_);
+    bounds.inEffect = BoundsInEffect();
+    bounds.account = boundsAccount_;
+    bounds.picture = picture_;
 
     PracticeView &p = v.practice;
     const PracticeTexts &say = language_->practice;

@@ -4,11 +4,10 @@
 // three coefficient texts and whether they are Ready or Calculated, the one
 // random sequence, the selected range, the language and the user's decimal
 // separator, the working and Euclid's way of the last calculation, the line
-// beside the fields, and "Your answer": the pupil's entries, the last
-// check's feedback, the hints given and the round's tally. Each of the
-// user's actions is one command (visitcommand.h); what every front end draws
-// is one view (visitview.h). The window and the page forward the actions and
-// draw the view, so that both behave alike.
+// beside the fields, the bounds set beside Euclid's way, and "Your answer": the pupil's entries,
+// the last check's feedback, the hints given and the round's tally. Each of the user's actions is
+// one command (visitcommand.h); what every front end draws is one view (visitview.h). The window
+// and the page forward the actions and draw the view, so that both behave alike.
 
 #include "calculation.h"
 #include "euclidlesson.h"
@@ -49,6 +48,8 @@ public:
     void operator()(const command::SetLanguage &language);
     void operator()(const command::SetDecimalSeparator &separator);
     void operator()(const command::SetEuclidMethod &method);
+    void operator()(const command::SetBoundsChoice &choice);
+    void operator()(const command::EditBound &edit);
 
 private:
     bool Calculated() const { return calculated_; }
@@ -58,6 +59,10 @@ private:
     void FillRandom();
     void ForgetAnswer();
     void ShowView();
+    // The bounds the choice and the boxes give, none while a box is at
+    // fault; the account and the picture of the calculation with them.
+    SolutionBounds BoundsInEffect() const;
+    void AccountForBounds();
 
     RandomSource random_;
     const Catalogue *language_;
@@ -73,6 +78,12 @@ private:
     std::string euclid_;
     NoteKind noteKind_ = NoteKind::None;
     std::string readAs_; // "A = 1, C = 0", for the ReadAs note
+
+    // Kept for the visit: a task's bounds outlast its data and the language.
+    BoundsChoice boundsChoice_ = BoundsChoice::Any;
+    std::array<std::string, 4> boundEnds_;
+    std::string boundsAccount_;
+    std::string picture_;
 
     PupilAnswer answer_;
     std::optional<AnswerCheck> feedback_;

@@ -17,6 +17,20 @@ enum class Entry { A, B, C, X0, Y0, StepX, StepY };
 std::string_view EntryName(Entry entry);
 std::optional<Entry> EntryNamed(std::string_view name);
 
+// The four boxes of the bounds beside Euclid's way, in the order the account
+// takes them: x from, x to, y from, y to.
+enum class BoundEnd { XMin, XMax, YMin, YMax };
+
+// The whole numbers a task asks for, beyond the boxes: natural ones (x ≥ 1,
+// y ≥ 1), non-negative ones (x ≥ 0, y ≥ 0), or any.
+enum class BoundsChoice { Any, Natural, NonNegative };
+
+// Their names where a command crosses as text: "xMin" to "yMax", and "any",
+// "natural", "nonNegative".
+std::string_view BoundEndName(BoundEnd end);
+std::optional<BoundEnd> BoundEndNamed(std::string_view name);
+std::optional<BoundsChoice> BoundsChoiceNamed(std::string_view name);
+
 // One user's action on the visit. The controls that raise them keep their
 // names from the design table: Buton0 Calculate, Buton1 Clear, Buton2
 // NewData, Sluch SelectRange, Pole1 to Pole3 Edit and Enter.
@@ -83,10 +97,23 @@ struct SetEuclidMethod
     EuclidLesson::Method method;
 };
 
+// "Natural" or "non-negative" chosen, or neither, for the rest of the visit.
+struct SetBoundsChoice
+{
+    BoundsChoice choice;
+};
+// A bound's box now holds `text`; an empty one leaves that side open.
+struct EditBound
+{
+    BoundEnd end;
+    std::string text;
+};
+
 } // namespace command
 
 using Command =
     std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
                  command::SelectRange, command::Edit, command::Enter, command::Claim,
                  command::Check, command::Hint, command::StartTallyAgain, command::SetLanguage,
-                 command::SetDecimalSeparator, command::SetEuclidMethod>;
+                 command::SetDecimalSeparator, command::SetEuclidMethod, command::SetBoundsChoice,
+                 command::EditBound>;

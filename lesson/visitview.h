@@ -2,6 +2,8 @@
 
 #include "answercheck.h"
 #include "euclidlesson.h"
+#include "solutionbounds.h"
+#include "visitcommand.h"
 
 #include <array>
 #include <optional>
@@ -36,6 +38,19 @@ struct PracticeView
     std::string tally;              // "Right at the first try: 3 of 5; hints used: 2"
 };
 
+// The bounds beside Euclid's way and what they give.
+struct BoundsView
+{
+    BoundsChoice choice = BoundsChoice::Any;
+    std::array<std::string, 4> ends;   // the boxes, as typed, by BoundEnd
+    std::array<std::string, 4> faults; // why a box's text is no bound; empty if it is one
+    // What the account and the picture use: the choice and the boxes
+    // together, none at all while a box is at fault.
+    SolutionBounds inEffect;
+    std::string account; // CR LF lines, once calculated with a bound in effect
+    std::string picture; // the SVG for a page's style sheet, once calculated
+};
+
 // Everything a front end draws, after any command, in one value.
 struct VisitView
 {
@@ -50,5 +65,6 @@ struct VisitView
     Focus focus = Focus::Unchanged;          // after the last command
     NoteKind noteKind = NoteKind::None;
     std::string note; // the line beside the fields, in the visit's language
+    BoundsView bounds;
     PracticeView practice;
 };

@@ -3,7 +3,8 @@
 // the phone and the projector in English too; Euclid's way beside the window
 // on a projector and in its own section on a phone, and a wrong and a
 // corrected answer of the pupil's, and the first hint, on a phone; the picture of 3x + 5y = 47 on
-// a phone and on a projector.
+// a phone and on a projector; its natural solutions worked out after
+// Euclid's way on a phone and on a projector.
 //
 //   node scripts/page-screenshots.mjs [OUT_DIR [FILE...]]   (default docs/, all)
 //
@@ -26,6 +27,11 @@ const answer = (entries) => async (page) => {
     for (const [id, value] of Object.entries(entries)) await page.fill(id, value);
     await page.tap('#AnswerCheck');
     await page.evaluate(() => document.getElementById('Practice').scrollIntoView({ block: 'start' }));
+};
+// "Natural numbers" ticked after Calculate, the section at the top.
+const natural = async (page) => {
+    await page.click('#BoundsNatural');
+    await page.evaluate(() => document.getElementById('Bounds').scrollIntoView({ block: 'start' }));
 };
 const wrong = { '#AnswerX0': '4', '#AnswerY0': '10', '#AnswerP': '5', '#AnswerQ': '-13' };
 
@@ -51,6 +57,8 @@ const shots = [
     }],
     ['page-phone-picture.png', 'Pixel 7', 'en-US', ['3', '5', '47'], showPicture],
     ['page-projector-picture.png', '1920 × 1080', 'en-US', ['3', '5', '47'], showPicture],
+    ['page-phone-bounds.png', 'Pixel 7', 'en-US', ['3', '5', '47'], natural],
+    ['page-projector-bounds.png', '1920 × 1080', 'bg-BG', ['3', '5', '47'], natural],
 ];
 
 const browser = await launch();

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Makes docs/window-euclid.png, docs/window-practice*.png and
-# docs/window-picture*.png from the built program, driven by keyboard under
-# Xvfb: Euclid's way for 91x + 35y = 14, "Your answer" with a wrong pair and
-# then the corrected one, and the picture of 3x + 5y = 47.
+# Makes docs/window-euclid.png, docs/window-practice*.png,
+# docs/window-picture*.png and docs/window-bounds*.png from the built
+# program, driven by keyboard under Xvfb: Euclid's way for 91x + 35y = 14,
+# "Your answer" with a wrong pair and then the corrected one, the picture of
+# 3x + 5y = 47, and its natural solutions after Euclid's way.
 # Usage: scripts/window-screenshots.sh [path/to/velmora]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -74,5 +75,12 @@ for language in bg en; do
     coefficients 3 5 47
     keys Return F4
     shoot "docs/window-picture$suffix.png"
+    stop
+
+    # From Euclid's way, Tab reaches "natural numbers" first.
+    start "$language"
+    coefficients 3 5 47
+    keys Return F2 Tab space
+    shoot "docs/window-bounds$suffix.png"
     stop
 done

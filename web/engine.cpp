@@ -6,7 +6,6 @@
 #include "controltable.h"
 #include "languagechoice.h"
 #include "languages.h"
-#include "linepicture.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
 #include "visit.h"
@@ -27,6 +26,12 @@ namespace {
 // only what the visit speaks.
 constexpr std::array<std::string_view, 0> NoLines{};
 
+template <typename Texts, typename... Member>
+constexpr void Unspoken(Texts &texts, const Phrase &code, Member... members)
+{
+    ((texts.*members = code), ...);
+}
+
 constexpr Catalogue ForTheModule(const Catalogue &full)
 {
     Catalogue spoken = full;
@@ -37,6 +42,34 @@ constexpr Catalogue ForTheModule(const Catalogue &full)
          {&MessageTexts::noDisplay, &MessageTexts::displayFailed, &MessageTexts::pageCannotLoad,
           &MessageTexts::pageTitle, &MessageTexts::pageDescription, &MessageTexts::languageSwitch})
         spoken.messages.*message = full.code;
+    // Nor the command line's texts and the window's menus, which the page
+    // never speaks: room in the one file for the bounds' account.
+    Unspoken(spoken.commandLine, full.code, &CommandLineTexts::usage, &CommandLineTexts::summary,
+             &CommandLineTexts::options, &CommandLineTexts::explain, &CommandLineTexts::lang,
+             &CommandLineTexts::help, &CommandLineTexts::version, &CommandLineTexts::worksheet,
+             &CommandLineTexts::reading, &CommandLineTexts::exitStatus,
+             &CommandLineTexts::unknownArgument, &CommandLineTexts::missingCoefficients,
+             &CommandLineTexts::missingLanguage, &CommandLineTexts::unknownLanguage,
+             &CommandLineTexts::languageAlone, &CommandLineTexts::repeated,
+             &CommandLineTexts::worksheetOnly, &CommandLineTexts::noValue,
+             &CommandLineTexts::oneTask, &CommandLineTexts::method, &CommandLineTexts::picture,
+             &CommandLineTexts::pictureOutput, &CommandLineTexts::pictureCoefficients,
+             &CommandLineTexts::together, &CommandLineTexts::explainOnly,
+             &CommandLineTexts::outputOnly);
+    Unspoken(spoken.menus, full.code, &MenuTexts::file, &MenuTexts::worksheet, &MenuTexts::quit,
+             &MenuTexts::view, &MenuTexts::euclidPanel, &MenuTexts::answerPanel, &MenuTexts::zoomIn,
+             &MenuTexts::zoomOut, &MenuTexts::actualSize, &MenuTexts::euclidEmpty);
+    Unspoken(spoken.bounds, full.code, &BoundsTexts::helpPositive, &BoundsTexts::helpNonNegative,
+             &BoundsTexts::helpXMin, &BoundsTexts::helpXMax, &BoundsTexts::helpYMin,
+             &BoundsTexts::helpYMax, &BoundsTexts::helpBounds, &BoundsTexts::missingValue,
+             &BoundsTexts::bothChoices, &BoundsTexts::withoutExplain);
+    // The check of a list of solutions, which the page does not offer yet.
+    using List = PracticeTexts::List;
+    Unspoken(spoken.practice.list, full.code, &List::unreadable, &List::notASolution,
+             &List::outOfBounds, &List::repeated, &List::noneRight, &List::endless);
+    const PluralPhrase unsaid{full.practice.list.right.rule, 1, {}};
+    spoken.practice.list.right = spoken.practice.list.missing = spoken.practice.list.complete =
+        unsaid;
     return spoken;
 }
 
@@ -113,6 +146,19 @@ std::string_view VerdictName(const std::optional<Verdict> &verdict)
     return "refused";
 }
 
+std::string_view ChoiceName(BoundsChoice choice)
+{
+    switch (choice) {
+    case BoundsChoice::Natural:
+        return "natural";
+    case BoundsChoice::NonNegative:
+        return "nonNegative";
+    case BoundsChoice::Any:
+        break;
+    }
+    return "any";
+}
+
 std::string_view MethodName(EuclidLesson::Method method)
 {
     return method == EuclidLesson::Method::Table ? "table" : "substitution";
@@ -135,6 +181,15 @@ const char *Shown(const VisitView &view)
             table = {{"headers", step.table->headers}, {"rows", step.table->rows}};
         steps.push_back({{"lines", step.lines}, {"table", table}, {"linesAfter", step.linesAfter}});
     }
+    // The bounds' boxes by their names, as the entries; the picture is
+    // asked for apart (velmora_picture), being large.
+    const BoundsView &b = view.bounds;
+    nlohmann::json ends = nlohmann::json::object(), faults = nlohmann::json::object();
+    for (std::size_t k = 0; k < b.ends.size(); ++k) {
+        const std::string name(BoundEndName(static_cast<BoundEnd>(k)));
+        ends[name] = b.ends[k];
+        faults[name] = b.faults[k];
+    }
     nlohmann::json lines = nlohmann::json::array();
     for (const FeedbackLine &line : p.lines)
         lines.push_back({{"text", line.text}, {"mistake", line.mistake}});
@@ -153,6 +208,11 @@ const char *Shown(const VisitView &view)
         {"focus", FocusName(view.focus)},
         {"note", view.note},
         {"noteKind", NoteName(view.noteKind)},
+        {"bounds",
+         {{"choice", ChoiceName(b.choice)},
+          {"ends", ends},
+          {"faults", faults},
+          {"account", b.account}}},
         {"practice",
          {{"answer", p.entries},
           {"noSolution", p.noSolution},
@@ -193,6 +253,16 @@ std::optional<Command> CommandOf(std::string_view name, std::string_view argumen
             return command::SetEuclidMethod{EuclidLesson::Method::Table};
         if (argument == "substitution")
             return command::SetEuclidMethod{EuclidLesson::Method::Substitution};
+        return std::nullopt;
+    }
+    if (name == "boundsChoice") {
+        if (const std::optional<BoundsChoice> choice = BoundsChoiceNamed(argument))
+            return command::SetBoundsChoice{*choice};
+        return std::nullopt;
+    }
+    if (name == "bound") {
+        if (const std::optional<BoundEnd> end = BoundEndNamed(argument))
+            return command::EditBound{*end, std::string(text)};
         return std::nullopt;
     }
     if (name == "separator")
@@ -271,13 +341,8 @@ VELMORA_EXPORT(velmora_view) const char *velmora_view(void)
 
 VELMORA_EXPORT(velmora_picture) const char *velmora_picture(void)
 {
-    const VisitView &view = visit.View();
-    returned.clear();
-    if (view.locked) {
-        const auto &[a, b, c] = view.coefficients;
-        returned = LinePictureOfTexts(a, b, c, {}, visit.Language(), PicturePalette::Page(),
-                                      PictureStyle::Page);
-    }
+    // Drawn by the visit with the bounds it holds, for the page's style sheet.
+    returned = visit.View().bounds.picture;
     return returned.c_str();
 }
 

@@ -370,6 +370,37 @@ std::string panelElements()
             "        </div>\n        </div>\n"
             "        <div id=\"EuclidWay\"></div>\n"
             "    </section>\n    </div>\n";
+    // The bounds a task sets, after Euclid's way as the account they give
+    // follows it, and outside the columns the reading fills on a projector:
+    // one tick for each choice, a box for each end.
+    html += "    <section id=\"Bounds\" aria-labelledby=\"BoundsTitle\">\n"
+            "        <h2 id=\"BoundsTitle\">" +
+            caption("BoundsTitle") + "</h2>\n        <div class=\"choices\">\n";
+    for (const auto &[id, choice] :
+         {std::pair<std::string_view, std::string_view>{"BoundsNatural", "natural"},
+          {"BoundsNonNegative", "nonNegative"}}) {
+        const std::string captionId = std::string(id) + "Caption";
+        html += "            <label class=\"claim\"><input type=\"checkbox\" id=\"" +
+                std::string(id) + "\" data-choice=\"" + std::string(choice) + "\"><span id=\"" +
+                captionId + "\">" + caption(captionId) + "</span></label>\n";
+    }
+    html += "        </div>\n        <div class=\"entries\">\n";
+    const std::pair<std::string_view, BoundEnd> ends[] = {{"BoundXMin", BoundEnd::XMin},
+                                                          {"BoundXMax", BoundEnd::XMax},
+                                                          {"BoundYMin", BoundEnd::YMin},
+                                                          {"BoundYMax", BoundEnd::YMax}};
+    for (const auto &[id, end] : ends) {
+        const std::string captionId = std::string(id) + "Caption";
+        html += "            <label id=\"" + captionId + "\" for=\"" + std::string(id) + "\">" +
+                caption(captionId) + "</label><input type=\"text\" " + named(id) +
+                " data-bound=\"" + std::string(BoundEndName(end)) +
+                "\" aria-describedby=\"BoundsFaults\" inputmode=\"numeric\" maxlength=\"24\" "
+                "autocomplete=\"off\" spellcheck=\"false\">\n";
+    }
+    html += "        </div>\n"
+            "        <p id=\"BoundsFaults\" role=\"status\" aria-live=\"polite\"></p>\n"
+            "        <pre id=\"BoundsAccount\" hidden></pre>\n"
+            "    </section>\n";
     // The picture of the equation, placed by the script after Calculate.
     html += "    <section id=\"Picture\" aria-labelledby=\"PictureTitle\" hidden>\n"
             "        <h2 id=\"PictureTitle\">" +

@@ -32,6 +32,17 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
         {"PictureTitle", catalogue.picture.heading, ""},
         {"WorksheetLink", catalogue.messages.pageToWorksheet, ""},
         {"SolverLink", catalogue.messages.pageToSolver, ""},
+        {"BoundsTitle", catalogue.bounds.title, ""},
+        {"BoundsNaturalCaption", catalogue.bounds.choiceNatural, ""},
+        {"BoundsNonNegativeCaption", catalogue.bounds.choiceNonNegative, ""},
+        {"BoundXMinCaption", catalogue.bounds.xFrom, ""},
+        {"BoundXMin", "", catalogue.bounds.xFromName},
+        {"BoundXMaxCaption", catalogue.bounds.xTo, ""},
+        {"BoundXMax", "", catalogue.bounds.xToName},
+        {"BoundYMinCaption", catalogue.bounds.yFrom, ""},
+        {"BoundYMin", "", catalogue.bounds.yFromName},
+        {"BoundYMaxCaption", catalogue.bounds.yTo, ""},
+        {"BoundYMax", "", catalogue.bounds.yToName},
     };
 }
 

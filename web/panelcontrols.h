@@ -5,7 +5,8 @@
 #include <string_view>
 #include <vector>
 
-// The page's controls beside the window: Euclid's way and "Your answer", by
+// The page's controls beside the window: Euclid's way with its bounds and
+// "Your answer", by
 // element id, with the caption each shows and the name a screen reader gives
 // it in one language. An empty caption shows none (the element is named
 // only); an empty name leaves the caption to name it.

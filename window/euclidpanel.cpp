@@ -1,5 +1,6 @@
 #include "euclidpanel.h"
 
+#include "boundsbox.h"
 #include "mainwindow.h"
 #include "qtext.h"
 #include "visitview.h"
@@ -78,6 +79,8 @@ EuclidPanel::EuclidPanel(MainWindow &window, const Catalogue &language, QWidget 
     layout->addWidget(account_, 1);
     layout->addWidget(table_, 0, Qt::AlignLeft);
     layout->addWidget(after_, 1);
+    bounds_ = new BoundsBox(window, language, this);
+    layout->addWidget(bounds_, 1);
 }
 
 QPlainTextEdit *EuclidPanel::textField(const Catalogue &language)
@@ -106,6 +109,7 @@ void EuclidPanel::Show(const VisitView &view)
         const QSignalBlocker blocker(chosen);
         chosen->setChecked(true);
     }
+    bounds_->Show(view);
     if (view.euclid == shown_)
         return;
     shown_ = view.euclid;

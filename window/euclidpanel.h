@@ -5,7 +5,8 @@
 // and keyboard like the transcript, and the choice of its method. The table
 // method's table is a table, headed q, r, s, t, that a screen reader moves
 // through by cell; the lines before it and after it stand in a field each.
-// Before anything is calculated the panel says how to get one.
+// Before anything is calculated the panel says how to get one. Below it, the
+// bounds a task sets and the solutions within them.
 
 #include "catalogue.h"
 #include "euclidlesson.h"
@@ -20,6 +21,7 @@ class QRadioButton;
 class QTableWidget;
 QT_END_NAMESPACE
 
+class BoundsBox;
 class MainWindow;
 struct VisitView;
 
@@ -39,6 +41,8 @@ public:
     // The lines after the table; hidden without one.
     QPlainTextEdit *After() const { return after_; }
     QRadioButton *MethodButton(EuclidLesson::Method method) const;
+    // The bounds after Euclid's way, and the account they give.
+    BoundsBox *Bounds() const { return bounds_; }
 
 private:
     QPlainTextEdit *textField(const Catalogue &language);
@@ -50,5 +54,6 @@ private:
     QPlainTextEdit *account_ = nullptr;
     QTableWidget *table_ = nullptr;
     QPlainTextEdit *after_ = nullptr;
+    BoundsBox *bounds_ = nullptr;
     std::string shown_;
 };

@@ -202,12 +202,13 @@ void LessonWindow::keepOnScreen()
 void LessonWindow::showAccount()
 {
     euclid_->Show(client_->View());
-    // The picture of the equation calculated, as its fields hold it.
+    // The picture of the equation calculated, as its fields hold it, with
+    // the bounds set beside Euclid's way.
     const VisitView &view = client_->View();
     std::optional<std::array<std::string, 3>> equation;
     if (view.locked)
         equation = view.coefficients;
-    picture_->SetEquation(equation);
+    picture_->SetEquation(equation, view.bounds.inEffect);
 }
 
 void LessonWindow::OpenWorksheet()

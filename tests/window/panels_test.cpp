@@ -3,6 +3,7 @@
 // events. VELMORA_TEST_LANGUAGE names the language the run expects.
 
 #include "answerpanel.h"
+#include "boundsbox.h"
 #include "controltable.h"
 #include "euclidpanel.h"
 #include "lessonwindow.h"
@@ -525,6 +526,106 @@ private slots:
         QVERIFY(!family.isEmpty());
         QCOMPARE(family, f.client().font().family());
         QVERIFY(seen.isNull()); // gone with its menu entry's return
+    }
+
+    // The bounds after Euclid's way: named for screen readers, reached by
+    // Tab in reading order, ticked and typed by keyboard; the account and the
+    // picture follow them, and a bad box says why in the window's language.
+    void boundsBesideEuclidsWay()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        EuclidPanel &panel = f.window->Euclid();
+        QTRY_VERIFY(panel.isVisible());
+        BoundsBox &bounds = *panel.Bounds();
+        const BoundsTexts &say = f.language().bounds;
+        QCheckBox *natural = bounds.Choice(BoundsChoice::Natural);
+        QCheckBox *nonNegative = bounds.Choice(BoundsChoice::NonNegative);
+        QCOMPARE(accessibleName(natural), qs(say.choiceNatural));
+        QCOMPARE(accessibleName(nonNegative), qs(say.choiceNonNegative));
+        const Phrase *names[] = {&say.xFromName, &say.xToName, &say.yFromName, &say.yToName};
+        const Phrase *captions[] = {&say.xFrom, &say.xTo, &say.yFrom, &say.yTo};
+        const BoundEnd ends[] = {BoundEnd::XMin, BoundEnd::XMax, BoundEnd::YMin, BoundEnd::YMax};
+        for (int k = 0; k < 4; ++k) {
+            QLineEdit *box = bounds.End(ends[k]);
+            QCOMPARE(accessibleName(box), qs(*names[k]));
+            bool captioned = false;
+            for (QLabel *label : bounds.findChildren<QLabel *>())
+                captioned |= label->buddy() == box && label->text() == qs(*captions[k]);
+            QVERIFY2(captioned, qPrintable(qs(*captions[k])));
+        }
+        QCOMPARE(accessibleName(bounds.Account()), qs(say.title));
+
+        // Tab from Euclid's way: the two choices, the four boxes, the account.
+        panel.Account()->setFocus();
+        const QList<QWidget *> order = {natural,
+                                        nonNegative,
+                                        bounds.End(BoundEnd::XMin),
+                                        bounds.End(BoundEnd::XMax),
+                                        bounds.End(BoundEnd::YMin),
+                                        bounds.End(BoundEnd::YMax),
+                                        bounds.Account()};
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTRY_COMPARE(QApplication::focusWidget(), next);
+        }
+
+        f.enter(QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("47"));
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        QVERIFY(bounds.Account()->toPlainText().isEmpty());
+
+        natural->setFocus();
+        QTest::keyClick(natural, Qt::Key_Space);
+        QVERIFY(natural->isChecked());
+        bounds.End(BoundEnd::XMax)->setFocus();
+        QTest::keyClicks(bounds.End(BoundEnd::XMax), QStringLiteral("10"));
+        const bool english = f.language().code.value == std::string_view("en");
+        const auto pair = [english](int x, int y) {
+            return QStringLiteral("(%1%2 %3)")
+                .arg(x)
+                .arg(english ? QStringLiteral(",") : QStringLiteral(";"))
+                .arg(y);
+        };
+        const QString account = bounds.Account()->toPlainText();
+        QVERIFY2(account.contains(pair(4, 7) + QStringLiteral(", ") + pair(9, 4)),
+                 qPrintable(account));
+        QVERIFY2(!account.contains(pair(14, 1)), qPrintable(account));
+        QVERIFY(!account.contains(QLatin1Char('\r')));
+        // The picture shades the same bounds: its marks inside them are those two.
+        QSet<QPair<int, int>> inside;
+        QXmlStreamReader reader(QByteArray::fromStdString(f.window->Picture().Svg()));
+        while (!reader.atEnd())
+            if (reader.readNext() == QXmlStreamReader::StartElement &&
+                reader.attributes().value(QStringLiteral("data-in-bounds")) == u"true")
+                inside.insert({reader.attributes().value(QStringLiteral("data-x")).toInt(),
+                               reader.attributes().value(QStringLiteral("data-y")).toInt()});
+        QCOMPARE(inside, (QSet<QPair<int, int>>{{4, 7}, {9, 4}}));
+
+        // One choice at a time: ticking the other clears the first.
+        nonNegative->setFocus();
+        QTest::keyClick(nonNegative, Qt::Key_Space);
+        QVERIFY(nonNegative->isChecked());
+        QVERIFY(!natural->isChecked());
+        QCOMPARE(f.client().View().bounds.choice, BoundsChoice::NonNegative);
+
+        QLineEdit *yFrom = bounds.End(BoundEnd::YMin);
+        yFrom->setFocus();
+        QTest::keyClicks(yFrom, QStringLiteral("1.5"));
+        QTRY_VERIFY(bounds.Faults()->isVisible());
+        QVERIFY2(bounds.Faults()->text().startsWith(qs(say.yFrom) + QLatin1Char(':')),
+                 qPrintable(bounds.Faults()->text()));
+        QCOMPARE(yFrom->accessibleDescription(), bounds.Faults()->text());
+        QVERIFY(bounds.Account()->toPlainText().isEmpty());
+
+        // Kept for the visit: new data leaves them as they are.
+        yFrom->clear();
+        QTest::keyClicks(yFrom, QStringLiteral("2"));
+        QTest::mouseClick(f.client().Buton(2), Qt::LeftButton);
+        QVERIFY(nonNegative->isChecked());
+        QCOMPARE(yFrom->text(), QStringLiteral("2"));
+        QCOMPARE(bounds.End(BoundEnd::XMax)->text(), QStringLiteral("10"));
+        QVERIFY(!bounds.Faults()->isVisible());
     }
 
     // F4 shows the picture beside the window, with the focus; after

@@ -22,6 +22,14 @@
     const euclidLater = byId('EuclidLater');
     // Every field the user types into, by the engine's name for it.
     const entries = [...document.querySelectorAll('[data-entry]')];
+    // The bounds after Euclid's way: the two choices, the four boxes, why a
+    // box is no bound, and the solutions within them.
+    const boundChoices = [...document.querySelectorAll('[data-choice]')];
+    const boundEnds = [...document.querySelectorAll('[data-bound]')];
+    const boundsFaults = byId('BoundsFaults');
+    const boundsAccount = byId('BoundsAccount');
+    const picture = byId('Picture');
+    const pictureView = byId('PictureView');
 
     // The engine's texts in and out of its memory (enginetext.mjs, set in
     // here when the page is made).
@@ -212,6 +220,7 @@
         if (note.textContent !== view.note) note.textContent = view.note;
         drawEuclid(view);
         setEuclidReady(view.euclidSteps.length > 0);
+        drawBounds(view.bounds);
         byId('Tally').textContent = view.practice.tally;
         const p = view.practice;
         byId('AnswerHint').disabled = !p.hintAvailable;
@@ -235,13 +244,26 @@
         return view;
     }
 
-    // The picture of the equation calculated, inline after Calculate; asked
-    // of the engine only when that equation or its language changes.
-    const picture = byId('Picture');
-    const pictureView = byId('PictureView');
+    function drawBounds(bounds) {
+        for (const box of boundChoices) box.checked = box.dataset.choice === bounds.choice;
+        for (const box of boundEnds) {
+            const value = bounds.ends[box.dataset.bound];
+            if (box.value !== value) box.value = value;
+            box.setAttribute('aria-invalid', bounds.faults[box.dataset.bound] ? 'true' : 'false');
+        }
+        const faults = boundEnds.map((box) => bounds.faults[box.dataset.bound]).filter(Boolean).join('\n');
+        if (boundsFaults.textContent !== faults) boundsFaults.textContent = faults;
+        const account = bounds.account.replace(/\r\n/g, '\n');
+        if (boundsAccount.textContent !== account) boundsAccount.textContent = account;
+        boundsAccount.hidden = !account;
+    }
+
+    // The picture of the equation calculated, inline after Calculate, with
+    // the bounds set; asked of the engine only when those or its language
+    // change.
     let pictureOf = '';
     function renderPicture(view) {
-        const of = view.locked ? JSON.stringify([view.language, view.fields]) : '';
+        const of = view.locked ? JSON.stringify([view.language, view.fields, view.bounds.choice, view.bounds.ends]) : '';
         if (of === pictureOf) return;
         pictureOf = of;
         const svg = of ? engine.text('velmora_picture') : '';
@@ -267,6 +289,8 @@
             for (const field of entries)
                 if (field.value !== shown.entries[field.dataset.entry]) engine.text('velmora_command', 'edit', field.dataset.entry, field.value);
             if (noSolution.checked !== shown.practice.noSolution) engine.text('velmora_command', 'claim', noSolution.checked ? '1' : '0', '');
+            for (const box of boundEnds)
+                if (box.value !== shown.bounds.ends[box.dataset.bound]) engine.text('velmora_command', 'bound', box.dataset.bound, box.value);
         }
         return render(JSON.parse(engine.text('velmora_command', name, String(argument), String(text))));
     }
@@ -331,6 +355,9 @@
         }
         noSolution.addEventListener('change', () => command('claim', noSolution.checked ? '1' : '0'));
         for (const radio of euclidMethods) radio.addEventListener('change', () => radio.checked && command('method', radio.value));
+        // One choice at a time, or none: ticking one clears the other.
+        for (const box of boundChoices) box.addEventListener('change', () => command('boundsChoice', box.checked ? box.dataset.choice : 'any'));
+        for (const box of boundEnds) box.addEventListener('input', () => command('bound', box.dataset.bound, box.value));
         // Drawn afresh at every check, so that the live region is heard again
         // when the same answer gets the same findings.
         byId('AnswerCheck').addEventListener('click', () => {
@@ -349,7 +376,7 @@
 
     // iOS's keypad of digits has no minus sign, so there the fields keep the
     // full keyboard, whose page of digits has one.
-    if ('standalone' in navigator) for (const field of [...Pole.slice(1, 4), ...answerFields]) field.removeAttribute('inputmode');
+    if ('standalone' in navigator) for (const field of [...Pole.slice(1, 4), ...answerFields, ...boundEnds]) field.removeAttribute('inputmode');
 
     // Hosted on a web site, the page keeps itself for offline use; from a
     // file there is nothing to register and nothing to ask for.

@@ -1,0 +1,109 @@
+// The bounds after Euclid's way on the page, in the engine VELMORA_BROWSER
+// names: a tick for "natural" or "non-negative", four boxes, the solutions
+// within them worked out after Calculate, the picture shading the same
+// bounds; a bad box said in the page's language; the bounds kept through new
+// data and a new language; targets a finger can take on a phone.
+
+import assert from 'node:assert/strict';
+import { after, before, describe, test } from 'node:test';
+
+import { launchBrowser } from './browsers.mjs';
+import { until } from './deadline.mjs';
+
+let browser;
+before(async () => (browser = await launchBrowser()));
+after(async () => browser?.close());
+
+async function calculate(s, [a, b, c]) {
+    await s.click('#Buton1');
+    await s.fill('#Pole1', String(a));
+    await s.fill('#Pole2', String(b));
+    await s.fill('#Pole3', String(c));
+    await s.click('#Buton0');
+}
+
+// What the user sees of the bounds and of the picture's marks inside them.
+const shownBounds = (s) =>
+    s.evaluate(() => {
+        const $ = (id) => document.getElementById(id);
+        const svg = $('Picture').hidden ? null : $('PictureView').querySelector('svg');
+        return {
+            natural: $('BoundsNatural').checked,
+            nonNegative: $('BoundsNonNegative').checked,
+            ends: ['BoundXMin', 'BoundXMax', 'BoundYMin', 'BoundYMax'].map((id) => $(id).value),
+            account: $('BoundsAccount').hidden ? '' : $('BoundsAccount').textContent,
+            faults: $('BoundsFaults').textContent,
+            title: $('BoundsTitle').textContent,
+            xFromName: $('BoundXMin').getAttribute('aria-label'),
+            inBounds: svg
+                ? [...svg.querySelectorAll('[data-in-bounds="true"]')].map((m) => `${m.dataset.x},${m.dataset.y}`).sort()
+                : null,
+        };
+    });
+
+describe('the bounds after Euclid\'s way', () => {
+    test('give the solutions within them and shade the picture', async () => {
+        const s = await browser.open({ search: '?lang=en' });
+        await s.click('#BoundsNatural');
+        await calculate(s, [3, 5, 47]);
+        const natural = await until('the natural solutions of 3x + 5y = 47', () => shownBounds(s),
+            (b) => b.account.includes('(4, 7), (9, 4), (14, 1)'));
+        assert.deepEqual(natural.inBounds, ['14,1', '4,7', '9,4']);
+        assert.equal(natural.faults, '');
+
+        await s.fill('#BoundXMax', '10');
+        const narrowed = await until('x ≤ 10 taken', () => shownBounds(s),
+            (b) => b.account.includes('(4, 7), (9, 4)') && !b.account.includes('(14, 1)'));
+        assert.deepEqual(narrowed.inBounds, ['4,7', '9,4']);
+
+        // Ticking the other choice clears the first.
+        await s.click('#BoundsNonNegative');
+        await until('one choice at a time', () => shownBounds(s), (b) => b.nonNegative && !b.natural);
+
+        await s.fill('#BoundYMin', '1.5');
+        const faulty = await until('the bad box named', () => shownBounds(s), (b) => b.faults !== '');
+        assert.match(faulty.faults, /^y from: “1\.5” is not a whole number/);
+        assert.equal(faulty.account, '', 'nothing worked out from half the bounds');
+        assert.deepEqual(faulty.inBounds, [], 'no region shaded while a box is wrong');
+        await s.close();
+    });
+
+    test('are kept through new data and a new language', async () => {
+        const s = await browser.open({ search: '?lang=en' });
+        await s.click('#BoundsNonNegative');
+        await s.fill('#BoundXMin', '-3');
+        await s.fill('#BoundYMax', 'z');
+        await s.click('#Buton2');
+        await s.click('#Languages > button[lang="bg"]');
+        const kept = await until('the bounds in Bulgarian', () => shownBounds(s), (b) => b.faults.startsWith('y до:'));
+        assert.equal(kept.nonNegative, true);
+        assert.deepEqual(kept.ends, ['-3', '', '', 'z']);
+        assert.equal(kept.title, 'Решения при ограничения');
+        assert.equal(kept.xFromName, 'Най-малката допустима стойност на x');
+
+        await s.fill('#BoundYMax', '');
+        await calculate(s, [4, 2, 18]);
+        const legs = await until('the non-negative solutions of 4x + 2y = 18', () => shownBounds(s),
+            (b) => b.account.includes('(0; 9), (1; 7), (2; 5), (3; 3), (4; 1)'));
+        assert.deepEqual(legs.inBounds, ['0,9', '1,7', '2,5', '3,3', '4,1']);
+        await s.close();
+    });
+
+    test('take a finger on a phone', async () => {
+        const s = await browser.open({ viewport: { width: 360, height: 740 } });
+        const sizes = await s.evaluate(() =>
+            ['BoundsNatural', 'BoundsNonNegative', 'BoundXMin', 'BoundXMax', 'BoundYMin', 'BoundYMax'].map((id) => {
+                const element = document.getElementById(id);
+                const target = element.type === 'checkbox' ? element.closest('label') : element;
+                const box = target.getBoundingClientRect();
+                return { id, height: box.height, width: box.width, right: box.right, font: parseFloat(getComputedStyle(element).fontSize), screen: document.documentElement.clientWidth };
+            }),
+        );
+        for (const size of sizes) {
+            assert.ok(size.height >= 44 && size.width >= 44, `${size.id}: ${size.width}×${size.height}`);
+            assert.ok(size.right <= size.screen + 0.5, `${size.id} ends at ${size.right} of ${size.screen}`);
+            if (!size.id.startsWith('Bounds')) assert.ok(size.font >= 16, `${size.id}: ${size.font}px type`);
+        }
+        await s.close();
+    });
+});
