@@ -58,3 +58,20 @@ std::string EuclidLessonText(const EuclidLesson &lesson)
     }
     return text;
 }
+
+std::vector<EuclidPlace> EuclidPlaces(const EuclidLesson &lesson)
+{
+    using Part = EuclidPlace::Part;
+    std::vector<EuclidPlace> places;
+    for (std::size_t s = 0; s < lesson.steps.size(); ++s) {
+        const EuclidStep &step = lesson.steps[s];
+        for (std::size_t k = 0; k < step.lines.size(); ++k)
+            places.push_back({s, Part::Line, k});
+        if (step.table)
+            for (std::size_t k = 0; k < step.table->rows.size(); ++k)
+                places.push_back({s, Part::Row, k});
+        for (std::size_t k = 0; k < step.linesAfter.size(); ++k)
+            places.push_back({s, Part::After, k});
+    }
+    return places;
+}

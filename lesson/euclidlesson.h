@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,3 +60,18 @@ std::string EuclidLessonText(const EuclidLesson &lesson);
 
 // The table alone as those aligned lines, without line ends.
 std::vector<std::string> EuclidTableLines(const EuclidTable &table);
+
+// One place of a lesson shown a step at a time: a line of a step's `lines`,
+// a row of its table, or a line of its `linesAfter`. The table's headers
+// show with its first row.
+struct EuclidPlace
+{
+    enum class Part { Line, Row, After };
+
+    std::size_t step;
+    Part part;
+    std::size_t index;
+};
+
+// Every place of the lesson in the order it is written.
+std::vector<EuclidPlace> EuclidPlaces(const EuclidLesson &lesson);

@@ -83,10 +83,23 @@ struct SetEuclidMethod
     EuclidLesson::Method method;
 };
 
+// Euclid's way a step at a time: the next step, or the one before (from
+// all at once, the first step or all but the last), or all at once again.
+struct NextStep
+{
+};
+struct PreviousStep
+{
+};
+struct ShowAllSteps
+{
+};
+
 } // namespace command
 
 using Command =
     std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
                  command::SelectRange, command::Edit, command::Enter, command::Claim,
                  command::Check, command::Hint, command::StartTallyAgain, command::SetLanguage,
-                 command::SetDecimalSeparator, command::SetEuclidMethod>;
+                 command::SetDecimalSeparator, command::SetEuclidMethod, command::NextStep,
+                 command::PreviousStep, command::ShowAllSteps>;
