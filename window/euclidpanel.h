@@ -6,16 +6,27 @@
 // method's table is a table, headed q, r, s, t, that a screen reader moves
 // through by cell; the lines before it and after it stand in a field each.
 // Before anything is calculated the panel says how to get one.
+// Next, Previous and Show all pace the lesson a step at a time (keys
+// Alt+Page Down, Alt+Page Up, Alt+End, none of them the window's own): only
+// the lines up to the current step show, that one marked.
 
 #include "catalogue.h"
 #include "euclidlesson.h"
+#include "visitcommand.h"
 
+#include <QColor>
 #include <QGroupBox>
+#include <QKeySequence>
 
+#include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
+class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QTableWidget;
 QT_END_NAMESPACE
@@ -39,10 +50,23 @@ public:
     // The lines after the table; hidden without one.
     QPlainTextEdit *After() const { return after_; }
     QRadioButton *MethodButton(EuclidLesson::Method method) const;
+    QPushButton *NextButton() const { return next_; }
+    QPushButton *PreviousButton() const { return previous_; }
+    QPushButton *AllButton() const { return all_; }
+    // The keys that press it.
+    QKeySequence Keys(const QPushButton *button) const;
+    // "Step 3 of 24" while paced.
+    QLabel *PaceLabel() const { return paceAt_; }
+    // The current step's mark: the background of its line or row.
+    static QColor MarkColour();
 
 private:
     QPlainTextEdit *textField(const Catalogue &language);
     void showTable(const EuclidTable *table);
+    // As large as its rows that show.
+    void fitTable();
+    QPushButton *paceButton(const Phrase &caption, const Phrase &name, const Phrase &tip,
+                            const QKeySequence &keys, Command command);
 
     MainWindow &window_;
     QRadioButton *bySubstitution_ = nullptr;
@@ -50,5 +74,11 @@ private:
     QPlainTextEdit *account_ = nullptr;
     QTableWidget *table_ = nullptr;
     QPlainTextEdit *after_ = nullptr;
+    QPushButton *previous_ = nullptr;
+    QPushButton *next_ = nullptr;
+    QPushButton *all_ = nullptr;
+    QLabel *paceAt_ = nullptr;
     std::string shown_;
+    std::size_t shownAt_ = 0;
+    std::vector<std::pair<const QPushButton *, QKeySequence>> keys_;
 };
