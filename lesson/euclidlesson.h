@@ -39,7 +39,20 @@ struct EuclidStep
     std::vector<std::string> lines;
     std::optional<EuclidTable> table;
     std::vector<std::string> linesAfter;
+    // Where the formulas stand, each a run of bytes a page keeps on one line
+    // where it fits: line k of `lines`, or of `linesAfter` counted on from
+    // the end of `lines`.
+    struct Formula
+    {
+        std::size_t line, begin, size;
+    };
+    std::vector<Formula> formulas;
 };
+
+// A line cut at its formulas: the words before the first, the first
+// formula, the words after it, and so on; the odd parts are the formulas.
+// Line k counts as EuclidStep::formulas does.
+std::vector<std::string> EuclidLineParts(const EuclidStep &step, std::size_t line);
 
 // Euclid's way for one equation, step by step. The two methods differ only
 // in how the GCD and Bézout's equality are found: Substitution writes the
