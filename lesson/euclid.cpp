@@ -76,10 +76,7 @@ public:
     // text with the notation's minus.
     std::string Number(const Value &value, std::string_view decimalSeparator) const
     {
-        std::string text;
-        for (const char c : NumberText(value, decimalSeparator))
-            text += c == '-' ? notation_.minus : std::string(1, c);
-        return text;
+        return ReadNumberText(value, decimalSeparator, notation_);
     }
 
     const EuclidTexts &say;
