@@ -91,16 +91,31 @@ describe("Euclid's way a step at a time", () => {
         await s.close();
     });
 
-    test('keeps each formula on one line where it fits', async () => {
-        const s = await browser.open({ search: '?lang=en', viewport: { width: 1920, height: 1080 } });
-        await calculate(s, [1534, 1309, 652]);
-        const seen = await until("the formulas of Euclid's way", () =>
-            s.evaluate(() => [...document.querySelectorAll('#EuclidWay .formula')].map((f) => {
-                const lines = new Set([...f.getClientRects()].map((r) => Math.round(r.top)));
-                return { text: f.textContent, lines: lines.size, width: f.getBoundingClientRect().width, room: f.closest('.euclid-line').clientWidth };
-            })), (list) => list.length > 20);
-        for (const formula of seen)
-            if (formula.width < formula.room) assert.equal(formula.lines, 1, `${formula.text} on one line`);
-        await s.close();
-    });
+    for (const [width, height] of [[1920, 1080], [412, 915]])
+        test(`keeps each formula on one line where it fits (${width} × ${height})`, async () => {
+            const s = await browser.open({ search: '?lang=en', viewport: { width, height } });
+            await calculate(s, [1534, 1309, 652]);
+            const seen = await until("the formulas of Euclid's way", () =>
+                s.evaluate(() => [...document.querySelectorAll('#EuclidWay .formula')].map((f) => {
+                    const line = f.closest('.euclid-line');
+                    const style = getComputedStyle(line);
+                    const lineHeight = parseFloat(style.lineHeight) || 1.25 * parseFloat(style.fontSize);
+                    const box = f.getBoundingClientRect();
+                    // Its width on one line, unbroken.
+                    Object.assign(f.style, { whiteSpace: 'nowrap', maxWidth: 'none' });
+                    const natural = f.getBoundingClientRect().width;
+                    Object.assign(f.style, { whiteSpace: '', maxWidth: '' });
+                    const words = line.getClientRects();
+                    return { text: f.textContent, height: box.height, lineHeight, width: natural, room: line.clientWidth, lines: Math.round(line.getBoundingClientRect().height / lineHeight), rects: words.length };
+                })), (list) => list.length > 20);
+            let wrapped = 0;
+            for (const formula of seen) {
+                // A formula narrower than its column stands on one line, whole.
+                if (formula.width <= formula.room) assert.ok(formula.height < 1.5 * formula.lineHeight, `${formula.text}: ${formula.height} px high, lines of ${formula.lineHeight} px`);
+                if (formula.lines > 1) ++wrapped;
+            }
+            // On a phone lines wrap, between their formulas.
+            if (width < 500) assert.ok(wrapped > 5, `${wrapped} lines wrapped`);
+            await s.close();
+        });
 });
