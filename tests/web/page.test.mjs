@@ -336,6 +336,8 @@ describe('the style sheet', () => {
         await s.click('#Buton0');
         // Euclid's way with its table.
         await s.click('input[name="EuclidMethod"][value="table"]');
+        // Paced, all but its last step: the step before it marked.
+        await s.click('#EuclidPrevious');
         // Feedback with more than one mistake: the four entries left empty.
         await s.click('#AnswerCheck');
         const unapplied = await s.evaluate(() => {
