@@ -361,7 +361,7 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
                                           {"second", typed("picture")}}));
     else if (bounded && !explain && !picture)
         return refuse(std::string(request.language->bounds.withoutExplain));
-    else if (parser.isSet("method") && !explain)
+    else if (parser.isSet("method") && !explain && !worksheet)
         return refuse(fill(say.explainOnly, {{"option", typed("method")}}));
     else if (parser.isSet("output") && !worksheet && !picture)
         return refuse(fill(say.outputOnly, {{"option", typed("output")}}));
@@ -379,7 +379,16 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
     else
         return refuse(std::string(say.languageAlone));
 
-    if (request.mode == Mode::Explain && parser.isSet("method")) {
+    // A worksheet's key has Euclid's way, and so a method, with --euclid alone.
+    if (request.mode == Mode::Worksheet && parser.isSet("method")) {
+        WorksheetChoices read;
+        if (parser.isSet("euclid"))
+            ApplyWorksheetOption(read, "euclid", flagValue("euclid").value_or(""));
+        if (!read.euclid)
+            return refuse(fill(say.explainOnly, {{"option", typed("method")}}));
+    }
+    if ((request.mode == Mode::Explain || request.mode == Mode::Worksheet) &&
+        parser.isSet("method")) {
         const std::string value = parser.value("method").toLower().toStdString();
         const auto found = std::find_if(Methods.begin(), Methods.end(),
                                         [&](const auto &method) { return method.first == value; });
@@ -388,6 +397,7 @@ CommandLineRequest ReadCommandLine(std::span<const std::string_view> arguments,
                 {"method", parser.value("method").toStdString(), MethodNames("|")},
                 *request.language, "--"));
         request.method = found->second;
+        request.choices.euclidMethod = found->second;
     }
     if ((request.mode == Mode::Explain || request.mode == Mode::Picture) && bounded) {
         const BoundsTexts &bounds = request.language->bounds;

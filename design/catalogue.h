@@ -251,6 +251,21 @@ struct EuclidTexts
     Phrase bySubstitution; // the divisions, then back-substitution
     Phrase asTable;        // the extended algorithm's table
     Phrase tableName;      // the table's accessible name
+
+    // Euclid's way shown a step at a time: each control's caption, the name
+    // a screen reader gives it (beginning with the caption), its tip with
+    // its keys; the group's name and where the lesson stands.
+    Phrase paceGroup;
+    Phrase paceNext;
+    Phrase paceNextName;
+    Phrase paceNextTip;
+    Phrase pacePrevious;
+    Phrase pacePreviousName;
+    Phrase pacePreviousTip;
+    Phrase paceAll;
+    Phrase paceAllName;
+    Phrase paceAllTip;
+    Phrase paceAt; // {current} {count}
 };
 
 // Solutions under conditions, after Euclid's way: each bound on x and y

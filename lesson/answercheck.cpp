@@ -29,6 +29,11 @@ public:
     // Formulas and numbers in the board's notation of the language.
     std::string Formula(const Expression &formula) const { return FormulaText(formula, notation_); }
     std::string Number(Wide n) const { return IntegerText(n, notation_); }
+    // A coefficient as the working read it, which may be no integer.
+    std::string Read(const Value &value, std::string_view separator) const
+    {
+        return ReadNumberText(value, separator, notation_);
+    }
     std::string Equation(Wide a, Wide b, Wide c) const { return Formula(LinearEquation(a, b, c)); }
     // A·x + B·y with its products and their sum: 91·4 + 35·10 = 364 + 350 = 714.
     std::string Check(Wide a, Wide x, Wide b, Wide y) const
@@ -66,9 +71,9 @@ bool RefuseOutOfRange(Feedback &say, const std::array<double, 3> &read, std::str
     for (const auto &[range, value] : refused)
         say.Say(Finding::CoefficientOutOfRange, true, texts.reading.outOfRange,
                 {{"letter", std::string(1, range.letter)},
-                 {"value", NumberText(value, separator)},
-                 {"lower", NumberText(range.lower, separator)},
-                 {"upper", NumberText(range.upper, separator)}});
+                 {"value", say.Read(value, separator)},
+                 {"lower", say.Read(range.lower, separator)},
+                 {"upper", say.Read(range.upper, separator)}});
     return !refused.empty();
 }
 

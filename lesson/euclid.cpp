@@ -46,14 +46,28 @@ public:
         lesson_.method = method;
     }
 
-    void Step(Kind kind) { lesson_.steps.push_back({kind, {}, std::nullopt, {}}); }
+    void Step(Kind kind) { lesson_.steps.push_back({kind, {}, std::nullopt, {}, {}}); }
 
+    // Every value a line is filled with is a formula or a number, to be
+    // kept on one line, but the reasons of a refusal, which are words.
     void Line(const Phrase &message, std::initializer_list<Placeholder> values = {})
     {
-        Add(FillPlaceholders(message, values));
+        std::vector<FilledSpan> filled;
+        std::string line =
+            FillPlaceholders(message, std::span(values.begin(), values.size()), filled);
+        std::vector<std::pair<std::size_t, std::size_t>> formulas;
+        for (const FilledSpan &span : filled)
+            if (span.name != "reasons")
+                formulas.emplace_back(span.begin, span.size);
+        Add(std::move(line), formulas);
     }
     // A line that is a formula and nothing else.
-    void Formula(const Expression &formula) { Add(F(formula)); }
+    void Formula(const Expression &formula)
+    {
+        std::string line = F(formula);
+        const std::size_t size = line.size();
+        Add(std::move(line), {{0, size}});
+    }
     void Table(EuclidTable table) { lesson_.steps.back().table = std::move(table); }
 
     std::string F(const Expression &formula) const { return FormulaText(formula, notation_); }
@@ -62,10 +76,7 @@ public:
     // text with the notation's minus.
     std::string Number(const Value &value, std::string_view decimalSeparator) const
     {
-        std::string text;
-        for (const char c : NumberText(value, decimalSeparator))
-            text += c == '-' ? notation_.minus : std::string(1, c);
-        return text;
+        return ReadNumberText(value, decimalSeparator, notation_);
     }
 
     const EuclidTexts &say;
@@ -73,9 +84,12 @@ public:
     Method method() const { return lesson_.method; }
 
 private:
-    void Add(std::string line)
+    void Add(std::string line, const std::vector<std::pair<std::size_t, std::size_t>> &formulas)
     {
         EuclidStep &step = lesson_.steps.back();
+        const std::size_t index = step.lines.size() + step.linesAfter.size();
+        for (const auto &[begin, size] : formulas)
+            step.formulas.push_back({index, begin, size});
         (step.table ? step.linesAfter : step.lines).push_back(std::move(line));
     }
 

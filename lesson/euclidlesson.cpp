@@ -58,3 +58,39 @@ std::string EuclidLessonText(const EuclidLesson &lesson)
     }
     return text;
 }
+
+std::vector<EuclidPlace> EuclidPlaces(const EuclidLesson &lesson)
+{
+    using Part = EuclidPlace::Part;
+    std::vector<EuclidPlace> places;
+    for (std::size_t s = 0; s < lesson.steps.size(); ++s) {
+        const EuclidStep &step = lesson.steps[s];
+        for (std::size_t k = 0; k < step.lines.size(); ++k)
+            places.push_back({s, Part::Line, k});
+        if (step.table)
+            for (std::size_t k = 0; k < step.table->rows.size(); ++k)
+                places.push_back({s, Part::Row, k});
+        for (std::size_t k = 0; k < step.linesAfter.size(); ++k)
+            places.push_back({s, Part::After, k});
+    }
+    return places;
+}
+
+std::vector<std::string> EuclidLineParts(const EuclidStep &step, std::size_t line)
+{
+    const std::string &text =
+        line < step.lines.size() ? step.lines[line] : step.linesAfter[line - step.lines.size()];
+    std::vector<std::string> parts;
+    std::size_t at = 0;
+    for (const EuclidStep::Formula &formula : step.formulas) {
+        // Empty formulas and any that overlap the one before stay words.
+        if (formula.line != line || formula.size == 0 || formula.begin < at ||
+            formula.begin + formula.size > text.size())
+            continue;
+        parts.push_back(text.substr(at, formula.begin - at));
+        parts.push_back(text.substr(formula.begin, formula.size));
+        at = formula.begin + formula.size;
+    }
+    parts.push_back(text.substr(at));
+    return parts;
+}

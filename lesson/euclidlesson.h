@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,7 +39,20 @@ struct EuclidStep
     std::vector<std::string> lines;
     std::optional<EuclidTable> table;
     std::vector<std::string> linesAfter;
+    // Where the formulas stand, each a run of bytes a page keeps on one line
+    // where it fits: line k of `lines`, or of `linesAfter` counted on from
+    // the end of `lines`.
+    struct Formula
+    {
+        std::size_t line, begin, size;
+    };
+    std::vector<Formula> formulas;
 };
+
+// A line cut at its formulas: the words before the first, the first
+// formula, the words after it, and so on; the odd parts are the formulas.
+// Line k counts as EuclidStep::formulas does.
+std::vector<std::string> EuclidLineParts(const EuclidStep &step, std::size_t line);
 
 // Euclid's way for one equation, step by step. The two methods differ only
 // in how the GCD and Bézout's equality are found: Substitution writes the
@@ -59,3 +73,18 @@ std::string EuclidLessonText(const EuclidLesson &lesson);
 
 // The table alone as those aligned lines, without line ends.
 std::vector<std::string> EuclidTableLines(const EuclidTable &table);
+
+// One place of a lesson shown a step at a time: a line of a step's `lines`,
+// a row of its table, or a line of its `linesAfter`. The table's headers
+// show with its first row.
+struct EuclidPlace
+{
+    enum class Part { Line, Row, After };
+
+    std::size_t step;
+    Part part;
+    std::size_t index;
+};
+
+// Every place of the lesson in the order it is written.
+std::vector<EuclidPlace> EuclidPlaces(const EuclidLesson &lesson);

@@ -1,5 +1,7 @@
 #include "formulatext.h"
 
+#include "numbertext.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <span>
@@ -337,4 +339,13 @@ std::string FormulaText(const Expression &formula, const Notation &notation)
 std::string IntegerText(Wide n, const Notation &notation)
 {
     return FormulaText(Int(n), notation);
+}
+
+std::string ReadNumberText(const Value &value, std::string_view decimalSeparator,
+                           const Notation &notation)
+{
+    std::string text;
+    for (const char c : NumberText(value, decimalSeparator))
+        text += c == '-' ? notation.minus : std::string(1, c);
+    return text;
 }

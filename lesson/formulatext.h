@@ -3,7 +3,10 @@
 #include "expression.h"
 #include "notation.h"
 
+#include "value.h"
+
 #include <string>
+#include <string_view>
 
 // The formula as the language's school writes it, in Unicode text. The rules,
 // so that no caller needs to think of them:
@@ -24,3 +27,9 @@ std::string FormulaText(const Expression &formula, const Notation &notation);
 
 // An integer alone, as the formulas write it: "−5".
 std::string IntegerText(Wide n, const Notation &notation);
+
+// A number as the working's reading gave it, which may be no integer or be
+// very large ("−2,5E+20"): the working's digits in the user's decimal
+// separator, with the notation's minus.
+std::string ReadNumberText(const Value &value, std::string_view decimalSeparator,
+                           const Notation &notation);

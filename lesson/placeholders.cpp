@@ -2,6 +2,13 @@
 
 std::string FillPlaceholders(std::string_view message, std::span<const Placeholder> values)
 {
+    std::vector<FilledSpan> filled;
+    return FillPlaceholders(message, values, filled);
+}
+
+std::string FillPlaceholders(std::string_view message, std::span<const Placeholder> values,
+                             std::vector<FilledSpan> &filled)
+{
     std::string text;
     text.reserve(message.size() + 32);
     std::size_t p = 0;
@@ -19,9 +26,10 @@ std::string FillPlaceholders(std::string_view message, std::span<const Placehold
         for (const Placeholder &value : values)
             if (value.name == name)
                 found = &value;
-        if (found)
+        if (found) {
+            filled.push_back({text.size(), found->value.size(), found->name});
             text += found->value;
-        else
+        } else
             text += message.substr(open, close - open + 1);
         p = close + 1;
     }

@@ -3,15 +3,15 @@
 #if __has_include("euclid.h")
 #include "euclid.h"
 
-EuclidWriter SheetEuclidWriter()
+EuclidWriter SheetEuclidWriter(EuclidLesson::Method method)
 {
-    return [](const SheetEquation &e, const Catalogue &language) {
+    return [method](const SheetEquation &e, const Catalogue &language) {
         return EuclidAccount(std::to_string(e.a), std::to_string(e.b), std::to_string(e.c), ".",
-                             language);
+                             language, method);
     };
 }
 #else
-EuclidWriter SheetEuclidWriter()
+EuclidWriter SheetEuclidWriter(EuclidLesson::Method)
 {
     return {};
 }

@@ -16,6 +16,8 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -35,6 +37,17 @@ std::string_view Trimmed(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
+}
+
+// The first place of the lesson's step of this kind, counted from 1; 0
+// where it has none.
+std::size_t FirstPlaceOf(const EuclidLesson &lesson, EuclidStep::Kind kind)
+{
+    const std::vector<EuclidPlace> places = EuclidPlaces(lesson);
+    for (std::size_t k = 0; k < places.size(); ++k)
+        if (lesson.steps[places[k].step].kind == kind)
+            return k + 1;
+    return 0;
 }
 
 constexpr std::array<std::string_view, 7> EntryNames = {
@@ -231,9 +244,14 @@ void Visit::operator()(const command::SetEuclidMethod &method)
     // The other method of the same calculation: Euclid's way draws nothing at
     // random, so only it is written again, and the working stays as it is.
     if (calculated_) {
+        // Up to the algorithm both methods write the same lines: a lesson
+        // paced beyond them goes on from the other method's algorithm.
+        const std::size_t algorithm = FirstPlaceOf(lesson_, EuclidStep::Kind::Algorithm);
         const auto &[a, b, c] = coefficients_;
         lesson_ = EuclidLessonFor(a, b, c, separator_, *language_, method_);
         euclid_ = EuclidLessonText(lesson_);
+        if (algorithm != 0 && paceAt_ >= algorithm)
+            paceAt_ = FirstPlaceOf(lesson_, EuclidStep::Kind::Algorithm);
     }
 }
 
@@ -286,6 +304,32 @@ void Visit::AccountForBounds()
         LinePictureOfTexts(a, b, c, bounds, *language_, PicturePalette::Page(), PictureStyle::Page);
 }
 
+void Visit::operator()(const command::NextStep &)
+{
+    const std::size_t count = EuclidPlaces(lesson_).size();
+    if (count == 0)
+        return;
+    const std::size_t at = std::clamp<std::size_t>(paceAt_, 1, count);
+    paceAt_ = paced_ ? std::min(at + 1, count) : 1;
+    paced_ = true;
+}
+
+void Visit::operator()(const command::PreviousStep &)
+{
+    const std::size_t count = EuclidPlaces(lesson_).size();
+    if (count == 0 || (!paced_ && count == 1))
+        return;
+    // From all at once, the last step goes first.
+    const std::size_t at = std::clamp<std::size_t>(paceAt_, 1, count);
+    paceAt_ = paced_ ? std::max<std::size_t>(at, 2) - 1 : count - 1;
+    paced_ = true;
+}
+
+void Visit::operator()(const command::ShowAllSteps &)
+{
+    paced_ = false;
+}
+
 void Visit::Calculate()
 {
     calculated_ = true;
@@ -298,6 +342,8 @@ void Visit::Calculate()
     transcript_ = working_.Text();
     lesson_ = EuclidLessonFor(a, b, c, separator_, *language_, method_);
     euclid_ = EuclidLessonText(lesson_);
+    // A teacher pacing the lesson goes on pacing the new one, from its start.
+    paceAt_ = 1;
 
     // A field that does not say its number plainly was read otherwise than
     // it looks: the pupil who pasted "1,5" or "−35" learns which equation
@@ -402,4 +448,21 @@ void Visit::ShowView()
     hints.resize(std::min(hints.size(), static_cast<std::size_t>(hintsShown_)));
     p.hints = std::move(hints);
     p.tally = round_.Tally(say);
+    ShowPace();
+}
+
+void Visit::ShowPace()
+{
+    PaceView &p = view_.pace;
+    const std::size_t count = EuclidPlaces(lesson_).size();
+    p.paced = paced_;
+    p.count = count;
+    p.at = paced_ && count > 0 ? std::clamp<std::size_t>(paceAt_, 1, count) : 0;
+    p.text = p.at == 0
+                 ? std::string()
+                 : FillPlaceholders(language_->euclid.paceAt, {{"current", std::to_string(p.at)},
+                                                               {"count", std::to_string(count)}});
+    p.next = count > 0 && (!paced_ || p.at < count);
+    p.previous = paced_ ? p.at > 1 : count > 1;
+    p.all = paced_;
 }

@@ -50,6 +50,9 @@ public:
     void operator()(const command::SetEuclidMethod &method);
     void operator()(const command::SetBoundsChoice &choice);
     void operator()(const command::EditBound &edit);
+    void operator()(const command::NextStep &);
+    void operator()(const command::PreviousStep &);
+    void operator()(const command::ShowAllSteps &);
 
 private:
     bool Calculated() const { return calculated_; }
@@ -63,6 +66,7 @@ private:
     // fault; the account and the picture of the calculation with them.
     SolutionBounds BoundsInEffect() const;
     void AccountForBounds();
+    void ShowPace();
 
     RandomSource random_;
     const Catalogue *language_;
@@ -76,6 +80,10 @@ private:
     EuclidLesson::Method method_ = EuclidLesson::Method::Substitution;
     EuclidLesson lesson_;
     std::string euclid_;
+    // Shown a step at a time: the last place shown, from 1; kept while the
+    // lesson is written anew, which starts again from its first step.
+    bool paced_ = false;
+    std::size_t paceAt_ = 0;
     NoteKind noteKind_ = NoteKind::None;
     std::string readAs_; // "A = 1, C = 0", for the ReadAs note
 

@@ -108,6 +108,17 @@ struct EditBound
     BoundEnd end;
     std::string text;
 };
+// Euclid's way a step at a time: the next step, or the one before (from
+// all at once, the first step or all but the last), or all at once again.
+struct NextStep
+{
+};
+struct PreviousStep
+{
+};
+struct ShowAllSteps
+{
+};
 
 } // namespace command
 
@@ -116,4 +127,5 @@ using Command =
                  command::SelectRange, command::Edit, command::Enter, command::Claim,
                  command::Check, command::Hint, command::StartTallyAgain, command::SetLanguage,
                  command::SetDecimalSeparator, command::SetEuclidMethod, command::SetBoundsChoice,
-                 command::EditBound>;
+                 command::EditBound, command::NextStep, command::PreviousStep,
+                 command::ShowAllSteps>;

@@ -6,6 +6,7 @@
 #include "visitcommand.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,18 @@ struct BoundsView
     std::string picture; // the SVG for a page's style sheet, once calculated
 };
 
+// Euclid's way a step at a time, each step a place of EuclidPlaces.
+struct PaceView
+{
+    bool paced = false;    // false: all at once, the default
+    std::size_t at = 0;    // paced: the places up to this one show, it marked; from 1
+    std::size_t count = 0; // the lesson's places
+    std::string text;      // "Step 3 of 24" while paced; empty otherwise
+    bool next = false;     // the Next button's state
+    bool previous = false; // Previous's
+    bool all = false;      // Show all's
+};
+
 // Everything a front end draws, after any command, in one value.
 struct VisitView
 {
@@ -62,6 +75,7 @@ struct VisitView
     std::string transcript;                  // Pole4, CR LF lines
     std::string euclid;                      // Euclid's way of the same calculation
     EuclidLesson euclidLesson;               // the same in steps, its table a table
+    PaceView pace;                           // how much of it shows
     Focus focus = Focus::Unchanged;          // after the last command
     NoteKind noteKind = NoteKind::None;
     std::string note; // the line beside the fields, in the visit's language

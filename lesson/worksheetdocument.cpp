@@ -232,5 +232,5 @@ SheetDocument ChosenWorksheetDocument(const WorksheetChoices &choices)
 {
     const Catalogue *language = FindCatalogue(choices.language);
     return WorksheetDocument(GenerateWorksheet(choices), language ? *language : Bulgarian,
-                             SheetEuclidWriter());
+                             SheetEuclidWriter(choices.euclidMethod));
 }

@@ -90,12 +90,16 @@ json pageTexts(const Catalogue &catalogue)
         if (!panel.name.empty())
             panelNames[element] = text(panel.name);
     }
+    json panelTips = json::object();
+    for (const auto &[element, tip] : PanelTips(catalogue))
+        panelTips[text(element)] = text(tip);
     return {
         {"shortName", text(catalogue.shortName)},
         {"name", text(catalogue.name)},
         {"captions", captions},
         {"accessibleNames", accessibleNames},
-        {"panel", {{"captions", panelCaptions}, {"accessibleNames", panelNames}}},
+        {"panel",
+         {{"captions", panelCaptions}, {"accessibleNames", panelNames}, {"tips", panelTips}}},
         {"introduction", IntroductionText(catalogue)},
         {"cannotLoad", text(catalogue.messages.pageCannotLoad)},
         {"title", text(catalogue.messages.pageTitle)},

@@ -175,11 +175,20 @@ const char *Shown(const VisitView &view)
         entries[std::string(EntryName(static_cast<Entry>(k + 3)))] = p.entries[k];
     // Euclid's way in its steps, its table as rows of cells for a <table>.
     nlohmann::json steps = nlohmann::json::array();
+    // Each line also cut at its formulas, the odd parts, which the page keeps
+    // on one line where they fit.
     for (const EuclidStep &step : view.euclidLesson.steps) {
         nlohmann::json table = nullptr;
         if (step.table)
             table = {{"headers", step.table->headers}, {"rows", step.table->rows}};
-        steps.push_back({{"lines", step.lines}, {"table", table}, {"linesAfter", step.linesAfter}});
+        nlohmann::json parts = nlohmann::json::array(), partsAfter = nlohmann::json::array();
+        for (std::size_t k = 0; k < step.lines.size() + step.linesAfter.size(); ++k)
+            (k < step.lines.size() ? parts : partsAfter).push_back(EuclidLineParts(step, k));
+        steps.push_back({{"lines", step.lines},
+                         {"table", table},
+                         {"linesAfter", step.linesAfter},
+                         {"parts", parts},
+                         {"partsAfter", partsAfter}});
     }
     // The bounds' boxes by their names, as the entries; the picture is
     // asked for apart (velmora_picture), being large.
@@ -190,6 +199,7 @@ const char *Shown(const VisitView &view)
         ends[name] = b.ends[k];
         faults[name] = b.faults[k];
     }
+    const PaceView &pace = view.pace;
     nlohmann::json lines = nlohmann::json::array();
     for (const FeedbackLine &line : p.lines)
         lines.push_back({{"text", line.text}, {"mistake", line.mistake}});
@@ -205,6 +215,14 @@ const char *Shown(const VisitView &view)
         {"euclidMethod", MethodName(view.euclidLesson.method)},
         {"euclidSteps", steps},
         {"euclidTableName", visit.Language().euclid.tableName.value},
+        {"pace",
+         {{"paced", pace.paced},
+          {"at", pace.at},
+          {"count", pace.count},
+          {"text", pace.text},
+          {"next", pace.next},
+          {"previous", pace.previous},
+          {"all", pace.all}}},
         {"focus", FocusName(view.focus)},
         {"note", view.note},
         {"noteKind", NoteName(view.noteKind)},
@@ -246,6 +264,12 @@ std::optional<Command> CommandOf(std::string_view name, std::string_view argumen
         return command::Hint{};
     if (name == "startTallyAgain")
         return command::StartTallyAgain{};
+    if (name == "nextStep")
+        return command::NextStep{};
+    if (name == "previousStep")
+        return command::PreviousStep{};
+    if (name == "showAllSteps")
+        return command::ShowAllSteps{};
     if (name == "claim")
         return command::Claim{argument == "1"};
     if (name == "method") {

@@ -324,6 +324,26 @@ std::string controlElements()
     return html;
 }
 
+// Next, Previous and Show all, which pace Euclid's way a step at a time,
+// and where it stands, said as it changes.
+std::string paceElements()
+{
+    const auto button = [](std::string_view id) {
+        const PanelControl control = PanelControlOf(language, id);
+        std::string_view tip;
+        for (const auto &[element, text] : PanelTips(language))
+            if (element == id)
+                tip = text;
+        return "<button type=\"button\" id=\"" + std::string(id) + "\" aria-label=\"" +
+               EscapedMarkup(control.name) + "\" title=\"" + EscapedMarkup(tip) + "\" disabled>" +
+               EscapedMarkup(control.caption) + "</button>";
+    };
+    return "        <div id=\"EuclidPace\" role=\"group\" aria-label=\"" +
+           EscapedMarkup(PanelControlOf(language, "EuclidPace").name) + "\">" +
+           button("EuclidPrevious") + button("EuclidNext") + button("EuclidAll") +
+           "<span id=\"EuclidAt\" aria-live=\"polite\"></span></div>\n";
+}
+
 // Euclid's way and "Your answer", in the page's first language: on a wide
 // screen beside the window, else after it, reached from the link that
 // follows the window. The copy of the transcript there is the window's own
@@ -367,7 +387,8 @@ std::string panelElements()
             "<span id=\"EuclidAsTableCaption\">" +
             caption("EuclidAsTableCaption") +
             "</span></label>\n"
-            "        </div>\n        </div>\n"
+            "        </div>\n        </div>\n" +
+            paceElements() +
             "        <div id=\"EuclidWay\"></div>\n"
             "    </section>\n    </div>\n";
     // The bounds a task sets, after Euclid's way as the account they give

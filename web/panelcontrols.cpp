@@ -11,6 +11,10 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
         {"EuclidMethodCaption", catalogue.euclid.method, ""},
         {"EuclidBySubstitutionCaption", catalogue.euclid.bySubstitution, ""},
         {"EuclidAsTableCaption", catalogue.euclid.asTable, ""},
+        {"EuclidPace", "", catalogue.euclid.paceGroup},
+        {"EuclidPrevious", catalogue.euclid.pacePrevious, catalogue.euclid.pacePreviousName},
+        {"EuclidNext", catalogue.euclid.paceNext, catalogue.euclid.paceNextName},
+        {"EuclidAll", catalogue.euclid.paceAll, catalogue.euclid.paceAllName},
         {"Practice", "", c.heading.accessibleName},
         {"PracticeTitle", c.heading.text, ""},
         {"AnswerX0Caption", c.x0.text, ""},
@@ -44,6 +48,13 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
         {"BoundYMaxCaption", catalogue.bounds.yTo, ""},
         {"BoundYMax", "", catalogue.bounds.yToName},
     };
+}
+
+std::vector<std::pair<std::string_view, std::string_view>> PanelTips(const Catalogue &catalogue)
+{
+    return {{"EuclidPrevious", catalogue.euclid.pacePreviousTip},
+            {"EuclidNext", catalogue.euclid.paceNextTip},
+            {"EuclidAll", catalogue.euclid.paceAllTip}};
 }
 
 PanelControl PanelControlOf(const Catalogue &catalogue, std::string_view id)

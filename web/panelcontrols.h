@@ -3,6 +3,7 @@
 #include "catalogue.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The page's controls beside the window: Euclid's way with its bounds and
@@ -18,6 +19,9 @@ struct PanelControl
 };
 
 std::vector<PanelControl> PanelControls(const Catalogue &catalogue);
+
+// The tips of the controls that have one, by element id: a button's keys.
+std::vector<std::pair<std::string_view, std::string_view>> PanelTips(const Catalogue &catalogue);
 
 // The control with this id; its texts empty where there is none.
 PanelControl PanelControlOf(const Catalogue &catalogue, std::string_view id);

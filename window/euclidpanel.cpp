@@ -5,14 +5,21 @@
 #include "qtext.h"
 #include "visitview.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -31,6 +38,26 @@ void setText(QPlainTextEdit *field, const QString &text)
 {
     if (field->toPlainText() != text)
         field->setPlainText(text);
+}
+
+// The lines up to `shown` of them, the line `marked` (from 0) marked and the
+// caret at its start, so that a screen reader and the scroll follow it.
+void showLines(QPlainTextEdit *field, const std::vector<std::string> &lines, std::size_t shown,
+               std::optional<std::size_t> marked)
+{
+    setText(field, plainLines({lines.begin(), lines.begin() + std::ptrdiff_t(shown)}));
+    QList<QTextEdit::ExtraSelection> marks;
+    if (marked) {
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = QTextCursor(field->document()->findBlockByNumber(int(*marked)));
+        mark.format.setBackground(EuclidPanel::MarkColour());
+        mark.format.setForeground(Qt::black);
+        mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+        marks << mark;
+        field->setTextCursor(mark.cursor);
+        field->ensureCursorVisible();
+    }
+    field->setExtraSelections(marks);
 }
 
 } // namespace
@@ -69,6 +96,19 @@ EuclidPanel::EuclidPanel(MainWindow &window, const Catalogue &language, QWidget 
     table_->hide();
     after_->hide();
 
+    previous_ = paceButton(say.pacePrevious, say.pacePreviousName, say.pacePreviousTip,
+                           QKeySequence(Qt::ALT | Qt::Key_PageUp), command::PreviousStep{});
+    next_ = paceButton(say.paceNext, say.paceNextName, say.paceNextTip,
+                       QKeySequence(Qt::ALT | Qt::Key_PageDown), command::NextStep{});
+    all_ = paceButton(say.paceAll, say.paceAllName, say.paceAllTip,
+                      QKeySequence(Qt::ALT | Qt::Key_End), command::ShowAllSteps{});
+    paceAt_ = new QLabel(this);
+    auto *paceRow = new QHBoxLayout;
+    paceRow->addWidget(previous_);
+    paceRow->addWidget(next_);
+    paceRow->addWidget(all_);
+    paceRow->addWidget(paceAt_, 1);
+
     auto *methodRow = new QHBoxLayout;
     methodRow->addWidget(methodLabel);
     methodRow->addWidget(bySubstitution_);
@@ -76,6 +116,7 @@ EuclidPanel::EuclidPanel(MainWindow &window, const Catalogue &language, QWidget 
     methodRow->addStretch(1);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(methodRow);
+    layout->addLayout(paceRow);
     layout->addWidget(account_, 1);
     layout->addWidget(table_, 0, Qt::AlignLeft);
     layout->addWidget(after_, 1);
@@ -95,6 +136,41 @@ QPlainTextEdit *EuclidPanel::textField(const Catalogue &language)
     return field;
 }
 
+QPushButton *EuclidPanel::paceButton(const Phrase &caption, const Phrase &name, const Phrase &tip,
+                                     const QKeySequence &keys, Command command)
+{
+    auto *button = new QPushButton(qs(caption), this);
+    button->setAccessibleName(qs(name));
+    button->setToolTip(qs(tip));
+    button->setEnabled(false);
+    connect(button, &QPushButton::clicked, this, [this, command] { window_.Do(command); });
+    // At once on every press, held down too, where a button's own shortcut
+    // would drop the presses during its click's animation; while the panel
+    // shows, and only then.
+    keys_.emplace_back(button, keys);
+    auto *shortcut = new QShortcut(keys, this);
+    connect(shortcut, &QShortcut::activated, this, [this, button, command] {
+        if (isVisible() && button->isEnabled())
+            window_.Do(command);
+    });
+    return button;
+}
+
+QKeySequence EuclidPanel::Keys(const QPushButton *button) const
+{
+    for (const auto &[owner, keys] : keys_)
+        if (owner == button)
+            return keys;
+    return {};
+}
+
+QColor EuclidPanel::MarkColour()
+{
+    // A light yellow, as a highlighter on paper: black text on it keeps
+    // more than 15:1, and a projector's washed-out white still sets it off.
+    return QColor(0xFF, 0xE0, 0x66);
+}
+
 QRadioButton *EuclidPanel::MethodButton(Method method) const
 {
     return method == Method::Table ? asTable_ : bySubstitution_;
@@ -110,9 +186,31 @@ void EuclidPanel::Show(const VisitView &view)
         chosen->setChecked(true);
     }
     bounds_->Show(view);
-    if (view.euclid == shown_)
+    const PaceView &pace = view.pace;
+    // The button that had the focus may go off, and Qt would pass the focus
+    // on down the chain, to Show all or out of the panel: it goes instead to
+    // the button that leads on.
+    QPushButton *had = nullptr;
+    for (QPushButton *button : {previous_, next_, all_})
+        if (button->hasFocus())
+            had = button;
+    previous_->setEnabled(pace.previous);
+    next_->setEnabled(pace.next);
+    all_->setEnabled(pace.all);
+    paceAt_->setText(qs(pace.text));
+    if (had && !had->isEnabled()) {
+        QPushButton *instead = had == next_ ? previous_ : next_;
+        if (!instead->isEnabled())
+            instead = all_;
+        if (instead->isEnabled())
+            instead->setFocus(Qt::OtherFocusReason);
+        else
+            account_->setFocus(Qt::OtherFocusReason);
+    }
+    if (view.euclid == shown_ && pace.at == shownAt_)
         return;
     shown_ = view.euclid;
+    shownAt_ = pace.at;
 
     std::vector<std::string> before, after;
     const EuclidTable *table = nullptr;
@@ -124,10 +222,40 @@ void EuclidPanel::Show(const VisitView &view)
         std::vector<std::string> &rest = table ? after : before;
         rest.insert(rest.end(), step.linesAfter.begin(), step.linesAfter.end());
     }
-    setText(account_, plainLines(before));
-    setText(after_, plainLines(after));
-    after_->setVisible(table != nullptr);
     showTable(table);
+    // Paced, the places are the lines before the table, its rows, the lines
+    // after it, in that order; all at once, every one of them shows.
+    const std::size_t rows = table ? table->rows.size() : 0;
+    const std::size_t at = pace.at == 0 ? before.size() + rows + after.size() : pace.at;
+    const auto markAt = [&](std::size_t first, std::size_t size) -> std::optional<std::size_t> {
+        if (pace.at == 0 || at <= first || at > first + size)
+            return std::nullopt;
+        return at - 1 - first;
+    };
+    const auto shownOf = [&](std::size_t first, std::size_t size) {
+        return std::min(size, at > first ? at - first : 0);
+    };
+    showLines(account_, before, shownOf(0, before.size()), markAt(0, before.size()));
+    showLines(after_, after, shownOf(before.size() + rows, after.size()),
+              markAt(before.size() + rows, after.size()));
+    after_->setVisible(table != nullptr && shownOf(before.size() + rows, after.size()) > 0);
+    if (table) {
+        const std::size_t shownRows = shownOf(before.size(), rows);
+        table_->setVisible(shownRows > 0);
+        const std::optional<std::size_t> marked = markAt(before.size(), rows);
+        for (int r = 0; r < table_->rowCount(); ++r) {
+            table_->setRowHidden(r, std::size_t(r) >= shownRows);
+            for (int c = 0; c < table_->columnCount(); ++c) {
+                QTableWidgetItem *item = table_->item(r, c);
+                const bool mark = marked && std::size_t(r) == *marked;
+                item->setBackground(mark ? QBrush(MarkColour()) : QBrush());
+                item->setForeground(mark ? QBrush(Qt::black) : QBrush());
+            }
+        }
+        if (marked)
+            table_->setCurrentCell(int(*marked), 0, QItemSelectionModel::NoUpdate);
+        fitTable();
+    }
 }
 
 void EuclidPanel::showTable(const EuclidTable *table)
@@ -155,6 +283,10 @@ void EuclidPanel::showTable(const EuclidTable *table)
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             table_->setItem(r, c, item);
         }
+}
+
+void EuclidPanel::fitTable()
+{
     // As large as its cells, so that it never scrolls inside itself.
     table_->resizeColumnsToContents();
     table_->resizeRowsToContents();
@@ -163,6 +295,7 @@ void EuclidPanel::showTable(const EuclidTable *table)
         width += table_->columnWidth(c);
     int height = 2 * table_->frameWidth() + table_->horizontalHeader()->sizeHint().height();
     for (int r = 0; r < table_->rowCount(); ++r)
-        height += table_->rowHeight(r);
+        if (!table_->isRowHidden(r))
+            height += table_->rowHeight(r);
     table_->setFixedSize(width, height);
 }

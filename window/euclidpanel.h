@@ -7,16 +7,27 @@
 // through by cell; the lines before it and after it stand in a field each.
 // Before anything is calculated the panel says how to get one. Below it, the
 // bounds a task sets and the solutions within them.
+// Next, Previous and Show all pace the lesson a step at a time (keys
+// Alt+Page Down, Alt+Page Up, Alt+End, none of them the window's own): only
+// the lines up to the current step show, that one marked.
 
 #include "catalogue.h"
 #include "euclidlesson.h"
+#include "visitcommand.h"
 
+#include <QColor>
 #include <QGroupBox>
+#include <QKeySequence>
 
+#include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
+class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 class QRadioButton;
 class QTableWidget;
 QT_END_NAMESPACE
@@ -43,10 +54,23 @@ public:
     QRadioButton *MethodButton(EuclidLesson::Method method) const;
     // The bounds after Euclid's way, and the account they give.
     BoundsBox *Bounds() const { return bounds_; }
+    QPushButton *NextButton() const { return next_; }
+    QPushButton *PreviousButton() const { return previous_; }
+    QPushButton *AllButton() const { return all_; }
+    // The keys that press it.
+    QKeySequence Keys(const QPushButton *button) const;
+    // "Step 3 of 24" while paced.
+    QLabel *PaceLabel() const { return paceAt_; }
+    // The current step's mark: the background of its line or row.
+    static QColor MarkColour();
 
 private:
     QPlainTextEdit *textField(const Catalogue &language);
     void showTable(const EuclidTable *table);
+    // As large as its rows that show.
+    void fitTable();
+    QPushButton *paceButton(const Phrase &caption, const Phrase &name, const Phrase &tip,
+                            const QKeySequence &keys, Command command);
 
     MainWindow &window_;
     QRadioButton *bySubstitution_ = nullptr;
@@ -55,5 +79,11 @@ private:
     QTableWidget *table_ = nullptr;
     QPlainTextEdit *after_ = nullptr;
     BoundsBox *bounds_ = nullptr;
+    QPushButton *previous_ = nullptr;
+    QPushButton *next_ = nullptr;
+    QPushButton *all_ = nullptr;
+    QLabel *paceAt_ = nullptr;
     std::string shown_;
+    std::size_t shownAt_ = 0;
+    std::vector<std::pair<const QPushButton *, QKeySequence>> keys_;
 };

@@ -9,9 +9,11 @@
 #include "linepicture.h"
 #include "solvetexts.h"
 #include "svgreader.h"
+#include "worksheetdocument.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -136,6 +138,44 @@ TEST(CommandLine, WorksheetOptionsReadIntoTheChoices)
         ReadCommandLine(std::vector<std::string_view>{"--worksheet", "-o", "x.pdf"}, Bulgarian);
     EXPECT_EQ(plain.choices, WorksheetChoices{});
     EXPECT_EQ(plain.language, &Bulgarian);
+}
+
+// The key's Euclid's way follows --method: with table every entry's small
+// print has the extended table's rows, and no back-substitution.
+TEST(CommandLine, WorksheetKeyFollowsTheMethod)
+{
+    using Method = EuclidLesson::Method;
+    const auto smallPrint = [](std::vector<std::string_view> words) {
+        const CommandLineRequest request = ReadCommandLine(words, English);
+        EXPECT_EQ(request.fault, "");
+        std::vector<std::string> lines;
+        for (const SheetLine &line : ChosenWorksheetDocument(request.choices).lines)
+            if (line.role == SheetRole::SmallPrint)
+                lines.push_back(line.text);
+        return std::pair(request.choices.euclidMethod, lines);
+    };
+    const auto [table, tabled] =
+        smallPrint({"--worksheet", "--code", "77", "--euclid", "--method", "TABLE", "-o", "x.pdf"});
+    const auto [byDefault, substituted] =
+        smallPrint({"--worksheet", "--code", "77", "--euclid", "-o", "x.pdf"});
+    const auto [substitution, named] = smallPrint(
+        {"--worksheet", "--code", "77", "--euclid", "--method=substitution", "-o", "x.pdf"});
+    EXPECT_EQ(table, Method::Table);
+    EXPECT_EQ(byDefault, Method::Substitution);
+    EXPECT_EQ(substitution, Method::Substitution);
+    EXPECT_EQ(named, substituted);
+    const auto count = [](const std::vector<std::string> &lines, std::string_view text) {
+        return std::count_if(lines.begin(), lines.end(), [&](const std::string &line) {
+            return line.find(text) != std::string::npos;
+        });
+    };
+    // The table's header row, "q  r  s  t" right-aligned, once an entry
+    // that reaches the algorithm.
+    const std::string backSubstitution(English.euclid.backSubstitution.value);
+    EXPECT_GT(count(tabled, "  q  "), 0);
+    EXPECT_EQ(count(substituted, "  q  "), 0);
+    EXPECT_EQ(count(tabled, backSubstitution), 0);
+    EXPECT_GT(count(substituted, backSubstitution), 0);
 }
 
 // --lang reads a code as the desktop and the page read theirs: in any case,
@@ -638,8 +678,15 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{{"--explain", "3", "5", "47", "--method", "table", "--method", "table"},
                "--method is given more than once"},
         BadRow{{"--picture", "3", "5", "47", "--method", "table", "-o", "-"},
-               "--method goes with --explain A B C"},
-        BadRow{{"--method=table"}, "--method goes with --explain A B C"},
+               "--method goes with --explain A B C, or with --worksheet --euclid"},
+        BadRow{{"--method=table"},
+               "--method goes with --explain A B C, or with --worksheet --euclid"},
+        BadRow{{"--worksheet", "--method", "table", "-o", "x.pdf"},
+               "--method goes with --explain A B C, or with --worksheet --euclid"},
+        BadRow{{"--worksheet", "--euclid=no", "--method", "table", "-o", "x.pdf"},
+               "--method goes with --explain A B C, or with --worksheet --euclid"},
+        BadRow{{"--worksheet", "--euclid", "--method", "tabel", "-o", "x.pdf"},
+               "--method: “tabel” is not allowed; allowed: substitution|table"},
         BadRow{{"--explain", "3", "5", "47", "-o", "x.txt"},
                "-o goes with --worksheet or --picture"},
         BadRow{{"--worksheet", "--word-problems", "101", "-o", "x.pdf"},

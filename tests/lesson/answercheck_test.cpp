@@ -327,7 +327,7 @@ const Row Rows[] = {
      "1",
      Pair("1", "0", "1", "-1"),
      Verdict::Refused,
-     {"The coefficient A = 2147483648 lies outside the allowed range from -2147483648 to "
+     {"The coefficient A = 2147483648 lies outside the allowed range from −2147483648 to "
       "2147483647, so the answer cannot be checked."}},
     {"EveryCoefficientOutOfRangeInTheSeparatorAsked",
      "2.5e20",
@@ -335,11 +335,11 @@ const Row Rows[] = {
      "-2147483649",
      Claim,
      Verdict::Refused,
-     {"The coefficient A = 2,5E+20 lies outside the allowed range from -2147483648 to 2147483647, "
+     {"The coefficient A = 2,5E+20 lies outside the allowed range from −2147483648 to 2147483647, "
       "so the answer cannot be checked.",
-      "The coefficient B = -32768 lies outside the allowed range from -32767 to 32767, so the "
+      "The coefficient B = −32768 lies outside the allowed range from −32767 to 32767, so the "
       "answer cannot be checked.",
-      "The coefficient C = -2147483649 lies outside the allowed range from -2147483648 to "
+      "The coefficient C = −2147483649 lies outside the allowed range from −2147483648 to "
       "2147483647, so the answer cannot be checked."},
      ","},
     {"CoefficientsReadAsTheTranscriptReadsThem",

@@ -273,7 +273,8 @@ describe('input states', () => {
         await page.fill('#Pole3', '5');
 
         // The picture after Calculate is the engine's own markup, held apart.
-        const elements = () => page.evaluate(() => [...document.getElementsByTagName('*')].filter((e) => !e.closest('#PictureView')).length);
+        // Euclid's way's lines are the page's own elements, holding text.
+        const elements = () => page.evaluate(() => [...document.getElementsByTagName('*')].filter((e) => !e.closest('#PictureView, #EuclidWay')).length);
         const count = await elements();
         const markup = '<img src=x onerror="window.hacked=1"><b>x</b>';
         await page.fill('#Pole0', markup);
@@ -288,7 +289,7 @@ describe('input states', () => {
         assert.equal(await page.value('#Pole0'), markup);
         assert.match(await page.transcript(), /^Решавам Диофантово уравнение 0x \+ 0y = 0\r\n/);
         assert.equal(await elements(), count);
-        assert.equal(await page.evaluate(() => document.querySelectorAll('#PictureView img, #PictureView b, #PictureView i').length), 0);
+        assert.equal(await page.evaluate(() => document.querySelectorAll('#PictureView img, #PictureView b, #PictureView i, #EuclidWay img, #EuclidWay b, #EuclidWay i').length), 0);
         assert.equal(await page.evaluate(() => window.hacked ?? null), null);
         assert.deepEqual(await page.resources(), []);
         if (page.requests) assert.deepEqual(page.requests.filter((url) => !url.startsWith('file:')), []);

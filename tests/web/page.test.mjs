@@ -339,6 +339,8 @@ describe('the style sheet', () => {
         await s.click('#Buton0');
         // Euclid's way with its table.
         await s.click('input[name="EuclidMethod"][value="table"]');
+        // Paced, all but its last step: the step before it marked.
+        await s.click('#EuclidPrevious');
         // Feedback with more than one mistake: the four entries left empty.
         await s.click('#AnswerCheck');
         // The claim's box ticked, which leaves the feedback as it is.

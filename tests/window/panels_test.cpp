@@ -28,6 +28,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 #include <QXmlStreamReader>
 
@@ -296,6 +297,114 @@ private slots:
         QVERIFY(table->isChecked());
         QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
         QTRY_VERIFY(panel.Table()->isVisible());
+    }
+
+    // Euclid's way a step at a time, by keyboard alone: Alt+Page Down shows
+    // one line more, the current one marked; Alt+Page Up one fewer; Alt+End
+    // all at once again. With the table method the rows come one by one.
+    // The keys are none of the window's own, and do nothing while the panel
+    // is hidden.
+    void euclidPacedByKeyboard()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        EuclidPanel &panel = f.window->Euclid();
+        const EuclidTexts &say = f.language().euclid;
+        QCOMPARE(panel.NextButton()->text(), qs(say.paceNext));
+        QCOMPARE(accessibleName(panel.NextButton()), qs(say.paceNextName));
+        QCOMPARE(accessibleName(panel.PreviousButton()), qs(say.pacePreviousName));
+        QCOMPARE(accessibleName(panel.AllButton()), qs(say.paceAllName));
+        QVERIFY(accessibleName(panel.NextButton()).startsWith(panel.NextButton()->text()));
+        QVERIFY(panel.NextButton()->toolTip().contains(QStringLiteral("Alt+Page Down")));
+        QVERIFY(panel.PreviousButton()->toolTip().contains(QStringLiteral("Alt+Page Up")));
+        QVERIFY(panel.AllButton()->toolTip().contains(QStringLiteral("Alt+End")));
+        QList<QKeySequence> taken;
+        for (int k = 0; k < int(Menu::Count); ++k)
+            taken << f.window->Action(Menu(k))->shortcuts();
+        for (QPushButton *button : {panel.NextButton(), panel.PreviousButton(), panel.AllButton()})
+            QVERIFY2(!panel.Keys(button).isEmpty() && !taken.contains(panel.Keys(button)),
+                     qPrintable(panel.Keys(button).toString()));
+
+        f.enter(QStringLiteral("91"), QStringLiteral("35"), QStringLiteral("14"));
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        // Hidden, the panel takes no keys.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::AltModifier);
+        QVERIFY(!f.client().View().pace.paced);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QTRY_VERIFY(panel.isVisible());
+        QPlainTextEdit *account = panel.Account();
+        const QStringList all = account->toPlainText().split(QLatin1Char('\n'));
+        QVERIFY(all.size() > 5);
+        QVERIFY(account->extraSelections().isEmpty());
+        const auto press = [](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key, Qt::AltModifier);
+        };
+        const auto marked = [account] {
+            const QList<QTextEdit::ExtraSelection> marks = account->extraSelections();
+            return marks.size() == 1 ? marks.front().cursor.block().blockNumber() : -1;
+        };
+        const int count = int(f.client().View().pace.count);
+        const auto stepText = [&](int at) {
+            return qs(FillPlaceholders(
+                say.paceAt, {{"current", std::to_string(at)}, {"count", std::to_string(count)}}));
+        };
+        press(Qt::Key_PageDown);
+        QTRY_COMPARE(account->toPlainText(), all.front());
+        QCOMPARE(marked(), 0);
+        QCOMPARE(panel.PaceLabel()->text(), stepText(1));
+        QVERIFY(!panel.PreviousButton()->isEnabled());
+        QCOMPARE(account->extraSelections().front().format.background().color(),
+                 EuclidPanel::MarkColour());
+        press(Qt::Key_PageDown);
+        press(Qt::Key_PageDown);
+        QTRY_COMPARE(account->toPlainText(), all.mid(0, 3).join(QLatin1Char('\n')));
+        QCOMPARE(marked(), 2);
+        QCOMPARE(account->textCursor().blockNumber(), 2);
+        press(Qt::Key_PageUp);
+        QTRY_COMPARE(account->toPlainText(), all.mid(0, 2).join(QLatin1Char('\n')));
+        QCOMPARE(marked(), 1);
+        QCOMPARE(panel.PaceLabel()->text(), stepText(2));
+        press(Qt::Key_End);
+        QTRY_COMPARE(account->toPlainText(), all.join(QLatin1Char('\n')));
+        QVERIFY(account->extraSelections().isEmpty());
+        QCOMPARE(panel.PaceLabel()->text(), QString());
+        QVERIFY(!panel.AllButton()->isEnabled());
+
+        // The table's rows one by one, after the lines before it.
+        panel.MethodButton(EuclidLesson::Method::Table)->click();
+        QTRY_VERIFY(panel.Table()->isVisible());
+        const int before = account->toPlainText().split(QLatin1Char('\n')).size();
+        QTableWidget *table = panel.Table();
+        const int rows = table->rowCount();
+        const int fullHeight = table->height();
+        account->setFocus();
+        for (int k = 0; k <= before; ++k)
+            press(Qt::Key_PageDown);
+        QTRY_VERIFY(table->isVisible());
+        QCOMPARE(account->toPlainText().split(QLatin1Char('\n')).size(), before);
+        QVERIFY(account->extraSelections().isEmpty());
+        QVERIFY(!table->isRowHidden(0));
+        for (int r = 1; r < rows; ++r)
+            QVERIFY(table->isRowHidden(r));
+        QCOMPARE(table->item(0, 1)->background().color(), EuclidPanel::MarkColour());
+        QVERIFY(table->height() < fullHeight);
+        QVERIFY(panel.After()->isHidden());
+        press(Qt::Key_PageDown);
+        QTRY_VERIFY(!table->isRowHidden(1));
+        QCOMPARE(table->item(1, 1)->background().color(), EuclidPanel::MarkColour());
+        QVERIFY(table->item(0, 1)->background().style() == Qt::NoBrush);
+
+        // To the last step: Next goes off and the focus stays in the panel.
+        panel.NextButton()->setFocus();
+        const std::size_t tableCount = f.client().View().pace.count;
+        while (f.client().View().pace.at < tableCount) {
+            QCOMPARE(QApplication::focusWidget(), panel.NextButton());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        }
+        QTRY_VERIFY(!panel.NextButton()->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), panel.PreviousButton());
+        QVERIFY(panel.After()->isVisible());
     }
 
     // The answer's controls carry the catalogue's names, so a screen reader

@@ -135,39 +135,78 @@
     let shownFindings = null;
     let shownEuclid = null;
 
-    // Euclid's way: its lines as text, so that they read, select and copy
-    // as the command line prints them, and the table, where the method has
-    // one, as a table a screen reader moves through by cell, headed q, r, s, t.
+    // Euclid's way: each line a line of text, so that it reads, selects and
+    // copies as the command line prints it, its formulas each kept on one
+    // line where it fits; the table, where the method has one, a table a
+    // screen reader moves through by cell, headed q, r, s, t. Every line and
+    // row is a place of the lesson, in order, for pacing it a step at a time.
+    const pace = { previous: byId('EuclidPrevious'), next: byId('EuclidNext'), all: byId('EuclidAll'), at: byId('EuclidAt') };
+    let places = [];
     function drawEuclid(view) {
         for (const radio of euclidMethods) radio.checked = radio.value === view.euclidMethod;
         const drawn = JSON.stringify([view.euclidSteps, view.euclidTableName]);
-        if (drawn === shownEuclid) return;
-        shownEuclid = drawn;
-        const parts = [];
-        const text = (lines) => lines.length && parts.push(document.createTextNode(lines.map((line) => `${line}\n`).join('')));
-        for (const step of view.euclidSteps) {
-            text(step.lines);
-            if (step.table) {
-                const table = document.createElement('table');
-                table.className = 'euclid-table';
-                table.setAttribute('aria-label', view.euclidTableName);
-                const head = table.createTHead().insertRow();
-                for (const header of step.table.headers) {
-                    const th = document.createElement('th');
-                    th.scope = 'col';
-                    th.textContent = header;
-                    head.append(th);
+        if (drawn !== shownEuclid) {
+            shownEuclid = drawn;
+            const parts = [];
+            places = [];
+            const line = (cut) => {
+                const element = document.createElement('div');
+                element.className = 'euclid-line';
+                cut.forEach((part, i) => {
+                    if (i % 2 === 0) element.append(part);
+                    else element.append(Object.assign(document.createElement('span'), { className: 'formula', textContent: part }));
+                });
+                element.append('\n');
+                places.push(element);
+                return element;
+            };
+            for (const step of view.euclidSteps) {
+                parts.push(...step.parts.map(line));
+                if (step.table) {
+                    const table = document.createElement('table');
+                    table.className = 'euclid-table';
+                    table.setAttribute('aria-label', view.euclidTableName);
+                    const head = table.createTHead().insertRow();
+                    for (const header of step.table.headers) {
+                        const th = document.createElement('th');
+                        th.scope = 'col';
+                        th.textContent = header;
+                        head.append(th);
+                    }
+                    const body = table.createTBody();
+                    for (const cells of step.table.rows) {
+                        const row = body.insertRow();
+                        for (const cell of cells) row.insertCell().textContent = cell;
+                        places.push(row);
+                    }
+                    parts.push(table);
                 }
-                const body = table.createTBody();
-                for (const cells of step.table.rows) {
-                    const row = body.insertRow();
-                    for (const cell of cells) row.insertCell().textContent = cell;
-                }
-                parts.push(table);
+                parts.push(...step.partsAfter.map(line));
             }
-            text(step.linesAfter);
+            euclidWay.replaceChildren(...parts);
         }
-        euclidWay.replaceChildren(...parts);
+        drawPace(view.pace);
+    }
+
+    // Paced, the places up to the current one show, that one marked; the
+    // buttons as the engine has them, the focus kept on one that leads on.
+    let shownAt = -1;
+    function drawPace(p) {
+        const had = [pace.previous, pace.next, pace.all].find((button) => button === document.activeElement);
+        pace.previous.disabled = !p.previous;
+        pace.next.disabled = !p.next;
+        pace.all.disabled = !p.all;
+        if (pace.at.textContent !== p.text) pace.at.textContent = p.text;
+        if (had?.disabled) [had === pace.next ? pace.previous : pace.next, pace.all].find((b) => !b.disabled)?.focus();
+        places.forEach((place, i) => {
+            place.hidden = p.at > 0 && i >= p.at;
+            if (i === p.at - 1) place.setAttribute('aria-current', 'step');
+            else place.removeAttribute('aria-current');
+        });
+        const tables = euclidWay.querySelectorAll('table');
+        for (const table of tables) table.hidden = [...table.tBodies[0].rows].every((row) => row.hidden);
+        if (p.at > 0 && p.at !== shownAt) places[p.at - 1]?.scrollIntoView({ block: 'nearest' });
+        shownAt = p.at;
     }
     // On a phone Euclid's way stands above "Your answer" and holds the
     // solution, so it stays closed until the pupil asks for it, and its link
@@ -372,6 +411,18 @@
             if (hints.lastElementChild) showFeedback(hints.lastElementChild);
         });
         byId('TallyClear').addEventListener('click', () => command('startTallyAgain'));
+        // Pacing: the buttons, and Alt+Page Down, Alt+Page Up and Alt+End
+        // from anywhere in the page, none of them a browser's own.
+        const paceKeys = { PageDown: 'nextStep', PageUp: 'previousStep', End: 'showAllSteps' };
+        pace.next.addEventListener('click', () => command('nextStep'));
+        pace.previous.addEventListener('click', () => command('previousStep'));
+        pace.all.addEventListener('click', () => command('showAllSteps'));
+        document.addEventListener('keydown', (event) => {
+            const name = paceKeys[event.key];
+            if (!name || !event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || event.isComposing) return;
+            event.preventDefault();
+            command(name);
+        });
     }
 
     // iOS's keypad of digits has no minus sign, so there the fields keep the
@@ -433,6 +484,7 @@
         // The worksheet view's link back follows this script and its sheet's language.
         for (const [id, caption] of Object.entries(texts.panel.captions)) if (byId(id)) byId(id).textContent = caption;
         for (const [id, name] of Object.entries(texts.panel.accessibleNames)) byId(id).setAttribute('aria-label', name);
+        for (const [id, tip] of Object.entries(texts.panel.tips)) byId(id).title = tip;
         // From its first line, where the caret and the view stand in the
         // page as written; a new value puts the caret at its end.
         Pole[0].value = texts.introduction;
