@@ -232,8 +232,9 @@ void WorksheetDialogTest::keyboardSetsEveryChoice()
     QTest::keyClick(focused(), Qt::Key_Tab);
     retype(focused(), QStringLiteral("2"));
 
-    const WorksheetChoices expected{12,   500,           3,    "en", 25, true,
-                                    true, Paper::Letter, 4711, 9,    2,  50};
+    const WorksheetChoices expected{
+        12,   500, 3, "en", 25, true, true, EuclidLesson::Method::Substitution, Paper::Letter,
+        4711, 9,   2, 50};
     QCOMPARE(dialog->Choices(), std::optional(expected));
 
     // Alt with a caption's letter goes to its field: Б for "Брой", К for "Код".
@@ -350,14 +351,15 @@ void WorksheetDialogTest::savedPdfIsTheCommandLines_data()
 {
     QTest::addColumn<WorksheetChoices>("choices");
     QTest::newRow("defaults") << WorksheetChoices{.code = 4711};
-    QTest::newRow("English, mixed, Letter")
-        << WorksheetChoices{12, 500, 3, "en", 25, true, true, Paper::Letter, 99};
-    QTest::newRow("range 10, many")
-        << WorksheetChoices{40, 10, 2, "bg", 50, false, false, Paper::A4, 999999};
-    QTest::newRow("room and points")
-        << WorksheetChoices{7, 100, 2, "uk", 0, false, true, Paper::A4, 31, 12, 3};
-    QTest::newRow("word problems")
-        << WorksheetChoices{9, 100, 3, "bg", 20, false, false, Paper::A4, 4711, 6, 0, 50};
+    QTest::newRow("English, mixed, Letter") << WorksheetChoices{
+        12, 500, 3, "en", 25, true, true, EuclidLesson::Method::Substitution, Paper::Letter, 99};
+    QTest::newRow("range 10, many") << WorksheetChoices{
+        40, 10, 2, "bg", 50, false, false, EuclidLesson::Method::Substitution, Paper::A4, 999999};
+    QTest::newRow("room and points") << WorksheetChoices{
+        7, 100, 2, "uk", 0, false, true, EuclidLesson::Method::Substitution, Paper::A4, 31, 12, 3};
+    QTest::newRow("word problems") << WorksheetChoices{
+        9,         100,  3, "bg", 20, false, false, EuclidLesson::Method::Substitution,
+        Paper::A4, 4711, 6, 0,    50};
 }
 
 // The dialog's PDF, and its printer's, hold the command line's text.
