@@ -184,9 +184,22 @@
                 parts.push(...step.partsAfter.map(line));
             }
             euclidWay.replaceChildren(...parts);
+            markWider();
         }
         drawPace(view.pace);
     }
+
+    // Where the columns keep each formula unbroken, one wider than its
+    // column would run out of it: that one breaks inside instead.
+    function markWider() {
+        const formulas = [...euclidWay.querySelectorAll('.formula')];
+        const wider = formulas.map((f) => f.getBoundingClientRect().width > f.parentElement.clientWidth + 0.5);
+        formulas.forEach((f, i) => f.classList.toggle('wider', wider[i]));
+    }
+    window.addEventListener('resize', () => {
+        for (const f of euclidWay.querySelectorAll('.formula.wider')) f.classList.remove('wider');
+        markWider();
+    });
 
     // Paced, the places up to the current one show, that one marked; the
     // buttons as the engine has them, the focus kept on one that leads on.
