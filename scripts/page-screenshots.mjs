@@ -4,7 +4,8 @@
 // on a projector and in its own section on a phone, and a wrong and a
 // corrected answer of the pupil's, and the first hint, on a phone; the picture of 3x + 5y = 47 on
 // a phone and on a projector; its natural solutions worked out after
-// Euclid's way on a phone and on a projector.
+// Euclid's way on a phone and on a projector; on a projector, the lesson
+// paced to its third step, and Euclid's way laid out as the table.
 //
 //   node scripts/page-screenshots.mjs [OUT_DIR [FILE...]]   (default docs/, all)
 //
@@ -58,6 +59,11 @@ const shots = [
     ['page-phone-picture.png', 'Pixel 7', 'en-US', ['3', '5', '47'], showPicture],
     ['page-projector-picture.png', '1920 × 1080', 'en-US', ['3', '5', '47'], showPicture],
     ['page-phone-bounds.png', 'Pixel 7', 'en-US', ['3', '5', '47'], natural],
+    ['page-projector-pace.png', '1920 × 1080', 'bg-BG', ['91', '35', '14'], async (page) => {
+        for (let step = 0; step < 3; ++step) await page.click('#EuclidNext');
+    }],
+    ['page-projector-table.png', '1920 × 1080', 'en-US', ['1534', '1309', '652'],
+        (page) => page.click('input[name="EuclidMethod"][value="table"]')],
     ['page-projector-bounds.png', '1920 × 1080', 'bg-BG', ['3', '5', '47'], natural],
 ];
 
