@@ -16,7 +16,7 @@ if [ "${1:-all}" != run ]; then
         libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
         xvfb xauth x11-utils xdotool imagemagick
         desktop-file-utils appstream dpkg-dev locales
-        clang-22 lld-22 llvm-22 wasi-libc libc++-22-dev-wasm32 libc++abi-22-dev-wasm32
+        clang-22 lld-22 llvm-22 zopfli wasi-libc libc++-22-dev-wasm32 libc++abi-22-dev-wasm32
         libclang-rt-22-dev-wasm32 chromium firefox-esr webkit2gtk-driver adwaita-qt6
         git lintian devscripts librsvg2-bin man-db poppler-utils
     )

@@ -52,6 +52,23 @@ std::string deflated(std::string_view bytes)
     return packed.mid(4).toStdString();
 }
 
+// The module's zlib stream: the one the build packed more tightly (zopfli),
+// once it is known to give the module back, or else qCompress's.
+std::string packedModule(const std::string &module, const char *packedFile)
+{
+    if (packedFile == nullptr)
+        return deflated(module);
+    const std::string packed = ReadFile(packedFile);
+    const auto size = static_cast<quint32>(module.size());
+    QByteArray framed;
+    for (int shift = 24; shift >= 0; shift -= 8)
+        framed.append(static_cast<char>((size >> shift) & 0xFF));
+    framed.append(packed.data(), static_cast<qsizetype>(packed.size()));
+    if (qUncompress(framed).toStdString() != module)
+        throw std::runtime_error(std::string(packedFile) + " does not give the module back");
+    return packed;
+}
+
 std::string base64(std::string_view bytes)
 {
     return QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))
@@ -619,9 +636,9 @@ std::string scriptData(std::string json)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 5 && argc != 7) {
+    if (argc != 5 && argc != 7 && argc != 8) {
         std::cerr << "usage: makepage PAGE_DIR MODULE_WASM ICON_PNG OUTPUT_HTML"
-                     " [SITE_DIR WEB_ICONS_DIR]\n";
+                     " [SITE_DIR WEB_ICONS_DIR [MODULE_ZLIB]]\n";
         return 2;
     }
     try {
@@ -672,7 +689,8 @@ int main(int argc, char *argv[])
         ReplaceMarker(single, "@POLICY@", policy);
         ReplaceMarker(single, "@WORKER@", "");
         ReplaceMarker(single, "@MODULESRC@", "");
-        ReplaceMarker(single, "@MODULE@", base64(deflated(module)));
+        ReplaceMarker(single, "@MODULE@",
+                      base64(packedModule(module, argc == 8 ? argv[7] : nullptr)));
         ReplaceMarker(single, "@INSTALL@", "");
         WriteFile(argv[4], single);
         const std::string design = designJson();
@@ -680,7 +698,7 @@ int main(int argc, char *argv[])
             QFileInfo(QString::fromLocal8Bit(argv[4])).dir().filePath("design.json").toStdString(),
             design);
 
-        if (argc == 7) {
+        if (argc >= 7) {
             const ControlEntry &title = TitleEntry();
             std::vector<SiteFacts::Language> languages = {
                 {std::string(language.code), std::string(language.messages.pageDescription)}};
