@@ -313,6 +313,7 @@ adapters.firefox = async (locale) => {
 const webDriverKeys = {
     Tab: Key.TAB, Enter: Key.ENTER, Shift: Key.SHIFT, Control: Key.CONTROL, Backspace: Key.BACK_SPACE,
     Space: Key.SPACE, Delete: Key.DELETE, ArrowUp: Key.ARROW_UP, ArrowDown: Key.ARROW_DOWN,
+    Alt: Key.ALT, PageUp: Key.PAGE_UP, PageDown: Key.PAGE_DOWN, End: Key.END,
 };
 
 function freePort() {
