@@ -3,15 +3,11 @@
 #include "fieldtext.h"
 #include "placeholders.h"
 #include "practicetext.h"
+#include "trimmed.h"
 
 #include <algorithm>
 
 namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
 
 bool IsDigit(char c)
 {
@@ -23,10 +19,7 @@ bool IsDigit(char c)
 BoundReading ReadBound(std::string_view text, std::string_view decimalSeparator)
 {
     using Kind = BoundReading::Kind;
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
+    text = Trimmed(text);
     if (text.empty())
         return {Kind::Empty};
 

@@ -3,26 +3,9 @@
 #include "fieldtext.h"
 #include "printedinteger.h"
 #include "readcoefficient.h"
+#include "trimmed.h"
 
 #include <charconv>
-
-namespace {
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-} // namespace
 
 EntryReading ReadEntry(std::string_view text)
 {

@@ -3,6 +3,7 @@
 #include "boundedsolutions.h"
 #include "formulatext.h"
 #include "placeholders.h"
+#include "trimmed.h"
 
 #include <optional>
 #include <set>
@@ -17,19 +18,13 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
+// Blanks between the pairs, a list typed over lines included.
+constexpr std::string_view ListBlanks = " \t\r\n";
 
 // A whole number, with a sign if any; none for anything else.
 std::optional<Wide> WholeNumber(std::string_view text)
 {
-    text = Trimmed(text);
+    text = Trimmed(text, ListBlanks);
     bool negative = false;
     if (text.starts_with('-') || text.starts_with('+')) {
         negative = text.front() == '-';
@@ -38,7 +33,7 @@ std::optional<Wide> WholeNumber(std::string_view text)
         negative = true;
         text.remove_prefix(Minus.size());
     }
-    text = Trimmed(text);
+    text = Trimmed(text, ListBlanks);
     if (text.empty() || text.size() > 18)
         return std::nullopt;
     Wide value = 0;

@@ -7,6 +7,7 @@
 #include "linepicture.h"
 #include "placeholders.h"
 #include "practicehints.h"
+#include "trimmed.h"
 
 #include "numbertext.h"
 #include "randomcoefficient.h"
@@ -29,14 +30,6 @@ std::size_t IndexOf(Entry entry)
 bool IsCoefficient(Entry entry)
 {
     return IndexOf(entry) < 3;
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") + 1 - first);
 }
 
 // The first place of the lesson's step of this kind, counted from 1; 0
@@ -219,13 +212,7 @@ void Visit::operator()(const command::SetLanguage &language)
         return;
     language_ = language.language;
     // A new language starts a new account; the coefficients stay.
-    transcript_.clear();
-    lesson_ = EuclidLesson{method_, {}};
-    euclid_.clear();
-    calculated_ = false;
-    noteKind_ = NoteKind::None;
-    AccountForBounds();
-    ForgetAnswer();
+    ForgetCalculation();
 }
 
 void Visit::operator()(const command::SetDecimalSeparator &separator)
@@ -367,6 +354,11 @@ void Visit::ClearAll()
 {
     for (std::string &text : coefficients_)
         text.clear();
+    ForgetCalculation();
+}
+
+void Visit::ForgetCalculation()
+{
     transcript_.clear();
     lesson_ = EuclidLesson{method_, {}};
     euclid_.clear();

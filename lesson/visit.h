@@ -59,6 +59,8 @@ private:
     void Calculate();
     // Every way back to Ready: nothing calculated, nothing answered.
     void ClearAll();
+    // Nothing calculated, nothing answered; the coefficients as they are.
+    void ForgetCalculation();
     void FillRandom();
     void ForgetAnswer();
     void ShowView();
