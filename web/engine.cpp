@@ -6,6 +6,7 @@
 #include "controltable.h"
 #include "languagechoice.h"
 #include "languages.h"
+#include "pacekeys.h"
 #include "randomcoefficient.h"
 #include "readcoefficient.h"
 #include "visit.h"
@@ -264,11 +265,11 @@ std::optional<Command> CommandOf(std::string_view name, std::string_view argumen
         return command::Hint{};
     if (name == "startTallyAgain")
         return command::StartTallyAgain{};
-    if (name == "nextStep")
+    if (name == PaceNext.command)
         return command::NextStep{};
-    if (name == "previousStep")
+    if (name == PacePrevious.command)
         return command::PreviousStep{};
-    if (name == "showAllSteps")
+    if (name == PaceAll.command)
         return command::ShowAllSteps{};
     if (name == "claim")
         return command::Claim{argument == "1"};

@@ -13,6 +13,7 @@
 #include "languages.h"
 #include "linepicture.h"
 #include "markupescape.h"
+#include "pacekeys.h"
 #include "pagenames.h"
 #include "panelcontrols.h"
 #include "ranges.h"
@@ -345,19 +346,20 @@ std::string controlElements()
 // and where it stands, said as it changes.
 std::string paceElements()
 {
-    const auto button = [](std::string_view id) {
-        const PanelControl control = PanelControlOf(language, id);
+    const auto button = [](const PaceKey &pace) {
+        const PanelControl control = PanelControlOf(language, pace.button);
         std::string_view tip;
         for (const auto &[element, text] : PanelTips(language))
-            if (element == id)
+            if (element == pace.button)
                 tip = text;
-        return "<button type=\"button\" id=\"" + std::string(id) + "\" aria-label=\"" +
-               EscapedMarkup(control.name) + "\" title=\"" + EscapedMarkup(tip) + "\" disabled>" +
-               EscapedMarkup(control.caption) + "</button>";
+        return "<button type=\"button\" id=\"" + std::string(pace.button) + "\" data-command=\"" +
+               std::string(pace.command) + "\" data-key=\"" + std::string(pace.key) +
+               "\" aria-label=\"" + EscapedMarkup(control.name) + "\" title=\"" +
+               EscapedMarkup(tip) + "\" disabled>" + EscapedMarkup(control.caption) + "</button>";
     };
     return "        <div id=\"EuclidPace\" role=\"group\" aria-label=\"" +
            EscapedMarkup(PanelControlOf(language, "EuclidPace").name) + "\">" +
-           button("EuclidPrevious") + button("EuclidNext") + button("EuclidAll") +
+           button(PacePrevious) + button(PaceNext) + button(PaceAll) +
            "<span id=\"EuclidAt\" aria-live=\"polite\"></span></div>\n";
 }
 

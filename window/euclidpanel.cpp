@@ -2,6 +2,7 @@
 
 #include "boundsbox.h"
 #include "mainwindow.h"
+#include "pacekeys.h"
 #include "qtext.h"
 #include "visitview.h"
 
@@ -97,11 +98,11 @@ EuclidPanel::EuclidPanel(MainWindow &window, const Catalogue &language, QWidget 
     after_->hide();
 
     previous_ = paceButton(say.pacePrevious, say.pacePreviousName, say.pacePreviousTip,
-                           QKeySequence(Qt::ALT | Qt::Key_PageUp), command::PreviousStep{});
-    next_ = paceButton(say.paceNext, say.paceNextName, say.paceNextTip,
-                       QKeySequence(Qt::ALT | Qt::Key_PageDown), command::NextStep{});
-    all_ = paceButton(say.paceAll, say.paceAllName, say.paceAllTip,
-                      QKeySequence(Qt::ALT | Qt::Key_End), command::ShowAllSteps{});
+                           PacePrevious, command::PreviousStep{});
+    next_ =
+        paceButton(say.paceNext, say.paceNextName, say.paceNextTip, PaceNext, command::NextStep{});
+    all_ =
+        paceButton(say.paceAll, say.paceAllName, say.paceAllTip, PaceAll, command::ShowAllSteps{});
     paceAt_ = new QLabel(this);
     auto *paceRow = new QHBoxLayout;
     paceRow->addWidget(previous_);
@@ -137,8 +138,10 @@ QPlainTextEdit *EuclidPanel::textField(const Catalogue &language)
 }
 
 QPushButton *EuclidPanel::paceButton(const Phrase &caption, const Phrase &name, const Phrase &tip,
-                                     const QKeySequence &keys, Command command)
+                                     const PaceKey &pace, Command command)
 {
+    const QKeySequence keys(QString::fromUtf8(pace.qtKeys.data(), qsizetype(pace.qtKeys.size())),
+                            QKeySequence::PortableText);
     auto *button = new QPushButton(qs(caption), this);
     button->setAccessibleName(qs(name));
     button->setToolTip(qs(tip));

@@ -15,6 +15,8 @@
 #include "euclidlesson.h"
 #include "visitcommand.h"
 
+struct PaceKey;
+
 #include <QColor>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -70,7 +72,7 @@ private:
     // As large as its rows that show.
     void fitTable();
     QPushButton *paceButton(const Phrase &caption, const Phrase &name, const Phrase &tip,
-                            const QKeySequence &keys, Command command);
+                            const PaceKey &pace, Command command);
 
     MainWindow &window_;
     QRadioButton *bySubstitution_ = nullptr;

@@ -9,17 +9,15 @@ import { after, before, describe, test } from 'node:test';
 
 import { launchBrowser } from './browsers.mjs';
 import { until } from './deadline.mjs';
+import { fillAndCalculate } from './inputs.mjs';
 
 let browser;
 before(async () => (browser = await launchBrowser()));
 after(async () => browser?.close());
 
-async function calculate(s, [a, b, c]) {
+async function calculate(s, coefficients) {
     await s.click('#Buton1');
-    await s.fill('#Pole1', String(a));
-    await s.fill('#Pole2', String(b));
-    await s.fill('#Pole3', String(c));
-    await s.click('#Buton0');
+    await fillAndCalculate(s, coefficients);
 }
 
 // What the user sees of the bounds and of the picture's marks inside them.

@@ -69,6 +69,15 @@ export function solveInputs(random, { cube = 15, count = 12000 } = {}) {
     return list;
 }
 
+// Types the coefficients into their fields and presses Calculate, as a
+// user does, through the session's driver.
+export async function fillAndCalculate(s, [a, b, c]) {
+    await s.fill('#Pole1', String(a));
+    await s.fill('#Pole2', String(b));
+    await s.fill('#Pole3', String(c));
+    await s.click('#Buton0');
+}
+
 // The calls for a list of inputs: each input's draw queued, then the solve.
 // A calculation that stops before the check leaves its draw to the next.
 // Runs in the page: each row [a, b, c, r] calculated through the page's own

@@ -9,18 +9,13 @@ import { after, before, describe, test } from 'node:test';
 
 import { launchBrowser } from './browsers.mjs';
 import { until } from './deadline.mjs';
+import { fillAndCalculate as calculate } from './inputs.mjs';
 import { design } from './velmora.mjs';
 
 let browser;
 before(async () => (browser = await launchBrowser()));
 after(async () => browser?.close());
 
-async function calculate(s, [a, b, c]) {
-    await s.fill('#Pole1', String(a));
-    await s.fill('#Pole2', String(b));
-    await s.fill('#Pole3', String(c));
-    await s.click('#Buton0');
-}
 
 // Runs in the page: the places of Euclid's way that show, the marked one,
 // the step said and the buttons' states.

@@ -11,6 +11,7 @@ import { devices } from 'playwright-core';
 
 import { browserName, launchBrowser } from './browsers.mjs';
 import { until } from './deadline.mjs';
+import { fillAndCalculate as calculate } from './inputs.mjs';
 import { runAxe } from './layouts.mjs';
 import { design, languageCodes, launch, mulberry32, native, openPage, pluralForm } from './velmora.mjs';
 
@@ -23,12 +24,6 @@ const { defaultBrowserType, ...pixel7 } = devices['Pixel 7'];
 const phone = { ...pixel7, deviceScaleFactor: 1 };
 const phoneSize = { width: pixel7.viewport.width, height: pixel7.viewport.height };
 
-async function calculate(s, [a, b, c]) {
-    await s.fill('#Pole1', String(a));
-    await s.fill('#Pole2', String(b));
-    await s.fill('#Pole3', String(c));
-    await s.click('#Buton0');
-}
 
 const shownAccount = (s) => s.evaluate(() => document.getElementById('EuclidWay').textContent);
 const lf = (text) => text.replace(/\r\n/g, '\n');

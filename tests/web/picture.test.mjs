@@ -9,17 +9,12 @@ import { after, before, describe, test } from 'node:test';
 
 import { launchBrowser } from './browsers.mjs';
 import { until } from './deadline.mjs';
+import { fillAndCalculate as calculate } from './inputs.mjs';
 
 let browser;
 before(async () => (browser = await launchBrowser()));
 after(async () => browser?.close());
 
-async function calculate(s, [a, b, c]) {
-    await s.fill('#Pole1', String(a));
-    await s.fill('#Pole2', String(b));
-    await s.fill('#Pole3', String(c));
-    await s.click('#Buton0');
-}
 
 // What the page shows of the picture, or null while it shows none.
 const shownPicture = (s) => s.evaluate(() => {

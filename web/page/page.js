@@ -424,12 +424,13 @@
             if (hints.lastElementChild) showFeedback(hints.lastElementChild);
         });
         byId('TallyClear').addEventListener('click', () => command('startTallyAgain'));
-        // Pacing: the buttons, and Alt+Page Down, Alt+Page Up and Alt+End
+        // Pacing: the buttons, and Alt with each one's key (as the window's)
         // from anywhere in the page, none of them a browser's own.
-        const paceKeys = { PageDown: 'nextStep', PageUp: 'previousStep', End: 'showAllSteps' };
-        pace.next.addEventListener('click', () => command('nextStep'));
-        pace.previous.addEventListener('click', () => command('previousStep'));
-        pace.all.addEventListener('click', () => command('showAllSteps'));
+        const paceKeys = {};
+        for (const button of [pace.previous, pace.next, pace.all]) {
+            paceKeys[button.dataset.key] = button.dataset.command;
+            button.addEventListener('click', () => command(button.dataset.command));
+        }
         document.addEventListener('keydown', (event) => {
             const name = paceKeys[event.key];
             if (!name || !event.altKey || event.ctrlKey || event.metaKey || event.shiftKey || event.isComposing) return;
