@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Makes docs/window-euclid.png, docs/window-practice*.png,
-# docs/window-picture*.png and docs/window-bounds*.png from the built
-# program, driven by keyboard under Xvfb: Euclid's way for 91x + 35y = 14,
+# docs/window-picture*.png, docs/window-bounds*.png and docs/window-pace*.png
+# from the built program, driven by keyboard under Xvfb: Euclid's way for 91x + 35y = 14,
 # "Your answer" with a wrong pair and then the corrected one, the picture of
-# 3x + 5y = 47, and its natural solutions after Euclid's way.
+# 3x + 5y = 47, its natural solutions after Euclid's way, and 91x + 35y = 14
+# paced to its third step.
 # Usage: scripts/window-screenshots.sh [path/to/velmora]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -77,10 +78,18 @@ for language in bg en; do
     shoot "docs/window-picture$suffix.png"
     stop
 
-    # From Euclid's way, Tab reaches "natural numbers" first.
+    # From Euclid's way, Tab reaches Previous and Next, then "natural
+    # numbers" (Show all is off while the lesson shows whole).
     start "$language"
     coefficients 3 5 47
-    keys Return F2 Tab space
+    keys Return F2 Tab Tab Tab space
     shoot "docs/window-bounds$suffix.png"
+    stop
+
+    # The lesson paced to its third step by Alt+Page Down.
+    start "$language"
+    coefficients 91 35 14
+    keys Return F2 alt+Next alt+Next alt+Next
+    shoot "docs/window-pace$suffix.png"
     stop
 done
