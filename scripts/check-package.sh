@@ -196,6 +196,25 @@ for page in "${man_pages[@]}"; do
     check "man -l renders $page with no groff warnings" man_clean "$stage/$page"
     check "$page is compressed with gzip -9n" gzip_reproducible "$stage/$page"
 done
+# Each manual's synopsis names every option --help lists, so an option added
+# to the program is not left out of one language's manual.
+synopsis_complete() {
+    local options missing=()
+    options=$(LANGUAGE=en "$stage/usr/bin/velmora" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+    [ -n "$options" ] || { echo "--help lists no options"; return 1; }
+    # The third heading is the synopsis, in every language: the page's
+    # title line, then NAME, then SYNOPSIS.
+    LC_ALL=C.UTF-8 MANWIDTH=1000 man -E UTF-8 -l "$1" 2>/dev/null |
+        sed 's/\xe2\x88\x92/-/g; s/\xe2\x80\x90/-/g' |
+        awk '/^[^ ]/ { n++ } n == 3' >"$work/synopsis.txt"
+    for option in $options; do
+        grep -q -e "$option\([^a-z-]\|$\)" "$work/synopsis.txt" || missing+=("$option")
+    done
+    [ ${#missing[@]} -eq 0 ] || { echo "the synopsis lacks ${missing[*]}"; return 1; }
+}
+for page in "${man_pages[@]}"; do
+    check "$page's synopsis names every option of --help" synopsis_complete "$stage/$page"
+done
 check "changelog.Debian.gz is compressed with gzip -9n" \
     gzip_reproducible "$stage/usr/share/doc/velmora/changelog.Debian.gz"
 
