@@ -15,8 +15,6 @@
 #include "euclidlesson.h"
 #include "visitcommand.h"
 
-struct PaceKey;
-
 #include <QColor>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -25,6 +23,8 @@ struct PaceKey;
 #include <string>
 #include <utility>
 #include <vector>
+
+struct PaceKey;
 
 QT_BEGIN_NAMESPACE
 class QLabel;

@@ -346,8 +346,17 @@ std::vector<std::array<long long, 4>> TableRows(const std::string &out)
             break;
     }
     while (std::getline(lines, line) && line.starts_with("  ")) {
-        for (std::size_t at; (at = line.find("\u2212")) != std::string::npos;)
-            line.replace(at, 3, "-");
+        // Read the minus signs as the stream's own, a byte each.
+        std::string plain;
+        for (std::size_t at = 0; at < line.size();) {
+            if (line.compare(at, 3, "\u2212") == 0) {
+                plain += '-';
+                at += 3;
+            } else {
+                plain += line[at++];
+            }
+        }
+        line = plain;
         std::istringstream cells(line);
         std::vector<long long> numbers;
         for (long long n; cells >> n;)

@@ -16,7 +16,6 @@ let browser;
 before(async () => (browser = await launchBrowser()));
 after(async () => browser?.close());
 
-
 // Runs in the page: the places of Euclid's way that show, the marked one,
 // the step said and the buttons' states.
 function paced() {

@@ -24,7 +24,6 @@ const { defaultBrowserType, ...pixel7 } = devices['Pixel 7'];
 const phone = { ...pixel7, deviceScaleFactor: 1 };
 const phoneSize = { width: pixel7.viewport.width, height: pixel7.viewport.height };
 
-
 const shownAccount = (s) => s.evaluate(() => document.getElementById('EuclidWay').textContent);
 const lf = (text) => text.replace(/\r\n/g, '\n');
 

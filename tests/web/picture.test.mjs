@@ -15,7 +15,6 @@ let browser;
 before(async () => (browser = await launchBrowser()));
 after(async () => browser?.close());
 
-
 // What the page shows of the picture, or null while it shows none.
 const shownPicture = (s) => s.evaluate(() => {
     const section = document.getElementById('Picture');
