@@ -323,13 +323,13 @@ describe('the switch', () => {
         const s = await browser.open({
             locale: 'bg-BG',
             waitReady: false,
-            // The module held back until the switch is pressed.
+            // The module held back until the switch is pressed. The press is
+            // watched from the page's start: on a loaded machine it can come
+            // before the module's bytes are inflated and compile is asked.
             init: `{
                 const compile = WebAssembly.compile;
-                WebAssembly.compile = (bytes) => new Promise((go) => {
-                    const release = () => go(compile(bytes));
-                    document.addEventListener('click', release, { once: true, capture: true });
-                });
+                const pressed = new Promise((go) => document.addEventListener('click', go, { once: true, capture: true }));
+                WebAssembly.compile = (bytes) => pressed.then(() => compile(bytes));
             }`,
         });
         await s.click('#Languages > button[lang="en"]');
