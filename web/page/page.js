@@ -13,6 +13,7 @@
     const euclidWay = byId('EuclidWay');
     const euclidMethods = [...document.querySelectorAll('input[name="EuclidMethod"]')];
     const transcriptCopy = byId('TranscriptCopy');
+    const reading = byId('Reading');
     const answerFields = ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map(byId);
     const noSolution = byId('AnswerNone');
     const feedback = byId('Feedback');
@@ -293,6 +294,7 @@
         renderPicture(view);
         shown = view;
         fitBoxes();
+        fitReading();
         return view;
     }
 
@@ -381,6 +383,15 @@
     // A second tap closes it again.
     Pole[0].addEventListener('click', () => Pole[0].classList.toggle('open'));
     window.addEventListener('resize', () => fitBoxes());
+
+    // Beside the window the transcript and Euclid's way fill two columns a
+    // screen high; what they cannot hold would overflow into a third, off
+    // the screen, so then the style sheet lets the two grow down the page.
+    function fitReading() {
+        reading.classList.remove('overfull');
+        reading.classList.toggle('overfull', reading.scrollWidth > reading.clientWidth + 1);
+    }
+    window.addEventListener('resize', () => fitReading());
 
     // The user's actions, each one command: the buttons and the list by
     // the design's names, typing and Enter in every field, and "Your
