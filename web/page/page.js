@@ -387,11 +387,34 @@
     // Beside the window the transcript and Euclid's way fill two columns a
     // screen high; what they cannot hold would overflow into a third, off
     // the screen, so then the style sheet lets the two grow down the page.
-    function fitReading() {
-        reading.classList.remove('overfull');
-        reading.classList.toggle('overfull', reading.scrollWidth > reading.clientWidth + 1);
+    // WebKit lays columns out anew only for a box built anew: each change
+    // is measured, and shown, after one.
+    let readingFitted = null;
+    function fitReading(force = false) {
+        const fitted = JSON.stringify([transcript, shownEuclid, shown?.pace.at]);
+        if (fitted === readingFitted && !force) return;
+        readingFitted = fitted;
+        // Gone for that moment, it would take the focus and the page's place.
+        const rebuild = () => {
+            const [focused, x, y] = [document.activeElement, window.scrollX, window.scrollY];
+            reading.style.display = 'none';
+            void reading.offsetHeight;
+            reading.style.display = '';
+            if (reading.contains(focused) && document.activeElement !== focused) focused.focus({ preventScroll: true });
+            window.scrollTo(x, y);
+        };
+        const was = reading.classList.contains('overfull');
+        if (was) {
+            reading.classList.remove('overfull');
+            rebuild();
+        }
+        const overfull = reading.scrollWidth > reading.clientWidth + 1;
+        if (overfull) {
+            reading.classList.add('overfull');
+            rebuild();
+        }
     }
-    window.addEventListener('resize', () => fitReading());
+    window.addEventListener('resize', () => fitReading(true));
 
     // The user's actions, each one command: the buttons and the list by
     // the design's names, typing and Enter in every field, and "Your
