@@ -227,6 +227,48 @@ describe('on a projector, Euclid\'s way longer than two columns hold', () => {
         assert.ok(short.lowest <= short.viewport[1] && short.overflow.every((o) => o <= 0), `${short.overflow}`);
         await s.close();
     });
+
+    // Paced, the lesson passes from one way to the other and back, with
+    // the focus on the button that paces it.
+    test('1920 × 1080, paced: the columns change with the steps shown, the focus on Next', async () => {
+        const s = await browser.open({ viewport: { width: 1920, height: 1080 } });
+        await calculate(s, [1534, 1309, 652]);
+        const state = () => s.evaluate(() => ({
+            overfull: document.getElementById('Reading').classList.contains('overfull'),
+            focused: document.activeElement?.id,
+            shown: [...document.querySelectorAll('#EuclidWay .euclid-line')].filter((l) => !l.hidden).length,
+            scroll: [document.documentElement.scrollWidth, document.documentElement.clientWidth, scrollY],
+        }));
+        assert.equal((await state()).overfull, true);
+        await s.click('#EuclidNext');
+        const first = await until('the first step', state, (seen) => seen.shown === 1);
+        assert.deepEqual([first.overfull, first.focused], [false, 'EuclidNext']);
+        let seen = first;
+        while (!seen.overfull) {
+            await s.press('Alt+PageDown');
+            const before = seen.shown;
+            seen = await until('the next step', state, (now) => now.shown > before);
+        }
+        assert.equal(seen.focused, 'EuclidNext', `the focus on ${seen.focused} at step ${seen.shown}`);
+        assert.ok(seen.scroll[0] <= seen.scroll[1], `the page scrolls sideways: ${seen.scroll}`);
+        await s.close();
+    });
+
+    // A resize, as a change of the zoom brings, measures the columns again,
+    // and the page keeps its place, scrolled down to the pupil's answer.
+    test('1920 × 1080: scrolled down, a resize keeps the page where it was', async () => {
+        const s = await browser.open({ viewport: { width: 1920, height: 1080 } });
+        await calculate(s, [1534, 1309, 652]);
+        const place = await s.evaluate(() => {
+            window.scrollTo(0, document.getElementById('Practice').getBoundingClientRect().top + scrollY - 8);
+            const at = scrollY;
+            window.dispatchEvent(new Event('resize'));
+            return [at, scrollY, document.getElementById('Reading').classList.contains('overfull')];
+        });
+        assert.ok(place[0] > 500, `scrolled to ${place[0]}`);
+        assert.deepEqual(place.slice(1), [place[0], true]);
+        await s.close();
+    });
 });
 
 // ---- zoomed in on a projector ---------------------------------------------------

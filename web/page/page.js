@@ -197,10 +197,6 @@
         const wider = formulas.map((f) => f.getBoundingClientRect().width > f.parentElement.clientWidth + 0.5);
         formulas.forEach((f, i) => f.classList.toggle('wider', wider[i]));
     }
-    window.addEventListener('resize', () => {
-        for (const f of euclidWay.querySelectorAll('.formula.wider')) f.classList.remove('wider');
-        markWider();
-    });
 
     // Paced, the places up to the current one show, that one marked; the
     // buttons as the engine has them, the focus kept on one that leads on.
@@ -394,15 +390,13 @@
         const fitted = JSON.stringify([transcript, shownEuclid, shown?.pace.at]);
         if (fitted === readingFitted && !force) return;
         readingFitted = fitted;
-        // Gone for that moment, it would take the focus and the page's place.
         const rebuild = () => {
-            const [focused, x, y] = [document.activeElement, window.scrollX, window.scrollY];
             reading.style.display = 'none';
             void reading.offsetHeight;
             reading.style.display = '';
-            if (reading.contains(focused) && document.activeElement !== focused) focused.focus({ preventScroll: true });
-            window.scrollTo(x, y);
         };
+        // Measured shorter for a moment, the page would lose its place.
+        const [x, y] = [window.scrollX, window.scrollY];
         const was = reading.classList.contains('overfull');
         if (was) {
             reading.classList.remove('overfull');
@@ -413,8 +407,20 @@
             reading.classList.add('overfull');
             rebuild();
         }
+        if (was && overfull) {
+            void reading.offsetHeight;
+            window.scrollTo(x, y);
+        }
     }
-    window.addEventListener('resize', () => fitReading(true));
+    // A new size measures the formulas and the columns again; measured in
+    // between, WebKit's page would lose its place.
+    window.addEventListener('resize', () => {
+        const [x, y] = [window.scrollX, window.scrollY];
+        for (const f of euclidWay.querySelectorAll('.formula.wider')) f.classList.remove('wider');
+        markWider();
+        fitReading(true);
+        if (window.scrollX !== x || window.scrollY !== y) window.scrollTo(x, y);
+    });
 
     // The user's actions, each one command: the buttons and the list by
     // the design's names, typing and Enter in every field, and "Your
