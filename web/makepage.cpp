@@ -202,7 +202,7 @@ std::string windowMedia()
 }
 
 // Wide enough for the panel beside the window at a scale that gives the
-// panel's text its least size: at 1920 × 1080, up to about 130 % zoom.
+// panel's text its least size: at 1920 × 1080, up to about 120 % zoom.
 std::string wideMedia()
 {
     constexpr double leastScale = PanelTextRem * 16 / FontPixels;

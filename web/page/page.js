@@ -390,6 +390,11 @@
         const fitted = JSON.stringify([transcript, shownEuclid, shown?.pace.at]);
         if (fitted === readingFitted && !force) return;
         readingFitted = fitted;
+        // Below the window it stands in one column of the page's own.
+        if (getComputedStyle(reading).columnCount === 'auto') {
+            reading.classList.remove('overfull');
+            return;
+        }
         const rebuild = () => {
             reading.style.display = 'none';
             void reading.offsetHeight;
@@ -407,7 +412,7 @@
             reading.classList.add('overfull');
             rebuild();
         }
-        if (was && overfull) {
+        if (was || overfull) {
             void reading.offsetHeight;
             window.scrollTo(x, y);
         }
