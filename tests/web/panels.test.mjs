@@ -169,7 +169,10 @@ function projected() {
         return [...range.getClientRects()].filter((r) => r.width > 0);
     };
     const all = [...lines($('TranscriptCopy')), ...lines($('EuclidWay'))];
+    const languages = box($('Languages'));
+    const under = (r) => r.left < languages.right && r.right > languages.left && r.top < languages.bottom && r.bottom > languages.top;
     return {
+        underTheSwitch: all.filter(under).length,
         window: box($('MainWindow')).toJSON(),
         reading: box($('Reading')).toJSON(),
         lowest: Math.max(...all.map((r) => r.bottom)),
@@ -198,6 +201,7 @@ describe('on a projector', () => {
             assert.equal(m.copy, lf(await s.transcript()));
             assert.ok(m.leftmost >= m.window.right, 'beside the window, not over it');
             assert.ok(m.lowest <= height && m.rightmost <= width, 'every line on the screen');
+            assert.equal(m.underTheSwitch, 0, 'lines under the language switch');
             assert.ok(m.overflow.every((o) => o <= 0), `nothing to scroll: ${m.overflow}`);
             assert.ok(m.fontSizes.every((size) => size >= least), `text of ${m.fontSizes} px`);
             // At the window's scale: the panel's text is the window's.
@@ -218,6 +222,7 @@ describe('on a projector, Euclid\'s way longer than two columns hold', () => {
         assert.ok(m.leftmost >= m.window.right && m.rightmost <= m.viewport[0], `lines from x = ${m.leftmost} to ${m.rightmost}`);
         assert.ok(m.overflow[1] <= 0, `the reading box overflows by ${m.overflow[1]} px to the right`);
         assert.ok(m.lowest > m.viewport[1], 'the rest below the screen');
+        assert.equal(m.underTheSwitch, 0, 'lines under the language switch');
         // A shorter one again fills two columns a screen high.
         await s.click('#Buton1');
         await calculate(s, [91, 35, 14]);
