@@ -5,7 +5,8 @@
 // corrected answer of the pupil's, and the first hint, on a phone; the picture of 3x + 5y = 47 on
 // a phone and on a projector; its natural solutions worked out after
 // Euclid's way on a phone and on a projector; on a projector, the lesson
-// paced to its third step, and Euclid's way laid out as the table.
+// paced to its third step, and Euclid's way laid out as the table; and the
+// projector at 150 % zoom, Euclid's way below the window in larger text.
 //
 //   node scripts/page-screenshots.mjs [OUT_DIR [FILE...]]   (default docs/, all)
 //
@@ -34,6 +35,12 @@ const natural = async (page) => {
     await page.click('#BoundsNatural');
     await page.evaluate(() => document.getElementById('Bounds').scrollIntoView({ block: 'start' }));
 };
+// The browser's zoom: a viewport of 1/Z the screen's CSS pixels, Z screen
+// pixels to each, so that the picture has the screen's own size.
+const zoomed = {
+    '1920 × 1080 at 150 %': { viewport: { width: 1280, height: 720 }, deviceScaleFactor: 1.5 },
+};
+const showEuclid = (page) => page.evaluate(() => document.getElementById('Euclid').scrollIntoView({ block: 'start' }));
 const wrong = { '#AnswerX0': '4', '#AnswerY0': '10', '#AnswerP': '5', '#AnswerQ': '-13' };
 
 // file, screen, locale, equation, and what follows Calculate.
@@ -65,6 +72,7 @@ const shots = [
     ['page-projector-table.png', '1920 × 1080', 'en-US', ['1534', '1309', '652'],
         (page) => page.click('input[name="EuclidMethod"][value="table"]')],
     ['page-projector-bounds.png', '1920 × 1080', 'bg-BG', ['3', '5', '47'], natural],
+    ['page-projector-zoom-150.png', '1920 × 1080 at 150 %', 'en-US', ['91', '35', '14'], showEuclid],
 ];
 
 const browser = await launch();
@@ -72,12 +80,13 @@ try {
     for (const [file, name, locale, [a, b, c] = ['3', '5', '1'], then] of shots) {
         if (only.length && !only.includes(file)) continue;
         const profile = profiles.find((p) => p.name === name);
-        const { page, context } = await openPage(browser, { locale, device: contextOptions(profile) });
+        const device = zoomed[name] ?? contextOptions(profile);
+        const { page, context } = await openPage(browser, { locale, device });
         await page.fill('#Pole1', a);
         await page.fill('#Pole2', b);
         await page.fill('#Pole3', c);
         await page.evaluate(() => window.velmora.queueDraws([0.25]));
-        await (profile.options.hasTouch ? page.tap('#Buton0') : page.click('#Buton0'));
+        await (device.hasTouch ? page.tap('#Buton0') : page.click('#Buton0'));
         if (then) await then(page);
         // No caret or focus ring in the picture.
         await page.evaluate(() => document.activeElement?.blur());

@@ -121,6 +121,31 @@ constexpr int PanelWidth = 775;
 constexpr int SwitchHeight = 28;
 constexpr int WideWidth = LayoutWidth + PanelWidth + WindowMargin;
 
+// The window's text at scale 1: its point size at 96 dots per inch, as the
+// desktop shows it.
+constexpr int FontPixels = FontPointSize * 96 / 72;
+// The panel's text beside the window is never smaller than this many of the
+// reader's rem. A rem grows with the browser's zoom, which the window's unit,
+// a share of the viewport, undoes: zoomed in, the panel's text grows, and
+// where the window's scale no longer gives it that size beside the window,
+// the panel goes below it.
+constexpr double PanelTextRem = 1.25;
+// Below the window, the panel's text in rem: about the window's own text on
+// a usual screen, and on 1920 × 1080 its size at 100 %, so that zoomed in
+// it grows as the zoom does.
+constexpr double PanelBelowTextRem = 1.5;
+
+// A length in em, the unit of a media query that follows the reader's text
+// size, for a length of CSS pixels at the default 16 px to the em.
+std::string ems(double pixels)
+{
+    std::string text = std::to_string(pixels / 16);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
+    return text + "em";
+}
+
 const ControlEntry &TitleEntry()
 {
     return *std::find_if(Controls.begin(), Controls.end(),
@@ -176,10 +201,14 @@ std::string windowMedia()
            "px) and (min-height: " + std::to_string(height) + "px)";
 }
 
+// Wide enough for the panel beside the window at a scale that gives the
+// panel's text its least size: at 1920 × 1080, up to about 120 % zoom.
 std::string wideMedia()
 {
-    return windowMedia() + " and (min-width: " + std::to_string(WideWidth) +
-           "px) and (min-aspect-ratio: " + std::to_string(LayoutWidth) + "/" +
+    constexpr double leastScale = PanelTextRem * 16 / FontPixels;
+    return windowMedia() + " and (min-width: " + ems(WideWidth * leastScale) +
+           ") and (min-height: " + ems(LayoutHeight * leastScale) +
+           ") and (min-aspect-ratio: " + std::to_string(LayoutWidth) + "/" +
            std::to_string(LayoutHeight) + ")";
 }
 
@@ -206,10 +235,9 @@ std::string controlStyle()
     css << "#MainWindow { background: " << cssColour(WindowBackColour) << "; font-family: \""
         << FontFamily << "\", \"Liberation Serif\", serif; }\n";
     css << "@media " << windowMedia() << " {\n";
-    // The point size at 96 dots per inch, as the desktop shows it; never
-    // less, as the scale is never below 1 here, should an engine's rounding
-    // of the unit make it a hair smaller.
-    const int fontPixels = FontPointSize * 96 / 72;
+    // Never less than at scale 1, as the scale is never below 1 here, should
+    // an engine's rounding of the unit make it a hair smaller.
+    const int fontPixels = FontPixels;
     // The language switch stands outside the window and scales with it.
     css << "#MainWindow, #Languages { --u: " << fitUnit("vh") << "; }\n";
     // The window below the switch where the switch has no room beside the
@@ -233,6 +261,8 @@ std::string controlStyle()
     for (const ControlEntry &entry : Controls)
         place(elementId(entry), entry.left, entry.top, entry.width, entry.height);
     place(NoteId, NoteArea.left, NoteArea.top, NoteArea.width, NoteArea.height);
+    // Below the window the panel's text follows the reader's size alone.
+    css << "#Panel { font-size: max(" << fontPixels << "px, " << PanelBelowTextRem << "rem); }\n";
     css << "}\n";
     // For touch, each control in the grid's area of its own name (page.css).
     css << "@media not all and " << windowMedia() << " {\n";
@@ -245,8 +275,8 @@ std::string controlStyle()
     css << "#MainWindow, #Panel, #Languages { --u: " << fitUnit("vh", WideWidth) << "; }\n";
     css << "@supports (height: 1dvh) { #MainWindow, #Panel, #Languages { --u: "
         << fitUnit("dvh", WideWidth) << "; } }\n";
-    css << "#Panel { width: " << scaled(PanelWidth) << "; font-size: max(" << fontPixels << "px, "
-        << scaled(fontPixels) << "); }\n";
+    css << "#Panel { width: " << scaled(PanelWidth) << "; font-size: max(" << PanelTextRem
+        << "rem, " << scaled(fontPixels) << "); }\n";
     // Below the language switch, which keeps the screen's top right corner.
     css << "#Reading { height: calc(100vh - " << scaled(SwitchHeight) << " - "
         << scaled(WindowMargin) << "); }\n";

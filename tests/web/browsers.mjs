@@ -6,7 +6,7 @@
 // when unset).
 //
 //   const browser = await launchBrowser();
-//   const s = await browser.open({ locale, init, search, waitReady, viewport });
+//   const s = await browser.open({ locale, init, search, waitReady, viewport, deviceScale });
 //   (`address` opens the page from elsewhere than its file, a web site say)
 //   await s.fill('#Pole1', '3'); await s.click('#Buton0');
 //   await s.evaluate(() => window.velmora.transcript());
@@ -33,10 +33,12 @@ if (!['chromium', 'firefox', 'webkit'].includes(browserName))
 //            addInitScript, BiDi's preload scripts; classic WebDriver has none)
 //   network  every request seen and refused but the page's own
 //   mouseAt  a click at a point, with a key held
+//   deviceScale  a device scale of several screen pixels to a CSS pixel
+//            (open's `deviceScale`), as the browser's zoom gives
 export const capabilities = {
-    chromium: { init: true, network: true, mouseAt: true },
-    firefox: { init: true, network: true, mouseAt: true },
-    webkit: { init: false, network: false, mouseAt: true },
+    chromium: { init: true, network: true, mouseAt: true, deviceScale: true },
+    firefox: { init: true, network: true, mouseAt: true, deviceScale: false },
+    webkit: { init: false, network: false, mouseAt: true, deviceScale: false },
 }[browserName];
 
 // A test's option: skipped, with the reason, where the engine lacks `what`.
@@ -173,8 +175,9 @@ adapters.chromium = async (locale) => {
     return {
         version: `Chromium ${browser.version()}`,
         close: () => browser.close(),
-        async open({ init, search = '', address = pageUrl, waitReady = true, viewport: size = viewport } = {}) {
-            const { page, context, requests, errors } = await openPage(browser, { locale, init, search, address, waitReady: false, device: { viewport: size } });
+        async open({ init, search = '', address = pageUrl, waitReady = true, viewport: size = viewport, deviceScale = 1 } = {}) {
+            const device = { viewport: size, deviceScaleFactor: deviceScale };
+            const { page, context, requests, errors } = await openPage(browser, { locale, init, search, address, waitReady: false, device });
             return session({
                 page,
                 reload: () => page.reload(),

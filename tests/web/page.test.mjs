@@ -348,9 +348,13 @@ describe('the style sheet', () => {
             const probe = document.createElement('div');
             probe.style.display = 'none';
             document.getElementById('MainWindow').append(probe);
-            // The declared value as this engine computes it.
-            const computed = (property, value) => {
+            // The declared value as this engine computes it for an element
+            // in that element's font, which a line height or a width in ch
+            // depends on.
+            const computed = (property, value, element) => {
+                const font = getComputedStyle(element);
                 probe.style.cssText = 'display: none; border-style: solid';
+                Object.assign(probe.style, { fontFamily: font.fontFamily, fontSize: font.fontSize });
                 probe.style.setProperty(property, value);
                 return getComputedStyle(probe).getPropertyValue(property);
             };
@@ -375,8 +379,7 @@ describe('the style sheet', () => {
                     // A value in terms of --u (a shorthand's parts read empty
                     // then) is known only where it is used.
                     if (/inherit|initial|unset|var\(|%|em\b/.test(value) || value === '' || property.startsWith('--') || property === 'display') continue;
-                    const wanted = computed(property, value);
-                    if (!elements.some((e) => getComputedStyle(e).getPropertyValue(property) === wanted))
+                    if (!elements.some((e) => getComputedStyle(e).getPropertyValue(property) === computed(property, value, e)))
                         found.push(`${rule.selectorText} { ${property}: ${value} } applies nowhere`);
                 }
             }

@@ -169,7 +169,10 @@ function projected() {
         return [...range.getClientRects()].filter((r) => r.width > 0);
     };
     const all = [...lines($('TranscriptCopy')), ...lines($('EuclidWay'))];
+    const languages = box($('Languages'));
+    const under = (r) => r.left < languages.right && r.right > languages.left && r.top < languages.bottom && r.bottom > languages.top;
     return {
+        underTheSwitch: all.filter(under).length,
         window: box($('MainWindow')).toJSON(),
         reading: box($('Reading')).toJSON(),
         lowest: Math.max(...all.map((r) => r.bottom)),
@@ -184,7 +187,9 @@ function projected() {
 }
 
 describe('on a projector', () => {
-    for (const [width, height, least] of [[1920, 1080, 24], [1280, 720, 16]])
+    // The least size beside the window is where its scale gives the panel's
+    // text 1.25 rem (1920 × 1080 at 120 % zoom); 1280 × 720 is below it.
+    for (const [width, height, least] of [[1920, 1080, 24], [1600, 900, 20]])
         test(`${width} × ${height}: the transcript and Euclid's way beside the window, whole`, async (t) => {
             const s = await browser.open({ viewport: { width, height } });
             await calculate(s, [91, 35, 14]);
@@ -196,12 +201,155 @@ describe('on a projector', () => {
             assert.equal(m.copy, lf(await s.transcript()));
             assert.ok(m.leftmost >= m.window.right, 'beside the window, not over it');
             assert.ok(m.lowest <= height && m.rightmost <= width, 'every line on the screen');
+            assert.equal(m.underTheSwitch, 0, 'lines under the language switch');
             assert.ok(m.overflow.every((o) => o <= 0), `nothing to scroll: ${m.overflow}`);
             assert.ok(m.fontSizes.every((size) => size >= least), `text of ${m.fontSizes} px`);
             // At the window's scale: the panel's text is the window's.
             assert.ok(Math.abs(m.fontSizes[1] - m.fontSizes[2]) < 0.05, `${m.fontSizes}`);
             await s.close();
         });
+});
+
+describe('on a projector, Euclid\'s way longer than two columns hold', () => {
+    // In Bulgarian 1534x + 1309y = 652 is more than two columns a screen
+    // high: the two grow down the page, and no line runs off its right edge.
+    test('1920 × 1080: every line on the screen\'s width, the page scrolled down for the rest', async () => {
+        const s = await browser.open({ viewport: { width: 1920, height: 1080 } });
+        await calculate(s, [1534, 1309, 652]);
+        const m = await s.evaluate(projected);
+        const page = await s.evaluate(() => [document.documentElement.scrollWidth, document.documentElement.clientWidth]);
+        assert.ok(page[0] <= page[1], `the page scrolls sideways: ${page}`);
+        assert.ok(m.leftmost >= m.window.right && m.rightmost <= m.viewport[0], `lines from x = ${m.leftmost} to ${m.rightmost}`);
+        assert.ok(m.overflow[1] <= 0, `the reading box overflows by ${m.overflow[1]} px to the right`);
+        assert.ok(m.lowest > m.viewport[1], 'the rest below the screen');
+        assert.equal(m.underTheSwitch, 0, 'lines under the language switch');
+        // A shorter one again fills two columns a screen high.
+        await s.click('#Buton1');
+        await calculate(s, [91, 35, 14]);
+        const short = await s.evaluate(projected);
+        assert.ok(short.reading.bottom <= short.viewport[1] && short.reading.height > 0.9 * short.viewport[1],
+            `the reading box from y = ${short.reading.top} to ${short.reading.bottom} of ${short.viewport[1]}`);
+        assert.ok(short.lowest <= short.viewport[1] && short.overflow.every((o) => o <= 0), `${short.overflow}`);
+        await s.close();
+    });
+
+    // Paced, the lesson passes from one way to the other and back, with
+    // the focus on the button that paces it.
+    test('1920 × 1080, paced: the columns change with the steps shown, the focus on Next', async () => {
+        const s = await browser.open({ viewport: { width: 1920, height: 1080 } });
+        await calculate(s, [1534, 1309, 652]);
+        const state = () => s.evaluate(() => ({
+            overfull: document.getElementById('Reading').classList.contains('overfull'),
+            focused: document.activeElement?.id,
+            shown: [...document.querySelectorAll('#EuclidWay .euclid-line')].filter((l) => !l.hidden).length,
+            scroll: [document.documentElement.scrollWidth, document.documentElement.clientWidth, scrollY],
+        }));
+        assert.equal((await state()).overfull, true);
+        await s.click('#EuclidNext');
+        const first = await until('the first step', state, (seen) => seen.shown === 1);
+        assert.deepEqual([first.overfull, first.focused], [false, 'EuclidNext']);
+        let seen = first;
+        while (!seen.overfull) {
+            await s.press('Alt+PageDown');
+            const before = seen.shown;
+            seen = await until('the next step', state, (now) => now.shown > before);
+        }
+        assert.equal(seen.focused, 'EuclidNext', `the focus on ${seen.focused} at step ${seen.shown}`);
+        assert.ok(seen.scroll[0] <= seen.scroll[1], `the page scrolls sideways: ${seen.scroll}`);
+        await s.close();
+    });
+
+    // A resize, as a change of the zoom brings, measures the columns again,
+    // and the page keeps its place, scrolled down to the pupil's answer.
+    test('1920 × 1080: scrolled down, a resize keeps the page where it was', async () => {
+        const s = await browser.open({ viewport: { width: 1920, height: 1080 } });
+        await calculate(s, [1534, 1309, 652]);
+        const place = await s.evaluate(() => {
+            window.scrollTo(0, document.getElementById('Practice').getBoundingClientRect().top + scrollY - 8);
+            const at = scrollY;
+            window.dispatchEvent(new Event('resize'));
+            return [at, scrollY, document.getElementById('Reading').classList.contains('overfull')];
+        });
+        assert.ok(place[0] > 500, `scrolled to ${place[0]}`);
+        assert.deepEqual(place.slice(1), [place[0], true]);
+        await s.close();
+    });
+});
+
+// ---- zoomed in on a projector ---------------------------------------------------
+
+// The browser's zoom Z on a W × H screen is a viewport of W/Z × H/Z CSS
+// pixels, each Z of the screen's pixels: where the driver can, the page is
+// opened so (Chromium), elsewhere at the smaller viewport alone. Text Z
+// times its CSS size on the screen: a size in CSS pixels times Z is the size
+// a pupil at the projector sees, in the screen's pixels.
+function zoomedIn() {
+    const $ = (id) => document.getElementById(id);
+    const box = (e) => e.getBoundingClientRect();
+    const texts = ['EuclidWay', 'BoundsAccount', 'PictureTitle', 'AnswerNoneCaption'];
+    // Each formula of Euclid's way whose unbroken width fits its line, and
+    // whether it stands on one row of it: one top for all of its boxes, no
+    // box higher than a line, so neither a line break nor a column's.
+    const broken = [];
+    let fitting = 0;
+    for (const f of document.querySelectorAll('#EuclidWay .formula')) {
+        const line = f.closest('.euclid-line');
+        const style = getComputedStyle(line);
+        const lineHeight = parseFloat(style.lineHeight) || 1.25 * parseFloat(style.fontSize);
+        const saved = [f.style.whiteSpace, f.style.maxWidth];
+        Object.assign(f.style, { whiteSpace: 'nowrap', maxWidth: 'none' });
+        const natural = box(f).width;
+        [f.style.whiteSpace, f.style.maxWidth] = saved;
+        if (natural > line.clientWidth) continue;
+        ++fitting;
+        const rects = [...f.getClientRects()].filter((r) => r.width > 0);
+        if (rects.some((r) => Math.abs(r.top - rects[0].top) > 1 || r.height > 1.5 * lineHeight))
+            broken.push(`${f.textContent}: ${rects.map((r) => `${Math.round(r.left)},${Math.round(r.top)} ${Math.round(r.width)}×${Math.round(r.height)}`).join('; ')}`);
+    }
+    return {
+        viewport: [innerWidth, innerHeight],
+        ratio: devicePixelRatio,
+        rem: parseFloat(getComputedStyle(document.documentElement).fontSize),
+        scroll: [document.documentElement.scrollWidth, document.documentElement.clientWidth],
+        window: box($('MainWindow')).toJSON(),
+        panel: box($('Panel')).toJSON(),
+        sizes: Object.fromEntries(texts.map((id) => [id, parseFloat(getComputedStyle($(id)).fontSize)])),
+        fitting,
+        broken,
+    };
+}
+
+describe('zoomed in on a 1920 × 1080 projector', () => {
+    test('at 100, 150 and 200 %: the panel\'s text larger on the screen, below the window, nothing sideways, no formula broken', async (t) => {
+        const seen = new Map();
+        for (const zoom of [1, 1.5, 2]) {
+            const viewport = { width: Math.round(1920 / zoom), height: Math.round(1080 / zoom) };
+            const s = await browser.open({ viewport, deviceScale: zoom });
+            await calculate(s, [1534, 1309, 652]);
+            const m = await s.evaluate(zoomedIn);
+            await s.close();
+            const at = `${zoom * 100} %`;
+            t.diagnostic(`${at}: ${m.viewport.join(' × ')} CSS px, ${m.ratio} to a CSS px, text ${JSON.stringify(m.sizes)} CSS px, ${m.fitting} formulas that fit`);
+            assert.deepEqual(m.viewport, [viewport.width, viewport.height]);
+            if (browser.can.deviceScale) assert.equal(m.ratio, zoom, 'the device scale');
+            assert.ok(m.scroll[0] <= m.scroll[1], `${at}: the page scrolls sideways, ${m.scroll}`);
+            assert.ok(m.fitting > 20, `${at}: ${m.fitting} formulas`);
+            assert.deepEqual(m.broken, [], `${at}: formulas broken where they fit`);
+            // Beside the window at 100 %; zoomed in, the panel goes below it.
+            if (zoom === 1) assert.ok(m.panel.left >= m.window.right, `${at}: the panel at x = ${m.panel.left}`);
+            else assert.ok(m.panel.top >= m.window.bottom - 1 && m.panel.right <= viewport.width, `${at}: the panel at ${m.panel.left}, ${m.panel.top}`);
+            seen.set(zoom, m);
+        }
+        // Zoomed in, never below the reader's own text size half as large
+        // again; on the screen each step of the zoom larger than the one before.
+        for (const [id, size] of Object.entries(seen.get(1).sizes)) {
+            const onScreen = [1, 1.5, 2].map((zoom) => seen.get(zoom).sizes[id] * zoom);
+            assert.ok(onScreen[0] < onScreen[1] && onScreen[1] < onScreen[2], `${id}: ${onScreen.map((p) => p.toFixed(1))} screen px`);
+            for (const zoom of [1.5, 2])
+                assert.ok(seen.get(zoom).sizes[id] >= 1.5 * seen.get(zoom).rem - 0.01, `${id} at ${zoom * 100} %: ${seen.get(zoom).sizes[id]} CSS px`);
+            assert.ok(size >= 24, `${id} at 100 %: ${size} CSS px`);
+        }
+    });
 });
 
 // ---- "Your answer" ------------------------------------------------------------

@@ -13,6 +13,7 @@
     const euclidWay = byId('EuclidWay');
     const euclidMethods = [...document.querySelectorAll('input[name="EuclidMethod"]')];
     const transcriptCopy = byId('TranscriptCopy');
+    const reading = byId('Reading');
     const answerFields = ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map(byId);
     const noSolution = byId('AnswerNone');
     const feedback = byId('Feedback');
@@ -196,10 +197,6 @@
         const wider = formulas.map((f) => f.getBoundingClientRect().width > f.parentElement.clientWidth + 0.5);
         formulas.forEach((f, i) => f.classList.toggle('wider', wider[i]));
     }
-    window.addEventListener('resize', () => {
-        for (const f of euclidWay.querySelectorAll('.formula.wider')) f.classList.remove('wider');
-        markWider();
-    });
 
     // Paced, the places up to the current one show, that one marked; the
     // buttons as the engine has them, the focus kept on one that leads on.
@@ -293,6 +290,7 @@
         renderPicture(view);
         shown = view;
         fitBoxes();
+        fitReading();
         return view;
     }
 
@@ -381,6 +379,53 @@
     // A second tap closes it again.
     Pole[0].addEventListener('click', () => Pole[0].classList.toggle('open'));
     window.addEventListener('resize', () => fitBoxes());
+
+    // Beside the window the transcript and Euclid's way fill two columns a
+    // screen high; what they cannot hold would overflow into a third, off
+    // the screen, so then the style sheet lets the two grow down the page.
+    // WebKit lays columns out anew only for a box built anew: each change
+    // is measured, and shown, after one.
+    let readingFitted = null;
+    function fitReading(force = false) {
+        const fitted = JSON.stringify([transcript, shownEuclid, shown?.pace.at]);
+        if (fitted === readingFitted && !force) return;
+        readingFitted = fitted;
+        // Below the window it stands in one column of the page's own.
+        if (getComputedStyle(reading).columnCount === 'auto') {
+            reading.classList.remove('overfull');
+            return;
+        }
+        const rebuild = () => {
+            reading.style.display = 'none';
+            void reading.offsetHeight;
+            reading.style.display = '';
+        };
+        // Measured shorter for a moment, the page would lose its place.
+        const [x, y] = [window.scrollX, window.scrollY];
+        const was = reading.classList.contains('overfull');
+        if (was) {
+            reading.classList.remove('overfull');
+            rebuild();
+        }
+        const overfull = reading.scrollWidth > reading.clientWidth + 1;
+        if (overfull) {
+            reading.classList.add('overfull');
+            rebuild();
+        }
+        if (was || overfull) {
+            void reading.offsetHeight;
+            window.scrollTo(x, y);
+        }
+    }
+    // A new size measures the formulas and the columns again; measured in
+    // between, WebKit's page would lose its place.
+    window.addEventListener('resize', () => {
+        const [x, y] = [window.scrollX, window.scrollY];
+        for (const f of euclidWay.querySelectorAll('.formula.wider')) f.classList.remove('wider');
+        markWider();
+        fitReading(true);
+        if (window.scrollX !== x || window.scrollY !== y) window.scrollTo(x, y);
+    });
 
     // The user's actions, each one command: the buttons and the list by
     // the design's names, typing and Enter in every field, and "Your
