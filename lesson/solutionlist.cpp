@@ -218,9 +218,12 @@ std::vector<std::string> SolutionListHints(std::string_view a, std::string_view 
         return PracticeHints(a, b, c, language);
     std::vector<std::string> hints = BoundsAccountSteps(A, B, C, bounds, language);
     for (std::string &hint : hints) {
+        std::string lines;
+        std::size_t from = 0;
         for (std::size_t at = hint.find(LineEnd); at != std::string::npos;
-             at = hint.find(LineEnd, at + 1))
-            hint.replace(at, LineEnd.size(), "\n");
+             from = at + LineEnd.size(), at = hint.find(LineEnd, from))
+            lines.append(hint, from, at - from).push_back('\n');
+        hint = lines.append(hint, from);
     }
     return hints;
 }
