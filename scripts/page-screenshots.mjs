@@ -60,8 +60,12 @@ const shots = [
     ['page-phone-picture.png', 'Pixel 7', 'en-US', ['3', '5', '47'], showPicture],
     ['page-projector-picture.png', '1920 × 1080', 'en-US', ['3', '5', '47'], showPicture],
     ['page-phone-bounds.png', 'Pixel 7', 'en-US', ['3', '5', '47'], natural],
-    // A list with a pair that is no solution and one that breaks a bound.
+    // A list with a pair that is no solution and one that breaks a bound,
+    // typed before Calculate, as a pupil practises: no account and no
+    // picture give the solutions away above the form.
     ['page-phone-list.png', 'Pixel 7', 'en-US', ['3', '5', '47'], async (page) => {
+        await page.tap('#Buton1');
+        for (const [id, value] of [['#Pole1', '3'], ['#Pole2', '5'], ['#Pole3', '47']]) await page.fill(id, value);
         await page.click('#BoundsNatural');
         await page.fill('#AnswerList', '(4; 7), (5; 6), (−1; 10)');
         await page.tap('#AnswerCheck');
