@@ -548,6 +548,7 @@ struct PracticeTexts
         ControlText y0;
         ControlText stepX;      // p in x = x0 + p*t
         ControlText stepY;      // q in y = y0 + q*t
+        ControlText list;       // the solutions a task's bounds allow, while they are in effect
         ControlText noSolution; // a check box: the pupil's claim instead of a pair
         ControlText check;      // the button
         ControlText hint;       // the button that gives the next hint

@@ -33,13 +33,33 @@ public:
         text_ += LineEnd;
     }
 
+    // Where a step of the route begins: the bounds on t, their range, the
+    // count, the solutions.
+    void Step() { steps_.push_back(text_.size()); }
+
     const BoundsTexts &say() const { return say_; }
     std::string Text() && { return std::move(text_); }
+
+    // The text from each step to the next, without the line ending it.
+    std::vector<std::string> Steps() const
+    {
+        std::vector<std::string> parts;
+        for (std::size_t k = 0; k < steps_.size(); ++k) {
+            const std::size_t end = k + 1 < steps_.size() ? steps_[k + 1] : text_.size();
+            std::string part = text_.substr(steps_[k], end - steps_[k]);
+            while (part.ends_with(LineEnd))
+                part.resize(part.size() - LineEnd.size());
+            if (!part.empty())
+                parts.push_back(std::move(part));
+        }
+        return parts;
+    }
 
 private:
     const BoundsTexts &say_;
     Notation notation_;
     std::string text_;
+    std::vector<std::size_t> steps_;
 };
 
 Relation RelationOf(bool atLeast)
@@ -229,12 +249,14 @@ void ReportFamily(Writer &w, const BoundedSolutions &s)
     const auto coordinate = [](std::string_view letter, Wide start, Wide step) {
         return Equation(Name(letter), Sum({Int(start), Term(step, "t")}, Zeros::Drop));
     };
+    w.Step();
     w.Line(say.family,
            {{"solution", w.Formula(List({coordinate("x", f.x0, f.p), coordinate("y", f.y0, f.q),
                                          InIntegers(Name("t"))}))}});
     for (const BoundOnT &step : s.steps)
         ReportStep(w, step);
 
+    w.Step();
     for (const BoundOnT &step : s.steps)
         if (step.outcome == Outcome::Never) {
             w.Line(say.noneNever,
@@ -254,6 +276,7 @@ void ReportFamily(Writer &w, const BoundedSolutions &s)
     else
         w.Line(say.unbounded);
 
+    w.Step();
     if (s.count)
         ReportCount(w, *s.count);
     else if (range)
@@ -261,6 +284,7 @@ void ReportFamily(Writer &w, const BoundedSolutions &s)
     else
         w.Line(say.infinitelyAnyT);
 
+    w.Step();
     if (f.p == 0)
         ReportPairs(w, s, say.orderedByY,
                     {{"equality", w.Formula(Equation(Name("x"), Int(f.x0)))}});
@@ -272,6 +296,7 @@ void ReportFamily(Writer &w, const BoundedSolutions &s)
 void ReportEveryPair(Writer &w, const BoundedSolutions &s, const SolutionBounds &bounds)
 {
     const BoundsTexts &say = w.say();
+    w.Step();
     w.Line(say.everyPair, {{"equation", w.Formula(LinearEquation(0, 0, 0))},
                            {"bounds", w.Formula(BoundsFormula(bounds))}});
     if (s.none) {
@@ -283,6 +308,7 @@ void ReportEveryPair(Writer &w, const BoundedSolutions &s, const SolutionBounds 
                                              : *LetterBounds(letter, bounds.yMin, bounds.yMax))}});
         return;
     }
+    w.Step();
     if (s.count) {
         const Wide columns = Wide(*bounds.yMax) - *bounds.yMin + 1;
         const Wide rows = Wide(*bounds.xMax) - *bounds.xMin + 1;
@@ -293,6 +319,7 @@ void ReportEveryPair(Writer &w, const BoundedSolutions &s, const SolutionBounds 
         const bool xOpen = !bounds.xMin || !bounds.xMax;
         w.Line(say.infinitelyPairs, {{"letter", xOpen ? "x" : "y"}});
     }
+    w.Step();
     ReportPairs(w, s, say.orderedByXY);
 
     const auto number = [&](Wide n) { return w.Formula(Int(n)); };
@@ -309,14 +336,9 @@ void ReportEveryPair(Writer &w, const BoundedSolutions &s, const SolutionBounds 
         w.Line(say.noExtremes);
 }
 
-} // namespace
-
-std::string BoundsAccountOf(std::int64_t A, std::int64_t B, std::int64_t C,
-                            const SolutionBounds &bounds, const Catalogue &language)
+void WriteAccount(Writer &w, std::int64_t A, std::int64_t B, std::int64_t C,
+                  const SolutionBounds &bounds)
 {
-    if (!bounds.any())
-        return {};
-    Writer w(language);
     const BoundsTexts &say = w.say();
     const std::string formula = w.Formula(BoundsFormula(bounds));
     if (bounds == SolutionBounds::Natural())
@@ -329,6 +351,7 @@ std::string BoundsAccountOf(std::int64_t A, std::int64_t B, std::int64_t C,
     const BoundedSolutions s = SolveWithinBounds(A, B, C, bounds);
     switch (s.equation) {
     case BoundedSolutions::Equation::Unsolvable:
+        w.Step();
         w.Line(say.noSolution);
         break;
     case BoundedSolutions::Equation::EveryPair:
@@ -338,7 +361,28 @@ std::string BoundsAccountOf(std::int64_t A, std::int64_t B, std::int64_t C,
         ReportFamily(w, s);
         break;
     }
+}
+
+} // namespace
+
+std::string BoundsAccountOf(std::int64_t A, std::int64_t B, std::int64_t C,
+                            const SolutionBounds &bounds, const Catalogue &language)
+{
+    if (!bounds.any())
+        return {};
+    Writer w(language);
+    WriteAccount(w, A, B, C, bounds);
     return std::move(w).Text();
+}
+
+std::vector<std::string> BoundsAccountSteps(std::int64_t A, std::int64_t B, std::int64_t C,
+                                            const SolutionBounds &bounds, const Catalogue &language)
+{
+    if (!bounds.any())
+        return {};
+    Writer w(language);
+    WriteAccount(w, A, B, C, bounds);
+    return w.Steps();
 }
 
 std::string BoundsAccount(std::string_view a, std::string_view b, std::string_view c,

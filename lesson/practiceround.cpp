@@ -4,19 +4,20 @@
 
 namespace {
 
-std::array<std::string, 3> Key(std::string_view a, std::string_view b, std::string_view c)
+std::array<std::string, 4> Key(std::string_view a, std::string_view b, std::string_view c,
+                               std::string_view task)
 {
-    return {std::string(a), std::string(b), std::string(c)};
+    return {std::string(a), std::string(b), std::string(c), std::string(task)};
 }
 
 } // namespace
 
 void PracticeRound::Record(std::string_view a, std::string_view b, std::string_view c,
-                           Verdict verdict)
+                           Verdict verdict, std::string_view task)
 {
     if (verdict == Verdict::Refused)
         return;
-    Seen &seen = equations_[Key(a, b, c)];
+    Seen &seen = equations_[Key(a, b, c, task)];
     if (seen.checked)
         return;
     seen.checked = true;
@@ -26,9 +27,9 @@ void PracticeRound::Record(std::string_view a, std::string_view b, std::string_v
 }
 
 void PracticeRound::RecordHints(std::string_view a, std::string_view b, std::string_view c,
-                                int shown)
+                                int shown, std::string_view task)
 {
-    Seen &seen = equations_[Key(a, b, c)];
+    Seen &seen = equations_[Key(a, b, c, task)];
     if (shown > seen.hints) {
         hints_ += shown - seen.hints;
         seen.hints = shown;

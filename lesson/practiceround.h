@@ -17,11 +17,14 @@ class PracticeRound
 {
 public:
     // The verdict of a check of the equation with these coefficient texts.
-    // A refused equation is no equation and is not counted.
-    void Record(std::string_view a, std::string_view b, std::string_view c, Verdict verdict);
-    // The pupil has now seen `shown` hints of this equation, counting each
-    // hint of an equation once however often it is shown again.
-    void RecordHints(std::string_view a, std::string_view b, std::string_view c, int shown);
+    // A refused equation is no equation and is not counted. `task` tells
+    // apart the tasks set on one equation (its bounds), each counted alone.
+    void Record(std::string_view a, std::string_view b, std::string_view c, Verdict verdict,
+                std::string_view task = {});
+    // The pupil has now seen `shown` hints of this equation's task, counting
+    // each hint once however often it is shown again.
+    void RecordHints(std::string_view a, std::string_view b, std::string_view c, int shown,
+                     std::string_view task = {});
     void Clear();
 
     int right() const { return right_; }
@@ -37,7 +40,7 @@ private:
         bool checked = false;
         int hints = 0;
     };
-    std::map<std::array<std::string, 3>, Seen> equations_;
+    std::map<std::array<std::string, 4>, Seen> equations_;
     int right_ = 0;
     int total_ = 0;
     int hints_ = 0;

@@ -1,8 +1,12 @@
 #include "solutionlist.h"
 
 #include "boundedsolutions.h"
+#include "boundsaccount.h"
+#include "coefficients.h"
 #include "formulatext.h"
 #include "placeholders.h"
+#include "practicehints.h"
+#include "transcript.h"
 #include "trimmed.h"
 
 #include <optional>
@@ -187,4 +191,39 @@ AnswerCheck CheckSolutionList(std::int64_t A, std::int64_t B, std::int64_t C,
         line(Finding::ListComplete, false, say.complete.For(static_cast<std::uint64_t>(count)),
              {{"count", number(count)}});
     return check;
+}
+
+AnswerCheck CheckSolutionListOf(std::string_view a, std::string_view b, std::string_view c,
+                                const SolutionBounds &bounds, std::string_view list,
+                                const Catalogue &language)
+{
+    const auto whole = WholeCoefficients({a, b, c});
+    if (!whole)
+        return CheckAnswer(a, b, c, PupilAnswer(), ".", language);
+    return CheckSolutionList((*whole)[0], (*whole)[1], (*whole)[2], bounds, list, language);
+}
+
+std::vector<std::string> SolutionListHints(std::string_view a, std::string_view b,
+                                           std::string_view c, const SolutionBounds &bounds,
+                                           const Catalogue &language)
+{
+    const auto whole = WholeCoefficients({a, b, c});
+    if (!whole || !bounds.any())
+        return {};
+    const auto [A, B, C] = *whole;
+    const BoundedSolutions solutions = SolveWithinBounds(A, B, C, bounds);
+    if (!solutions.none && !solutions.count)
+        return {}; // no list holds them, and the check says so
+    if (solutions.equation == BoundedSolutions::Equation::Unsolvable)
+        return PracticeHints(a, b, c, language);
+    std::vector<std::string> hints = BoundsAccountSteps(A, B, C, bounds, language);
+    for (std::string &hint : hints) {
+        std::string lines;
+        std::size_t from = 0;
+        for (std::size_t at = hint.find(LineEnd); at != std::string::npos;
+             from = at + LineEnd.size(), at = hint.find(LineEnd, from))
+            lines.append(hint, from, at - from).push_back('\n');
+        hint = lines.append(hint, from);
+    }
+    return hints;
 }

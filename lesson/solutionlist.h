@@ -45,3 +45,19 @@ std::vector<ListedSolution> ReadSolutionList(std::string_view text);
 AnswerCheck CheckSolutionList(std::int64_t A, std::int64_t B, std::int64_t C,
                               const SolutionBounds &bounds, std::string_view list,
                               const Catalogue &language);
+
+// The same for the three coefficient texts, read as the transcript reads
+// them; a coefficient out of its range is refused as CheckAnswer refuses it.
+AnswerCheck CheckSolutionListOf(std::string_view a, std::string_view b, std::string_view c,
+                                const SolutionBounds &bounds, std::string_view list,
+                                const Catalogue &language);
+
+// The hints for such a list, one at a time, each building on the last, the
+// lines of one set apart by "\n": each bound turned into an inequality on t
+// from the general solution; the range of t; the count; the whole list. For
+// an equation without integer solutions the practice's own, ending in why
+// there is none. None where no bound is set, where the bounds leave
+// infinitely many solutions and where a coefficient is refused.
+std::vector<std::string> SolutionListHints(std::string_view a, std::string_view b,
+                                           std::string_view c, const SolutionBounds &bounds,
+                                           const Catalogue &language);

@@ -7,6 +7,7 @@
 #include "linepicture.h"
 #include "placeholders.h"
 #include "practicehints.h"
+#include "solutionlist.h"
 #include "trimmed.h"
 
 #include "numbertext.h"
@@ -43,8 +44,8 @@ std::size_t FirstPlaceOf(const EuclidLesson &lesson, EuclidStep::Kind kind)
     return 0;
 }
 
-constexpr std::array<std::string_view, 7> EntryNames = {
-    "coefficientA", "coefficientB", "constantC", "x0", "y0", "stepX", "stepY"};
+constexpr std::array<std::string_view, 8> EntryNames = {
+    "coefficientA", "coefficientB", "constantC", "x0", "y0", "stepX", "stepY", "solutionList"};
 
 constexpr std::array<std::string_view, 4> BoundEndNames = {"xMin", "xMax", "yMin", "yMax"};
 
@@ -151,6 +152,10 @@ void Visit::operator()(const command::SelectRange &selection)
 
 void Visit::operator()(const command::Edit &edit)
 {
+    if (edit.entry == Entry::List) {
+        list_ = edit.text;
+        return;
+    }
     if (!IsCoefficient(edit.entry)) {
         std::string *entries[] = {&answer_.x0, &answer_.y0, &answer_.stepX, &answer_.stepY};
         *entries[IndexOf(edit.entry) - 3] = edit.text;
@@ -187,18 +192,44 @@ void Visit::operator()(const command::Claim &claim)
 void Visit::operator()(const command::Check &)
 {
     const auto &[a, b, c] = coefficients_;
-    feedback_ = CheckAnswer(a, b, c, answer_, separator_, *language_);
-    round_.Record(a, b, c, feedback_->verdict);
+    const SolutionBounds bounds = BoundsInEffect();
+    feedback_ = bounds.any() ? CheckSolutionListOf(a, b, c, bounds, list_, *language_)
+                             : CheckAnswer(a, b, c, answer_, separator_, *language_);
+    round_.Record(a, b, c, feedback_->verdict, TaskKey());
 }
 
 void Visit::operator()(const command::Hint &)
 {
     const auto &[a, b, c] = coefficients_;
-    const std::size_t available = PracticeHints(a, b, c, *language_).size();
-    if (static_cast<std::size_t>(hintsShown_) >= available)
+    if (static_cast<std::size_t>(hintsShown_) >= Hints().size())
         return;
     ++hintsShown_;
-    round_.RecordHints(a, b, c, hintsShown_);
+    round_.RecordHints(a, b, c, hintsShown_, TaskKey());
+}
+
+std::vector<std::string> Visit::Hints() const
+{
+    const auto &[a, b, c] = coefficients_;
+    const SolutionBounds bounds = BoundsInEffect();
+    return bounds.any() ? SolutionListHints(a, b, c, bounds, *language_)
+                        : PracticeHints(a, b, c, *language_);
+}
+
+std::string Visit::TaskKey() const
+{
+    const SolutionBounds bounds = BoundsInEffect();
+    std::string key;
+    for (const auto *end : {&bounds.xMin, &bounds.xMax, &bounds.yMin, &bounds.yMax})
+        key += (*end ? std::to_string(**end) : std::string()) + ";";
+    return bounds.any() ? key : std::string();
+}
+
+void Visit::BoundsChanged(const SolutionBounds &before)
+{
+    if (BoundsInEffect() == before)
+        return;
+    feedback_.reset();
+    hintsShown_ = 0;
 }
 
 void Visit::operator()(const command::StartTallyAgain &)
@@ -217,7 +248,9 @@ void Visit::operator()(const command::SetLanguage &language)
 
 void Visit::operator()(const command::SetDecimalSeparator &separator)
 {
+    const SolutionBounds before = BoundsInEffect();
     separator_ = separator.separator;
+    BoundsChanged(before);
     // "4,0" is a whole bound where a comma is the separator.
     AccountForBounds();
 }
@@ -246,7 +279,9 @@ void Visit::operator()(const command::SetBoundsChoice &choice)
 {
     if (choice.choice == boundsChoice_)
         return;
+    const SolutionBounds before = BoundsInEffect();
     boundsChoice_ = choice.choice;
+    BoundsChanged(before);
     AccountForBounds();
 }
 
@@ -255,7 +290,9 @@ void Visit::operator()(const command::EditBound &edit)
     std::string &box = boundEnds_[static_cast<std::size_t>(edit.end)];
     if (box == edit.text)
         return;
+    const SolutionBounds before = BoundsInEffect();
     box = edit.text;
+    BoundsChanged(before);
     // Bounds ask more of the same equation: no field is locked against them,
     // and the account follows them as they are typed.
     AccountForBounds();
@@ -381,6 +418,7 @@ void Visit::FillRandom()
 void Visit::ForgetAnswer()
 {
     answer_ = PupilAnswer();
+    list_.clear();
     feedback_.reset();
     hintsShown_ = 0;
 }
@@ -425,6 +463,8 @@ void Visit::ShowView()
     const PracticeTexts &say = language_->practice;
     p.entries = {answer_.x0, answer_.y0, answer_.stepX, answer_.stepY};
     p.noSolution = answer_.noSolution;
+    p.listTask = bounds.inEffect.any();
+    p.list = list_;
     p.verdict.reset();
     p.heading.clear();
     p.lines.clear();
@@ -434,8 +474,7 @@ void Visit::ShowView()
             p.heading = feedback_->verdict == Verdict::Right ? say.right.value : say.wrong.value;
         p.lines = feedback_->lines;
     }
-    const auto &[a, b, c] = coefficients_;
-    std::vector<std::string> hints = PracticeHints(a, b, c, *language_);
+    std::vector<std::string> hints = Hints();
     p.hintAvailable = static_cast<std::size_t>(hintsShown_) < hints.size();
     hints.resize(std::min(hints.size(), static_cast<std::size_t>(hintsShown_)));
     p.hints = std::move(hints);

@@ -19,6 +19,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Visit
 {
@@ -69,6 +70,14 @@ private:
     SolutionBounds BoundsInEffect() const;
     void AccountForBounds();
     void ShowPace();
+    // The hints of the task as it stands: the list's while bounds are in
+    // effect, the equation's otherwise.
+    std::vector<std::string> Hints() const;
+    // What tells this task apart from another on the same equation: the
+    // bounds in effect, none for the pair and the steps.
+    std::string TaskKey() const;
+    // A task's feedback and hints mislead once its bounds change.
+    void BoundsChanged(const SolutionBounds &before);
 
     RandomSource random_;
     const Catalogue *language_;
@@ -96,6 +105,7 @@ private:
     std::string picture_;
 
     PupilAnswer answer_;
+    std::string list_; // the solutions within the bounds, as typed
     std::optional<AnswerCheck> feedback_;
     int hintsShown_ = 0; // of the equation as it stands
     PracticeRound round_;

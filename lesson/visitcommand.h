@@ -9,11 +9,13 @@
 #include <variant>
 
 // The fields a user types into: the three coefficients (Pole1 to Pole3 of
-// the design table) and "Your answer"'s entries.
-enum class Entry { A, B, C, X0, Y0, StepX, StepY };
+// the design table) and "Your answer"'s entries: the pair and the steps,
+// and the list of the solutions a task's bounds allow.
+enum class Entry { A, B, C, X0, Y0, StepX, StepY, List };
 
 // Each field's name where a command crosses as text (the page's script):
-// the catalogue's, "coefficientA" to "constantC" and "x0" to "stepY".
+// the catalogue's, "coefficientA" to "constantC", "x0" to "stepY" and
+// "solutionList".
 std::string_view EntryName(Entry entry);
 std::optional<Entry> EntryNamed(std::string_view name);
 
@@ -71,6 +73,8 @@ struct Claim
 {
     bool noSolution;
 };
+// Checks "Your answer": the list of the solutions while bounds are in
+// effect, otherwise the pair and the steps or the claim.
 struct Check
 {
 };
@@ -122,10 +126,9 @@ struct ShowAllSteps
 
 } // namespace command
 
-using Command =
-    std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
-                 command::SelectRange, command::Edit, command::Enter, command::Claim,
-                 command::Check, command::Hint, command::StartTallyAgain, command::SetLanguage,
-                 command::SetDecimalSeparator, command::SetEuclidMethod, command::SetBoundsChoice,
-                 command::EditBound, command::NextStep, command::PreviousStep,
-                 command::ShowAllSteps>;
+using Command = std::variant<command::Start, command::Calculate, command::Clear, command::NewData,
+                             command::SelectRange, command::Edit, command::Enter, command::Claim,
+                             command::Check, command::Hint, command::StartTallyAgain,
+                             command::SetLanguage, command::SetDecimalSeparator,
+                             command::SetEuclidMethod, command::SetBoundsChoice, command::EditBound,
+                             command::NextStep, command::PreviousStep, command::ShowAllSteps>;

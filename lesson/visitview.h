@@ -31,8 +31,13 @@ struct PracticeView
 {
     std::array<std::string, 4> entries; // x0, y0, the steps p and q, as typed
     bool noSolution = false;            // the claim; the entries are not read then
-    std::optional<Verdict> verdict;     // of the last check of this equation
-    std::string heading;                // the verdict in words; none when refused
+    // Bounds are in effect: the task is the list of the solutions they
+    // allow, which Check, the feedback and the hints are about; the pair,
+    // the steps and the claim are not asked for then.
+    bool listTask = false;
+    std::string list;               // the pupil's list, as typed
+    std::optional<Verdict> verdict; // of the last check of this equation
+    std::string heading;            // the verdict in words; none when refused
     std::vector<FeedbackLine> lines;
     std::vector<std::string> hints; // those given for this equation, the first first
     bool hintAvailable = false;     // another hint to give: the Hint button's state

@@ -4,9 +4,10 @@
 // on a projector and in its own section on a phone, and a wrong and a
 // corrected answer of the pupil's, and the first hint, on a phone; the picture of 3x + 5y = 47 on
 // a phone and on a projector; its natural solutions worked out after
-// Euclid's way on a phone and on a projector; on a projector, the lesson
-// paced to its third step, and Euclid's way laid out as the table; and the
-// projector at 150 % zoom, Euclid's way below the window in larger text.
+// Euclid's way on a phone and on a projector, and a pupil's wrong list of
+// them checked on a phone; on a projector, the lesson paced to its third
+// step, and Euclid's way laid out as the table; and the projector at 150 %
+// zoom, Euclid's way below the window in larger text.
 //
 //   node scripts/page-screenshots.mjs [OUT_DIR [FILE...]]   (default docs/, all)
 //
@@ -66,6 +67,17 @@ const shots = [
     ['page-phone-picture.png', 'Pixel 7', 'en-US', ['3', '5', '47'], showPicture],
     ['page-projector-picture.png', '1920 × 1080', 'en-US', ['3', '5', '47'], showPicture],
     ['page-phone-bounds.png', 'Pixel 7', 'en-US', ['3', '5', '47'], natural],
+    // A list with a pair that is no solution and one that breaks a bound,
+    // typed before Calculate, as a pupil practises: no account and no
+    // picture give the solutions away above the form.
+    ['page-phone-list.png', 'Pixel 7', 'en-US', ['3', '5', '47'], async (page) => {
+        await page.tap('#Buton1');
+        for (const [id, value] of [['#Pole1', '3'], ['#Pole2', '5'], ['#Pole3', '47']]) await page.fill(id, value);
+        await page.click('#BoundsNatural');
+        await page.fill('#AnswerList', '(4; 7), (5; 6), (−1; 10)');
+        await page.tap('#AnswerCheck');
+        await page.evaluate(() => document.getElementById('PracticeTitle').scrollIntoView({ block: 'start' }));
+    }],
     ['page-projector-pace.png', '1920 × 1080', 'bg-BG', ['91', '35', '14'], async (page) => {
         for (let step = 0; step < 3; ++step) await page.click('#EuclidNext');
     }],

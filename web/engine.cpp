@@ -64,13 +64,6 @@ constexpr Catalogue ForTheModule(const Catalogue &full)
              &BoundsTexts::helpXMin, &BoundsTexts::helpXMax, &BoundsTexts::helpYMin,
              &BoundsTexts::helpYMax, &BoundsTexts::helpBounds, &BoundsTexts::missingValue,
              &BoundsTexts::bothChoices, &BoundsTexts::withoutExplain);
-    // The check of a list of solutions, which the page does not offer yet.
-    using List = PracticeTexts::List;
-    Unspoken(spoken.practice.list, full.code, &List::unreadable, &List::notASolution,
-             &List::outOfBounds, &List::repeated, &List::noneRight, &List::endless);
-    const PluralPhrase unsaid{full.practice.list.right.rule, 1, {}};
-    spoken.practice.list.right = spoken.practice.list.missing = spoken.practice.list.complete =
-        unsaid;
     return spoken;
 }
 
@@ -174,6 +167,7 @@ const char *Shown(const VisitView &view)
         entries[std::string(EntryName(static_cast<Entry>(k)))] = view.coefficients[k];
     for (std::size_t k = 0; k < p.entries.size(); ++k)
         entries[std::string(EntryName(static_cast<Entry>(k + 3)))] = p.entries[k];
+    entries[std::string(EntryName(Entry::List))] = p.list;
     // Euclid's way in its steps, its table as rows of cells for a <table>.
     nlohmann::json steps = nlohmann::json::array();
     // Each line also cut at its formulas, the odd parts, which the page keeps
@@ -235,6 +229,7 @@ const char *Shown(const VisitView &view)
         {"practice",
          {{"answer", p.entries},
           {"noSolution", p.noSolution},
+          {"listTask", p.listTask},
           {"verdict", VerdictName(p.verdict)},
           {"heading", p.heading},
           {"lines", lines},

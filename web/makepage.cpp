@@ -494,10 +494,18 @@ std::string panelElements()
                 " data-entry=\"" + std::string(EntryName(field)) +
                 "\" inputmode=\"numeric\" autocomplete=\"off\" spellcheck=\"false\">\n";
     }
+    // While bounds are in effect, the list of the solutions they allow in
+    // place of the entries and the claim; brackets and separators are typed
+    // too, so the keyboard is the full one.
+    html += "        </div>\n"
+            "        <div class=\"list\" hidden><label id=\"AnswerListCaption\" "
+            "for=\"AnswerList\">" +
+            caption("AnswerListCaption") + "</label><input type=\"text\" " + named("AnswerList") +
+            " data-entry=\"" + std::string(EntryName(Entry::List)) +
+            "\" autocomplete=\"off\" spellcheck=\"false\"></div>\n";
     html +=
-        "        </div>\n"
-        "        <label class=\"claim\"><input type=\"checkbox\" " +
-        named("AnswerNone") + "><span id=\"AnswerNoneCaption\">" + caption("AnswerNoneCaption") +
+        "        <label class=\"claim\"><input type=\"checkbox\" " + named("AnswerNone") +
+        "><span id=\"AnswerNoneCaption\">" + caption("AnswerNoneCaption") +
         "</span></label>\n"
         "        <div class=\"actions\"><button type=\"button\" " +
         named("AnswerCheck") + ">" + caption("AnswerCheck") + "</button><button type=\"button\" " +

@@ -25,6 +25,8 @@ std::vector<PanelControl> PanelControls(const Catalogue &catalogue)
         {"AnswerP", "", c.stepX.accessibleName},
         {"AnswerQCaption", c.stepY.text, ""},
         {"AnswerQ", "", c.stepY.accessibleName},
+        {"AnswerListCaption", c.list.text, ""},
+        {"AnswerList", "", c.list.accessibleName},
         {"AnswerNoneCaption", c.noSolution.text, ""},
         {"AnswerNone", "", c.noSolution.accessibleName},
         {"AnswerCheck", c.check.text, c.check.accessibleName},

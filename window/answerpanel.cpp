@@ -5,6 +5,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <span>
 
 AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget *parent)
     : QGroupBox(qs(language.practice.controls.heading.text), parent), window_(window),
@@ -43,9 +45,22 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
         connect(entry, &QLineEdit::returnPressed, this,
                 [this, field] { window_.Do(command::Enter{field}); });
         entries_[i] = entry;
+        captions_[i] = caption;
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+
+    listCaption_ = new QLabel(qs(c.list.text), this);
+    list_ = new QLineEdit(this);
+    list_->setAccessibleName(qs(c.list.accessibleName));
+    listCaption_->setBuddy(list_);
+    grid->addWidget(listCaption_, 2, 0);
+    grid->addWidget(list_, 2, 1, 1, 3);
+    connect(list_, &QLineEdit::textEdited, this, [this](const QString &text) {
+        window_.Do(command::Edit{Entry::List, text.toStdString()});
+    });
+    connect(list_, &QLineEdit::returnPressed, this,
+            [this] { window_.Do(command::Enter{Entry::List}); });
 
     noSolution_ = new QCheckBox(qs(c.noSolution.text), this);
     noSolution_->setAccessibleName(qs(c.noSolution.accessibleName));
@@ -62,8 +77,8 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(hint_);
     buttons->addWidget(check_);
-    grid->addWidget(noSolution_, 2, 0, 1, 2);
-    grid->addLayout(buttons, 2, 2, 1, 2, Qt::AlignRight);
+    grid->addWidget(noSolution_, 3, 0, 1, 2);
+    grid->addLayout(buttons, 3, 2, 1, 2, Qt::AlignRight);
 
     feedback_ = new QPlainTextEdit(this);
     feedback_->setReadOnly(true);
@@ -71,11 +86,11 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
     feedback_->setTabChangesFocus(true);
     feedback_->setAccessibleName(qs(c.feedback.accessibleName));
     feedback_->setPlaceholderText(qs(c.feedback.text));
-    grid->addWidget(feedback_, 3, 0, 1, 4);
+    grid->addWidget(feedback_, 4, 0, 1, 4);
     // Every line the feedback has stays in sight, however it wraps.
     connect(feedback_->document()->documentLayout(),
             &QAbstractTextDocumentLayout::documentSizeChanged, this, &AnswerPanel::fitFeedback);
-    grid->setRowStretch(3, 1);
+    grid->setRowStretch(4, 1);
 
     auto *tallyCaption = new QLabel(qs(c.tally.text), this);
     tally_ = new QLabel(this);
@@ -86,9 +101,9 @@ AnswerPanel::AnswerPanel(MainWindow &window, const Catalogue &language, QWidget 
     clearTally_->setAutoDefault(false);
     connect(clearTally_, &QPushButton::clicked, this,
             [this] { window_.Do(command::StartTallyAgain{}); });
-    grid->addWidget(tallyCaption, 4, 0);
-    grid->addWidget(tally_, 4, 1, 1, 2);
-    grid->addWidget(clearTally_, 4, 3, Qt::AlignRight);
+    grid->addWidget(tallyCaption, 5, 0);
+    grid->addWidget(tally_, 5, 1, 1, 2);
+    grid->addWidget(clearTally_, 5, 3, Qt::AlignRight);
     fitEntries();
 
     connect(&window_, &MainWindow::visitShown, this, &AnswerPanel::showPractice);
@@ -112,6 +127,11 @@ void AnswerPanel::fitEntries()
                                entry->fontMetrics().averageCharWidth() * 2);
 }
 
+QLineEdit *AnswerPanel::FirstEntry() const
+{
+    return list_->isVisibleTo(this) ? list_ : entries_[0];
+}
+
 void AnswerPanel::Check()
 {
     window_.Do(command::Check{});
@@ -120,6 +140,26 @@ void AnswerPanel::Check()
 void AnswerPanel::showPractice()
 {
     const PracticeView &practice = window_.View().practice;
+    // A task with bounds asks for its list; the pair, the steps and the
+    // claim are another task's. The focus in what goes out of sight moves
+    // to what stands instead, rather than on down the panel.
+    const bool pairTask = !practice.listTask;
+    QWidget *focused = QApplication::focusWidget();
+    const bool pairFocused = focused == noSolution_ || std::ranges::count(entries_, focused) > 0;
+    const bool focusHidden = pairTask ? focused == list_ : pairFocused;
+    // Shown first, so that the focus has somewhere to go before the rest
+    // goes out of sight.
+    QWidget *pairs[] = {entries_[0],  entries_[1],  entries_[2],  entries_[3], captions_[0],
+                        captions_[1], captions_[2], captions_[3], noSolution_};
+    QWidget *lists[] = {list_, listCaption_};
+    for (QWidget *shown : pairTask ? std::span<QWidget *>(pairs) : std::span<QWidget *>(lists))
+        shown->setVisible(true);
+    if (focusHidden)
+        (pairTask ? entries_[0] : list_)->setFocus();
+    for (QWidget *hidden : pairTask ? std::span<QWidget *>(lists) : std::span<QWidget *>(pairs))
+        hidden->setVisible(false);
+    if (list_->text() != qs(practice.list))
+        list_->setText(qs(practice.list));
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         const QString text = qs(practice.entries[i]);
         if (entries_[i]->text() != text)

@@ -3,7 +3,8 @@
 // "Your answer" beside the window: the pupil's particular solution and the
 // steps of the general solution, or the claim that there is none, checked
 // against the equation in the window's coefficient fields, before or after
-// Calculate. It holds nothing of its own: each action goes to the window's
+// Calculate; while bounds are in effect, the list of the solutions they
+// allow instead. It holds nothing of its own: each action goes to the window's
 // visit as a command, and it draws the visit's view, the feedback (the
 // verdict, then one finding per line, which a screen reader hears when it
 // changes), the hints asked for one at a time after it, and the tally.
@@ -38,6 +39,9 @@ public:
     QLineEdit *Y0() const { return entries_[1]; }
     QLineEdit *StepX() const { return entries_[2]; }
     QLineEdit *StepY() const { return entries_[3]; }
+    QLineEdit *List() const { return list_; }
+    // Where the pupil starts: the list while it is asked for, x0 otherwise.
+    QLineEdit *FirstEntry() const;
     QCheckBox *NoSolution() const { return noSolution_; }
     QPushButton *CheckButton() const { return check_; }
     QPushButton *HintButton() const { return hint_; }
@@ -57,6 +61,9 @@ private:
     MainWindow &window_;
     const PracticeTexts &texts_;
     std::array<QLineEdit *, 4> entries_{};
+    std::array<QLabel *, 4> captions_{};
+    QLabel *listCaption_ = nullptr;
+    QLineEdit *list_ = nullptr;
     QCheckBox *noSolution_ = nullptr;
     QPushButton *check_ = nullptr;
     QPushButton *hint_ = nullptr;

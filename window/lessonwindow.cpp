@@ -174,7 +174,7 @@ void LessonWindow::showPanels()
     if (auto *action = qobject_cast<QAction *>(sender()); action && action->isChecked()) {
         QWidget *first = euclid_->Account();
         if (action == Action(Command::AnswerPanel))
-            first = answer_->X0();
+            first = answer_->FirstEntry();
         if (action == Action(Command::PicturePanel))
             first = picture_->View();
         first->setFocus(Qt::ShortcutFocusReason);

@@ -443,6 +443,15 @@ void ExpectTheAccountReadsBack(std::int64_t A, std::int64_t B, std::int64_t C,
         SCOPED_TRACE(std::to_string(A) + "x + " + std::to_string(B) + "y = " + std::to_string(C) +
                      " in " + std::string(language->code));
         AccountReader(A, B, C, bounds, *language).Check(model);
+        // Its steps, the hints for a pupil's list, are the account without
+        // the task's line, whole and in order, four at most.
+        const std::string account = BoundsAccountOf(A, B, C, bounds, *language);
+        const std::vector<std::string> steps = BoundsAccountSteps(A, B, C, bounds, *language);
+        EXPECT_LE(steps.size(), 4u);
+        std::string joined;
+        for (const std::string &step : steps)
+            joined += step + "\r\n";
+        EXPECT_EQ(joined, account.substr(account.find("\r\n") + 2));
     }
 }
 

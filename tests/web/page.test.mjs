@@ -69,13 +69,14 @@ describe('offline and safe', () => {
     // bytes; with three languages, the table, the picture, the bounds, the
     // paced lesson and the word problems it stays there, as the module is
     // linked with link-time optimisation and carried as zopfli's zlib stream.
-    // The parts say where the bytes went.
-    test('one file within its size budget: 165,547 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
+    // The check of a pupil's list of the solutions within bounds, its texts
+    // and its hints took it to 166,467. The parts say where the bytes went.
+    test('one file within its size budget: 166,467 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
         for (const line of pageBytesLines()) t.diagnostic(line);
-        assert.ok(packed <= 165_547, `${packed} bytes gzip`);
+        assert.ok(packed <= 166_467, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {

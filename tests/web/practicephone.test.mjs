@@ -28,7 +28,8 @@ function practiceShown() {
     const form = rect($('Practice'));
     const link = $('EuclidLink');
     return {
-        targets: [...document.querySelectorAll('#Practice input, #Practice button')].map((e) => ({
+        // Those on screen: the list of a task with bounds stands hidden.
+        targets: [...document.querySelectorAll('#Practice input, #Practice button')].filter(rendered).map((e) => ({
             id: e.id,
             width: rect(e).width,
             height: rect(e).height,

@@ -491,6 +491,72 @@ private slots:
         QCOMPARE(f.answer().Tally()->text(), tally(texts, 0, 0, 0));
     }
 
+    // While bounds are in effect "Your answer" asks for the list of the
+    // solutions they allow, in place of the pair and the steps: named and
+    // captioned, typed by keyboard and checked by Enter, its feedback and
+    // hints in the one box, its task scored apart.
+    void listCheckedWhileBoundsAreInEffect()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        const PracticeTexts &texts = f.language().practice;
+        f.enter(QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("47"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+        AnswerPanel &p = f.answer();
+        QTRY_COMPARE(QApplication::focusWidget(), p.X0());
+        QVERIFY(!p.List()->isVisible());
+
+        BoundsBox &bounds = *f.window->Euclid().Bounds();
+        bounds.Choice(BoundsChoice::Natural)->click();
+        QTRY_VERIFY(p.List()->isVisible());
+        QVERIFY(!p.X0()->isVisible());
+        QVERIFY(!p.StepY()->isVisible());
+        QVERIFY(!p.NoSolution()->isVisible());
+        // The focus follows the entry asked for.
+        QCOMPARE(QApplication::focusWidget(), p.List());
+        QCOMPARE(accessibleName(p.List()), qs(texts.controls.list.accessibleName));
+        bool captioned = false;
+        for (QLabel *label : p.findChildren<QLabel *>())
+            captioned |= label->buddy() == p.List() &&
+                         label->text() == qs(texts.controls.list.text) && label->isVisible();
+        QVERIFY(captioned);
+
+        const bool english = f.language().code.value == std::string_view("en");
+        const QString semicolon = english ? QStringLiteral(",") : QStringLiteral(";");
+        QTest::keyClicks(p.List(), QStringLiteral("(4%1 7) (5%1 6)").arg(semicolon));
+        QTest::keyClick(p.List(), Qt::Key_Return);
+        QStringList lines = f.feedback();
+        QCOMPARE(lines.first(), qs(texts.wrong));
+        QCOMPARE(lines.at(1), qs(FillPlaceholders(texts.list.notASolution,
+                                                  {{"pair", "(5" + semicolon.toStdString() + " 6)"},
+                                                   {"check", "3·5 + 5·6 = 15 + 30 = 45"},
+                                                   {"c", "47"}})));
+        QCOMPARE(lines.last(), qs(FillPlaceholders(texts.list.missing.For(2), {{"count", "2"}})));
+        QCOMPARE(p.Tally()->text(), tally(texts, 0, 1, 0));
+
+        // Hints to the whole list, then the list typed right: no point.
+        while (p.HintButton()->isEnabled())
+            QTest::mouseClick(p.HintButton(), Qt::LeftButton);
+        const QString whole = p.Feedback()->toPlainText();
+        for (const QString &pair : {QStringLiteral("(9%1 4)"), QStringLiteral("(14%1 1)")})
+            QVERIFY2(whole.contains(pair.arg(semicolon)), qPrintable(whole));
+        QCOMPARE(p.Tally()->text(), tally(texts, 0, 1, 4));
+        p.List()->selectAll();
+        QTest::keyClicks(p.List(), QStringLiteral("(4%1 7), (9%1 4), (14%1 1)").arg(semicolon));
+        QTest::mouseClick(p.CheckButton(), Qt::LeftButton);
+        QCOMPARE(f.feedback().first(), qs(texts.right));
+        QCOMPARE(p.Tally()->text(), tally(texts, 0, 1, 4));
+
+        // The bounds gone, the pair and the steps are asked for again.
+        p.List()->setFocus();
+        bounds.Choice(BoundsChoice::Natural)->click();
+        QTRY_VERIFY(p.X0()->isVisible());
+        QCOMPARE(QApplication::focusWidget(), p.X0());
+        QVERIFY(!p.List()->isVisible());
+        QVERIFY(p.NoSolution()->isVisible());
+        QCOMPARE(p.Feedback()->toPlainText(), QString());
+    }
+
     // The Hint button gives one hint at a time below the feedback, every line
     // of which stays in sight, and goes grey after the whole answer.
     void hintsOneAtATime()

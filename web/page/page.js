@@ -16,6 +16,11 @@
     const reading = byId('Reading');
     const answerFields = ['AnswerX0', 'AnswerY0', 'AnswerP', 'AnswerQ'].map(byId);
     const noSolution = byId('AnswerNone');
+    // While bounds are in effect the task is their list of solutions, asked
+    // for in place of the pair, the steps and the claim.
+    const answerList = byId('AnswerList');
+    const pairParts = [answerFields[0].closest('.entries'), noSolution.closest('.claim')];
+    const listPart = answerList.closest('.list');
     const feedback = byId('Feedback');
     const note = byId('Note');
     const euclidSection = byId('Euclid');
@@ -254,6 +259,7 @@
         // The claim stands instead of a pair: the entries are not read then.
         noSolution.checked = view.practice.noSolution;
         for (const field of answerFields) field.disabled = view.practice.noSolution;
+        showTask(view.practice.listTask);
         if (view.transcript !== transcript) setTranscript(view.transcript);
         if (Sluch.selectedIndex !== view.range) Sluch.selectedIndex = view.range;
         if (view.focus === 'introduction') Pole[0].focus();
@@ -292,6 +298,16 @@
         fitBoxes();
         fitReading();
         return view;
+    }
+
+    // The focus in what goes out of sight moves to what stands instead.
+    function showTask(listTask) {
+        if (listPart.hidden === !listTask) return;
+        const focused = document.activeElement;
+        const moves = listTask ? pairParts.some((part) => part.contains(focused)) : focused === answerList;
+        listPart.hidden = !listTask;
+        for (const part of pairParts) part.hidden = listTask;
+        if (moves) (listTask ? answerList : answerFields[0]).focus();
     }
 
     function drawBounds(bounds) {
@@ -439,9 +455,10 @@
             field.addEventListener('input', () => command('edit', entry, field.value));
             field.addEventListener('keydown', (event) => {
                 if (event.key === 'Enter' && !event.isComposing) {
-                    if (answerFields.includes(field)) shownFindings = null;
+                    const answer = answerFields.includes(field) || field === answerList;
+                    if (answer) shownFindings = null;
                     command('enter', entry);
-                    if (answerFields.includes(field)) showFeedback(feedback);
+                    if (answer) showFeedback(feedback);
                 }
                 // A key that would change a locked field: the engine says why it does not.
                 else if (field.readOnly && (event.key.length === 1 || ['Backspace', 'Delete', 'Unidentified'].includes(event.key)) && !event.ctrlKey && !event.metaKey)
