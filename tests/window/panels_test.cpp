@@ -586,8 +586,13 @@ private slots:
         QCOMPARE(f.window->Euclid().Account()->font().pointSizeF(), points * 1.5);
         // The panel follows its captions' widths and the style's margins,
         // which do not scale exactly; the client area does, to the pixel.
-        QTRY_VERIFY(std::abs(f.window->width() - windowSize.width() * 1.5) <=
-                    windowSize.width() * 0.05);
+        // A screen too narrow for it all narrows the panel.
+        const int room = f.window->screen()->availableGeometry().width();
+        if (windowSize.width() * 1.5 * 1.05 < room)
+            QTRY_VERIFY(std::abs(f.window->width() - windowSize.width() * 1.5) <=
+                        windowSize.width() * 0.05);
+        else
+            QTRY_VERIFY(f.window->width() <= room);
         QCOMPARE(f.window->Euclid().height() <= client.height(), true);
         for (std::size_t i = 0; i < Controls.size(); ++i) {
             const ControlEntry &e = Controls[i];
