@@ -44,28 +44,6 @@ QFont programFont(double zoom)
     return font;
 }
 
-// The panels' column, as a scroll area sees it: at a width, as high as its
-// fields need at the least, not as high as they would like, so that it fills
-// the window and scrolls only when the window cannot hold that.
-class PanelColumn : public QVBoxLayout
-{
-public:
-    using QVBoxLayout::QVBoxLayout;
-    int heightForWidth(int width) const override
-    {
-        // The least height is worked out through the height asked for here.
-        if (asked_)
-            return QVBoxLayout::heightForWidth(width);
-        asked_ = true;
-        const int least = minimumHeightForWidth(width);
-        asked_ = false;
-        return least;
-    }
-
-private:
-    mutable bool asked_ = false;
-};
-
 } // namespace
 
 LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : language_(language)
@@ -79,7 +57,7 @@ LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : lan
     answer_ = new AnswerPanel(*client_, language, this);
     picture_ = new PicturePanel(language, this);
     auto *panels = new QWidget(this);
-    auto *sideLayout = new PanelColumn(panels);
+    auto *sideLayout = new QVBoxLayout(panels);
     sideLayout->addWidget(euclid_, 1);
     sideLayout->addWidget(answer_, 1);
     sideLayout->addWidget(picture_, 1);
@@ -246,9 +224,7 @@ void LessonWindow::fitToScreen()
         const int needed = answer_->minimumSizeHint().width() + margins.left() + margins.right();
         const int side = std::max(scaled(PanelWidth, zoom_), needed);
         natural.rwidth() += side - sideMinimum(zoom_);
-        const int high = panels->hasHeightForWidth() ? panels->heightForWidth(side)
-                                                     : panels->minimumSizeHint().height();
-        natural.rheight() += std::max(0, high - client_->height());
+        natural.rheight() += std::max(0, panels->minimumSizeHint().height() - client_->height());
         // Scrolled up and down, the panels keep their width beside the bar.
         if (natural.height() > room().height())
             natural.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, side_);
