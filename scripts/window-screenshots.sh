@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes docs/window-euclid.png, docs/window-practice*.png,
-# docs/window-picture*.png, docs/window-bounds*.png and docs/window-pace*.png
-# from the built program, driven by keyboard under Xvfb: Euclid's way for 91x + 35y = 14,
-# "Your answer" with a wrong pair and then the corrected one, the picture of
-# 3x + 5y = 47, its natural solutions after Euclid's way, and 91x + 35y = 14
-# paced to its third step.
+# docs/window-picture*.png, docs/window-bounds*.png, docs/window-pace*.png
+# and docs/window-zoom-200.png from the built program, driven by keyboard
+# under Xvfb: Euclid's way for 91x + 35y = 14, "Your answer" with a wrong pair
+# and then the corrected one, the picture of 3x + 5y = 47, its natural
+# solutions after Euclid's way, 91x + 35y = 14 paced to its third step, and
+# Euclid's way zoomed to 200 % on a 1920 × 1080 screen.
 # Usage: scripts/window-screenshots.sh [path/to/velmora]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -93,3 +94,13 @@ for language in bg en; do
     shoot "docs/window-pace$suffix.png"
     stop
 done
+
+# Zoomed to 200 % by four presses of Ctrl++ on a screen of its own, as large
+# as a classroom's projector.
+stop_xvfb
+start_xvfb 1920x1080
+start bg
+coefficients 91 35 14
+keys Return F2 ctrl+plus ctrl+plus ctrl+plus ctrl+plus
+shoot docs/window-zoom-200.png
+stop

@@ -7,10 +7,11 @@ xvfb_pid=""
 xvfb_dir=""
 xvfb_outer_display=""
 
+# start_xvfb [WIDTHxHEIGHT] (1280x1024 unless given)
 start_xvfb() {
     xvfb_outer_display=${DISPLAY-}
     xvfb_dir=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp \
         3>"$xvfb_dir/display" >"$xvfb_dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
     for _ in $(seq 100); do

@@ -2,6 +2,7 @@
 
 #include "mainwindow.h"
 #include "qtext.h"
+#include "textlines.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
@@ -193,11 +194,7 @@ void AnswerPanel::fitFeedback()
     // The plain text layout measures its document in lines.
     const int lines = std::max(
         3, static_cast<int>(feedback_->document()->documentLayout()->documentSize().height()));
-    const QMargins margins = feedback_->contentsMargins();
-    const int height = lines * feedback_->fontMetrics().lineSpacing() +
-                       2 * static_cast<int>(feedback_->document()->documentMargin()) +
-                       margins.top() + margins.bottom() + 2 * feedback_->frameWidth();
-    feedback_->setMinimumHeight(height);
+    feedback_->setMinimumHeight(LinesHeight(*feedback_, lines));
 }
 
 void AnswerPanel::showFeedback(const QString &text)

@@ -1,10 +1,13 @@
 #include "boundsbox.h"
 
+#include "euclidpanel.h"
 #include "mainwindow.h"
 #include "qtext.h"
+#include "textlines.h"
 #include "visitview.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,6 +88,20 @@ BoundsBox::BoundsBox(MainWindow &window, const Catalogue &language, QWidget *par
     layout->addLayout(grid);
     layout->addWidget(faults_);
     layout->addWidget(account_, 1);
+    fitAccount();
+}
+
+void BoundsBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitAccount();
+    QGroupBox::changeEvent(event);
+}
+
+void BoundsBox::fitAccount()
+{
+    // As many lines as Euclid's way above it keeps.
+    account_->setMinimumHeight(LinesHeight(*account_, EuclidPanel::LeastLines));
 }
 
 QCheckBox *BoundsBox::Choice(BoundsChoice choice) const

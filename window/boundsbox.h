@@ -36,7 +36,12 @@ public:
     QLabel *Faults() const { return faults_; }
     QPlainTextEdit *Account() const { return account_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void fitAccount();
+
     MainWindow &window_;
     QCheckBox *natural_ = nullptr;
     QCheckBox *nonNegative_ = nullptr;

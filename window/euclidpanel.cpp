@@ -4,10 +4,12 @@
 #include "mainwindow.h"
 #include "pacekeys.h"
 #include "qtext.h"
+#include "textlines.h"
 #include "visitview.h"
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -123,6 +125,20 @@ EuclidPanel::EuclidPanel(MainWindow &window, const Catalogue &language, QWidget 
     layout->addWidget(after_, 1);
     bounds_ = new BoundsBox(window, language, this);
     layout->addWidget(bounds_, 1);
+    fitFields();
+}
+
+void EuclidPanel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        fitFields();
+    QGroupBox::changeEvent(event);
+}
+
+void EuclidPanel::fitFields()
+{
+    for (QPlainTextEdit *field : {account_, after_})
+        field->setMinimumHeight(LinesHeight(*field, LeastLines));
 }
 
 QPlainTextEdit *EuclidPanel::textField(const Catalogue &language)

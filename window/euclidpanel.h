@@ -10,6 +10,9 @@
 // Next, Previous and Show all pace the lesson a step at a time (keys
 // Alt+Page Down, Alt+Page Up, Alt+End, none of them the window's own): only
 // the lines up to the current step show, that one marked.
+// However little room the window gives it, each field keeps a few lines in
+// sight and scrolls inside itself: Euclid's way never squeezes the bounds'
+// account to nothing, nor they it.
 
 #include "catalogue.h"
 #include "euclidlesson.h"
@@ -66,7 +69,15 @@ public:
     // The current step's mark: the background of its line or row.
     static QColor MarkColour();
 
+    // The lines each of its fields keeps in sight, however little room
+    // the window has.
+    static constexpr int LeastLines = 3;
+
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void fitFields();
     QPlainTextEdit *textField(const Catalogue &language);
     void showTable(const EuclidTable *table);
     // As large as its rows that show.

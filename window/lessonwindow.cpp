@@ -17,6 +17,9 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,22 +56,27 @@ LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : lan
     euclid_ = new EuclidPanel(*client_, language, this);
     answer_ = new AnswerPanel(*client_, language, this);
     picture_ = new PicturePanel(language, this);
-    side_ = new QWidget(this);
-    auto *sideLayout = new QVBoxLayout(side_);
+    auto *panels = new QWidget(this);
+    auto *sideLayout = new QVBoxLayout(panels);
     sideLayout->addWidget(euclid_, 1);
     sideLayout->addWidget(answer_, 1);
     sideLayout->addWidget(picture_, 1);
+    // Where the window cannot give the panels what they need, they scroll
+    // rather than run off the window's edge.
+    side_ = new QScrollArea(this);
+    side_->setFrameShape(QFrame::NoFrame);
+    side_->setFocusPolicy(Qt::NoFocus);
+    side_->setWidgetResizable(true);
+    side_->setWidget(panels);
 
     auto *central = new QWidget(this);
     auto *row = new QHBoxLayout(central);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     row->addWidget(client_, 0, Qt::AlignTop);
-    row->addWidget(side_, 0, Qt::AlignTop);
+    // Any room beyond the client area's is the panels'.
+    row->addWidget(side_, 1);
     setCentralWidget(central);
-    // The size follows the client area, the panels and the zoom; the user
-    // zooms instead of dragging an edge.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     createMenus();
     connect(client_, &MainWindow::visitShown, this, &LessonWindow::showAccount);
@@ -81,10 +89,8 @@ LessonWindow::LessonWindow(RandomSource random, const Catalogue &language) : lan
 
     // The client area had the focus before it came here.
     client_->Pole(0)->setFocus();
-    if (const QScreen *screen = this->screen()) {
-        adjustSize();
+    if (const QScreen *screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 void LessonWindow::createMenus()
@@ -146,6 +152,24 @@ void LessonWindow::step(int direction)
 void LessonWindow::SetZoom(double zoom)
 {
     zoom = std::clamp(zoom, ZoomSteps.front(), ZoomSteps.back());
+    const auto smaller = [](double than) {
+        return *std::prev(std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), than));
+    };
+    while (zoom > ZoomSteps.front() && !fits(zoom))
+        zoom = smaller(zoom);
+    applyZoom(zoom);
+    // Measured now rather than foreseen: a menu bar a pixel taller than
+    // expected takes one step more off.
+    while (zoom > ZoomSteps.front() && !fits(zoom))
+        applyZoom(zoom = smaller(zoom));
+    const auto larger = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom);
+    Action(Command::ZoomIn)->setEnabled(larger != ZoomSteps.end() && fits(*larger));
+    Action(Command::ZoomOut)->setEnabled(zoom > ZoomSteps.front());
+    fitToScreen();
+}
+
+void LessonWindow::applyZoom(double zoom)
+{
     zoom_ = zoom;
     client_->SetZoom(zoom);
     const QFont font = programFont(zoom);
@@ -153,12 +177,59 @@ void LessonWindow::SetZoom(double zoom)
     // Menus open as windows of their own, which take no font from here.
     for (QMenu *menu : {fileMenu_, viewMenu_})
         menu->setFont(font);
-    // Wider where a language's captions need it, whichever panel shows.
-    const QMargins margins = side_->layout()->contentsMargins();
-    const int needed = answer_->minimumSizeHint().width() + margins.left() + margins.right();
-    side_->setFixedSize(std::max(scaled(PanelWidth, zoom), needed), client_->height());
-    Action(Command::ZoomIn)->setEnabled(zoom < ZoomSteps.back());
-    Action(Command::ZoomOut)->setEnabled(zoom > ZoomSteps.front());
+    side_->setMinimumWidth(sideMinimum(zoom));
+    // The layouts give their sizes at once, not at the next event.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+}
+
+int LessonWindow::sideMinimum(double zoom) const
+{
+    return scaled(SideLeastWidth, zoom);
+}
+
+QSize LessonWindow::room() const
+{
+    const QScreen *screen = this->screen();
+    if (!screen)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    // The window manager's frame takes its share too.
+    return screen->availableGeometry().size() - (frameGeometry().size() - size());
+}
+
+bool LessonWindow::fits(double zoom) const
+{
+    // The menu bar grows with its font alone; its margins stay.
+    const int menu = minimumSizeHint().height() - client_->height();
+    const int bar =
+        menu - QFontMetrics(programFont(zoom_)).height() + QFontMetrics(programFont(zoom)).height();
+    QSize least = MainWindow::SizeAt(zoom) + QSize(0, bar);
+    if (!side_->isHidden())
+        least.rwidth() += sideMinimum(zoom);
+    const QSize room = this->room();
+    return least.width() <= room.width() && least.height() <= room.height();
+}
+
+void LessonWindow::fitToScreen()
+{
+    // The natural size: the client area, and the panels as wide as their
+    // captions need, wider as the zoom grows, and as high as the client area
+    // or as they need; no more than the screen holds.
+    centralWidget()->layout()->activate();
+    layout()->activate();
+    QSize natural = minimumSizeHint();
+    if (!side_->isHidden()) {
+        const QWidget *panels = side_->widget();
+        const QMargins margins = panels->layout()->contentsMargins();
+        const int needed = answer_->minimumSizeHint().width() + margins.left() + margins.right();
+        const int side = std::max(scaled(PanelWidth, zoom_), needed);
+        natural.rwidth() += side - sideMinimum(zoom_);
+        natural.rheight() += std::max(0, panels->minimumSizeHint().height() - client_->height());
+        // Scrolled up and down, the panels keep their width beside the bar.
+        if (natural.height() > room().height())
+            natural.rwidth() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, side_);
+    }
+    resize(natural.boundedTo(room()).expandedTo(minimumSizeHint()));
     keepOnScreen();
 }
 
@@ -169,7 +240,9 @@ void LessonWindow::showPanels()
     picture_->setVisible(Action(Command::PicturePanel)->isChecked());
     side_->setVisible(euclid_->isVisibleTo(side_) || answer_->isVisibleTo(side_) ||
                       picture_->isVisibleTo(side_));
-    keepOnScreen();
+    // A panel that opens at a zoom too large for it beside the client area
+    // takes the zoom down to a step that holds both.
+    SetZoom(zoom_);
     // Opened by keyboard, the panel takes the focus there.
     if (auto *action = qobject_cast<QAction *>(sender()); action && action->isChecked()) {
         QWidget *first = euclid_->Account();
@@ -178,6 +251,8 @@ void LessonWindow::showPanels()
         if (action == Action(Command::PicturePanel))
             first = picture_->View();
         first->setFocus(Qt::ShortcutFocusReason);
+        // Scrolled to once the panels have their new places.
+        QTimer::singleShot(0, this, [this, first] { side_->ensureWidgetVisible(first); });
     }
 }
 
@@ -185,7 +260,6 @@ void LessonWindow::keepOnScreen()
 {
     // A window that grows to the right or down by a panel or the zoom stays
     // whole on its screen, as far as it fits.
-    adjustSize();
     const QScreen *screen = this->screen();
     if (!screen || !isVisible())
         return;

@@ -265,8 +265,7 @@ void MainWindow::SetZoom(double zoom)
     // At 1 exactly the table's own rounding, so that going back restores
     // every pixel.
     const bool actual = zoom == 1;
-    setFixedSize(actual ? QSize(Pixels(ClientWidth), Pixels(ClientHeight))
-                        : QSize(zoomed(ClientWidth, zoom), zoomed(ClientHeight, zoom)));
+    setFixedSize(SizeAt(zoom));
     QFont scaled = font();
     scaled.setPointSizeF(FontPointSize * zoom);
     setFont(scaled);
@@ -276,6 +275,12 @@ void MainWindow::SetZoom(double zoom)
     QFont small = note_->font();
     small.setPointSizeF(NotePointSize * zoom);
     note_->setFont(small);
+}
+
+QSize MainWindow::SizeAt(double zoom)
+{
+    return zoom == 1 ? QSize(Pixels(ClientWidth), Pixels(ClientHeight))
+                     : QSize(zoomed(ClientWidth, zoom), zoomed(ClientHeight, zoom));
 }
 
 void MainWindow::centreOnScreen()

@@ -72,6 +72,8 @@ public:
     // control's geometry from the table times `zoom`, and the font with it.
     void SetZoom(double zoom);
     double Zoom() const { return zoom_; }
+    // The client area's size at `zoom`, before it is zoomed so.
+    static QSize SizeAt(double zoom);
 
     // The transcript as the visit holds it, CR LF and all.
     const std::string &Transcript() const { return View().transcript; }

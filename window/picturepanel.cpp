@@ -79,9 +79,9 @@ public:
     }
     bool Shown() const { return shown_; }
 
+    // No height for its width: beside other panels it takes its share of
+    // the height, and the drawing keeps its proportions inside it.
     QSize sizeHint() const override { return {480, 400}; }
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override { return width * 5 / 6; }
 
 protected:
     void paintEvent(QPaintEvent *) override

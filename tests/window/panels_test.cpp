@@ -19,12 +19,15 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
@@ -649,8 +652,13 @@ private slots:
         QCOMPARE(f.window->Euclid().Account()->font().pointSizeF(), points * 1.5);
         // The panel follows its captions' widths and the style's margins,
         // which do not scale exactly; the client area does, to the pixel.
-        QTRY_VERIFY(std::abs(f.window->width() - windowSize.width() * 1.5) <=
-                    windowSize.width() * 0.05);
+        // A screen too narrow for it all narrows the panel.
+        const int room = f.window->screen()->availableGeometry().width();
+        if (windowSize.width() * 1.5 * 1.05 < room)
+            QTRY_VERIFY(std::abs(f.window->width() - windowSize.width() * 1.5) <=
+                        windowSize.width() * 0.05);
+        else
+            QTRY_VERIFY(f.window->width() <= room);
         QCOMPARE(f.window->Euclid().height() <= client.height(), true);
         for (std::size_t i = 0; i < Controls.size(); ++i) {
             const ControlEntry &e = Controls[i];
@@ -677,6 +685,158 @@ private slots:
         QCOMPARE(f.window->Zoom(), LessonWindow::ZoomSteps.front());
         QVERIFY(!f.window->Action(Menu::ZoomOut)->isEnabled());
         QTRY_VERIFY(f.window->width() < windowSize.width());
+    }
+
+    // At every zoom step, with Euclid's way open and then every panel, the
+    // window lies inside its screen's room: the client area keeps its
+    // zoomed size at the top left, the panels take what is left beside it.
+    // Zoom in stops where the next step would not fit, and not before.
+    void zoomStaysOnScreen()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        f.enter(QStringLiteral("91"), QStringLiteral("35"), QStringLiteral("14"));
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        QTRY_VERIFY(f.window->Euclid().isVisible());
+        const QRect room = f.window->screen()->availableGeometry();
+        qInfo("screen's room %dx%d", room.width(), room.height());
+        QAction *zoomIn = f.window->Action(Menu::ZoomIn);
+        QList<double> reached;
+        while (true) {
+            const double zoom = f.window->Zoom();
+            reached << zoom;
+            const QString at = QString::number(zoom);
+            QTRY_VERIFY2(room.contains(f.window->frameGeometry()), qPrintable(at));
+            QCOMPARE(f.client().size(), MainWindow::SizeAt(zoom));
+            QCOMPARE(f.client().mapTo(f.window.get(), QPoint()),
+                     QPoint(0, f.window->menuBar()->height()));
+            QScrollArea *side = f.window->Side();
+            QCOMPARE(side->x(), f.client().width());
+            QCOMPARE(side->x() + side->width(), f.window->width());
+            QVERIFY2(side->width() >= std::lround(LessonWindow::SideLeastWidth * zoom),
+                     qPrintable(at));
+            if (!zoomIn->isEnabled())
+                break;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus, Qt::ControlModifier);
+            QVERIFY(f.window->Zoom() > zoom);
+        }
+        // Stopped because the next step's client area and the narrowest
+        // panel would run off the screen.
+        const double top = f.window->Zoom();
+        const auto next =
+            std::upper_bound(LessonWindow::ZoomSteps.begin(), LessonWindow::ZoomSteps.end(), top);
+        if (next != LessonWindow::ZoomSteps.end()) {
+            const QSize client = MainWindow::SizeAt(*next);
+            QVERIFY2(client.width() + std::lround(LessonWindow::SideLeastWidth * *next) >
+                             room.width() ||
+                         client.height() + f.window->menuBar()->height() > room.height(),
+                     qPrintable(QString::number(*next)));
+        }
+        // The screen the window is made for: 200 % is the last that fits.
+        if (room.size() == QSize(1920, 1080))
+            QCOMPARE(top, 2.0);
+        QList<double> steps;
+        for (double step : LessonWindow::ZoomSteps)
+            if (step >= 1 && step <= top)
+                steps << step;
+        QCOMPARE(reached, steps);
+        // Asked for more than fits, the zoom is the largest step that does.
+        f.window->SetZoom(LessonWindow::ZoomSteps.back());
+        QCOMPARE(f.window->Zoom(), top);
+        QVERIFY(!zoomIn->isEnabled());
+
+        // Every panel open at that zoom: still inside, the panels scrolling
+        // within the window where they need more than it has.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+        QTRY_VERIFY(f.window->Picture().isVisible());
+        QTRY_VERIFY(room.contains(f.window->frameGeometry()));
+        QScrollArea *side = f.window->Side();
+        QTRY_VERIFY(side->verticalScrollBar()->maximum() > 0);
+        // The picture, opened by keyboard, has the focus below the fold:
+        // the panels scroll to it.
+        QWidget *view = f.window->Picture().View();
+        QCOMPARE(QApplication::focusWidget(), view);
+        QTRY_VERIFY(side->verticalScrollBar()->value() > 0);
+        QVERIFY(QRect(QPoint(), side->viewport()->size())
+                    .contains(view->mapTo(side->viewport(), view->rect().center())));
+    }
+
+    // Dragged larger by hand, the window gives the room to the panels: the
+    // client area stays as it is at the top left; it cannot be made
+    // narrower than the client area and the narrowest panel.
+    void resizeByHandWidensThePanels()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        f.window->Action(Menu::EuclidPanel)->trigger();
+        f.window->Action(Menu::AnswerPanel)->trigger();
+        QTRY_VERIFY(f.answer().isVisible());
+        QTest::qWait(50);
+        const QRect room = f.window->screen()->availableGeometry();
+        const QSize client = f.client().size();
+        const QSize before = f.window->size();
+        QPlainTextEdit *account = f.window->Euclid().Account();
+        QPlainTextEdit *feedback = f.answer().Feedback();
+        const QSize account0 = account->size(), feedback0 = feedback->size();
+        const QSize larger(std::min(before.width() + 300, room.width()),
+                           std::min(before.height() + 200, room.height()));
+        QVERIFY(larger.width() > before.width() && larger.height() > before.height());
+        f.window->resize(larger);
+        QTRY_COMPARE(f.window->size(), larger);
+        QTRY_VERIFY(account->width() > account0.width());
+        QCOMPARE(f.client().size(), client);
+        QCOMPARE(f.client().mapTo(f.window.get(), QPoint()),
+                 QPoint(0, f.window->menuBar()->height()));
+        QCOMPARE(feedback->width() - feedback0.width(), account->width() - account0.width());
+        QVERIFY(account->height() + feedback->height() > account0.height() + feedback0.height());
+        QCOMPARE(f.window->Side()->x() + f.window->Side()->width(), f.window->width());
+
+        f.window->resize(100, 100);
+        QTRY_VERIFY(f.window->width() < larger.width());
+        QCOMPARE(f.window->width(), client.width() + LessonWindow::SideLeastWidth);
+        QCOMPARE(f.window->height(), client.height() + f.window->menuBar()->height());
+        QCOMPARE(f.client().size(), client);
+    }
+
+    // Euclid's way, the lines after its table and the bounds' account below
+    // it each keep three lines in sight, however many the others hold, at
+    // the smallest window and at the largest zoom; each scrolls in itself.
+    void euclidAndBoundsKeepTheirShare()
+    {
+        Fixture f;
+        QVERIFY(f.open());
+        f.enter(QStringLiteral("1534"), QStringLiteral("1309"), QStringLiteral("652"));
+        QTest::mouseClick(f.client().Buton(0), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+        EuclidPanel &panel = f.window->Euclid();
+        QTRY_VERIFY(panel.isVisible());
+        BoundsBox &bounds = *panel.Bounds();
+        bounds.Choice(BoundsChoice::Natural)->click();
+        const auto threeLines = [](QPlainTextEdit *field) {
+            return field->viewport()->height() >= 3 * field->fontMetrics().lineSpacing();
+        };
+        const auto check = [&](const char *where) {
+            QTRY_VERIFY2(threeLines(panel.Account()), where);
+            QTRY_VERIFY2(threeLines(bounds.Account()), where);
+            if (panel.After()->isVisible())
+                QTRY_VERIFY2(threeLines(panel.After()), where);
+            QVERIFY2(panel.Account()->verticalScrollBar()->maximum() > 0, where);
+        };
+        check("substitution");
+        panel.MethodButton(EuclidLesson::Method::Table)->click();
+        QTRY_VERIFY(panel.Table()->isVisible());
+        QVERIFY(panel.After()->isVisible());
+        check("table");
+        f.window->resize(1, 1);
+        check("smallest window");
+        while (f.window->Action(Menu::ZoomIn)->isEnabled())
+            f.window->Action(Menu::ZoomIn)->trigger();
+        check("largest zoom");
+        f.window->Action(Menu::AnswerPanel)->trigger();
+        f.window->Action(Menu::PicturePanel)->trigger();
+        check("every panel");
     }
 
     // Ctrl+P opens the worksheet dialog, in the program's font.
