@@ -92,6 +92,47 @@ p9=$(pdfinfo "$dir/space9.pdf" | awk '/^Pages:/ { print $2 }')
 last=$(pdftotext -bbox -f 1 -l 1 "$dir/space6.pdf" - | awk '/<word / && />[0-9]+\.<\/word>/ { match($0, /yMin="[0-9.]+"/); y = substr($0, RSTART + 6, RLENGTH - 7) } END { print y }')
 awk -v y="$last" 'BEGIN { exit !(y > 500) }' || fail "page 1's last item at $last pt: the page is not used to its foot"
 
+# The key: one table a variant, its headings on every page it fills, each
+# variant's key on pages of its own and on one where it fits, and the note
+# that an equivalent general solution is right once.
+keypages() { # NAME -> the key's pages, a form feed apart
+    awk 'BEGIN { RS = "\f"; ORS = "\f" } /Answer key/ { key = 1 } key' "$dir/$1.layout"
+}
+[ "$(grep -c "Any equivalent form of the general solution" "$dir/row2.txt")" -eq 1 ] ||
+    fail "the note on equivalent forms not once"
+[ "$(keypages row2 | tr -cd '\f' | wc -c)" -eq 3 ] || fail "three variants' keys not on three pages"
+keypages row2 | grep -q "(continued)" && fail "a key that fits on a page goes on over another"
+for row in row2 row3 row6; do
+    keypages "$row" | awk 'BEGIN { RS = "\f" }
+        /\n *[0-9]+ +−?[0-9]*x [+−] [0-9]*y = / && !/No\. +Equation +GCD +Conclusion/ { bad = 1 }
+        END { exit bad }' || fail "$row: a page of the key's rows without the table's headings"
+done
+grep -Eq "^No\. +Equation +GCD +Conclusion +Particular solution \(x₀, y₀\) +General solution$" "$dir/row2.layout" ||
+    fail "the English table's headings"
+
+# --pictures: after each variant's table, a picture for each item with
+# solutions and none for the others, two to a row; the rest as without.
+sheet pictures --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25 --pictures
+solvable=$(keypages row2 | awk '/^ *[0-9]+ .* has solutions / { printf "%s. ", $1 }')
+first=$(awk 'BEGIN { RS = "\f" } /Answer key/ { print NR; exit }' "$dir/pictures.txt")
+pdftotext -bbox -f "$first" "$dir/pictures.pdf" "$dir/pictures.html"
+captions=$(awk '/<word / && />[0-9]+\.<\/word>/ { sub(/.*">/, ""); sub(/<.*/, ""); printf "%s ", $0 }' \
+    "$dir/pictures.html")
+[ -n "$solvable" ] && [ "$captions" = "$solvable" ] ||
+    fail "pictures for items '$captions', not for the solvable '$solvable'"
+awk '/<word / && />[0-9]+\.<\/word>/ { match($0, /yMin="[0-9.]+"/); n[substr($0, RSTART, RLENGTH)]++ }
+     END { for (y in n) if (n[y] == 2) two = 1; exit !two }' "$dir/pictures.html" ||
+    fail "no two pictures side by side"
+count=$(echo "$captions" | wc -w)
+grown=$(($(stat -c %s "$dir/pictures.pdf") - $(stat -c %s "$dir/row2.pdf")))
+[ "$grown" -gt $((count * 5000)) ] || fail "$count pictures added only $grown bytes: not drawn"
+"$check" "$dir/pictures.layout" --count 12 --variants 3 --range 10 --unsolvable 25 >/dev/null ||
+    fail "the key with pictures does not check"
+sheetpages() { awk 'BEGIN { RS = "\f" } /Answer key/ { exit } { print }' "$dir/$1.txt"; }
+cmp -s <(sheetpages row2) <(sheetpages pictures) || fail "the pictures changed the sheet"
+sheet nopictures --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25 --pictures=no &&
+    { cmp -s "$dir/row2.txt" "$dir/nopictures.txt" || fail "--pictures=no drew pictures"; }
+
 # The same code and choices give the same text; another code another.
 sheet again --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25
 cmp -s "$dir/row2.txt" "$dir/again.txt" || fail "the same code gave another text"
@@ -191,6 +232,7 @@ bad=(
     "--word-problems 101|--word-problems: .*0–100"
     "--word-problems=-1|--word-problems: .*0–100"
     "--word-problems many|--word-problems: .*0–100"
+    "--pictures=some|--pictures: .*yes"
     "--colour red|--colour: .*count, range, variants"
 )
 touch "$dir/bad.out" "$dir/bad.err"
