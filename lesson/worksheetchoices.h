@@ -20,13 +20,13 @@ struct WorksheetChoices
     int unsolvablePercent = SheetOptionNamed("unsolvable").byDefault; // without integer solutions
     bool zeros = false;                                               // may A, B or C be 0
     bool euclid = false; // Euclid's way in small print in the key
-    bool pictures = false; // each solvable equation's picture in the key
     EuclidLesson::Method euclidMethod = EuclidLesson::Method::Substitution; // and its method
     Paper paper = Paper::A4;
     std::uint32_t code = 0; // 1..LargestWorksheetCode; 0 until one is typed or drawn
     int space = SheetOptionNamed("space").byDefault;               // cm of room under each equation
     int points = SheetOptionNamed("points").byDefault;             // per item; 0: none shown
     int wordPercent = SheetOptionNamed("word-problems").byDefault; // items set as word problems
+    bool pictures = false; // each solvable equation's picture in the key
 
     bool operator==(const WorksheetChoices &) const = default;
 };
