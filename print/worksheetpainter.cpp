@@ -96,6 +96,19 @@ QStringList Wrapped(const QString &text, const QFont &font, QPaintDevice *device
     return rows;
 }
 
+// A cell's text with the blanks inside its brackets made unbreakable, so
+// that a pair such as (x₀; y₀) stays on one row of its cell.
+QString KeptTogether(QString text)
+{
+    int depth = 0;
+    for (QChar &c : text) {
+        depth += c == QLatin1Char('(') ? 1 : c == QLatin1Char(')') ? -1 : 0;
+        if (depth > 0 && c == QLatin1Char(' '))
+            c = QChar(0xA0);
+    }
+    return text;
+}
+
 // Room inside a table's cell, and between two pictures side by side, in points.
 constexpr double CellPadding = 3;
 constexpr double CellPaddingAbove = 2;
@@ -222,7 +235,7 @@ private:
                 const QFontMetricsF metrics(Font(lines_[i].role), &reference);
                 const bool isHeader = lines_[i].role == SheetRole::KeyHeader;
                 for (std::size_t c = 0; c < lines_[i].cells.size(); ++c) {
-                    const QString cell = QString::fromStdString(lines_[i].cells[c]);
+                    const QString cell = KeptTogether(QString::fromStdString(lines_[i].cells[c]));
                     const double whole = metrics.horizontalAdvance(cell) + 2 * pad;
                     (isHeader ? heading[c] : natural[c]) =
                         std::max(isHeader ? heading[c] : natural[c], whole);
@@ -272,9 +285,10 @@ private:
                 m.table = tables_.size() - 1;
                 std::size_t rows = 1;
                 for (std::size_t c = 0; c < lines_[i].cells.size(); ++c) {
-                    m.cells.push_back(Wrapped(QString::fromStdString(lines_[i].cells[c]),
+                    m.cells.push_back(Wrapped(KeptTogether(QString::fromStdString(lines_[i].cells[c])),
                                               Font(lines_[i].role), &reference,
                                               width[c] - 2 * pad));
+                    m.cells.back().replaceInStrings(QString(QChar(0xA0)), QStringLiteral(" "));
                     rows = std::max(rows, std::size_t(m.cells.back().size()));
                 }
                 m.lines.clear();
@@ -345,7 +359,11 @@ private:
                 const double fresh = area_.height() - (heading_ ? Height(*heading_) : 0) -
                                      (role == SheetRole::KeyRow && header_ ? Height(*header_) : 0);
                 const bool moves = y_ + kept > area_.height() && kept <= fresh;
-                breakBefore_[i] = y_ > 0 && (moves || y_ + Height(i) > area_.height());
+                // The pictures start a page after their table, which stays
+                // the compact page to lay beside a pupil's sheet.
+                const bool first = role == SheetRole::Picture && i > 0 &&
+                                   lines_[i - 1].role != SheetRole::Picture;
+                breakBefore_[i] = y_ > 0 && (first || moves || y_ + Height(i) > area_.height());
             }
             if (breakBefore_[i]) {
                 endPage();

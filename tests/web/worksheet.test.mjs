@@ -183,8 +183,10 @@ test('on paper the controls are hidden and each variant and the key start a page
 
 // ---- Chromium's PDF against the command line's -------------------------------
 
+// In the order the text is drawn: a table's row is one line, whatever
+// pdftotext's own reading order makes of the columns.
 const pdfText = (file) => {
-    const run = spawnSync('pdftotext', ['-enc', 'UTF-8', file, '-'], { encoding: 'utf8' });
+    const run = spawnSync('pdftotext', ['-raw', '-enc', 'UTF-8', file, '-'], { encoding: 'utf8' });
     assert.equal(run.status, 0, run.stderr);
     return run.stdout;
 };
@@ -237,13 +239,20 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
         ['worksheet', 'worksheet&code=0', 'bg', 1],
         ['worksheet', 'lang=xx', 'en', 1],
         ['worksheet', 'count=10&code=4711&lang=en&word-problems=50', 'en', 0],
+        ['worksheet', 'count=4&code=77&lang=uk&pictures&word-problems=50', 'en', 0],
     ];
     const engine = await loadEngine();
     const fromModule = calls.map(([, query, language, fresh]) => engine.text.text('velmora_worksheet', query, language, fresh));
     const fromNative = native(calls.map(([name, query, ...rest]) => [name, query.replaceAll('\n', '\\n'), ...rest]));
     assert.deepEqual(fromModule, fromNative);
 
-    const [sheet, large, lines, refused, zero, language, words] = fromModule.map((j) => JSON.parse(j));
+    const [sheet, large, lines, refused, zero, language, words, pictures] = fromModule.map((j) => JSON.parse(j));
+    assert.equal(pictures.choices.pictures, true);
+    assert.equal(pictures.options.pictures, '1');
+    const drawn = pictures.lines.filter((l) => l.role === 'picture');
+    assert.ok(drawn.length > 0 && drawn.every((l) => /^<svg [^>]*class="velmora-picture"/.test(l.picture) && !l.picture.includes('<style>')),
+        'the page\'s pictures, styled by its style sheet');
+    assert.equal(pictures.lines.filter((l) => l.role === 'keyRow').length, 4);
     assert.equal(words.choices.wordProblems, 50);
     assert.equal(words.options['word-problems'], '50');
     assert.equal(words.lines.filter((l) => l.role === 'equation').length, 10);
@@ -251,7 +260,7 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
         'five of the ten items set as word problems, their unknowns in the key');
     assert.equal(sheet.ok, true);
     assert.equal(sheet.lines.filter((l) => l.role === 'equation').length, 36);
-    assert.deepEqual(large.choices, { count: 40, range: 2000, variants: 2, unsolvable: 50, zeros: true, euclid: true, wordProblems: 0 });
+    assert.deepEqual(large.choices, { count: 40, range: 2000, variants: 2, unsolvable: 50, zeros: true, euclid: true, pictures: false, wordProblems: 0 });
     assert.equal(large.paper, 'letter');
     assert.equal(large.lang, 'en', 'the page\'s language where the query names none');
     assert.ok(large.lines.some((l) => l.role === 'smallPrint' && /Euclid/i.test(l.text)) || large.lines.filter((l) => l.role === 'smallPrint').length > 80);
@@ -346,7 +355,7 @@ test('the key\'s tables are the command line\'s, and the pictures follow them', 
     }));
     await s.close();
     assert.equal(tables.length, 2, 'a table for each variant');
-    const printed = words(pdfText(cli));
+    const printed = words(unrepeated(pdfText(cli)));
     for (const table of tables) {
         assert.deepEqual(new Set(table.headings), new Set(['TH col']));
         assert.equal(table.headings.length, 7);
