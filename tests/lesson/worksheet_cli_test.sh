@@ -116,12 +116,17 @@ sheet pictures --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvab
 solvable=$(keypages row2 | awk '/^ *[0-9]+ .* has solutions / { printf "%s. ", $1 }')
 first=$(awk 'BEGIN { RS = "\f" } /Answer key/ { print NR; exit }' "$dir/pictures.txt")
 pdftotext -bbox -f "$first" "$dir/pictures.pdf" "$dir/pictures.html"
-captions=$(awk '/<word / && />[0-9]+\.<\/word>/ { sub(/.*">/, ""); sub(/<.*/, ""); printf "%s ", $0 }' \
-    "$dir/pictures.html")
+# Each caption as page, top, left and its number, in the order a reader reads them.
+awk '/<page / { page++ }
+     /<word / && />[0-9]+\.<\/word>/ {
+         match($0, /xMin="[0-9.]+"/); x = substr($0, RSTART + 6, RLENGTH - 7)
+         match($0, /yMin="[0-9.]+"/); y = substr($0, RSTART + 6, RLENGTH - 7)
+         sub(/.*">/, ""); sub(/<.*/, ""); printf "%d %09.3f %09.3f %s\n", page, y, x, $0 }' \
+    "$dir/pictures.html" | sort >"$dir/captions"
+captions=$(awk '{ printf "%s ", $4 }' "$dir/captions")
 [ -n "$solvable" ] && [ "$captions" = "$solvable" ] ||
     fail "pictures for items '$captions', not for the solvable '$solvable'"
-awk '/<word / && />[0-9]+\.<\/word>/ { match($0, /yMin="[0-9.]+"/); n[substr($0, RSTART, RLENGTH)]++ }
-     END { for (y in n) if (n[y] == 2) two = 1; exit !two }' "$dir/pictures.html" ||
+awk '{ n[$1 " " $2]++ } END { for (row in n) if (n[row] == 2) two = 1; exit !two }' "$dir/captions" ||
     fail "no two pictures side by side"
 count=$(echo "$captions" | wc -w)
 grown=$(($(stat -c %s "$dir/pictures.pdf") - $(stat -c %s "$dir/row2.pdf")))
