@@ -529,11 +529,6 @@ struct WorksheetTexts
     PluralPhrase equations; // {count}: in each variant
     PluralPhrase variants;  // {count}
     Phrase settingsZeros;   // added to the settings when zero coefficients may appear
-    Phrase gcd;             // {a} {b} {gcd}, the magnitudes of A and B
-    Phrase divides;         // {gcd} {c}
-    Phrase doesNotDivide;   // {gcd} {c}
-    Phrase particular;      // {pair}: (x₀; y₀) = (…) in the school notation
-    Phrase general;         // {solution}: x = …, y = …, t ∈ ℤ
     Phrase euclid;          // heads Euclid's way in small print
     Phrase anyForm;         // once in the key: an equivalent general solution is right
     Phrase euclidPair;      // {pair}: Euclid's way's own (x₁; y₁) = (…)
