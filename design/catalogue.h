@@ -457,6 +457,7 @@ struct WorksheetDialogTexts
     ControlText space;        // the working space under each equation, in cm
     ControlText points;       // per item
     ControlText wordProblems; // the share of the items set as word problems
+    ControlText pictures;     // each solvable equation's picture in the key
     ControlText preview;
     ControlText print;
     ControlText save; // as PDF
@@ -468,6 +469,20 @@ struct WorksheetDialogTexts
     Phrase pdfFiles;  // the file dialog's filter
     Phrase fileName;  // {code}: the file name offered
     Phrase printFailed;
+};
+
+// The key's table of a variant: the columns' headings and the short verdicts.
+struct KeyTableTexts
+{
+    Phrase item;
+    Phrase equation;
+    Phrase gcd;
+    Phrase verdict;
+    Phrase particular; // {pair}: (x₀; y₀)
+    Phrase general;
+    Phrase points;
+    Phrase solvable;   // the verdict's two values
+    Phrase unsolvable;
 };
 
 // The teacher's worksheet and its answer key. Each phrase is one whole line
@@ -514,11 +529,6 @@ struct WorksheetTexts
     PluralPhrase equations; // {count}: in each variant
     PluralPhrase variants;  // {count}
     Phrase settingsZeros;   // added to the settings when zero coefficients may appear
-    Phrase gcd;             // {a} {b} {gcd}, the magnitudes of A and B
-    Phrase divides;         // {gcd} {c}
-    Phrase doesNotDivide;   // {gcd} {c}
-    Phrase particular;      // {pair}: (x₀; y₀) = (…) in the school notation
-    Phrase general;         // {solution}: x = …, y = …, t ∈ ℤ
     Phrase euclid;          // heads Euclid's way in small print
     Phrase anyForm;         // once in the key: an equivalent general solution is right
     Phrase euclidPair;      // {pair}: Euclid's way's own (x₁; y₁) = (…)
@@ -531,6 +541,7 @@ struct WorksheetTexts
     Phrase cannotWrite;     // {file}
     // {pair} {reduced}: Bézout's pair times C/d, then the one made smaller.
     Phrase euclidPairReduced;
+    KeyTableTexts table;
     WordProblemsTexts words;
     WorksheetDialogTexts dialog;
 };

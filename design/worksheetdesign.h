@@ -30,7 +30,7 @@ struct SheetOption
 };
 
 // In the order the help, the dialog and the form list them.
-inline constexpr std::array<SheetOption, 12> SheetOptions = {{
+inline constexpr std::array<SheetOption, 13> SheetOptions = {{
     {"count", SheetOptionKind::Number, 1, 40, 10},
     {"range", SheetOptionKind::Range, 10, 2000, 100},
     {"variants", SheetOptionKind::Number, 1, 40, 1},
@@ -39,6 +39,7 @@ inline constexpr std::array<SheetOption, 12> SheetOptions = {{
     {"unsolvable", SheetOptionKind::Percent, 0, 100, 0},
     {"zeros", SheetOptionKind::Flag},
     {"euclid", SheetOptionKind::Flag},
+    {"pictures", SheetOptionKind::Flag}, // each solvable equation's picture in the key
     {"paper", SheetOptionKind::Paper},
     // Room to work under each equation, in centimetres, or one of
     // SheetSpaces; the default holds Euclid's algorithm and a

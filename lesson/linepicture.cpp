@@ -911,6 +911,12 @@ PicturePalette PicturePalette::Page()
     };
 }
 
+PicturePalette PicturePalette::Paper()
+{
+    return {"none",    "#000000", "#555555", "#000000", "#1a5fb4",
+            "#000000", "#c01c28", "#a34700", "#1c7c4c", "#1c7c4c"};
+}
+
 std::string LinePicture(std::int64_t a, std::int64_t b, std::int64_t c,
                         const SolutionBounds &bounds, const Catalogue &language,
                         const PicturePalette &palette, PictureStyle style)

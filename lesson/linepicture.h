@@ -41,6 +41,9 @@ struct PicturePalette
     // each falling back to the text colour around the picture or to a
     // colour that reads on a light page.
     static PicturePalette Page();
+    // Plain colours that print on white paper, for a renderer that knows
+    // no custom properties (Qt SVG, in the key's PDF).
+    static PicturePalette Paper();
 };
 
 // Where the picture's style rules live: inside it, so that it stands alone

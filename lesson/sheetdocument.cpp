@@ -10,6 +10,13 @@ std::string PlainText(const SheetDocument &document)
         }
         if (line.role == SheetRole::Continued)
             continue;
+        if (line.role == SheetRole::KeyHeader || line.role == SheetRole::KeyRow) {
+            for (const std::string &cell : line.cells) {
+                if (&cell != &line.cells.front())
+                    text += "  ";
+                text += cell;
+            }
+        }
         text += line.text;
         if (!line.aside.empty())
             text += "  " + line.aside;

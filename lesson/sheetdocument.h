@@ -16,6 +16,9 @@ enum class SheetRole {
     KeyEquation, // a numbered equation in the key
     KeyLine,     // GCD, verdict, solutions
     SmallPrint,  // Euclid's way, the settings
+    KeyHeader,   // the headings of a variant's table in the key, in cells
+    KeyRow,      // one item of that table, in cells: its number first
+    Picture,     // an equation's picture in the key: the text its caption
     PageBreak,   // no text: the next line starts a new page
     // Not set where it stands: the heading each later page carries until the
     // next page break, "Variant 4711-2 (continued)", so that a page that
@@ -27,7 +30,10 @@ struct SheetLine
 {
     SheetRole role;
     std::string text;
-    std::string aside = {}; // set at the line's right end: an item's points
+    std::string aside = {};             // set at the line's right end: an item's points
+    std::vector<std::string> cells = {}; // a table's row, left to right
+    std::string picture = {};           // the SVG a picture line shows
+
 
     bool operator==(const SheetLine &) const = default;
 };
@@ -43,5 +49,6 @@ struct SheetDocument
 };
 
 // Every line's text (and what stands beside it, after two blanks) and a line
-// feed; a page break is a form feed, as pdftotext ends its pages.
+// feed, a table's row as its cells two blanks apart, a picture as its
+// caption; a page break is a form feed, as pdftotext ends its pages.
 std::string PlainText(const SheetDocument &document);

@@ -26,6 +26,7 @@ struct WorksheetChoices
     int space = SheetOptionNamed("space").byDefault;               // cm of room under each equation
     int points = SheetOptionNamed("points").byDefault;             // per item; 0: none shown
     int wordPercent = SheetOptionNamed("word-problems").byDefault; // items set as word problems
+    bool pictures = false; // each solvable equation's picture in the key
 
     bool operator==(const WorksheetChoices &) const = default;
 };

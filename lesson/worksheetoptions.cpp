@@ -202,7 +202,8 @@ std::optional<OptionProblem> ApplyWorksheetOption(WorksheetChoices &choices, std
         const auto flag = FlagValue(value);
         if (!flag)
             return refuse();
-        (name == "zeros" ? choices.zeros : choices.euclid) = *flag;
+        (name == "zeros" ? choices.zeros : name == "pictures" ? choices.pictures : choices.euclid) =
+            *flag;
         break;
     }
     case SheetOptionKind::Paper: {
@@ -242,6 +243,8 @@ OptionPairs WorksheetOptionPairs(const WorksheetChoices &choices)
     // Left out at 0, so that the addresses of sheets without them stay as they were.
     if (choices.wordPercent != 0)
         pairs.emplace_back("word-problems", std::to_string(choices.wordPercent));
+    if (choices.pictures)
+        pairs.emplace_back("pictures", "1");
     if (choices.code != 0)
         pairs.emplace_back("code", std::to_string(choices.code));
     return pairs;
@@ -267,6 +270,7 @@ std::string OptionCaption(std::string_view name, const Catalogue &language)
         {"code", &d.code},   {"lang", &d.language}, {"unsolvable", &d.unsolvable},
         {"zeros", &d.zeros}, {"euclid", &d.euclid}, {"paper", &d.paper},
         {"space", &d.space}, {"points", &d.points}, {"word-problems", &d.wordProblems},
+        {"pictures", &d.pictures},
     };
     const auto found = std::find_if(std::begin(fields), std::end(fields),
                                     [&](const auto &field) { return field.first == name; });

@@ -97,6 +97,12 @@ std::string_view RoleName(SheetRole role)
         return "keyLine";
     case SheetRole::SmallPrint:
         return "smallPrint";
+    case SheetRole::KeyHeader:
+        return "keyHeader";
+    case SheetRole::KeyRow:
+        return "keyRow";
+    case SheetRole::Picture:
+        return "picture";
     case SheetRole::PageBreak:
     case SheetRole::Continued:
         break;
@@ -136,6 +142,7 @@ nlohmann::json Labels(const Catalogue &language)
         {"space", Caption(d.space.text)},
         {"points", Caption(d.points.text)},
         {"word-problems", Caption(d.wordProblems.text)},
+        {"pictures", Caption(d.pictures.text)},
     };
 }
 
@@ -191,6 +198,7 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
           {"unsolvable", choices.unsolvablePercent},
           {"zeros", choices.zeros},
           {"euclid", choices.euclid},
+          {"pictures", choices.pictures},
           {"wordProblems", choices.wordPercent}}},
         {"labels", Labels(speaks)},
         {"lists", Lists(speaks)},
@@ -203,7 +211,8 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
     options["word-problems"] = std::to_string(choices.wordPercent);
     nlohmann::json &lines = out["lines"] = nlohmann::json::array();
     if (problem.empty()) {
-        const SheetDocument document = ChosenWorksheetDocument(choices);
+        // The page's pictures take their colours from its style sheet.
+        const SheetDocument document = ChosenWorksheetDocument(choices, PictureStyle::Page);
         out["title"] = document.title;
         out["space"] = document.space;
         // A continued page's heading is the PDF's: the browser breaks its
@@ -213,6 +222,10 @@ const char *velmora_worksheet(const char *query, const char *language, uint32_t 
                 lines.push_back({{"role", RoleName(line.role)}, {"text", line.text}});
                 if (!line.aside.empty())
                     lines.back()["aside"] = line.aside;
+                if (!line.cells.empty())
+                    lines.back()["cells"] = line.cells;
+                if (!line.picture.empty())
+                    lines.back()["picture"] = line.picture;
             }
     } else {
         out["title"] = speaks.worksheet.title.value;

@@ -85,6 +85,7 @@ void WorksheetDialog::CreateControls()
     wordProblems_->setSuffix(QStringLiteral(" %"));
     zeros_ = Named(new QCheckBox(qs(say.zeros.text)), say.zeros);
     euclid_ = Named(new QCheckBox(qs(say.euclid.text)), say.euclid);
+    pictures_ = Named(new QCheckBox(qs(say.pictures.text)), say.pictures);
     paper_ = Named(new QComboBox, say.paper);
     const std::array<std::string_view, SheetPapers.size()> papers = {say.a4, say.letter};
     for (std::size_t k = 0; k < SheetPapers.size(); ++k)
@@ -135,6 +136,7 @@ void WorksheetDialog::CreateControls()
     row(say.wordProblems, wordProblems_, wordProblems_);
     form->addRow(zeros_);
     form->addRow(euclid_);
+    form->addRow(pictures_);
     row(say.paper, paper_, paper_);
     row(say.space, space_, space_);
     row(say.points, points_, points_);
@@ -181,6 +183,7 @@ void WorksheetDialog::CreateControls()
     connect(wordProblems_, &QSpinBox::valueChanged, this, changed);
     connect(zeros_, &QCheckBox::toggled, this, changed);
     connect(euclid_, &QCheckBox::toggled, this, changed);
+    connect(pictures_, &QCheckBox::toggled, this, changed);
     connect(paper_, &QComboBox::currentIndexChanged, this, changed);
     connect(space_, &QSpinBox::valueChanged, this, changed);
     connect(points_, &QSpinBox::valueChanged, this, changed);
@@ -207,6 +210,7 @@ std::optional<WorksheetChoices> WorksheetDialog::Choices() const
         {"unsolvable", number(unsolvable_)},
         {"zeros", flag(zeros_)},
         {"euclid", flag(euclid_)},
+        {"pictures", flag(pictures_)},
         {"paper", paper_->currentData().toString().toStdString()},
         {"space", number(space_)},
         {"points", number(points_)},
@@ -223,7 +227,8 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
         QSignalBlocker(count_), QSignalBlocker(range_),    QSignalBlocker(variants_),
         QSignalBlocker(code_),  QSignalBlocker(language_), QSignalBlocker(unsolvable_),
         QSignalBlocker(zeros_), QSignalBlocker(euclid_),   QSignalBlocker(paper_),
-        QSignalBlocker(space_), QSignalBlocker(points_),   QSignalBlocker(wordProblems_)};
+        QSignalBlocker(space_), QSignalBlocker(points_),   QSignalBlocker(wordProblems_),
+        QSignalBlocker(pictures_)};
     count_->setValue(choices.count);
     range_->setCurrentIndex(std::max(range_->findText(QString::number(choices.range)), 0));
     variants_->setValue(choices.variants);
@@ -233,6 +238,7 @@ void WorksheetDialog::SetChoices(const WorksheetChoices &choices)
     unsolvable_->setValue(choices.unsolvablePercent);
     zeros_->setChecked(choices.zeros);
     euclid_->setChecked(choices.euclid);
+    pictures_->setChecked(choices.pictures);
     paper_->setCurrentIndex(static_cast<int>(choices.paper));
     space_->setValue(choices.space);
     points_->setValue(choices.points);

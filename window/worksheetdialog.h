@@ -58,6 +58,7 @@ public:
     QSpinBox *Unsolvable() const { return unsolvable_; }
     QCheckBox *Zeros() const { return zeros_; }
     QCheckBox *Euclid() const { return euclid_; }
+    QCheckBox *Pictures() const { return pictures_; }
     QComboBox *PaperList() const { return paper_; }
     QSpinBox *Space() const { return space_; }
     QSpinBox *Points() const { return points_; }
@@ -93,6 +94,7 @@ private:
     QSpinBox *unsolvable_ = nullptr;
     QCheckBox *zeros_ = nullptr;
     QCheckBox *euclid_ = nullptr;
+    QCheckBox *pictures_ = nullptr;
     QComboBox *paper_ = nullptr;
     QSpinBox *space_ = nullptr;        // centimetres under each equation
     QSpinBox *points_ = nullptr;       // per item

@@ -12,7 +12,8 @@ trap 'rm -rf "$dir"' EXIT
 failed=0
 fail() { echo "FAIL: $*" >&2; failed=1; }
 
-# Writes the sheet for the options into $dir/NAME.pdf and NAME.txt.
+# Writes the sheet for the options into $dir/NAME.pdf, NAME.txt and, with
+# the key's table a row to a line, NAME.layout.
 sheet() {
     local name=$1
     shift
@@ -20,6 +21,7 @@ sheet() {
         { fail "$name: status $? $(cat "$dir/$name.err")"; return 1; }
     [ -s "$dir/$name.err" ] && fail "$name: said on stderr: $(cat "$dir/$name.err")"
     pdftotext -enc UTF-8 "$dir/$name.pdf" "$dir/$name.txt" || fail "$name: pdftotext"
+    pdftotext -layout -enc UTF-8 "$dir/$name.pdf" "$dir/$name.layout" || fail "$name: pdftotext -layout"
 }
 
 # Each row: the options, then what the checker is told of them.
@@ -39,7 +41,7 @@ for row in "${rows[@]}"; do
     # shellcheck disable=SC2086
     sheet "row$i" ${row%%|*} || continue
     # shellcheck disable=SC2086
-    "$check" "$dir/row$i.txt" ${row#*|} || fail "row $i ($row): the text does not check"
+    "$check" "$dir/row$i.layout" ${row#*|} || fail "row $i ($row): the text does not check"
     pdffonts "$dir/row$i.pdf" | tail -n +3 >"$dir/row$i.fonts"
     [ -s "$dir/row$i.fonts" ] || fail "row $i: no fonts"
     awk '$(NF-4) != "yes" { exit 1 }' "$dir/row$i.fonts" || fail "row $i: a font not embedded"
@@ -51,14 +53,14 @@ done
 for code in 101 202 303 404 505 606 707 808; do
     sheet "balance$code" --code $code --count 8 --range 500 --variants 6 --unsolvable 25 --zeros --lang en ||
         continue
-    "$check" "$dir/balance$code.txt" --count 8 --variants 6 --range 500 --unsolvable 25 --zeros \
+    "$check" "$dir/balance$code.layout" --count 8 --variants 6 --range 500 --unsolvable 25 --zeros \
         >/dev/null || fail "code $code: the variants are not balanced item by item"
 done
 
 # Points: each item's beside it and the total, on the sheet and in the key.
 grep -q "^Усього: 24 бали$" "$dir/row7.txt" || fail "no total of points on the Ukrainian sheet"
 [ "$(grep -c "^Усього: 24 бали$" "$dir/row7.txt")" -eq 6 ] || fail "the total not on each sheet and key"
-[ "$(grep -c "(1 point)" "$dir/row8.txt")" -eq 60 ] || fail "not every item marked with its point"
+[ "$(grep -c "(1 point)" "$dir/row8.txt")" -eq 30 ] || fail "not every item on the sheet marked with its point"
 grep -q "point" "$dir/row2.txt" && fail "points shown where none were asked for"
 
 # The room to work read back from where pdftotext finds each item's number:
@@ -90,6 +92,52 @@ p9=$(pdfinfo "$dir/space9.pdf" | awk '/^Pages:/ { print $2 }')
 last=$(pdftotext -bbox -f 1 -l 1 "$dir/space6.pdf" - | awk '/<word / && />[0-9]+\.<\/word>/ { match($0, /yMin="[0-9.]+"/); y = substr($0, RSTART + 6, RLENGTH - 7) } END { print y }')
 awk -v y="$last" 'BEGIN { exit !(y > 500) }' || fail "page 1's last item at $last pt: the page is not used to its foot"
 
+# The key: one table a variant, its headings on every page it fills, each
+# variant's key on pages of its own and on one where it fits, and the note
+# that an equivalent general solution is right once.
+keypages() { # NAME -> the key's pages, a form feed apart
+    awk 'BEGIN { RS = "\f"; ORS = "\f" } /Answer key/ { key = 1 } key' "$dir/$1.layout"
+}
+[ "$(grep -c "Any equivalent form of the general solution" "$dir/row2.txt")" -eq 1 ] ||
+    fail "the note on equivalent forms not once"
+[ "$(keypages row2 | tr -cd '\f' | wc -c)" -eq 3 ] || fail "three variants' keys not on three pages"
+keypages row2 | grep -q "(continued)" && fail "a key that fits on a page goes on over another"
+for row in row2 row3 row6; do
+    keypages "$row" | awk 'BEGIN { RS = "\f" }
+        /\n *[0-9]+ +−?[0-9]*x [+−] [0-9]*y = / && !/No\. +Equation +GCD +Conclusion/ { bad = 1 }
+        END { exit bad }' || fail "$row: a page of the key's rows without the table's headings"
+done
+grep -Eq "^No\. +Equation +GCD +Conclusion +Particular solution \(x₀, y₀\) +General solution$" "$dir/row2.layout" ||
+    fail "the English table's headings"
+
+# --pictures: after each variant's table, a picture for each item with
+# solutions and none for the others, two to a row; the rest as without.
+sheet pictures --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25 --pictures
+solvable=$(keypages row2 | awk '/^ *[0-9]+ .* has solutions / { printf "%s. ", $1 }')
+first=$(awk 'BEGIN { RS = "\f" } /Answer key/ { print NR; exit }' "$dir/pictures.txt")
+pdftotext -bbox -f "$first" "$dir/pictures.pdf" "$dir/pictures.html"
+# Each caption as page, top, left and its number, in the order a reader reads them.
+awk '/<page / { page++ }
+     /<word / && />[0-9]+\.<\/word>/ {
+         match($0, /xMin="[0-9.]+"/); x = substr($0, RSTART + 6, RLENGTH - 7)
+         match($0, /yMin="[0-9.]+"/); y = substr($0, RSTART + 6, RLENGTH - 7)
+         sub(/.*">/, ""); sub(/<.*/, ""); printf "%d %09.3f %09.3f %s\n", page, y, x, $0 }' \
+    "$dir/pictures.html" | sort >"$dir/captions"
+captions=$(awk '{ printf "%s ", $4 }' "$dir/captions")
+[ -n "$solvable" ] && [ "$captions" = "$solvable" ] ||
+    fail "pictures for items '$captions', not for the solvable '$solvable'"
+awk '{ n[$1 " " $2]++ } END { for (row in n) if (n[row] == 2) two = 1; exit !two }' "$dir/captions" ||
+    fail "no two pictures side by side"
+count=$(echo "$captions" | wc -w)
+grown=$(($(stat -c %s "$dir/pictures.pdf") - $(stat -c %s "$dir/row2.pdf")))
+[ "$grown" -gt $((count * 5000)) ] || fail "$count pictures added only $grown bytes: not drawn"
+"$check" "$dir/pictures.layout" --count 12 --variants 3 --range 10 --unsolvable 25 >/dev/null ||
+    fail "the key with pictures does not check"
+sheetpages() { awk 'BEGIN { RS = "\f" } /Answer key/ { exit } { print }' "$dir/$1.txt"; }
+cmp -s <(sheetpages row2) <(sheetpages pictures) || fail "the pictures changed the sheet"
+sheet nopictures --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25 --pictures=no &&
+    { cmp -s "$dir/row2.txt" "$dir/nopictures.txt" || fail "--pictures=no drew pictures"; }
+
 # The same code and choices give the same text; another code another.
 sheet again --code 12 --count 12 --range 10 --variants 3 --lang en --unsolvable 25
 cmp -s "$dir/row2.txt" "$dir/again.txt" || fail "the same code gave another text"
@@ -98,8 +146,9 @@ cmp -s "$dir/row2.txt" "$dir/other.txt" && fail "another code gave the same text
 
 # Bulgarian is Bulgarian in the PDF's text and metadata, English English.
 grep -q "Вариант 4711-1" "$dir/row1.txt" || fail "no Cyrillic in the Bulgarian sheet"
-grep -q "(x₀; y₀) = (" "$dir/row1.txt" || fail "no pair in the Bulgarian key"
-grep -q "(x₀, y₀) = (" "$dir/row2.txt" || fail "no pair in the English key"
+grep -q "Частно решение (x₀; y₀)" "$dir/row1.layout" || fail "no pair's heading in the Bulgarian key"
+grep -Eq "has solutions +\(−?[0-9]+, −?[0-9]+\) +x = " "$dir/row2.layout" || fail "no pair in the English key"
+grep -Eq "има решения +\(−?[0-9]+; −?[0-9]+\) +x = " "$dir/row1.layout" || fail "no pair in the Bulgarian key"
 grep -q "^Алгоритъмът на Евклид дава (x₁; y₁) = (" "$dir/row6.txt" || fail "no Euclid pair in the key with --euclid"
 # Range 1500: some pair of Euclid's way is larger than it need be, and the
 # key gives it both ways (the checker holds both to the equation).
@@ -188,6 +237,7 @@ bad=(
     "--word-problems 101|--word-problems: .*0–100"
     "--word-problems=-1|--word-problems: .*0–100"
     "--word-problems many|--word-problems: .*0–100"
+    "--pictures=some|--pictures: .*yes"
     "--colour red|--colour: .*count, range, variants"
 )
 touch "$dir/bad.out" "$dir/bad.err"

@@ -277,8 +277,8 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
     EXPECT_EQ(document.language, "bg");
     EXPECT_EQ(document.title, std::string(Bulgarian.worksheet.title));
 
-    std::vector<std::string> codes, sheetEquations, keyEquations, smallPrint;
-    int breaks = 0, keyLines = 0;
+    std::vector<std::string> codes, sheetEquations, keyEquations, smallPrint, rowEquations;
+    int breaks = 0, keyLines = 0, headers = 0;
     for (const SheetLine &line : document.lines) {
         switch (line.role) {
         case SheetRole::PageBreak:
@@ -300,6 +300,13 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
         case SheetRole::SmallPrint:
             smallPrint.push_back(line.text);
             break;
+        case SheetRole::KeyHeader:
+            ++headers;
+            break;
+        case SheetRole::KeyRow:
+            ASSERT_EQ(line.cells.size(), 6u);
+            rowEquations.push_back(line.cells[0] + ". " + line.cells[1]);
+            break;
         default:
             break;
         }
@@ -309,12 +316,14 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
     EXPECT_EQ(codes,
               (std::vector<std::string>{"Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3",
                                         "Вариант 4711-1", "Вариант 4711-2", "Вариант 4711-3"}));
+    // A table for each variant, a row for each item; Euclid's way after
+    // it under each equation again, with its pair for each solvable one.
+    EXPECT_EQ(headers, 3);
+    EXPECT_EQ(rowEquations, sheetEquations);
     EXPECT_EQ(keyEquations, sheetEquations);
     ASSERT_EQ(sheetEquations.size(), 12u);
     EXPECT_EQ(sheetEquations[0].rfind("1. ", 0), 0u);
-    // Two lines for each unsolvable equation, five for each solvable one
-    // with Euclid's way's pair beside the working's.
-    EXPECT_EQ(keyLines, 6 * 2 + 6 * 5);
+    EXPECT_EQ(keyLines, 6);
     EXPECT_EQ(calls, 12);
     // The settings, the note on equivalent forms, and Euclid's way's lines.
     EXPECT_EQ(smallPrint.size(), 2 + 12 * 3u);
@@ -336,41 +345,99 @@ TEST(WorksheetDocument, VariantsOnTheirPagesThenTheKeyUnderTheSameCodes)
 // The key in the board's notation, each language's pairs, the general
 // solution the way round Euclid's way writes it, coefficients 1 and 0 left
 // unwritten in it.
-TEST(WorksheetDocument, KeyEntriesInTheSchoolNotation)
+TEST(WorksheetDocument, KeyTableInTheSchoolNotation)
 {
     Worksheet sheet{Choices(9, 2, 100, 1), {{"9-1", {{91, -35, 14}, {4, 6, 3}, {3, 66, 6}}}}};
     struct
     {
         const Catalogue *language;
-        std::string entry;
+        std::string table;
     } rows[] = {
-        {&English, "1. 91x − 35y = 14\n"
-                   "GCD(91, 35) = 7\n"
-                   "7 divides 14: the equation has integer solutions.\n"
-                   "Particular solution: (x₀, y₀) = (−1, −3)\n"
-                   "General solution: x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"
-                   "2. 4x + 6y = 3\n"
-                   "GCD(4, 6) = 2\n"
-                   "2 does not divide 3: the equation has no integer solution.\n"
-                   "3. 3x + 66y = 6\n"
-                   "GCD(3, 66) = 3\n"
-                   "3 divides 6: the equation has integer solutions.\n"
-                   "Particular solution: (x₀, y₀) = (2, 0)\n"
-                   "General solution: x = 2 − 22t, y = t, t ∈ ℤ\n"},
-        {&Bulgarian, "1. 91x − 35y = 14\n"
-                     "НОД(91, 35) = 7\n"
-                     "7 е делител на 14: уравнението има решение в цели числа.\n"
-                     "Частно решение: (x₀; y₀) = (−1; −3)\n"
-                     "Общо решение: x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"},
+        {&English, "No.  Equation  GCD  Conclusion  Particular solution (x₀, y₀)  General solution\n"
+                   "1  91x − 35y = 14  7  has solutions  (−1, −3)  x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"
+                   "2  4x + 6y = 3  2  no integer solution  —  —\n"
+                   "3  3x + 66y = 6  3  has solutions  (2, 0)  x = 2 − 22t, y = t, t ∈ ℤ\n"},
+        {&Bulgarian,
+         "№  Уравнение  НОД  Извод  Частно решение (x₀; y₀)  Общо решение\n"
+         "1  91x − 35y = 14  7  има решения  (−1; −3)  x = −1 + 5t, y = −3 + 13t, t ∈ ℤ\n"
+         "2  4x + 6y = 3  2  няма цели решения  —  —\n"},
     };
     for (const auto &row : rows) {
         const std::string text = PlainText(WorksheetDocument(sheet, *row.language));
         const std::string key = text.substr(text.find('\f'));
-        EXPECT_NE(key.find(row.entry), std::string::npos) << key;
-        EXPECT_NE(key.find(std::string(row.language->worksheet.anyForm)), std::string::npos);
+        EXPECT_NE(key.find(row.table), std::string::npos) << key;
+        const std::string anyForm(row.language->worksheet.anyForm);
+        EXPECT_NE(key.find(anyForm), std::string::npos);
+        EXPECT_EQ(key.find(anyForm), key.rfind(anyForm)) << "the note on equivalent forms twice";
         for (const char *ascii : {"*", " - ", "X = ", "Xо", "+ −", "1t"})
             EXPECT_EQ(text.find(ascii), std::string::npos) << ascii << " in\n" << text;
     }
+}
+
+// Word problems keep their row in the table, and their unknowns, conditions
+// and solutions follow it; pictures only where chosen, one for each
+// solvable item, each with ids of its own.
+TEST(WorksheetDocument, WordProblemsAndPicturesAfterTheTable)
+{
+    WorksheetChoices choices = Choices(4711, 10, 100, 2, 30);
+    choices.wordPercent = 50;
+    Worksheet sheet = GenerateWorksheet(choices);
+    const auto roles = [](const SheetDocument &document) {
+        std::vector<SheetRole> key;
+        bool inKey = false;
+        for (const SheetLine &line : document.lines) {
+            inKey = inKey || line.text == std::string(English.worksheet.keyTitle);
+            if (inKey)
+                key.push_back(line.role);
+        }
+        return key;
+    };
+    const SheetDocument plain = WorksheetDocument(sheet, English);
+    const std::vector<SheetRole> key = roles(plain);
+    EXPECT_EQ(std::count(key.begin(), key.end(), SheetRole::KeyRow), 20);
+    EXPECT_EQ(std::count(key.begin(), key.end(), SheetRole::Picture), 0);
+    // The first variant's word problems follow its whole table, before the
+    // second variant's.
+    const auto second = std::find(std::find(key.begin(), key.end(), SheetRole::KeyHeader) + 1,
+                                  key.end(), SheetRole::KeyHeader);
+    const auto firstNote = std::find(key.begin(), key.end(), SheetRole::KeyEquation);
+    ASSERT_NE(second, key.end());
+    EXPECT_LT(firstNote, second);
+    EXPECT_EQ(std::find(firstNote, second, SheetRole::KeyRow), second);
+    EXPECT_EQ(std::count(key.begin(), key.end(), SheetRole::KeyEquation), 2 * 5);
+
+    sheet.choices.pictures = true;
+    std::size_t solvable = 0;
+    for (const SheetVariant &variant : sheet.variants)
+        for (const SheetEquation &e : variant.equations)
+            solvable += AnswerOf(e).solvable;
+    ASSERT_GT(solvable, 0u);
+    ASSERT_LT(solvable, 20u);
+    std::set<std::string> ids;
+    std::size_t pictures = 0;
+    for (const PictureStyle style : {PictureStyle::Inside, PictureStyle::Page}) {
+        const SheetDocument drawn = WorksheetDocument(sheet, English, {}, style);
+        for (const SheetLine &line : drawn.lines) {
+            if (line.role != SheetRole::Picture)
+                continue;
+            ++pictures;
+            EXPECT_EQ(line.picture.rfind("<svg ", 0), 0u);
+            EXPECT_EQ(line.picture.find("<style>") != std::string::npos,
+                      style == PictureStyle::Inside);
+            const std::size_t at = line.picture.find("id=\"velmora-picture-title");
+            ASSERT_NE(at, std::string::npos);
+            const std::string id = line.picture.substr(at, line.picture.find('"', at + 4) - at);
+            if (style == PictureStyle::Page) {
+                EXPECT_TRUE(ids.insert(id).second) << id << " twice";
+            }
+            EXPECT_NE(line.picture.find("aria-labelledby=\"" + id.substr(4)), std::string::npos);
+        }
+        // Without the pictures the rest of the key is as it was.
+        std::vector<SheetRole> rest = roles(drawn);
+        std::erase(rest, SheetRole::Picture);
+        EXPECT_EQ(rest, key);
+    }
+    EXPECT_EQ(pictures, 2 * solvable);
 }
 
 // With Euclid's way the key gives its reduced pair beside the search's, and
@@ -381,7 +448,7 @@ TEST(WorksheetDocument, EuclidsPairBesideTheSearchs)
     choices.euclid = true;
     Worksheet sheet{choices, {{"9-1", {{1534, 1309, 652}, {4, 6, 3}}}}};
     const std::string text = PlainText(WorksheetDocument(sheet, English));
-    EXPECT_NE(text.find("Particular solution: (x₀, y₀) = ("), std::string::npos);
+    EXPECT_NE(text.find("\n1  1534x + 1309y = 652  1  has solutions  ("), std::string::npos);
     EXPECT_NE(text.find("\nEuclid's algorithm gives (x₁, y₁) = (41728, −48900), made smaller (x₁, "
                         "y₁) = (−160, 188)\n"),
               std::string::npos)
@@ -465,17 +532,26 @@ TEST(WorksheetDocument, PointsBesideEachItemAndTheTotal)
     choices.space = 9;
     const SheetDocument document = WorksheetDocument(GenerateWorksheet(choices), English);
     EXPECT_EQ(document.space, 9);
-    int marked = 0, totals = 0;
+    int marked = 0, totals = 0, rows = 0;
     for (const SheetLine &line : document.lines) {
-        if (line.role == SheetRole::Equation || line.role == SheetRole::KeyEquation) {
+        if (line.role == SheetRole::Equation) {
             EXPECT_EQ(line.aside, "(3 points)") << line.text;
             ++marked;
         } else {
             EXPECT_TRUE(line.aside.empty()) << line.text;
         }
+        // The key's table has them in a column of their own.
+        if (line.role == SheetRole::KeyHeader) {
+            EXPECT_EQ(line.cells.back(), "Points");
+        }
+        if (line.role == SheetRole::KeyRow) {
+            EXPECT_EQ(line.cells.back(), "3");
+            ++rows;
+        }
         totals += line.text == "Total: 12 points";
     }
-    EXPECT_EQ(marked, 2 * 4 * 2);
+    EXPECT_EQ(marked, 4 * 2);
+    EXPECT_EQ(rows, 4 * 2);
     EXPECT_EQ(totals, 2 * 2); // on each variant's sheet and its key
     const std::string text = PlainText(document);
     EXPECT_NE(text.find("1. "), std::string::npos);

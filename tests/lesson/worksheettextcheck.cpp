@@ -1,5 +1,7 @@
-// Reads a worksheet back from the text pdftotext extracts and checks it with
-// its own arithmetic: every variant and equation on the sheet and in the key,
+// Reads a worksheet back from the text pdftotext -layout extracts and checks
+// it with its own arithmetic: every variant and equation on the sheet and in
+// the key's table (a row an item: number, equation, GCD, verdict, particular
+// and general solution, points),
 // the mix and ranges as chosen, no repeats, every answer substituted into its
 // equation, the variant's code on every page, each variant's key starting a
 // page, and item k of every variant of one kind and size. Not a test by
@@ -166,9 +168,10 @@ int main(int argc, char *argv[])
     const std::regex equationLine(
         R"(^(\d+)\. (-?\d*)x ([+-]) (\d*)y = (-?\d+)(?: +\((\d+) \S+\))?$)");
     const std::regex pointsLine(R"(^\((\d+) \S+\)$)");
-    const std::regex gcdLine(R"(\((\d+), (\d+)\) = (\d+)$)");
-    const std::regex particularLine(R"(\(x₀[;,] y₀\) = \((-?\d+)[;,] (-?\d+)\)$)");
-    const std::regex generalLine(R"(: x = (.+), y = (.+), t ∈ ℤ$)");
+    // A row of the key's table, its cells apart as pdftotext -layout sets them.
+    const std::regex keyRow(R"(^\s*(\d+)\s+(-?\d*)x ([+-]) (\d*)y = (-?\d+)\s+(\d+)\s+(\D+?)\s+)"
+                            R"((?:—|\((-?\d+)[;,] (-?\d+)\))\s+(?:—|x = (.+), y = (.+), t ∈ ℤ))"
+                            R"((?:\s+(\d+))?$)");
     const std::regex euclidPair(R"(\(x₁[;,] y₁\) = \((-?\d+)[;,] (-?\d+)\))");
     const std::regex asciiFormula(R"(\*|X = |Xо|[0-9] - |\+ -)");
 
@@ -179,7 +182,6 @@ int main(int argc, char *argv[])
     bool inKey = false;
     Entry *entry = nullptr;
     Entry *lastOnSheet = nullptr;
-    bool afterGcd = false;
     int page = 1;
     std::string pageCode; // the code this page names, if any yet
     bool pageHasText = false;
@@ -231,38 +233,53 @@ int main(int argc, char *argv[])
             lastOnSheet->points = std::stoll(m[1]);
         } else if (std::regex_match(line, m, equationLine)) {
             auto &list = inKey ? key[code] : sheet[code];
-            if (std::stoll(m[1]) != i64(list.size()) + 1)
-                Fail(code, "equations not numbered in order: " + line);
             Entry e;
             e.a = Coefficient(m[2]);
             e.b = Coefficient(m[4]) * (m[3] == "-" ? -1 : 1);
             e.c = std::stoll(m[5]);
             if (m[6].matched)
                 e.points = std::stoll(m[6]);
+            if (inKey) {
+                // Euclid's way after the table, under the item's equation.
+                const auto n = std::size_t(std::stoll(m[1]));
+                entry = n >= 1 && n <= list.size() ? &list[n - 1] : nullptr;
+                if (!entry || std::tie(entry->a, entry->b, entry->c) != std::tie(e.a, e.b, e.c))
+                    Fail(code, "Euclid's way under an item the table has not: " + line);
+                continue;
+            }
+            if (m[1] != std::to_string(list.size() + 1))
+                Fail(code, "equations not numbered in order: " + line);
             list.push_back(e);
-            entry = inKey ? &list.back() : nullptr;
-            lastOnSheet = inKey ? nullptr : &list.back();
-            afterGcd = false;
-        } else if (entry && std::regex_search(line, m, gcdLine)) {
-            entry->gcd = std::tuple{std::stoll(m[1]), std::stoll(m[2]), std::stoll(m[3])};
-            afterGcd = true;
-        } else if (entry && afterGcd) {
-            entry->saysSolvable = line.find("not ") == std::string::npos &&
-                                  line.find("не е") == std::string::npos &&
-                                  line.find("не є") == std::string::npos;
-            afterGcd = false;
-        } else if (entry && std::regex_search(line, m, particularLine)) {
-            entry->particular = std::pair{std::stoll(m[1]), std::stoll(m[2])};
+            lastOnSheet = &list.back();
+        } else if (inKey && std::regex_match(line, m, keyRow)) {
+            auto &list = key[code];
+            if (std::stoll(m[1]) != i64(list.size()) + 1)
+                Fail(code, "the table's rows not numbered in order: " + line);
+            Entry e;
+            e.a = Coefficient(m[2]);
+            e.b = Coefficient(m[4]) * (m[3] == "-" ? -1 : 1);
+            e.c = std::stoll(m[5]);
+            e.gcd = std::tuple{std::llabs(e.a), std::llabs(e.b), std::stoll(m[6])};
+            const std::string verdict = m[7];
+            e.saysSolvable = verdict.rfind("no ", 0) != 0 && verdict.rfind("няма", 0) != 0 &&
+                             verdict.rfind("не ", 0) != 0;
+            if (m[8].matched)
+                e.particular = std::pair{std::stoll(m[8]), std::stoll(m[9])};
+            if (m[10].matched) {
+                const auto x = LinearInT(m[10]), y = LinearInT(m[11]);
+                if (!x || !y)
+                    Fail(code, "general solution not read: " + line);
+                else
+                    e.general = std::tuple{x->first, x->second, y->first, y->second};
+            }
+            if (m[12].matched)
+                e.points = std::stoll(m[12]);
+            list.push_back(e);
+            entry = nullptr;
         } else if (entry && std::regex_search(line, m, euclidPair)) {
             for (auto at = std::sregex_iterator(line.begin(), line.end(), euclidPair);
                  at != std::sregex_iterator(); ++at)
                 entry->euclid.emplace_back(std::stoll((*at)[1]), std::stoll((*at)[2]));
-        } else if (entry && std::regex_search(line, m, generalLine)) {
-            const auto x = LinearInT(m[1]), y = LinearInT(m[2]);
-            if (!x || !y)
-                Fail(code, "general solution not read: " + line);
-            else
-                entry->general = std::tuple{x->first, x->second, y->first, y->second};
         }
     }
     endPage();
@@ -306,9 +323,12 @@ int main(int argc, char *argv[])
                 CheckAnswer(where, inKeyList[i]);
             ++checked;
         }
-        for (std::size_t i = 0; points && i < onSheet.size(); ++i)
+        for (std::size_t i = 0; i < onSheet.size(); ++i) {
             if (onSheet[i].points != points)
-                Fail(Name(c, i, onSheet[i]), "not marked with its points");
+                Fail(Name(c, i, onSheet[i]), "not marked with its points on the sheet");
+            if (i < inKeyList.size() && inKeyList[i].points != points)
+                Fail(Name(c, i, onSheet[i]), "not marked with its points in the key");
+        }
         // Balance: item k is of the first variant's kind in every variant.
         for (std::size_t i = 0; range >= 100 && v > 0 && i < onSheet.size(); ++i)
             if (i < sheet[order[0]].size() &&

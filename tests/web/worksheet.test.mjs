@@ -55,7 +55,7 @@ const shown = (s) => s.evaluate(() => {
         pages: document.querySelectorAll('#Sheet .sheet-page').length,
         equations: [...document.querySelectorAll('#Sheet .sheet-equation')].map((e) => e.textContent),
         codes: [...document.querySelectorAll('#Sheet .sheet-code')].map((e) => e.textContent),
-        key: [...document.querySelectorAll('#Sheet .sheet-keyEquation, #Sheet .sheet-keyLine')].map((e) => e.textContent),
+        key: [...document.querySelectorAll('#Sheet .sheet-table tr, #Sheet .sheet-keyEquation, #Sheet .sheet-keyLine')].map((e) => e.textContent),
         mainShown: getComputedStyle(document.getElementById('MainWindow')).display !== 'none',
         lang: document.documentElement.lang,
     };
@@ -118,7 +118,7 @@ test('the form\'s choices go into the address and the sheet', async () => {
 });
 
 test('every rule of the view matches something in it', async () => {
-    const s = await openSheet('?worksheet&count=2&variants=2&code=8&euclid&paper=letter');
+    const s = await openSheet('?worksheet&count=2&variants=2&code=8&euclid&pictures&paper=letter');
     const unmatched = await s.evaluate(() => {
         const rules = (list) => [...list].flatMap((r) => (r.cssRules ? rules(r.cssRules) : [r]));
         return rules(document.styleSheets[0].cssRules)
@@ -183,8 +183,10 @@ test('on paper the controls are hidden and each variant and the key start a page
 
 // ---- Chromium's PDF against the command line's -------------------------------
 
+// In the order the text is drawn: a table's row is one line, whatever
+// pdftotext's own reading order makes of the columns.
 const pdfText = (file) => {
-    const run = spawnSync('pdftotext', ['-enc', 'UTF-8', file, '-'], { encoding: 'utf8' });
+    const run = spawnSync('pdftotext', ['-raw', '-enc', 'UTF-8', file, '-'], { encoding: 'utf8' });
     assert.equal(run.status, 0, run.stderr);
     return run.stdout;
 };
@@ -237,13 +239,20 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
         ['worksheet', 'worksheet&code=0', 'bg', 1],
         ['worksheet', 'lang=xx', 'en', 1],
         ['worksheet', 'count=10&code=4711&lang=en&word-problems=50', 'en', 0],
+        ['worksheet', 'count=4&code=77&lang=uk&pictures&word-problems=50', 'en', 0],
     ];
     const engine = await loadEngine();
     const fromModule = calls.map(([, query, language, fresh]) => engine.text.text('velmora_worksheet', query, language, fresh));
     const fromNative = native(calls.map(([name, query, ...rest]) => [name, query.replaceAll('\n', '\\n'), ...rest]));
     assert.deepEqual(fromModule, fromNative);
 
-    const [sheet, large, lines, refused, zero, language, words] = fromModule.map((j) => JSON.parse(j));
+    const [sheet, large, lines, refused, zero, language, words, pictures] = fromModule.map((j) => JSON.parse(j));
+    assert.equal(pictures.choices.pictures, true);
+    assert.equal(pictures.options.pictures, '1');
+    const drawn = pictures.lines.filter((l) => l.role === 'picture');
+    assert.ok(drawn.length > 0 && drawn.every((l) => /^<svg [^>]*class="velmora-picture"/.test(l.picture) && !l.picture.includes('<style>')),
+        'the page\'s pictures, styled by its style sheet');
+    assert.equal(pictures.lines.filter((l) => l.role === 'keyRow').length, 4);
     assert.equal(words.choices.wordProblems, 50);
     assert.equal(words.options['word-problems'], '50');
     assert.equal(words.lines.filter((l) => l.role === 'equation').length, 10);
@@ -251,7 +260,7 @@ test('velmora_worksheet: the module\'s JSON is the native build\'s', async () =>
         'five of the ten items set as word problems, their unknowns in the key');
     assert.equal(sheet.ok, true);
     assert.equal(sheet.lines.filter((l) => l.role === 'equation').length, 36);
-    assert.deepEqual(large.choices, { count: 40, range: 2000, variants: 2, unsolvable: 50, zeros: true, euclid: true, wordProblems: 0 });
+    assert.deepEqual(large.choices, { count: 40, range: 2000, variants: 2, unsolvable: 50, zeros: true, euclid: true, pictures: false, wordProblems: 0 });
     assert.equal(large.paper, 'letter');
     assert.equal(large.lang, 'en', 'the page\'s language where the query names none');
     assert.ok(large.lines.some((l) => l.role === 'smallPrint' && /Euclid/i.test(l.text)) || large.lines.filter((l) => l.role === 'smallPrint').length > 80);
@@ -306,7 +315,59 @@ test('the module\'s lines are the command line PDF\'s text', { skip: existsSync(
     assert.equal(run.status, 0, run.stderr);
     const engine = await loadEngine();
     const sheet = JSON.parse(engine.text.text('velmora_worksheet', 'count=6&variants=2&code=31337&lang=en&unsolvable=50', 'bg', 0));
-    const text = sheet.lines.filter((l) => l.role !== 'pageBreak').map((l) => l.text).join('\n');
+    const text = sheet.lines.filter((l) => l.role !== 'pageBreak').map((l) => (l.cells ? l.cells.join(' ') : l.text)).join('\n');
     assert.equal(words(text), words(unrepeated(pdfText(cli))));
     assert.equal(readFileSync(cli).subarray(0, 5).toString(), '%PDF-');
+});
+
+// Each variant's key is a table the page names for screen readers, row for
+// row the command line's; with the pictures, each solvable item's picture
+// follows its table, ids its own.
+test('the key\'s tables are the command line\'s, and the pictures follow them', { skip: existsSync(program) ? false : `no ${program}` }, async () => {
+    const options = 'count=6&variants=2&code=31337&lang=en&unsolvable=50&points=2&pictures';
+    const cli = join(scratch, 'tables.pdf');
+    const run = spawnSync(program, ['--worksheet', ...options.split('&').flatMap((o) => {
+        const [k, v] = o.split('=');
+        return v === undefined ? [`--${k}`] : [`--${k}`, v];
+    }), '-o', cli], { encoding: 'utf8', env: { ...process.env, QT_QPA_PLATFORM: 'offscreen' } });
+    assert.equal(run.status, 0, run.stderr);
+    const s = await openSheet(`?worksheet&${options}`);
+    const tables = await s.evaluate(() => [...document.querySelectorAll('#Sheet .sheet-table')].map((table) => {
+        const after = table.nextElementSibling?.matches('.sheet-pictures') ? table.nextElementSibling : null;
+        return {
+            headings: [...table.tHead.rows[0].cells].map((c) => `${c.tagName} ${c.scope}`),
+            text: [...table.rows].map((r) => [...r.cells].map((c) => c.textContent).join(' ')),
+            rows: [...table.tBodies[0].rows].map((r) => ({
+                first: `${r.cells[0].tagName} ${r.cells[0].scope}`,
+                cells: [...r.cells].map((c) => c.textContent),
+            })),
+            pictures: [...(after?.querySelectorAll('figure') ?? [])].map((f) => {
+                const svg = f.querySelector('svg.velmora-picture');
+                const names = (svg?.getAttribute('aria-labelledby') ?? '').split(' ').filter(Boolean);
+                return {
+                    caption: f.querySelector('figcaption').textContent,
+                    marks: svg ? svg.querySelectorAll('[data-x][data-y]').length : 0,
+                    // Each name found once in the page, inside its own picture.
+                    named: names.length === 2 && names.every((id) => document.querySelectorAll(`[id="${id}"]`).length === 1 && svg.contains(document.getElementById(id))),
+                };
+            }),
+        };
+    }));
+    await s.close();
+    assert.equal(tables.length, 2, 'a table for each variant');
+    const printed = words(unrepeated(pdfText(cli)));
+    for (const table of tables) {
+        assert.deepEqual(new Set(table.headings), new Set(['TH col']));
+        assert.equal(table.headings.length, 7);
+        assert.equal(table.rows.length, 6);
+        for (const row of table.rows) assert.equal(row.first, 'TH row');
+        assert.ok(printed.includes(words(table.text.join(' '))), `not in the command line's key: ${table.text.join(' | ')}`);
+        const solvable = table.rows.filter((r) => r.cells[3] === 'has solutions').map((r) => `${r.cells[0]}. ${r.cells[1]}`);
+        assert.ok(solvable.length > 0 && solvable.length < 6, 'half of them solvable');
+        assert.deepEqual(table.pictures.map((p) => p.caption), solvable, 'a picture for each solvable item, after its table');
+        for (const picture of table.pictures) {
+            assert.ok(picture.marks >= 3, `${picture.caption}: ${picture.marks} solutions marked`);
+            assert.ok(picture.named, `${picture.caption}: not named by ids of its own`);
+        }
+    }
 });

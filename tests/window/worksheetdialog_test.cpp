@@ -92,6 +92,8 @@ QStringList commandLine(const WorksheetChoices &c)
         args << QStringLiteral("--zeros");
     if (c.euclid)
         args << QStringLiteral("--euclid");
+    if (c.pictures)
+        args << QStringLiteral("--pictures");
     return args;
 }
 
@@ -166,6 +168,7 @@ void WorksheetDialogTest::opensWithTheDefaults()
         QCOMPARE(choices->wordPercent, 0);
         QVERIFY(!choices->zeros);
         QVERIFY(!choices->euclid);
+        QVERIFY(!choices->pictures);
         QCOMPARE(choices->paper, Paper::A4);
         QCOMPARE(choices->language, std::string(language->code));
         QVERIFY(choices->code >= 1 && choices->code <= LargestWorksheetCode);
@@ -188,7 +191,8 @@ void WorksheetDialogTest::tabVisitsEveryControlInOrder()
         dialog->Range(),        dialog->Variants(),      dialog->Code(),
         dialog->NewCode(),      dialog->SheetLanguage(), dialog->Unsolvable(),
         dialog->WordProblems(), dialog->Zeros(),         dialog->Euclid(),
-        dialog->PaperList(),    dialog->Space(),         dialog->Points(),
+        dialog->Pictures(),     dialog->PaperList(),     dialog->Space(),
+        dialog->Points(),
         dialog->Preview(),      dialog->PrintButton(),   dialog->SaveButton(),
         dialog->CloseButton(),  dialog->Count()};
     for (QWidget *expected : order) {
@@ -226,6 +230,8 @@ void WorksheetDialogTest::keyboardSetsEveryChoice()
     QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClick(focused(), Qt::Key_Space);
     QTest::keyClick(focused(), Qt::Key_Tab);
+    QTest::keyClick(focused(), Qt::Key_Space); // the pictures
+    QTest::keyClick(focused(), Qt::Key_Tab);
     QTest::keyClick(focused(), Qt::Key_Down); // Letter
     QTest::keyClick(focused(), Qt::Key_Tab);
     retype(focused(), QStringLiteral("9"));
@@ -234,7 +240,7 @@ void WorksheetDialogTest::keyboardSetsEveryChoice()
 
     const WorksheetChoices expected{
         12,   500, 3, "en", 25, true, true, EuclidLesson::Method::Substitution, Paper::Letter,
-        4711, 9,   2, 50};
+        4711, 9,   2, 50,   true};
     QCOMPARE(dialog->Choices(), std::optional(expected));
 
     // Alt with a caption's letter goes to its field: Б for "Брой", К for "Код".
@@ -279,7 +285,7 @@ void WorksheetDialogTest::mnemonicsAreDistinct()
         QVERIFY2(!key.isEmpty(), qPrintable(caption + QStringLiteral(": no mnemonic")));
         QVERIFY2(keys.insert(key).second, qPrintable(caption + QStringLiteral(": taken")));
     }
-    QCOMPARE(int(keys.size()), 17);
+    QCOMPARE(int(keys.size()), 18);
     for (QWidget *control : dialog.findChildren<QWidget *>())
         if (control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(&dialog) &&
             !qobject_cast<QLabel *>(control) && control->parentWidget() != dialog.Preview() &&
@@ -360,6 +366,8 @@ void WorksheetDialogTest::savedPdfIsTheCommandLines_data()
     QTest::newRow("word problems") << WorksheetChoices{
         9,         100,  3, "bg", 20, false, false, EuclidLesson::Method::Substitution,
         Paper::A4, 4711, 6, 0,    50};
+    QTest::newRow("pictures") << WorksheetChoices{.count = 5, .variants = 2, .code = 77,
+                                                  .pictures = true};
 }
 
 // The dialog's PDF, and its printer's, hold the command line's text.

@@ -746,12 +746,26 @@
         }
 
         // The sheet's lines as pages: a page break starts one; a key entry and
-        // its lines stay together.
+        // its lines stay together; a variant's table of answers is a table,
+        // its headings and each row's number named for screen readers; the
+        // pictures stand side by side.
         const tags = { title: 'h1', code: 'h2' };
+        function tableRow(cells, tag, scope) {
+            const row = document.createElement('tr');
+            cells.forEach((text, k) => {
+                const cell = document.createElement(k === 0 || tag === 'th' ? 'th' : tag);
+                if (cell.tagName === 'TH') cell.scope = tag === 'th' ? 'col' : scope;
+                cell.textContent = text;
+                row.append(cell);
+            });
+            return row;
+        }
         function showSheet(answer) {
             const pages = [];
             let page = null;
             let entry = null;
+            let table = null;
+            let pictures = null;
             const newPage = () => {
                 page = document.createElement('article');
                 page.className = 'sheet-page';
@@ -759,9 +773,42 @@
                 entry = null;
             };
             newPage();
-            for (const { role, text, aside } of answer.lines) {
+            for (const { role, text, aside, cells, picture } of answer.lines) {
+                if (role !== 'keyRow') table = null;
+                if (role !== 'picture') pictures = null;
                 if (role === 'pageBreak') {
                     newPage();
+                    continue;
+                }
+                if (role === 'keyHeader') {
+                    table = document.createElement('table');
+                    table.className = 'sheet-table';
+                    table.createTHead().append(tableRow(cells, 'th'));
+                    table.append(document.createElement('tbody'));
+                    page.append(table);
+                    entry = null;
+                    continue;
+                }
+                if (role === 'keyRow') {
+                    table?.tBodies[0].append(tableRow(cells, 'td', 'row'));
+                    continue;
+                }
+                if (role === 'picture') {
+                    if (!pictures) {
+                        pictures = document.createElement('div');
+                        pictures.className = 'sheet-pictures';
+                        page.append(pictures);
+                    }
+                    const figure = document.createElement('figure');
+                    figure.className = 'sheet-picture';
+                    const caption = document.createElement('figcaption');
+                    caption.textContent = text;
+                    // The engine's own SVG, its ids its own.
+                    const holder = document.createElement('div');
+                    holder.innerHTML = picture;
+                    figure.append(caption, ...holder.childNodes);
+                    pictures.append(figure);
+                    entry = null;
                     continue;
                 }
                 const line = document.createElement(tags[role] ?? 'p');
