@@ -70,13 +70,15 @@ describe('offline and safe', () => {
     // paced lesson and the word problems it stays there, as the module is
     // linked with link-time optimisation and carried as zopfli's zlib stream.
     // The check of a pupil's list of the solutions within bounds, its texts
-    // and its hints took it to 166,467. The parts say where the bytes went.
-    test('one file within its size budget: 166,467 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
+    // and its hints took it to 166,467; the key as a table with its
+    // pictures, and the panel's re-flow under the browser's zoom, to
+    // 168,761. The parts say where the bytes went.
+    test('one file within its size budget: 168,761 bytes gzip at most', { skip: browserName !== 'chromium' && 'the file is the same for every engine' }, async (t) => {
         const bytes = readFileSync(pagePath);
         const packed = gzipSync(bytes, { level: 9 }).length;
         t.diagnostic(`velmora.html: ${bytes.length} bytes, ${packed} gzip`);
         for (const line of pageBytesLines()) t.diagnostic(line);
-        assert.ok(packed <= 166_467, `${packed} bytes gzip`);
+        assert.ok(packed <= 168_761, `${packed} bytes gzip`);
     });
 
     test('its Content-Security-Policy refuses the network, stray scripts, bases and forms', async () => {
